@@ -1,0 +1,32 @@
+#!/bin/sh
+# Installs the Debian packages Numerella needs (only those missing) and
+# builds the program into build/. Safe to run again: it installs nothing
+# that is already there and rebuilds only what changed.
+set -eu
+cd "$(dirname "$0")/.."
+
+PACKAGES="build-essential cmake ninja-build pkg-config \
+qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-translations-l10n \
+libespeak-ng-dev espeak-ng-data \
+fonts-dejavu-core fonts-comic-neue fonts-liberation2 \
+xvfb xauth pulseaudio pulseaudio-utils sox"
+
+missing=""
+for p in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    SUDO=""
+    if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+    $SUDO apt-get update
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
+fi
+
+BUILD_TYPE="${NUMERELLA_BUILD_TYPE:-RelWithDebInfo}"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="$BUILD_TYPE" -DNUMERELLA_WERROR=ON
+cmake --build build

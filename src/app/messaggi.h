@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+struct Contesto;
+
+inline const QString TitoloDomande = QStringLiteral("Numerella parlato");
+inline const QString TitoloApplicazione = QStringLiteral("Numerella");
+
+// The About text: the non-empty messages "9996".."9999" under a dashed line,
+// then the credit block.
+QString testoInformazioni(class ModLanguageSupport &lingua);
+void MostraInformazioni(Contesto &c, QWidget *padre);
+// Asks message "0001"; on Yes ends the run at once (exit status 0).
+void ConfermaUscita(Contesto &c, QWidget *padre);

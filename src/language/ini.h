@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// Files above this size are not read as INI files but scanned line by line.
+inline constexpr qint64 SogliaLetturaIni = 64000;
+
+// The value of a key in a section of an INI-style file, or the empty text
+// when section or key is absent. nullopt when the read fails (the file does
+// not exist or cannot be read; in a large file, a matching line with fewer
+// than two characters after '=').
+//
+// Files of at most 64000 bytes: section and key names match regardless of
+// letter case, blanks around key and value are ignored, a value in double or
+// single quotes is delivered without them, values are cut to 511 characters.
+// Larger files: the first line that starts with the key (case counts,
+// sections ignored) gives the text after "key=" less its first and last
+// character.
+std::optional<QString> MLSReadIniValue(const QString &file, const QString &sezione, const QString &chiave);
+
+// Stores a value under a key: file, section and key are created when absent,
+// an existing value is replaced in place, the rest of the file is kept byte
+// for byte, and the file is replaced atomically. Refuses (returns 0) a
+// section, key or value holding a line break or a NUL. Non-zero on success.
+long MLSWriteIniValue(const QString &file, const QString &sezione, const QString &chiave, const QString &valore);

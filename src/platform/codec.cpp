@@ -1,0 +1,101 @@
+#include "codec.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace {
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F.
+const char16_t tabella80[32] = {
+    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
+};
+
+bool utf8Valido(const QByteArray &b)
+{
+    QStringDecoder d(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    (void)d.decode(b);
+    return !d.hasError();
+}
+} // namespace
+
+QString decodificaTesto(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.mid(3));
+    bool ascii = true;
+    for (char c : bytes) {
+        if (uchar(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    if (ascii)
+        return QString::fromLatin1(bytes);
+    if (utf8Valido(bytes))
+        return QString::fromUtf8(bytes);
+    QString s;
+    s.reserve(bytes.size());
+    for (char c : bytes) {
+        const uchar u = uchar(c);
+        s.append(u >= 0x80 && u < 0xA0 ? QChar(tabella80[u - 0x80]) : QChar(u));
+    }
+    return s;
+}
+
+QByteArray codificaWindows1252(const QString &testo)
+{
+    QByteArray b;
+    b.reserve(testo.size());
+    for (QChar ch : testo) {
+        const char16_t u = ch.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            b.append(char(u));
+            continue;
+        }
+        char c = '?';
+        for (int i = 0; i < 32; ++i) {
+            if (tabella80[i] == u && u != 0xFFFD) {
+                c = char(0x80 + i);
+                break;
+            }
+        }
+        b.append(c);
+    }
+    return b;
+}
+
+bool leggiFile(const QString &percorso, QByteArray *contenuto, QString *errore)
+{
+    QFile f(percorso);
+    if (!f.exists()) {
+        if (errore)
+            *errore = QStringLiteral("the file does not exist");
+        return false;
+    }
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (errore)
+            *errore = QStringLiteral("the file cannot be read (%1)").arg(f.errorString());
+        return false;
+    }
+    *contenuto = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        if (errore)
+            *errore = QStringLiteral("the file cannot be read (%1)").arg(f.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool scriviFileAtomico(const QString &percorso, const QByteArray &contenuto)
+{
+    QSaveFile f(percorso);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    if (f.write(contenuto) != contenuto.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <optional>
+
+class QObject;
+class QWidget;
+class QAction;
+
+// Thrown by a Controllo when a control lacks the property asked for. The
+// codes are those the layout code tells apart: 383 read-only, 387 setting
+// not permitted, 393 write-only, 438 no such property.
+struct ErroreProprieta {
+    int codice;
+};
+
+// Twips per logical pixel: designed positions are in twips.
+inline constexpr int TwipPerPixel = 15;
+
+// One face for every control of a screen: buttons, labels, menu entries
+// (QAction), menus, the gradient, the animation cells, lines. The language
+// and layout code walk a screen's list of these and never ask what kind of
+// widget they hold. Name and index come from objectName and the dynamic
+// property "index"; the tag is the dynamic property "tag".
+class Controllo
+{
+public:
+    explicit Controllo(QObject *oggetto);
+
+    QObject *oggetto() const { return m_oggetto.data(); }
+    QWidget *widget() const;
+    bool valido() const { return !m_oggetto.isNull(); }
+
+    QString nome() const;
+    // The index of a member of a control array; none for a plain control.
+    std::optional<int> indice() const;
+
+    bool haCaption() const;
+    QString caption() const;
+    void setCaption(const QString &testo); // ignored by controls without one
+
+    bool haToolTip() const;
+    void setToolTip(const QString &testo);
+
+    QString tag() const;
+    void setTag(const QString &testo);
+
+    int tabCount() const; // 0 for controls without tabs
+    void setTabCaption(int i, const QString &testo);
+
+    bool linea() const; // a line control measures X1, Y1, X2, Y2
+    // Measures in twips. Left/Top/Width/Height, or X1/Y1/X2/Y2 for a line.
+    // Throw ErroreProprieta{438} for controls without a position (menu entries).
+    double misura(int quale) const;        // 0..3
+    void setMisura(int quale, double twip); // 0..3; rounds to pixels
+
+private:
+    QPointer<QObject> m_oggetto;
+};

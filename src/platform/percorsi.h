@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// The two folders the program works with. Tests build their own.
+struct Percorsi {
+    QString programma;    // the folder of the executable: data files live here
+    QString impostazioni; // the settings folder: numerella.INI and leggimi.txt
+
+    // <program folder> and <XDG config home>/ImpostazioniProgrammiZefra
+    // (C:\ImpostazioniProgrammiZefra on Windows).
+    static Percorsi diSistema();
+
+    // Joins a folder and a relative name written with either separator
+    // ("\testi\lista1.txt" or "testi/lista1.txt").
+    static QString unisci(const QString &cartella, const QString &relativo);
+};

@@ -1,0 +1,102 @@
+#include "registroschermi.h"
+
+#include "schermo.h"
+
+void RegistroSchermi::registra(const QString &nome, Fabbrica fabbrica)
+{
+    m_fabbriche.insert(nome, std::move(fabbrica));
+}
+
+Schermo *RegistroSchermi::caricato(const QString &nome) const
+{
+    for (const QPointer<Schermo> &s : m_caricati) {
+        if (s && s->caricato() && s->nomeForm() == nome)
+            return s.data();
+    }
+    return nullptr;
+}
+
+Schermo *RegistroSchermi::schermo(const QString &nome)
+{
+    if (Schermo *s = caricato(nome))
+        return s;
+    const auto f = m_fabbriche.constFind(nome);
+    if (f == m_fabbriche.constEnd())
+        return nullptr;
+    Schermo *s = (*f)();
+    s->setRegistro(this);
+    m_caricati.append(s);
+    s->dimensionaDesign();
+    {
+        Schermo::Occupato o(s);
+        s->Form_Load();
+    }
+    if (!s->caricato())
+        return nullptr;
+    Q_EMIT schermoCaricato(s);
+    return s;
+}
+
+bool RegistroSchermi::mostrato(const QString &nome) const
+{
+    Schermo *s = caricato(nome);
+    return s && s->isVisible();
+}
+
+QList<Schermo *> RegistroSchermi::caricati() const
+{
+    QList<Schermo *> l;
+    for (const QPointer<Schermo> &s : m_caricati) {
+        if (s && s->caricato())
+            l.append(s.data());
+    }
+    return l;
+}
+
+Schermo *RegistroSchermi::mostra(const QString &nome)
+{
+    Schermo *s = schermo(nome);
+    if (!s)
+        return nullptr;
+    const bool giaVisibile = s->isVisible();
+    s->show();
+    s->raise();
+    s->activateWindow();
+    if (!giaVisibile) {
+        // The activate step runs here, once per showing, so that it behaves
+        // the same under any window manager and on the offscreen platform.
+        Schermo::Occupato o(s);
+        s->Form_Activate();
+    }
+    return s->caricato() ? s : nullptr;
+}
+
+void RegistroSchermi::scarica(Schermo *s)
+{
+    if (!s || !s->caricato())
+        return;
+    const QString nome = s->nomeForm();
+    s->m_caricato = false;
+    s->m_scaricando = true;
+    m_caricati.removeAll(QPointer<Schermo>(s));
+    s->hide();
+    if (s->m_occupato == 0)
+        s->deleteLater();
+    Q_EMIT schermoScaricato(nome);
+
+    bool visibile = false;
+    for (Schermo *c : caricati())
+        visibile = visibile || c->isVisible();
+    if (!visibile && nessunoSchermoVisibile)
+        nessunoSchermoVisibile();
+}
+
+void RegistroSchermi::scaricaTutti()
+{
+    const QList<Schermo *> tutti = caricati();
+    const auto salva = std::move(nessunoSchermoVisibile);
+    nessunoSchermoVisibile = nullptr;
+    for (Schermo *s : tutti)
+        scarica(s);
+    nessunoSchermoVisibile = salva;
+}

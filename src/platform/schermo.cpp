@@ -1,0 +1,159 @@
+#include "schermo.h"
+
+#include "registroschermi.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <cmath>
+
+namespace {
+QSize g_displayPerTest;
+
+int px(double twip)
+{
+    return int(std::lround(twip / TwipPerPixel));
+}
+} // namespace
+
+Schermo::Schermo(const QString &nome, int larghezzaTwip, int altezzaTwip)
+    : m_client(new QWidget(this))
+    , m_designW(larghezzaTwip)
+    , m_designH(altezzaTwip)
+{
+    setObjectName(nome);
+    m_client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(m_client);
+}
+
+Schermo::~Schermo() = default;
+
+Schermo::Occupato::Occupato(Schermo *s)
+    : m_s(s)
+{
+    ++m_s->m_occupato;
+}
+
+Schermo::Occupato::~Occupato()
+{
+    if (--m_s->m_occupato == 0 && !m_s->m_caricato)
+        m_s->deleteLater();
+}
+
+void Schermo::registra(QObject *o, const QString &nome, int indice)
+{
+    o->setObjectName(nome);
+    if (indice >= 0)
+        o->setProperty("index", indice);
+    m_controlli.append(Controllo(o));
+}
+
+void Schermo::piazza(QWidget *w, int left, int top, int width, int height)
+{
+    w->setGeometry(px(left), px(top), px(width), px(height));
+}
+
+QObject *Schermo::controllo(const QString &nome, int indice) const
+{
+    for (const Controllo &c : m_controlli) {
+        if (c.nome() != nome)
+            continue;
+        const auto i = c.indice();
+        if ((indice < 0 && !i) || (i && *i == indice))
+            return c.oggetto();
+    }
+    return nullptr;
+}
+
+static int altezzaMenu(const QMainWindow *w)
+{
+    QWidget *m = w->menuWidget();
+    if (!m || m->isHidden())
+        return 0;
+    if (auto *bar = qobject_cast<QMenuBar *>(m); bar && bar->actions().isEmpty())
+        return 0;
+    return m->sizeHint().height();
+}
+
+void Schermo::dimensionaDesign()
+{
+    resize(px(m_designW), px(m_designH) + altezzaMenu(this));
+}
+
+double Schermo::topTwip() const { return double(pos().y()) * TwipPerPixel; }
+double Schermo::leftTwip() const { return double(pos().x()) * TwipPerPixel; }
+double Schermo::widthTwip() const { return double(frameGeometry().width()) * TwipPerPixel; }
+double Schermo::heightTwip() const { return double(frameGeometry().height()) * TwipPerPixel; }
+
+void Schermo::setTopTwip(double v) { move(pos().x(), px(v)); }
+void Schermo::setLeftTwip(double v) { move(px(v), pos().y()); }
+
+void Schermo::setWidthTwip(double v)
+{
+    const int cornice = frameGeometry().width() - width();
+    resize(std::max(1, px(v) - cornice), height());
+}
+
+void Schermo::setHeightTwip(double v)
+{
+    const int cornice = frameGeometry().height() - height();
+    resize(width(), std::max(1, px(v) - cornice));
+}
+
+double Schermo::innerWidthTwip() const { return double(width()) * TwipPerPixel; }
+
+double Schermo::innerHeightTwip() const
+{
+    return double(height() - altezzaMenu(this)) * TwipPerPixel;
+}
+
+QRect Schermo::displayPixel()
+{
+    if (!g_displayPerTest.isEmpty())
+        return QRect(QPoint(0, 0), g_displayPerTest);
+    if (QScreen *s = QGuiApplication::primaryScreen())
+        return s->geometry();
+    return QRect(0, 0, 1024, 768);
+}
+
+void Schermo::setDisplayPerTest(const QSize &pixel) { g_displayPerTest = pixel; }
+double Schermo::displayWidthTwip() { return double(displayPixel().width()) * TwipPerPixel; }
+double Schermo::displayHeightTwip() { return double(displayPixel().height()) * TwipPerPixel; }
+
+void Schermo::riempiDisplay()
+{
+    setTopTwip(0);
+    setLeftTwip(0);
+    setHeightTwip(displayHeightTwip());
+    setWidthTwip(displayWidthTwip());
+}
+
+void Schermo::chiusuraRichiesta()
+{
+    if (m_registro && m_registro->termina)
+        m_registro->termina(0);
+    else
+        QCoreApplication::exit(0);
+}
+
+void Schermo::resizeEvent(QResizeEvent *e)
+{
+    QMainWindow::resizeEvent(e);
+    Occupato o(this);
+    Form_Resize();
+}
+
+void Schermo::closeEvent(QCloseEvent *e)
+{
+    if (m_scaricando || !m_caricato) {
+        e->accept();
+        return;
+    }
+    // The window system's close button: the screen decides, and the window
+    // stays until the program itself unloads it.
+    e->ignore();
+    Occupato o(this);
+    chiusuraRichiesta();
+}

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "controllo.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QRect>
+#include <QString>
+
+class QAction;
+class QMenu;
+class RegistroSchermi;
+
+// A designed screen: a top-level window named like the form, whose controls
+// are kept in one ordered list in the order the screen creates them. The
+// registry runs Form_Load once after construction, Form_Activate once per
+// showing, and the screen's resize events run Form_Resize.
+class Schermo : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // nome: the form name (objectName); the designed client area in twips.
+    Schermo(const QString &nome, int larghezzaTwip, int altezzaTwip);
+    ~Schermo() override;
+
+    QString nomeForm() const { return objectName(); }
+
+    // The client area that holds the controls (the central widget).
+    QWidget *client() const { return m_client; }
+
+    // Controls in creation order: what MLSLoadFormStrings and clsResize walk.
+    const QList<Controllo> &controlli() const { return m_controlli; }
+    // Finds a control by name and index (-1: not in an array).
+    QObject *controllo(const QString &nome, int indice = -1) const;
+
+    // Registers a widget already created: names it, gives it its index when
+    // it is a member of a control array and, when the measures are given,
+    // places it (twips, relative to its parent).
+    template<class W>
+    W *aggiungi(W *w, const QString &nome, int indice = -1)
+    {
+        registra(w, nome, indice);
+        return w;
+    }
+    void registra(QObject *o, const QString &nome, int indice = -1);
+    static void piazza(QWidget *w, int left, int top, int width, int height);
+
+    // The screen's own title, tooltip and tag.
+    QString tag() const { return m_tag; }
+    void setTag(const QString &t) { m_tag = t; }
+
+    // Outer geometry and inner size in twips, as the design measures them.
+    double topTwip() const;
+    double leftTwip() const;
+    double widthTwip() const;
+    double heightTwip() const;
+    void setTopTwip(double v);
+    void setLeftTwip(double v);
+    void setWidthTwip(double v);
+    void setHeightTwip(double v);
+    double innerWidthTwip() const;
+    double innerHeightTwip() const;
+    int designWidthTwip() const { return m_designW; }
+    int designHeightTwip() const { return m_designH; }
+
+    // The display the screen fills, in twips (the window's screen, or the
+    // size set for tests).
+    static QRect displayPixel();
+    static void setDisplayPerTest(const QSize &pixel); // empty size: real display
+    static double displayWidthTwip();
+    static double displayHeightTwip();
+
+    // Top 0, left 0, display height and width, in that order.
+    void riempiDisplay();
+
+    // False once the registry has unloaded the screen: a handler still on
+    // the stack (inside the speech wait) checks this before going on.
+    bool caricato() const { return m_caricato; }
+
+    // Held by every event handler of a screen for its whole run. While one
+    // is held, an unload only marks the screen unloaded; the object is
+    // destroyed when the last handler has returned, so a handler that sees
+    // caricato() == false after a nested wait can still stop safely.
+    class Occupato
+    {
+    public:
+        explicit Occupato(Schermo *s);
+        ~Occupato();
+        Occupato(const Occupato &) = delete;
+        Occupato &operator=(const Occupato &) = delete;
+
+    private:
+        Schermo *m_s;
+    };
+
+    // Gives the client area its designed size (the registry does this
+    // before the load step).
+    void dimensionaDesign();
+
+    // Events run by the registry and by Qt.
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Resize() {}
+    // The window system asked to close the screen (title-bar button,
+    // Alt+F4); the screens decide what that means. The default ends the run.
+    virtual void chiusuraRichiesta();
+
+    void setRegistro(RegistroSchermi *r) { m_registro = r; }
+    RegistroSchermi *registro() const { return m_registro; }
+
+protected:
+    void resizeEvent(QResizeEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    friend class RegistroSchermi;
+    QWidget *m_client;
+    QList<Controllo> m_controlli;
+    QString m_tag;
+    int m_designW;
+    int m_designH;
+    bool m_caricato = true;
+    bool m_scaricando = false;
+    int m_occupato = 0;
+    RegistroSchermi *m_registro = nullptr;
+};
