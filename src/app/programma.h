@@ -1,0 +1,62 @@
+#pragma once
+
+#include "casuale.h"
+#include "contesto.h"
+#include "modulo1.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class Dialoghi;
+class IstanzaUnica;
+class ModLanguageSupport;
+class PerParlare;
+class RegistroSchermi;
+class Suoni;
+
+// Owns everything a run shares and runs the start-up routine Main. The real
+// program and the tests build one each; tests inject folders, a seed, a fake
+// engine, fake message boxes and fake sounds.
+class Programma
+{
+public:
+    struct Opzioni {
+        Percorsi percorsi;                // program and settings folders
+        QString cartellaLock;             // empty: the user's runtime folder
+        std::optional<quint64> seme;      // empty: seeded from the clock
+        FabbricaMotore fabbricaMotore;    // empty: the real espeak-ng engine
+        std::unique_ptr<Dialoghi> dialoghi; // empty: real message boxes
+        std::unique_ptr<Suoni> suoni;       // empty: the real WAV sounds
+        // Registers the screens' factories (the screens library provides it).
+        std::function<void(Contesto &)> registraSchermi;
+        // Ends the run at once (exit question's Yes). Empty: release the lock,
+        // close every window and leave the event loop with that status.
+        std::function<void(int)> termina;
+    };
+
+    explicit Programma(Opzioni opzioni);
+    ~Programma();
+
+    // Main: one copy only, settings folder and readme, settings, FormBocca
+    // and its engine, the seed, the stories, the start screen. Returns
+    // nullopt when the program is up and the event loop should run, or the
+    // exit status to end with at once (0 for a second copy, non-zero after
+    // a fatal error already shown to the user).
+    std::optional<int> Main();
+
+    Contesto &contesto() { return *m_contesto; }
+    Modulo1 &stato() { return m_stato; }
+    RegistroSchermi &registro() { return *m_registro; }
+
+private:
+    Opzioni m_opzioni;
+    Modulo1 m_stato;
+    Casuale m_casuale;
+    std::unique_ptr<IstanzaUnica> m_istanza;
+    std::unique_ptr<ModLanguageSupport> m_lingua;
+    std::unique_ptr<RegistroSchermi> m_registro;
+    std::unique_ptr<PerParlare> m_parla;
+    std::unique_ptr<Contesto> m_contesto;
+};
