@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class Schermo;
 
@@ -16,6 +17,11 @@ public:
     // Empty at start; set by the start screen, the language menu and the
     // first MLSGetString that finds it empty.
     QString MLSCurrentLanguage;
+
+    // The language chosen in the menu during this run when LangSetting.ini
+    // could not store it (a read-only program folder): it stays current for
+    // the rest of the run instead of the one the file still names.
+    std::optional<QString> linguaNonSalvata;
 
     // "<program folder>\LangSetting.ini" (the separator always added).
     QString percorsoLangSetting() const;

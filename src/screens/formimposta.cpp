@@ -1,0 +1,225 @@
+#include "formimposta.h"
+
+#include "clsresize.h"
+#include "contesto.h"
+#include "dialoghi.h"
+#include "impostazioni.h"
+#include "messaggi.h"
+#include "modlanguagesupport.h"
+#include "modulo1.h"
+#include "motoreespeak.h"
+#include "motorevoce.h"
+#include "pannellobocca.h"
+#include "registroschermi.h"
+#include "testi.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QToolButton>
+#include <algorithm>
+
+namespace {
+// Designed client area in twips.
+constexpr int LarghezzaDesign = 8400;
+constexpr int AltezzaDesign = 6465;
+
+// The confirm button's picture: a green tick, drawn so that it stays sharp
+// at any size the screen scales the button to.
+QIcon iconaConferma()
+{
+    QPixmap pm(128, 128);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(20, 110, 60), 6));
+    p.setBrush(QColor(60, 170, 90));
+    p.drawEllipse(QRectF(6, 6, 116, 116));
+    QPainterPath segno(QPointF(34, 66));
+    segno.lineTo(56, 88);
+    segno.lineTo(96, 42);
+    p.setPen(QPen(Qt::white, 14, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(segno);
+    return QIcon(pm);
+}
+
+QFont arial(bool grassetto)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(14.25);
+    f.setBold(grassetto);
+    return f;
+}
+} // namespace
+
+FormImposta::FormImposta(Contesto &contesto)
+    : Schermo(QStringLiteral("FormImposta"), LarghezzaDesign, AltezzaDesign)
+    , c(contesto)
+{
+    if (c.fabbricaMotore)
+        m_motore = c.fabbricaMotore();
+    if (!m_motore)
+        m_motore = std::make_unique<MotoreEspeak>();
+    // The designed title is empty, so the language file leaves it so.
+    setWindowTitle(QString());
+    QWidget *area = client();
+
+    m_bocca = aggiungi(new PannelloBocca(m_motore.get(), area), QStringLiteral("Bocca"));
+    piazza(m_bocca, 600, 840, 2295, 1815);
+
+    HScroll1 = aggiungi(new QSlider(Qt::Horizontal, area), QStringLiteral("HScroll1"));
+    HScroll1->setRange(VelocitaMinima, VelocitaMassima);
+    HScroll1->setSingleStep(5);
+    HScroll1->setPageStep(20);
+    HScroll1->setTickPosition(QSlider::TicksBelow);
+    HScroll1->setTickInterval(10);
+    HScroll1->setValue(VelocitaMinima);
+    piazza(HScroll1, 4440, 1680, 3495, 375);
+
+    Label1 = aggiungi(new QLabel(QStringLiteral("Velocità"), area), QStringLiteral("Label1"));
+    Label1->setFont(arial(false));
+    Label1->setBuddy(HScroll1);
+    piazza(Label1, 5040, 2400, 2415, 375);
+
+    Combo1 = aggiungi(new QComboBox(area), QStringLiteral("Combo1"));
+    piazza(Combo1, 3000, 3840, 4815, 315);
+
+    auto *esci = new QToolButton(area);
+    esci->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    esci->setIcon(iconaConferma());
+    esci->setText(QStringLiteral("conferma"));
+    esci->setFont(arial(true));
+    esci->setAutoRaise(false);
+    esci->setFocusPolicy(Qt::StrongFocus);
+    BottoneEsci = aggiungi(esci, QStringLiteral("BottoneEsci"));
+    piazza(BottoneEsci, 4320, 5040, 1935, 1215);
+
+    connect(HScroll1, &QSlider::valueChanged, this, &FormImposta::HScroll1_Change);
+    connect(Combo1, &QComboBox::currentIndexChanged, this, [this](int indice) {
+        // Index -1 is the list losing its selection, not a choice.
+        if (indice >= 0)
+            Combo1_Click();
+    });
+    connect(m_motore.get(), &MotoreVoce::SampleRequest, this, &FormImposta::Bocca_SampleRequest);
+    connect(BottoneEsci, &QAbstractButton::clicked, this, &FormImposta::BottoneEsci_Click);
+}
+
+FormImposta::~FormImposta()
+{
+    // The try-out engine must not go on talking over the next screen.
+    if (m_motore)
+        m_motore->StopSpeech();
+}
+
+void FormImposta::Form_Load()
+{
+    c.lingua.MLSLoadFormStrings(*this);
+    if (!caricato())
+        return;
+
+    c.stato.Ridimensiona = std::make_shared<clsResize>();
+    c.stato.Ridimensiona->setSourceForm(this);
+    c.stato.Ridimensiona->SizeFormToScreen(75);
+
+    // The slider cannot show a speed outside its range, and a label that
+    // disagreed with the slider would mislead: a stored speed outside it is
+    // brought to the nearest end before anything uses it.
+    Modulo1 &m = c.stato;
+    m.Velocita = Integer(std::clamp<int>(m.Velocita, VelocitaMinima, VelocitaMassima));
+
+    m_motore->VoiceNumber(m.Voce);
+    m_motore->SpeechSpeed(m.Velocita);
+
+    const int voci = m_motore->VoiceCount();
+    {
+        // Qt selects the first item added to an empty list by itself; the
+        // list must stay unselected until the stored voice is selected.
+        const QSignalBlocker muto(Combo1);
+        for (int i = 1; i <= voci; ++i)
+            Combo1->addItem(m_motore->VoiceName(i));
+        Combo1->setCurrentIndex(-1);
+    }
+    // A stored voice the engine does not have leaves the list without a
+    // selection and Voce as it was.
+    Combo1->setCurrentIndex(m.Voce - 1);
+    if (!caricato())
+        return;
+
+    m_motore->StopSpeech();
+    Label1->setText(c.lingua.MLSGetString(QStringLiteral("0012")) + testoNumero(m.Velocita));
+    HScroll1->setValue(m.Velocita);
+    m_motore->SpeakText(c.lingua.MLSGetString(QStringLiteral("0013")));
+}
+
+void FormImposta::Form_Activate()
+{
+    riempiDisplay();
+}
+
+void FormImposta::Form_Resize()
+{
+    const auto &r = c.stato.Ridimensiona;
+    if (r && r->SourceForm() == this)
+        r->ResizeControls();
+    const int lato = std::max(16, BottoneEsci->height() * 45 / 100);
+    BottoneEsci->setIconSize(QSize(lato, lato));
+}
+
+void FormImposta::chiusuraRichiesta()
+{
+    // Closing the window keeps what the adult chose, as the confirm button does.
+    BottoneEsci_Click();
+}
+
+void FormImposta::HScroll1_Change()
+{
+    Occupato o(this);
+    c.stato.Velocita = Integer(HScroll1->value());
+    Label1->setText(c.lingua.MLSGetString(QStringLiteral("0014")) + testoNumero(c.stato.Velocita));
+}
+
+void FormImposta::Combo1_Click()
+{
+    Occupato o(this);
+    c.stato.Voce = Integer(Combo1->currentIndex() + 1);
+    if (!m_motore->VoiceNumber(c.stato.Voce))
+        c.dialoghi.avviso(this, TitoloApplicazione, c.lingua.MLSGetString(QStringLiteral("0015")));
+}
+
+void FormImposta::Bocca_SampleRequest()
+{
+    Occupato o(this);
+    if (!caricato())
+        return;
+    m_motore->StopSpeech();
+    m_motore->SpeechSpeed(c.stato.Velocita);
+    m_motore->SpeakText(c.lingua.MLSGetString(QStringLiteral("0011")));
+}
+
+void FormImposta::BottoneEsci_Click()
+{
+    // The menu's load yields to pending events: a second press meanwhile
+    // must not leave twice.
+    if (m_uscendo || !caricato())
+        return;
+    m_uscendo = true;
+    Occupato o(this);
+
+    if (!SalvaImpostazioni(c.stato)) {
+        c.dialoghi.avviso(this, TitoloApplicazione,
+            QStringLiteral("Non è stato possibile salvare le impostazioni della voce nel file\n%1\n\n"
+                           "La voce e la velocità scelte valgono fino alla chiusura del programma.")
+                .arg(c.stato.FileImpostazioni));
+    }
+    m_motore->StopSpeech();
+    c.registro.mostra(QStringLiteral("FormMenu"));
+    if (auto *bocca = dynamic_cast<PortatoreMotore *>(c.registro.schermo(QStringLiteral("FormBocca")))) {
+        bocca->Bocca().VoiceNumber(c.stato.Voce);
+        bocca->Bocca().SpeechSpeed(c.stato.Velocita);
+    }
+    c.registro.scarica(this);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "schermo.h"
+
+#include <memory>
+
+class MotoreVoce;
+class PannelloBocca;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+struct Contesto;
+
+// The voice settings screen. It has an engine of its own on which the voice
+// and the speed are tried out; the program-wide engine of FormBocca and the
+// settings file learn the choice only through the confirm button (or the
+// window's close button, which means the same).
+class FormImposta : public Schermo
+{
+    Q_OBJECT
+public:
+    // The speed slider's range; a stored speed outside it is clamped in.
+    static constexpr int VelocitaMinima = 70;
+    static constexpr int VelocitaMassima = 200;
+
+    explicit FormImposta(Contesto &c);
+    ~FormImposta() override;
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Resize() override;
+    void chiusuraRichiesta() override;
+
+    // The screen's own engine.
+    MotoreVoce &Bocca() { return *m_motore; }
+
+    void HScroll1_Change();
+    void Combo1_Click();
+    void Bocca_SampleRequest();
+    void BottoneEsci_Click();
+
+private:
+    Contesto &c;
+    std::unique_ptr<MotoreVoce> m_motore;
+    PannelloBocca *m_bocca;
+    QSlider *HScroll1;
+    QLabel *Label1;
+    QComboBox *Combo1;
+    QPushButton *BottoneEsci;
+    bool m_uscendo = false;
+};

@@ -1,0 +1,177 @@
+#include "menulingue.h"
+
+#include "contesto.h"
+#include "dialoghi.h"
+#include "ini.h"
+#include "messaggi.h"
+#include "modlanguagesupport.h"
+#include "registroschermi.h"
+#include "schermo.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <algorithm>
+
+const QString MenuLingue::MessaggioNessunFile = QStringLiteral("Non è presente alcun file di linguaggio!");
+
+namespace {
+const QString NomeVoce = QStringLiteral("mnuLanguage");
+
+bool nomeAccettabile(const QString &nome)
+{
+    // The name is stored as one line of LangSetting.ini and shown as a menu
+    // caption: a line break or another control character would break both.
+    return std::none_of(nome.cbegin(), nome.cend(), [](QChar ch) {
+        const auto cat = ch.category();
+        return cat == QChar::Other_Control || cat == QChar::Separator_Line || cat == QChar::Separator_Paragraph;
+    });
+}
+} // namespace
+
+MenuLingue::MenuLingue(Schermo &form, Contesto &contesto)
+    : QObject(&form)
+    , m_form(form)
+    , c(contesto)
+    , m_menu(qobject_cast<QMenu *>(form.controllo(QStringLiteral("mnuLanguages"))))
+{
+    setObjectName(QStringLiteral("MenuLingue"));
+    // The designed entry answers clicks even when no language file fills it.
+    for (QAction *a : voci())
+        collega(a, a->property("index").toInt());
+}
+
+QStringList MenuLingue::lingueDisponibili(const QString &cartella)
+{
+    // QDir matches name filters without regard to letter case unless told
+    // otherwise, as the file names of the designed platform do; hidden files
+    // are not listed.
+    const QStringList file = QDir(cartella).entryList({QStringLiteral("*.lng")}, QDir::Files, QDir::NoSort);
+    QStringList lingue;
+    for (const QString &f : file) {
+        const QString base = f.left(f.size() - 4);
+        if (nomeAccettabile(base))
+            lingue.append(base);
+    }
+    std::sort(lingue.begin(), lingue.end(), [](const QString &a, const QString &b) {
+        const int k = QString::compare(a, b, Qt::CaseInsensitive);
+        return k != 0 ? k < 0 : QString::compare(a, b, Qt::CaseSensitive) < 0;
+    });
+    return lingue;
+}
+
+QList<QAction *> MenuLingue::voci() const
+{
+    QList<QPair<int, QAction *>> trovate;
+    for (const Controllo &k : m_form.controlli()) {
+        auto *a = qobject_cast<QAction *>(k.oggetto());
+        if (a && k.nome() == NomeVoce && k.indice())
+            trovate.append({*k.indice(), a});
+    }
+    std::sort(trovate.begin(), trovate.end(), [](const auto &x, const auto &y) { return x.first < y.first; });
+    QList<QAction *> l;
+    for (const auto &t : trovate)
+        l.append(t.second);
+    return l;
+}
+
+QAction *MenuLingue::voce(int i) const
+{
+    return qobject_cast<QAction *>(m_form.controllo(NomeVoce, i));
+}
+
+void MenuLingue::collega(QAction *a, int indice)
+{
+    a->setCheckable(true);
+    connect(a, &QAction::triggered, this, [this, indice] { mnuLanguage_Click(indice); });
+}
+
+void MenuLingue::MLSFillMenuLanguages()
+{
+    const QStringList lingue = lingueDisponibili(c.lingua.cartellaProgramma());
+    if (lingue.isEmpty()) {
+        c.dialoghi.avviso(&m_form, TitoloApplicazione, MessaggioNessunFile);
+        return;
+    }
+
+    int i = 0;
+    for (const QString &lingua : lingue) {
+        QAction *a = voce(i);
+        if (!a) {
+            a = new QAction(m_menu ? static_cast<QObject *>(m_menu.data()) : &m_form);
+            m_form.registra(a, NomeVoce, i);
+            if (m_menu)
+                m_menu->addAction(a);
+            collega(a, i);
+        }
+        a->setVisible(true);
+        a->setText(lingua);
+        ++i;
+    }
+
+    // A choice of this run that LangSetting.ini could not keep still holds:
+    // the file would only bring back the language it replaced.
+    if (c.lingua.linguaNonSalvata)
+        c.lingua.MLSCurrentLanguage = *c.lingua.linguaNonSalvata;
+    else if (const auto salvata = c.lingua.leggiLinguaSalvata())
+        c.lingua.MLSCurrentLanguage = *salvata;
+
+    bool trovata = false;
+    for (QAction *a : voci()) {
+        const bool questa = !trovata && a->text() == c.lingua.MLSCurrentLanguage;
+        a->setChecked(questa);
+        trovata = trovata || questa;
+    }
+}
+
+void MenuLingue::mnuLanguage_Click(int Index)
+{
+    // Localising the screens lets pending events run, among them another
+    // click on this menu: that choice waits for this one to finish, so the
+    // check mark, the screens and LangSetting.ini all end on the same language.
+    if (m_inCorso) {
+        m_inAttesa = Index;
+        return;
+    }
+    Schermo::Occupato o(&m_form);
+    m_inCorso = true;
+    cambia(Index);
+    while (m_inAttesa) {
+        const int prossima = *m_inAttesa;
+        m_inAttesa.reset();
+        cambia(prossima);
+    }
+    m_inCorso = false;
+}
+
+void MenuLingue::cambia(int Index)
+{
+    QAction *scelta = voce(Index);
+    if (!scelta)
+        return;
+    for (QAction *a : voci())
+        a->setChecked(false);
+    scelta->setChecked(true);
+
+    // The language made current is what is stored, even when the new
+    // language file gives the entry another caption meanwhile.
+    const QString lingua = scelta->text();
+    c.lingua.MLSCurrentLanguage = lingua;
+
+    QList<QPointer<Schermo>> schermi;
+    for (Schermo *s : c.registro.caricati())
+        schermi.append(s);
+    for (const QPointer<Schermo> &s : schermi) {
+        if (s && s->caricato())
+            c.lingua.MLSLoadFormStrings(*s);
+    }
+
+    // A program folder that cannot be written keeps the choice for this run
+    // only; there is nothing the user could do about it here.
+    if (MLSWriteIniValue(c.lingua.percorsoLangSetting(), QStringLiteral("Language"),
+            QStringLiteral("CurrentLanguage"), lingua)
+        != 0)
+        c.lingua.linguaNonSalvata.reset();
+    else
+        c.lingua.linguaNonSalvata = lingua;
+}
