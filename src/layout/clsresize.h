@@ -30,6 +30,19 @@ public:
     };
     static Misure regolaTag(const QString &tag);
 
+    // Where SizeFormToScreen puts a screen on a display of the given size
+    // (any unit, the same as the screens' outer measures).
+    struct Collocazione {
+        float top;
+        float left;
+        qint32 height;
+        qint32 width;
+    };
+    static Collocazione collocazione(quint8 Percent, double larghezzaDisplay, double altezzaDisplay);
+
+    // Nearest integer, halves to the even neighbour (how measures are captured).
+    static qint32 arrotonda(double v);
+
     struct ControlLayout {
         Controllo controllo;
         qint32 m[4];
