@@ -15,7 +15,8 @@ const char16_t tabella80[32] = {
 bool utf8Valido(const QByteArray &b)
 {
     QStringDecoder d(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)d.decode(b);
+    const QString decodificato = d.decode(b); // decode() is lazy: only the conversion decodes
+    Q_UNUSED(decodificato);
     return !d.hasError();
 }
 } // namespace
