@@ -1,0 +1,234 @@
+#include "ini.h"
+
+#include "codec.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+namespace {
+
+// The longest value the small-file reader delivers: the designed reader
+// used a 512-character buffer with its terminating NUL.
+constexpr int LunghezzaMassimaValore = 511;
+
+bool utf8(const QByteArray &b)
+{
+    if (b.startsWith("\xEF\xBB\xBF"))
+        return true;
+    bool ascii = true;
+    for (char c : b)
+        ascii = ascii && uchar(c) < 0x80;
+    if (ascii)
+        return false;
+    QStringDecoder d(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decodificato = d.decode(b); // decode() is lazy: only the conversion decodes
+    Q_UNUSED(decodificato);
+    return !d.hasError();
+}
+
+// Lines of the small-file reader and of the writer: any of CR LF, LF, CR
+// ends a line, as the platform's INI functions accept them all.
+struct Riga {
+    qsizetype inizio; // first byte
+    qsizetype fine;   // one past the last byte of the text
+    qsizetype dopo;   // one past the line break
+};
+
+QList<Riga> righe(const QByteArray &b)
+{
+    QList<Riga> r;
+    qsizetype i = 0;
+    const qsizetype n = b.size();
+    while (i < n) {
+        qsizetype j = i;
+        while (j < n && b[j] != '\r' && b[j] != '\n')
+            ++j;
+        qsizetype k = j;
+        if (k < n && b[k] == '\r')
+            ++k;
+        if (k < n && b[k] == '\n' && (k == j || b[k - 1] == '\r'))
+            ++k;
+        r.append({i, j, k});
+        i = k;
+    }
+    return r;
+}
+
+QString sezioneDi(const QString &riga)
+{
+    const QString t = riga.trimmed();
+    if (!t.startsWith(QLatin1Char('[')))
+        return QString();
+    const qsizetype chiusa = t.indexOf(QLatin1Char(']'));
+    if (chiusa < 0)
+        return QString();
+    return t.mid(1, chiusa - 1).trimmed();
+}
+
+bool intestazione(const QString &riga)
+{
+    return riga.trimmed().startsWith(QLatin1Char('['));
+}
+
+bool commento(const QString &riga)
+{
+    return riga.trimmed().startsWith(QLatin1Char(';'));
+}
+
+// The key of an entry line, or an empty text for a line that is not one.
+QString chiaveDi(const QString &riga)
+{
+    const qsizetype uguale = riga.indexOf(QLatin1Char('='));
+    if (uguale < 0 || intestazione(riga) || commento(riga))
+        return QString();
+    return riga.left(uguale).trimmed();
+}
+
+bool stessoNome(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+std::optional<QString> leggiPiccolo(const QString &testo, const QString &sezione, const QString &chiave)
+{
+    const QString voluta = sezione.trimmed();
+    const QString chiaveVoluta = chiave.trimmed();
+    bool dentro = false;
+    bool vista = false; // only the first section of that name counts
+    const QStringList linee = testo.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    for (const QString &l : linee) {
+        if (intestazione(l)) {
+            if (dentro)
+                break;
+            dentro = !vista && stessoNome(sezioneDi(l), voluta);
+            vista = vista || dentro;
+            continue;
+        }
+        if (!dentro)
+            continue;
+        const QString k = chiaveDi(l);
+        if (k.isEmpty() || !stessoNome(k, chiaveVoluta))
+            continue;
+        QString v = l.mid(l.indexOf(QLatin1Char('=')) + 1).trimmed();
+        if (v.size() >= 2 && (v.front() == QLatin1Char('"') || v.front() == QLatin1Char('\''))
+            && v.back() == v.front())
+            v = v.mid(1, v.size() - 2);
+        const qsizetype nul = v.indexOf(QChar(0));
+        if (nul >= 0)
+            v.truncate(nul);
+        return v.left(LunghezzaMassimaValore);
+    }
+    return QString();
+}
+
+// Large files are scanned as the designed program did: lines end at CR or
+// CR LF only, the first line starting with the key wins whatever section
+// it is in, and the value is what follows "key=" less its enclosing quotes.
+std::optional<QString> leggiGrande(const QString &testo, const QString &chiave)
+{
+    qsizetype i = 0;
+    const qsizetype n = testo.size();
+    while (i < n) {
+        qsizetype j = testo.indexOf(QLatin1Char('\r'), i);
+        if (j < 0)
+            j = n;
+        const QStringView riga = QStringView(testo).mid(i, j - i);
+        if (riga.startsWith(chiave, Qt::CaseSensitive)) {
+            const QStringView resto = riga.mid(qMin(riga.size(), chiave.size() + 1));
+            if (resto.size() < 2)
+                return std::nullopt;
+            return resto.mid(1, resto.size() - 2).toString();
+        }
+        i = j + 1;
+        if (i < n && testo[i] == QLatin1Char('\n'))
+            ++i;
+    }
+    return QString();
+}
+
+bool vietato(const QString &s)
+{
+    return s.contains(QLatin1Char('\r')) || s.contains(QLatin1Char('\n')) || s.contains(QChar(0));
+}
+
+} // namespace
+
+std::optional<QString> MLSReadIniValue(const QString &file, const QString &sezione, const QString &chiave)
+{
+    const QFileInfo info(file);
+    if (!info.exists() || !info.isFile())
+        return std::nullopt;
+    QByteArray bytes;
+    if (!leggiFile(file, &bytes))
+        return std::nullopt;
+    const QString testo = decodificaTesto(bytes);
+    if (bytes.size() <= SogliaLetturaIni)
+        return leggiPiccolo(testo, sezione, chiave);
+    return leggiGrande(testo, chiave);
+}
+
+long MLSWriteIniValue(const QString &file, const QString &sezione, const QString &chiave, const QString &valore)
+{
+    // A line break would let a value write entries of its own; a key with
+    // '=' or a section with ']' could never be read back.
+    if (vietato(sezione) || vietato(chiave) || vietato(valore))
+        return 0;
+    const QString sez = sezione.trimmed();
+    const QString key = chiave.trimmed();
+    if (sez.isEmpty() || key.isEmpty() || sez.contains(QLatin1Char(']')) || key.contains(QLatin1Char('='))
+        || key.startsWith(QLatin1Char('[')) || key.startsWith(QLatin1Char(';')))
+        return 0;
+
+    QByteArray bytes;
+    if (QFileInfo::exists(file) && !leggiFile(file, &bytes))
+        return 0;
+    const bool inUtf8 = utf8(bytes);
+    auto codifica = [inUtf8](const QString &s) { return inUtf8 ? s.toUtf8() : codificaWindows1252(s); };
+    auto decodifica = [inUtf8](const QByteArray &b) { return inUtf8 ? QString::fromUtf8(b) : decodificaTesto(b); };
+    // New lines follow the file's own line ends.
+    const QByteArray acapo = (bytes.contains('\n') && !bytes.contains("\r\n")) ? QByteArray("\n") : QByteArray("\r\n");
+
+    const QList<Riga> linee = righe(bytes);
+    qsizetype inizioSezione = -1; // index of the header line
+    qsizetype ultimaVoce = -1;    // last non-blank line of that section
+    for (qsizetype i = 0; i < linee.size(); ++i) {
+        const Riga &r = linee[i];
+        const QString l = decodifica(bytes.mid(r.inizio, r.fine - r.inizio));
+        if (intestazione(l)) {
+            if (inizioSezione >= 0)
+                break;
+            if (stessoNome(sezioneDi(l), sez)) {
+                inizioSezione = i;
+                ultimaVoce = i;
+            }
+            continue;
+        }
+        if (inizioSezione < 0)
+            continue;
+        if (!l.trimmed().isEmpty())
+            ultimaVoce = i;
+        if (stessoNome(chiaveDi(l), key)) {
+            // Replace only the value: the key as written and the rest of the file stay.
+            const qsizetype uguale = bytes.indexOf('=', r.inizio);
+            QByteArray nuovo = bytes.left(uguale + 1) + codifica(valore) + bytes.mid(r.fine);
+            return scriviFileAtomico(file, nuovo) ? 1 : 0;
+        }
+    }
+
+    const QByteArray voce = codifica(key) + '=' + codifica(valore) + acapo;
+    QByteArray nuovo;
+    if (inizioSezione >= 0) {
+        const Riga &r = linee[ultimaVoce];
+        nuovo = bytes.left(r.dopo);
+        if (r.dopo == r.fine) // the file ended without a line break
+            nuovo += acapo;
+        nuovo += voce + bytes.mid(r.dopo);
+    } else {
+        nuovo = bytes;
+        if (!nuovo.isEmpty() && !nuovo.endsWith('\n') && !nuovo.endsWith('\r'))
+            nuovo += acapo;
+        nuovo += '[' + codifica(sez) + ']' + acapo + voce;
+    }
+    return scriviFileAtomico(file, nuovo) ? 1 : 0;
+}

@@ -1,0 +1,97 @@
+#include "modlanguagesupport.h"
+
+#include "ini.h"
+#include "schermo.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPointer>
+
+namespace {
+const QString Separatore = QStringLiteral("/");
+}
+
+ModLanguageSupport::ModLanguageSupport(const QString &cartellaProgramma)
+    : m_cartella(cartellaProgramma)
+{
+}
+
+QString ModLanguageSupport::percorsoLangSetting() const
+{
+    // The separator is always added; a doubled one is harmless in a path.
+    return m_cartella + Separatore + QStringLiteral("LangSetting.ini");
+}
+
+QString ModLanguageSupport::percorsoLingua() const
+{
+    QString p = m_cartella;
+    if (!p.endsWith(Separatore))
+        p += Separatore;
+    return p + MLSCurrentLanguage + QStringLiteral(".lng");
+}
+
+std::optional<QString> ModLanguageSupport::leggiLinguaSalvata() const
+{
+    return MLSReadIniValue(percorsoLangSetting(), QStringLiteral("Language"), QStringLiteral("CurrentLanguage"));
+}
+
+QString ModLanguageSupport::MLSGetString(const QString &chiave)
+{
+    if (MLSCurrentLanguage.isEmpty()) {
+        if (const auto salvata = leggiLinguaSalvata())
+            MLSCurrentLanguage = *salvata;
+    }
+    return MLSReadIniValue(percorsoLingua(), QStringLiteral("Strings"), chiave).value_or(QString());
+}
+
+void ModLanguageSupport::MLSLoadFormStrings(Schermo &schermo)
+{
+    const QString file = percorsoLingua();
+    // Without a language file nothing may change, not even the title and
+    // tag that the file would otherwise clear.
+    if (!QFileInfo(file).isFile())
+        return;
+    const QString form = schermo.nomeForm();
+    auto leggi = [&file, &form](const QString &chiave) {
+        return MLSReadIniValue(file, form, chiave);
+    };
+
+    if (!schermo.windowTitle().isEmpty()) {
+        if (const auto v = leggi(form + QStringLiteral(".Caption")))
+            schermo.setWindowTitle(*v);
+    }
+    if (const auto v = leggi(form + QStringLiteral(".ToolTipText")))
+        schermo.setToolTip(*v);
+    if (const auto v = leggi(form + QStringLiteral(".Tag")))
+        schermo.setTag(*v);
+
+    // Events run between controls, so the screen may be unloaded, or its
+    // controls replaced, meanwhile: walk a copy and stop when it has gone.
+    const QPointer<Schermo> guardia(&schermo);
+    const QList<Controllo> controlli = schermo.controlli();
+    for (Controllo c : controlli) {
+        if (!guardia || !guardia->caricato())
+            return;
+        if (!c.valido())
+            continue;
+        const QString nome = c.nome();
+        const auto indice = c.indice();
+        const QString base = indice ? nome + QLatin1Char('(') + QString::number(*indice) + QLatin1Char(')') : nome;
+
+        const auto caption = leggi(base + QStringLiteral(".Caption"));
+        if (caption && !caption->isEmpty())
+            c.setCaption(*caption);
+        const auto tooltip = leggi(base + QStringLiteral(".ToolTipText"));
+        if (tooltip && !tooltip->isEmpty() && c.haToolTip())
+            c.setToolTip(*tooltip);
+        const auto tag = leggi(base + QStringLiteral(".Tag"));
+        if (tag && !tag->isEmpty())
+            c.setTag(*tag);
+        const int schede = c.tabCount();
+        for (int i = 0; i < schede; ++i) {
+            if (const auto v = leggi(nome + QStringLiteral(".TabCaption(") + QString::number(i) + QLatin1Char(')')))
+                c.setTabCaption(i, *v);
+        }
+        QCoreApplication::processEvents();
+    }
+}
