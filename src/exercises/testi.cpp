@@ -1,0 +1,220 @@
+#include "testi.h"
+
+#include "codec.h"
+#include "modulo1.h"
+#include "percorsi.h"
+
+#include <optional>
+
+QString testoNumero(int n)
+{
+    // The sign position: a blank for a number that is not negative.
+    return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
+}
+
+QString fraseRisposta(const QString &prima, const QString &dopo, const QString &perUno, const QString *perZero, int n)
+{
+    if (n == 1)
+        return perUno;
+    if (n == 0 && perZero)
+        return *perZero;
+    return prima + QLatin1Char(' ') + testoNumero(n) + QLatin1Char(' ') + dopo;
+}
+
+namespace {
+
+bool bianco(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+bool acapo(QChar c)
+{
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
+
+// Reads the fields of a story file one by one. Commas and line breaks end a
+// field; a quoted field keeps its commas; blanks before a field are skipped.
+class LettoreCampi
+{
+public:
+    explicit LettoreCampi(const QString &testo)
+        : m_t(testo)
+    {
+    }
+
+    // Only blanks and line breaks left: blank lines after the last record.
+    bool soloVuoto() const
+    {
+        for (qsizetype i = m_i; i < m_t.size(); ++i) {
+            if (!bianco(m_t[i]) && !acapo(m_t[i]))
+                return false;
+        }
+        return true;
+    }
+
+    // Blank lines between two records would otherwise shift every field of
+    // the next record by one.
+    void saltaRigheVuote()
+    {
+        qsizetype i = m_i;
+        while (i < m_t.size()) {
+            qsizetype j = i;
+            while (j < m_t.size() && bianco(m_t[j]))
+                ++j;
+            if (j >= m_t.size() || !acapo(m_t[j]))
+                break;
+            i = dopoAcapo(j);
+        }
+        m_i = i;
+    }
+
+    // nullopt when the file has ended before the field.
+    std::optional<QString> campo()
+    {
+        while (m_i < m_t.size() && bianco(m_t[m_i]))
+            ++m_i;
+        if (m_i >= m_t.size())
+            return std::nullopt;
+        QString valore;
+        if (m_t[m_i] == QLatin1Char('"')) {
+            qsizetype fine = m_i + 1;
+            while (fine < m_t.size() && m_t[fine] != QLatin1Char('"') && !acapo(m_t[fine]))
+                ++fine;
+            valore = m_t.mid(m_i + 1, fine - m_i - 1);
+            m_i = fine;
+            if (m_i < m_t.size() && m_t[m_i] == QLatin1Char('"'))
+                ++m_i;
+            // Anything between the closing quote and the separator is dropped.
+            while (m_i < m_t.size() && m_t[m_i] != QLatin1Char(',') && !acapo(m_t[m_i]))
+                ++m_i;
+        } else {
+            qsizetype fine = m_i;
+            while (fine < m_t.size() && m_t[fine] != QLatin1Char(',') && !acapo(m_t[fine]))
+                ++fine;
+            valore = m_t.mid(m_i, fine - m_i);
+            while (!valore.isEmpty() && bianco(valore.back()))
+                valore.chop(1);
+            m_i = fine;
+        }
+        separatore();
+        return valore;
+    }
+
+private:
+    qsizetype dopoAcapo(qsizetype j) const
+    {
+        if (m_t[j] == QLatin1Char('\r') && j + 1 < m_t.size() && m_t[j + 1] == QLatin1Char('\n'))
+            return j + 2;
+        return j + 1;
+    }
+
+    // A comma at the end of a line and the line break after it are one
+    // separator, so a record may be laid out with trailing commas.
+    void separatore()
+    {
+        if (m_i >= m_t.size())
+            return;
+        if (acapo(m_t[m_i])) {
+            m_i = dopoAcapo(m_i);
+            return;
+        }
+        ++m_i; // the comma
+        qsizetype j = m_i;
+        while (j < m_t.size() && bianco(m_t[j]))
+            ++j;
+        if (j < m_t.size() && acapo(m_t[j]))
+            m_i = dopoAcapo(j);
+    }
+
+    const QString &m_t;
+    qsizetype m_i = 0;
+};
+
+QString errore(const QString &file, const QString &guasto)
+{
+    return QStringLiteral("The story file \"%1\" cannot be loaded: %2").arg(file, guasto);
+}
+
+} // namespace
+
+EsitoLettura analizzaTesti(const QByteArray &contenuto, int campi, const QString &nomeFile)
+{
+    EsitoLettura esito;
+    const QString testo = decodificaTesto(contenuto);
+    LettoreCampi lettore(testo);
+    const int totale = campi + 1; // the last field of a record is read and dropped
+    std::vector<std::vector<QString>> record;
+    for (;;) {
+        lettore.saltaRigheVuote();
+        if (lettore.soloVuoto())
+            break;
+        if (int(record.size()) == MassimoRecord) {
+            esito.errore = errore(nomeFile, QStringLiteral("it holds more than %1 stories.").arg(MassimoRecord));
+            return esito;
+        }
+        std::vector<QString> r;
+        r.reserve(campi);
+        for (int k = 1; k <= totale; ++k) {
+            const auto c = lettore.campo();
+            if (!c) {
+                // Only the dropped last field may be missing, and only at the end.
+                if (k == totale)
+                    break;
+                esito.errore = errore(nomeFile, QStringLiteral("story %1 is cut short: the file ends after field %2 of %3.")
+                                                    .arg(record.size() + 1)
+                                                    .arg(k - 1)
+                                                    .arg(totale));
+                return esito;
+            }
+            if (k <= campi)
+                r.push_back(*c);
+        }
+        record.push_back(std::move(r));
+    }
+    if (record.empty()) {
+        esito.errore = errore(nomeFile, QStringLiteral("it holds no story."));
+        return esito;
+    }
+    esito.record = std::move(record);
+    return esito;
+}
+
+EsitoLettura leggiFileTesti(const QString &percorso, int campi)
+{
+    QByteArray contenuto;
+    QString guasto;
+    if (!leggiFile(percorso, &contenuto, &guasto)) {
+        EsitoLettura esito;
+        esito.errore = errore(percorso, guasto + QLatin1Char('.'));
+        return esito;
+    }
+    return analizzaTesti(contenuto, campi, percorso);
+}
+
+QString CaricaListe(Modulo1 &m, const QString &cartellaProgramma)
+{
+    // Both files are read before either table changes: after an error
+    // nothing from either file is used.
+    const EsitoLettura lista1 = leggiFileTesti(Percorsi::unisci(cartellaProgramma, QStringLiteral("testi/lista1.txt")), 15);
+    if (!lista1.ok())
+        return lista1.errore;
+    const EsitoLettura lista2 = leggiFileTesti(Percorsi::unisci(cartellaProgramma, QStringLiteral("testi/lista2.txt")), 16);
+    if (!lista2.ok())
+        return lista2.errore;
+
+    auto riempi = [](auto &tabella, Integer &numero, const EsitoLettura &esito) {
+        for (auto &riga : tabella) {
+            for (QString &cella : riga)
+                cella.clear();
+        }
+        numero = Integer(esito.record.size());
+        for (size_t r = 0; r < esito.record.size(); ++r) {
+            for (size_t k = 0; k < esito.record[r].size(); ++k)
+                tabella[r + 1][k + 1] = esito.record[r][k];
+        }
+    };
+    riempi(m.Testi1, m.NumeroTesti1, lista1);
+    riempi(m.Testi2, m.NumeroTesti2, lista2);
+    return QString();
+}
