@@ -11,6 +11,7 @@
 #include "motorevoce.h"
 #include "pannellobocca.h"
 #include "registroschermi.h"
+#include "stile.h"
 #include "testi.h"
 
 #include <QComboBox>
@@ -47,13 +48,6 @@ QIcon iconaConferma()
     return QIcon(pm);
 }
 
-QFont arial(bool grassetto)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(14.25);
-    f.setBold(grassetto);
-    return f;
-}
 } // namespace
 
 FormImposta::FormImposta(Contesto &contesto)
@@ -81,7 +75,7 @@ FormImposta::FormImposta(Contesto &contesto)
     piazza(HScroll1, 4440, 1680, 3495, 375);
 
     Label1 = aggiungi(new QLabel(QStringLiteral("Velocità"), area), QStringLiteral("Label1"));
-    Label1->setFont(arial(false));
+    Label1->setFont(fontProgetto(QStringLiteral("Arial"), 14.25, false));
     Label1->setBuddy(HScroll1);
     piazza(Label1, 5040, 2400, 2415, 375);
 
@@ -92,7 +86,7 @@ FormImposta::FormImposta(Contesto &contesto)
     esci->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     esci->setIcon(iconaConferma());
     esci->setText(QStringLiteral("conferma"));
-    esci->setFont(arial(true));
+    esci->setFont(fontProgetto(QStringLiteral("Arial"), 14.25, true));
     esci->setAutoRaise(false);
     esci->setFocusPolicy(Qt::StrongFocus);
     BottoneEsci = aggiungi(esci, QStringLiteral("BottoneEsci"));

@@ -8,7 +8,7 @@ class MotoreVoce;
 class PannelloBocca;
 class QComboBox;
 class QLabel;
-class QPushButton;
+class QToolButton;
 class QSlider;
 struct Contesto;
 
@@ -47,6 +47,6 @@ private:
     QSlider *HScroll1;
     QLabel *Label1;
     QComboBox *Combo1;
-    QPushButton *BottoneEsci;
+    QToolButton *BottoneEsci;
     bool m_uscendo = false;
 };
