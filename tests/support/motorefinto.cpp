@@ -65,7 +65,11 @@ void MotoreFinto::termina()
     Q_EMIT finito();
 }
 
-int MotoreFinto::SpeakingStatus() const { return m_parla ? 1 : 0; }
+int MotoreFinto::SpeakingStatus() const
+{
+    ++lettureStato;
+    return m_parla ? 1 : 0;
+}
 
 void MotoreFinto::SpeechSpeed(int paroleAlMinuto)
 {

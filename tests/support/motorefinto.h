@@ -30,8 +30,9 @@
 //
 // Every call is recorded in chiamate, in order, as
 //   "SpeakText:<text>", "StopSpeech", "VoiceNumber:<n>", "SpeechSpeed:<n>"
-// (reads such as SpeakingStatus/VoiceCount/VoiceName are not recorded);
-// testi holds only the SpeakText texts.
+// (reads such as SpeakingStatus/VoiceCount/VoiceName are not recorded;
+// SpeakingStatus reads are counted in lettureStato); testi holds only the
+// SpeakText texts.
 class MotoreFinto : public MotoreVoce
 {
     Q_OBJECT
@@ -61,6 +62,7 @@ public:
     int voce = 1;     // the voice selected last with success
     int velocita = 0; // the last speed set
     int quanteFinito = 0; // finito() emissions so far
+    mutable int lettureStato = 0; // SpeakingStatus() reads (a busy wait shows here)
 
     // Ends the utterance in progress now, as if it had played out.
     void finisciOra();

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "motorevoce.h"
+#include "sintesiespeak.h"
+
+#include <QElapsedTimer>
+#include <memory>
+
+class UscitaAudio;
+
+// The speech engine on espeak-ng: Italian voices, speed in words per
+// minute (80 to 450), audio to the default output as it is synthesised.
+// Without an audio device speech is timed by its length, so callers see
+// the same start and end. Without usable espeak-ng data the engine has no
+// voices and every utterance ends at once.
+class MotoreEspeak : public MotoreVoce
+{
+    Q_OBJECT
+public:
+    struct Opzioni {
+        QString cartellaDati;       // espeak-ng data; empty: espeak-ng's own
+        bool senzaDispositivo = false; // time speech, never open a device
+    };
+
+    MotoreEspeak();
+    explicit MotoreEspeak(const Opzioni &opzioni, QObject *padre = nullptr);
+    ~MotoreEspeak() override;
+
+    void SpeakText(const QString &testo) override;
+    void StopSpeech() override;
+    int SpeakingStatus() const override;
+    void SpeechSpeed(int paroleAlMinuto) override;
+    int VoiceCount() const override;
+    QString VoiceName(int numero) const override;
+    bool VoiceNumber(int numero) override;
+    int durataMassimaMs() const override;
+
+    // Why the engine cannot speak (empty when it can).
+    QString errore() const;
+    // The output of the last utterance is timed, not heard.
+    bool muto() const;
+    // The length of the last utterance's audio, once fully synthesised.
+    qint64 durataAudioMs() const;
+
+    static constexpr int velocitaMinima = 80;
+    static constexpr int velocitaMassima = 450;
+
+Q_SIGNALS:
+    // The first audio of an utterance went to the device (benchmarks).
+    void primoAudio();
+
+private:
+    void finePlayback();
+    void fineSintesi(const SintesiEspeak::Richiesta *r, bool ok);
+    void annullaRichiesta();
+    void nonParla();
+
+    std::shared_ptr<SintesiEspeak> m_sintesi;
+    UscitaAudio *m_uscita;
+    std::shared_ptr<SintesiEspeak::Richiesta> m_richiesta;
+    bool m_parla = false;
+    bool m_sintesiFinita = false;
+    int m_voce = 1;
+    int m_velocita = 130;
+    int m_stima = 0;
+    quint64 m_generazione = 0;
+};

@@ -1,0 +1,258 @@
+#include "sintesiespeak.h"
+
+#include <QFile>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QThread>
+
+#include <espeak-ng/espeak_ng.h>
+#include <espeak-ng/speak_lib.h>
+
+#include <future>
+
+namespace {
+
+struct Candidata {
+    const char *espeak;
+    const char *nome;
+};
+
+// Italian with a few of espeak-ng's variants; only those that really speak
+// on this machine are offered.
+const Candidata candidate[] = {
+    {"it", "Italiano"},
+    {"it+f3", "Italiano, voce femminile"},
+    {"it+f5", "Italiano, voce femminile acuta"},
+    {"it+m1", "Italiano, voce maschile grave"},
+    {"it+klatt", "Italiano, voce sintetica"},
+};
+
+// Audio is handed over in blocks of this many ms: small enough that the
+// first sound is written to the device within a few ms of the request.
+constexpr int bloccoMs = 20;
+
+// The synthesis in progress on the worker thread (synchronous mode calls
+// back on the same thread, inside espeak_ng_Synthesize).
+struct InCorso {
+    SintesiEspeak::Richiesta *richiesta = nullptr;
+    qint64 campioni = 0;
+};
+thread_local InCorso *t_inCorso = nullptr;
+
+int richiamo(short *wav, int n, espeak_EVENT *)
+{
+    InCorso *c = t_inCorso;
+    if (!c)
+        return 0;
+    if (c->richiesta && c->richiesta->annullata.load())
+        return 1; // stops the synthesis
+    if (wav && n > 0) {
+        c->campioni += n;
+        if (c->richiesta)
+            Q_EMIT c->richiesta->blocco(QByteArray(reinterpret_cast<const char *>(wav), qsizetype(n) * 2));
+    }
+    return 0;
+}
+
+QString messaggio(espeak_ng_STATUS s)
+{
+    char buf[512] = {};
+    espeak_ng_GetStatusCodeMessage(s, buf, sizeof buf);
+    return QString::fromLocal8Bit(buf);
+}
+
+} // namespace
+
+class SintesiEspeak::Lavoratore : public QObject
+{
+public:
+    QString cartella;
+    std::promise<void> promessa;
+    std::shared_future<void> avvio = promessa.get_future().share();
+
+    // Written once by avvia() before the promise is kept; read after.
+    bool ok = false;
+    QString errore;
+    QList<Voce> voci;
+    int frequenza = 22050;
+
+    void avvia()
+    {
+        inizializza();
+        promessa.set_value();
+    }
+
+    void termina()
+    {
+        if (m_inizializzato)
+            espeak_Terminate();
+        m_inizializzato = false;
+    }
+
+    bool scegli(const QByteArray &voce, int velocita)
+    {
+        if (voce != m_voce) {
+            if (espeak_ng_SetVoiceByName(voce.constData()) != ENS_OK) {
+                m_voce.clear();
+                return false;
+            }
+            m_voce = voce;
+        }
+        // A voice change may reset the rate, so it is set every time.
+        espeak_ng_SetParameter(espeakRATE, velocita, 0);
+        return true;
+    }
+
+    // Returns the number of samples made, or -1 when nothing could be.
+    qint64 sintetizza(const QString &testo, Richiesta *r)
+    {
+        InCorso c;
+        c.richiesta = r;
+        const QByteArray utf8 = testo.toUtf8();
+        t_inCorso = &c;
+        const espeak_ng_STATUS s = espeak_ng_Synthesize(utf8.constData(), size_t(utf8.size()) + 1, 0,
+                                                        POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
+        t_inCorso = nullptr;
+        if (s != ENS_OK && s != ENS_SPEECH_STOPPED)
+            return -1;
+        return c.campioni;
+    }
+
+    void esegui(const std::shared_ptr<Richiesta> &r)
+    {
+        if (r->annullata.load()) {
+            Q_EMIT r->fine(true);
+            return;
+        }
+        bool fatto = false;
+        if (ok && scegli(r->voce, r->paroleAlMinuto))
+            fatto = sintetizza(r->testo, r.get()) >= 0;
+        Q_EMIT r->fine(fatto);
+    }
+
+    QString fonemi(const QString &testo, const QByteArray &voce)
+    {
+        if (!ok || !scegli(voce, 175))
+            return QString();
+        const QByteArray utf8 = testo.toUtf8();
+        const void *p = utf8.constData();
+        QStringList parti;
+        while (p) {
+            const char *f = espeak_TextToPhonemes(&p, espeakCHARS_UTF8, 0);
+            if (f && *f)
+                parti << QString::fromUtf8(f).trimmed();
+        }
+        return parti.join(u' ');
+    }
+
+private:
+    void inizializza()
+    {
+        const QByteArray percorso = QFile::encodeName(cartella);
+        espeak_ng_InitializePath(cartella.isEmpty() ? nullptr : percorso.constData());
+        espeak_ng_ERROR_CONTEXT contesto = nullptr;
+        espeak_ng_STATUS s = espeak_ng_Initialize(&contesto);
+        espeak_ng_ClearErrorContext(&contesto);
+        if (s != ENS_OK) {
+            errore = QStringLiteral("espeak-ng: %1").arg(messaggio(s));
+            return;
+        }
+        m_inizializzato = true;
+        s = espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, bloccoMs, nullptr);
+        if (s != ENS_OK) {
+            errore = QStringLiteral("espeak-ng: %1").arg(messaggio(s));
+            return;
+        }
+        frequenza = espeak_ng_GetSampleRate();
+        espeak_SetSynthCallback(richiamo);
+        ok = true;
+        // A voice counts only if it really produces sound here.
+        for (const Candidata &c : candidate) {
+            if (scegli(c.espeak, 175) && sintetizza(QStringLiteral("ciao"), nullptr) > 0)
+                voci.append({QByteArray(c.espeak), QString::fromUtf8(c.nome)});
+        }
+        if (voci.isEmpty()) {
+            ok = false;
+            errore = QStringLiteral("espeak-ng: no Italian voice can speak");
+        }
+    }
+
+    bool m_inizializzato = false;
+    QByteArray m_voce;
+};
+
+namespace {
+QMutex g_mutex;
+std::weak_ptr<SintesiEspeak> g_condivisa;
+} // namespace
+
+std::shared_ptr<SintesiEspeak> SintesiEspeak::condivisa(const QString &cartellaDati)
+{
+    QMutexLocker lock(&g_mutex);
+    std::shared_ptr<SintesiEspeak> s = g_condivisa.lock();
+    if (!s) {
+        s.reset(new SintesiEspeak(cartellaDati));
+        g_condivisa = s;
+    }
+    return s;
+}
+
+SintesiEspeak::SintesiEspeak(const QString &cartellaDati)
+    : m_thread(new QThread)
+    , m_lavoratore(new Lavoratore)
+{
+    m_thread->setObjectName(QStringLiteral("espeak-ng"));
+    m_lavoratore->cartella = cartellaDati;
+    m_lavoratore->moveToThread(m_thread);
+    m_thread->start();
+    QMetaObject::invokeMethod(m_lavoratore, [l = m_lavoratore] { l->avvia(); }, Qt::QueuedConnection);
+}
+
+SintesiEspeak::~SintesiEspeak()
+{
+    // Runs after every request queued before it: the users have cancelled
+    // theirs, so this waits at most for one block of audio.
+    QMetaObject::invokeMethod(m_lavoratore, [l = m_lavoratore] { l->termina(); },
+                              Qt::BlockingQueuedConnection);
+    m_thread->quit();
+    m_thread->wait();
+    delete m_lavoratore;
+    delete m_thread;
+}
+
+bool SintesiEspeak::pronta()
+{
+    m_lavoratore->avvio.wait();
+    return m_lavoratore->ok;
+}
+
+QString SintesiEspeak::errore()
+{
+    m_lavoratore->avvio.wait();
+    return m_lavoratore->errore;
+}
+
+QList<SintesiEspeak::Voce> SintesiEspeak::voci()
+{
+    m_lavoratore->avvio.wait();
+    return m_lavoratore->voci;
+}
+
+int SintesiEspeak::frequenza()
+{
+    m_lavoratore->avvio.wait();
+    return m_lavoratore->frequenza;
+}
+
+void SintesiEspeak::sintetizza(std::shared_ptr<Richiesta> r)
+{
+    QMetaObject::invokeMethod(m_lavoratore, [l = m_lavoratore, r] { l->esegui(r); }, Qt::QueuedConnection);
+}
+
+QString SintesiEspeak::fonemi(const QString &testo, const QByteArray &voce)
+{
+    QString risultato;
+    QMetaObject::invokeMethod(m_lavoratore, [&] { risultato = m_lavoratore->fonemi(testo, voce); },
+                              Qt::BlockingQueuedConnection);
+    return risultato;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// How espeak-ng (1.51, Italian voice) should get a text so that it reads it
+// as an Italian speaker would:
+// - a word-final vowel followed by an apostrophe becomes the accented vowel
+//   again ("Citta' e' bella" → "Città è bella"; acute in the "-ché" words,
+//   "né", "sé" and "-tré", grave elsewhere); espeak-ng otherwise moves the
+//   stress and pauses at every apostrophe. A vowel that closes a quotation
+//   opened with an apostrophe ('ciao') is left alone;
+// - a minus sign that is not a hyphen inside a word becomes "meno"
+//   (espeak-ng drops a lone "-"); "+" and "=" are read right as they are;
+// - "&" becomes "e commerciale" and the typographic apostrophe a plain one
+//   (the repeat buttons hand over texts that were not prepared).
+QString testoPerEspeak(const QString &testo);
