@@ -1,0 +1,25 @@
+#include "formbocca.h"
+
+#include "contesto.h"
+#include "modulo1.h"
+#include "motoreespeak.h"
+
+FormBocca::FormBocca(Contesto &c)
+    : Schermo(QStringLiteral("FormBocca"), 3000, 2000)
+    , m_c(c)
+{
+    if (m_c.fabbricaMotore)
+        m_bocca = m_c.fabbricaMotore();
+    if (!m_bocca)
+        m_bocca = std::make_unique<MotoreEspeak>();
+    // Listed like any control so the language walk sees the designed set.
+    registra(m_bocca.get(), QStringLiteral("Bocca"));
+}
+
+FormBocca::~FormBocca() = default;
+
+void FormBocca::Form_Load()
+{
+    m_bocca->VoiceNumber(m_c.stato.Voce);
+    m_bocca->SpeechSpeed(m_c.stato.Velocita);
+}
