@@ -1,4 +1,5 @@
 #include "codec.h"
+#include "ini.h"
 #include "modlanguagesupport.h"
 #include "schermo.h"
 
@@ -86,6 +87,7 @@ private Q_SLOTS:
     void titoloETag();
     void titoloCancellatoResta();
     void fileMancanteNonCambiaNulla();
+    void linguaDistribuita();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -223,6 +225,27 @@ void TstLingua::fileMancanteNonCambiaNulla()
     QCOMPARE(s.valore(QStringLiteral("Command1"), 1, QStringLiteral("Caption")), QStringLiteral("cifra 1"));
     QCOMPARE(s.valore(QStringLiteral("Schede"), -1, QStringLiteral("Tab1")), QStringLiteral("scheda 1"));
     QCOMPARE(s.valore(QStringLiteral("mnuEsci"), -1, QStringLiteral("Caption")), QStringLiteral("Esci"));
+}
+
+// The Italian file shipped with the program has every message the program
+// asks for, and LangSetting.ini chooses it.
+void TstLingua::linguaDistribuita()
+{
+    ModLanguageSupport l(qEnvironmentVariable("NUMERELLA_DATA"));
+    QStringList chiavi;
+    for (int i = 1; i <= 15; ++i)
+        chiavi << QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0'));
+    chiavi << QStringLiteral("9996") << QStringLiteral("9997") << QStringLiteral("9998") << QStringLiteral("9999");
+    for (const QString &k : chiavi)
+        QVERIFY2(!l.MLSGetString(k).isEmpty(), qPrintable(k));
+    QCOMPARE(l.MLSCurrentLanguage, QStringLiteral("Italiano"));
+    QCOMPARE(l.MLSGetString(QStringLiteral("0008")), QStringLiteral(" meno "));
+    QCOMPARE(l.MLSGetString(QStringLiteral("0012")), QStringLiteral("Velocit\u00e0:"));
+    const QString lng = l.percorsoLingua();
+    QCOMPARE(MLSReadIniValue(lng, QStringLiteral("Form1"), QStringLiteral("MenuAzzera.Caption"))->size(), 25);
+    QCOMPARE(MLSReadIniValue(lng, QStringLiteral("Form2"), QStringLiteral("MenuInformazioni.Caption"))->size(), 21);
+    QCOMPARE(MLSReadIniValue(lng, QStringLiteral("FormImposta"), QStringLiteral("BottoneEsci.Caption")),
+             std::optional<QString>(QStringLiteral("conferma")));
 }
 
 QTEST_MAIN(TstLingua)

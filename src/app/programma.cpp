@@ -1,0 +1,127 @@
+#include "programma.h"
+
+#include "dialoghi.h"
+#include "impostazioni.h"
+#include "istanzaunica.h"
+#include "messaggi.h"
+#include "modlanguagesupport.h"
+#include "motoreespeak.h"
+#include "perparlare.h"
+#include "registroschermi.h"
+#include "schermo.h"
+#include "testi.h"
+
+#if __has_include("suoniwav.h")
+#include "suoniwav.h"
+#else
+#include "suoni.h"
+namespace {
+// Until the WAV player is part of the build the program runs silently.
+class SuoniWav : public Suoni
+{
+public:
+    SuoniWav(const Modulo1 &, const QString &) {}
+    void SuonoEsatto() override {}
+    void SuonoErrato() override {}
+};
+} // namespace
+#endif
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <chrono>
+
+Programma::Programma(Opzioni opzioni)
+    : m_opzioni(std::move(opzioni))
+    , m_istanza(std::make_unique<IstanzaUnica>(m_opzioni.cartellaLock))
+    , m_lingua(std::make_unique<ModLanguageSupport>(m_opzioni.percorsi.programma))
+    , m_registro(std::make_unique<RegistroSchermi>())
+    , m_parla(std::make_unique<PerParlare>(*m_registro))
+{
+    if (!m_opzioni.dialoghi)
+        m_opzioni.dialoghi = std::make_unique<DialoghiQt>();
+    if (!m_opzioni.suoni)
+        m_opzioni.suoni = std::make_unique<SuoniWav>(m_stato, m_opzioni.percorsi.programma);
+    if (!m_opzioni.fabbricaMotore)
+        m_opzioni.fabbricaMotore = [] { return std::make_unique<MotoreEspeak>(); };
+
+    m_contesto = std::make_unique<Contesto>(Contesto{m_stato, m_casuale, *m_lingua, *m_registro, *m_opzioni.dialoghi,
+                                                     *m_parla, *m_opzioni.suoni, m_opzioni.fabbricaMotore,
+                                                     m_opzioni.percorsi});
+
+    if (m_opzioni.termina) {
+        m_registro->termina = m_opzioni.termina;
+    } else {
+        m_registro->termina = [this](int stato) {
+            m_istanza->rilascia();
+            m_registro->scaricaTutti();
+            QCoreApplication::exit(stato);
+        };
+    }
+    // The hidden FormBocca stays loaded for the whole run, so the run must
+    // end by itself when the last visible screen goes.
+    m_registro->nessunoSchermoVisibile = [this] { m_registro->termina(0); };
+
+    if (m_opzioni.registraSchermi)
+        m_opzioni.registraSchermi(*m_contesto);
+}
+
+Programma::~Programma()
+{
+    // The screens hold references into the context: they go first, now,
+    // rather than at some later turn of an event loop that may never come.
+    m_registro->nessunoSchermoVisibile = nullptr;
+    m_registro->scaricaTutti();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+std::optional<int> Programma::Main()
+{
+    // After a fatal error: no screen left, no lock held.
+    auto chiudi = [this] {
+        m_registro->nessunoSchermoVisibile = nullptr;
+        m_registro->scaricaTutti();
+        m_istanza->rilascia();
+    };
+
+    // 1. One copy only: a second start leaves at once and touches no file.
+    if (!m_istanza->acquisisci())
+        return 0;
+
+    // 2-5. Shared state, settings folder and readme, settings.
+    m_stato.SuonoAttivo = True;
+    const QString cartella = m_opzioni.percorsi.impostazioni;
+    m_stato.FileImpostazioni = Percorsi::unisci(cartella, QStringLiteral("numerella.INI"));
+    // A folder or readme that cannot be made must not stop the program: the
+    // only cost is trying again at the next start.
+    if (!EsisteFile(Percorsi::unisci(cartella, QStringLiteral("leggimi.txt"))))
+        CreaLeggimi(*m_lingua, cartella);
+    CaricaImpostazioni(m_stato);
+
+    // 6. The voice of the program-wide engine (loading FormBocca applies
+    // it too; the second time does no harm).
+    if (auto *bocca = dynamic_cast<PortatoreMotore *>(m_registro->schermo(QStringLiteral("FormBocca"))))
+        bocca->Bocca().VoiceNumber(m_stato.Voce);
+
+    // 7. The one random generator of the run.
+    m_casuale.semina(m_opzioni.seme.value_or(
+        quint64(std::chrono::system_clock::now().time_since_epoch().count())));
+
+    // 8. The stories: without them no exercise can run.
+    const QString errore = CaricaListe(m_stato, m_opzioni.percorsi.programma);
+    if (!errore.isEmpty()) {
+        m_opzioni.dialoghi->errore(nullptr, TitoloApplicazione, errore);
+        chiudi();
+        return 1;
+    }
+
+    // 9-10. FormBocca for the whole run, then the start screen.
+    m_registro->schermo(QStringLiteral("FormBocca"));
+    if (!m_registro->mostra(QStringLiteral("FormAvvio"))) {
+        m_opzioni.dialoghi->errore(nullptr, TitoloApplicazione,
+                                   QStringLiteral("The start screen cannot be opened."));
+        chiudi();
+        return 1;
+    }
+    return std::nullopt;
+}
