@@ -1,0 +1,21 @@
+// Story files: any bytes must give either records or a plain error, never a
+// crash, a hang or a record with the wrong number of fields.
+#include "testi.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t n)
+{
+    const QByteArray b(reinterpret_cast<const char *>(dati), qsizetype(n));
+    for (int campi : {15, 16}) {
+        const EsitoLettura e = analizzaTesti(b, campi, QStringLiteral("lista.txt"));
+        if (e.ok() && (e.record.empty() || e.record.size() > size_t(MassimoRecord)))
+            std::abort();
+        for (const auto &r : e.record) {
+            if (r.size() != size_t(campi))
+                std::abort();
+        }
+    }
+    return 0;
+}
