@@ -14,7 +14,13 @@ for t in testi ini impostazioni; do
     work="build-fuzz/corpus-$t"
     mkdir -p "$work"
     echo "fuzz_$t: ${SECONDS_PER_TARGET}s"
+    rc=0
     build-fuzz/fuzz/fuzz_$t -max_total_time="$SECONDS_PER_TARGET" -max_len=8192 \
         -rss_limit_mb=1024 -timeout=10 -print_final_stats=1 \
-        -artifact_prefix="build-fuzz/crash-$t-" "$work" "fuzz/corpus/$t" 2>&1 | tail -n 12
+        -artifact_prefix="build-fuzz/crash-$t-" "$work" "fuzz/corpus/$t" >"build-fuzz/fuzz-$t.log" 2>&1 || rc=$?
+    tail -n 8 "build-fuzz/fuzz-$t.log"
+    if [ "$rc" -ne 0 ]; then
+        echo "fuzz_$t FAILED (status $rc); see build-fuzz/fuzz-$t.log"
+        exit 1
+    fi
 done
