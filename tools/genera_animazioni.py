@@ -139,8 +139,8 @@ def palloncino(f=0.0, colore=(236, 48, 72)):
     ellisse(d, C, 145, 94, 112, colore + (255,))
     img = contorna(img)
     d = ImageDraw.Draw(img)
-    d.polygon(punti_ellisse(C - 42, 95, 16, 34, -25), fill=(255, 255, 255, 235))
-    ellisse(d, C - 24, 58, 7, 7, (255, 255, 255, 235))
+    d.polygon(punti_ellisse(C - 42, 95, 16, 34, -25), fill=(255, 214, 222, 255))
+    ellisse(d, C - 24, 58, 7, 7, (255, 214, 222, 255))
     return img
 
 
@@ -163,7 +163,7 @@ def mela(f=0.0, morso=0, torsolo=False):
     img = contorna(img)
     if not torsolo:
         d = ImageDraw.Draw(img)
-        d.polygon(punti_ellisse(C - 70, 165, 18, 36, 25), fill=(255, 255, 255, 200))
+        d.polygon(punti_ellisse(C - 70, 165, 18, 36, 25), fill=(255, 196, 196, 255))
         d.line([(C + 18, 66), (C + 78, 70)], fill=(40, 130, 40, 255), width=4)
         posti = [(C + 150, 200), (C + 120, 320), (C - 150, 250)]
         if morso:
@@ -376,7 +376,7 @@ def palla(f=0.0):
         a = math.radians(k * 60 - 90)
         d.line([(C, C), (C + r * math.cos(a), C + r * math.sin(a))], fill=(120, 110, 140, 255), width=3)
     ellisse(d, C, C, 24, 24, (255, 255, 255, 255), outline=CONTORNO, width=4)
-    d.arc([C - 110, C - 110, C + 110, C + 110], 200, 250, fill=(255, 255, 255, 220), width=14)
+    d.arc([C - 112, C - 112, C + 112, C + 112], 200, 250, fill=(255, 255, 255, 255), width=14)
     return img
 
 
@@ -488,7 +488,7 @@ def fragola(f=0.0, morso=0, picciolo=False):
     for (x, y) in [(-70, 190), (-20, 180), (30, 190), (75, 185), (-50, 240), (0, 235), (50, 240),
                    (-25, 285), (25, 285), (0, 325), (-85, 160), (90, 150)]:
         d.polygon(punti_ellisse(C + x, y, 6, 10, 0, 12), fill=(255, 236, 120, 255))
-    d.polygon(punti_ellisse(C - 70, 210, 14, 30, 20), fill=(255, 255, 255, 170))
+    d.polygon(punti_ellisse(C - 70, 210, 14, 30, 20), fill=(255, 160, 170, 255))
     d = ImageDraw.Draw(img)
     d.polygon(stella_punti(C, 130, 84, 30, punte=6, rot=-90 + 30), fill=(64, 176, 56, 255),
               outline=CONTORNO, width=5)
@@ -542,12 +542,12 @@ def coccinella(f=0.0, volo=False):
     if volo:
         apre = 18 + 8 * math.sin(2 * math.pi * f * 2)
         for s in (-1, 1):
-            d.polygon(punti_ellisse(C + s * 80, 180, 90, 40, s * (60 + apre)), fill=(230, 240, 255, 255))
+            d.polygon(punti_ellisse(C + s * 120, 190, 100, 46, s * (apre - 10)), fill=(225, 238, 255, 255))
     rosso = (232, 30, 40, 255)
     if volo:
         # the shell opens in two halves to let the wings out
         for s in (-1, 1):
-            d.pieslice([C - 124 + s * 12, 110, C + 124 + s * 12, 350], 90 if s < 0 else -90,
+            d.pieslice([C - 124 + s * 26, 110, C + 124 + s * 26, 350], 90 if s < 0 else -90,
                        270 if s < 0 else 90, fill=rosso)
     else:
         ellisse(d, C, 230, 124, 120, rosso)
@@ -555,7 +555,7 @@ def coccinella(f=0.0, volo=False):
     d = ImageDraw.Draw(img)
     if not volo:
         d.line([(C, 115), (C, 348)], fill=CONTORNO, width=8)
-    sp = 12 if volo else 0
+    sp = 26 if volo else 0
     for (x, y, r) in [(-60, 170, 22), (60, 170, 22), (-82, 250, 20), (82, 250, 20), (-44, 305, 18),
                       (44, 305, 18), (0, 120, 0)]:
         if r:
@@ -638,13 +638,15 @@ def arriva(t):      # comes in fast, settles gently
 def fantasma(sp):
     """What stays where a thing went away: its dotted outline, so the child
     can still see how many have gone."""
-    m = maschera(sp)
+    # the silhouette smoothed first, so the dashes follow one clean line
+    # instead of every antenna and whisker
+    m = maschera(sp).filter(ImageFilter.GaussianBlur(14)).point(lambda v: 255 if v > 110 else 0)
     dentro = m.filter(ImageFilter.GaussianBlur(5)).point(lambda v: 255 if v > 250 else 0)
     bordo = ImageChops.subtract(m, dentro)
     trattini = Image.new("L", (L, L), 0)
     dt = ImageDraw.Draw(trattini)
-    for k in range(0, 36, 2):
-        dt.pieslice([-L, -L, 2 * L, 2 * L], k * 10, k * 10 + 10, fill=255)
+    for k in range(0, 28, 2):
+        dt.pieslice([-L, -L, 2 * L, 2 * L], k * 360 / 28, (k + 1) * 360 / 28, fill=255)
     bordo = ImageChops.multiply(bordo, trattini)
     img = Image.new("RGBA", (L, L), (255, 255, 255, 255))
     img.putalpha(bordo)
@@ -711,6 +713,8 @@ def fotogrammi_arrivo(tema):
         elif tipo == "scende":
             tf = dict(dy=-L * (1 - arriva(t)), ang=8 * math.sin(2 * math.pi * t))
         elif tipo == "vola":
+            if "in_volo" in tema.opz and k < n - 1:
+                sp = tema.opz["in_volo"](f)
             tf = dict(dx=-300 * (1 - arriva(t)), dy=-260 * (1 - arriva(t)) + 30 * math.sin(math.pi * t))
         elif tipo == "cresce":
             s = max(0.02, liscio(t))
@@ -767,6 +771,8 @@ def fotogrammi_partenza(tema):
         elif tipo == "sale":
             tf = dict(dy=-L * esce(t), ang=8 * math.sin(2 * math.pi * t))
         elif tipo == "vola_via":
+            if "in_volo" in tema.opz:
+                sp = tema.opz["in_volo"](f)
             tf = dict(dx=320 * esce(t), dy=-300 * esce(t) - 30 * math.sin(math.pi * t))
         elif tipo == "raccolto":
             tf = dict(dy=-L * esce(t), ang=10 * math.sin(math.pi * t), dx=30 * t)
@@ -787,7 +793,14 @@ def fotogrammi_partenza(tema):
             finale = tema.disegna(0.0, fiamma=0.0)
         else:
             raise ValueError(tipo)
-        out.append((piazza(tela(), sp, **tf), 80 if tipo != "mangiato" else 110))
+        fr = piazza(tela(), sp, **tf)
+        if tema.opz.get("polvere") and tipo == "a_destra" and 0.2 < t < 0.9:
+            # little clouds of dust left behind as it drives off
+            d = ImageDraw.Draw(fr)
+            x = tf["dx"] + 10
+            for j, r in enumerate((26, 20, 14)):
+                ellisse(d, x - j * 46, 330 - j * 6, r, r, (215, 215, 225, 255), outline=CONTORNO, width=4)
+        out.append((fr, 80 if tipo != "mangiato" else 110))
     if tipo == "mangiato":
         finale = Image.alpha_composite(ombra, tema.opz["resti"])
     out.append((finale, 900))
@@ -913,7 +926,7 @@ def _temi():
              resti=mela(0, torsolo=True)),
         Tema("pesciolino", pesciolino, "da_sinistra", "a_destra", "galleggia"),
         Tema("uccellino", uccellino, "vola", "vola_via", "saltella"),
-        Tema("macchinina", macchinina, "da_sinistra", "a_destra", "saltella"),
+        Tema("macchinina", macchinina, "da_sinistra", "a_destra", "saltella", polvere=True),
         Tema("stella", stella, "appare", "spegne", "pulsa"),
         Tema("fiore", fiore, "cresce", "raccolto", "dondola"),
         Tema("rana", rana, "salta", "salta_via", "saltella"),
@@ -929,7 +942,8 @@ def _temi():
              mangiato=[fragola(0, 1), fragola(0, 2), fragola(0, 3), fragola(0, picciolo=True)],
              resti=fragola(0, picciolo=True)),
         Tema("gattino", gattino, "salta", "a_destra", "dondola"),
-        Tema("coccinella", coccinella, "vola", "vola_via", "dondola"),
+        Tema("coccinella", coccinella, "vola", "vola_via", "dondola",
+             in_volo=lambda f: coccinella(f, volo=True)),
         Tema("orsetto", orsetto, "salta", "giu", "dondola"),
     ]
 
