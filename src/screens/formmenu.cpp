@@ -1,0 +1,147 @@
+#include "formmenu.h"
+
+#include "casuale.h"
+#include "clsresize.h"
+#include "contesto.h"
+#include "menulingue.h"
+#include "messaggi.h"
+#include "modlanguagesupport.h"
+#include "modulo1.h"
+#include "registroschermi.h"
+#include "stile.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <memory>
+
+FormMenu::FormMenu(Contesto &contesto)
+    : Schermo(QStringLiteral("FormMenu"), LarghezzaProgetto, AltezzaProgetto)
+    , c(contesto)
+{
+    setWindowTitle(QStringLiteral("Numerella"));
+    coloraSfondo(client(), QColor(255, 192, 255));
+
+    struct Bottone {
+        QPushButton *&membro;
+        const char *nome;
+        const char *testo;
+        int top;
+        void (FormMenu::*click)();
+    };
+    const Bottone bottoni[] = {
+        {Command8, "Command8", "Problemi con addizione", 360, &FormMenu::Command8_Click},
+        {Command7, "Command7", "Problemi con sottrazione", 1200, &FormMenu::Command7_Click},
+        {Command2, "Command2", "Problemi con addizione o sottrazione", 2040, &FormMenu::Command2_Click},
+        {Command3, "Command3", "Imposta la voce", 2880, &FormMenu::Command3_Click},
+        {Command1, "Command1", "Esci", 4320, &FormMenu::Command1_Click},
+    };
+    for (const Bottone &b : bottoni) {
+        b.membro = aggiungi(new QPushButton(QString::fromUtf8(b.testo), client()), QString::fromLatin1(b.nome));
+        b.membro->setFont(fontProgetto(QStringLiteral("Arial"), 15.75, true));
+        coloraBottone(b.membro, QColor(255, 128, 255));
+        b.membro->setAutoDefault(true);
+        piazza(b.membro, 960, b.top, 5000, 750);
+        connect(b.membro, &QPushButton::clicked, this, b.click);
+    }
+    // "Esci" comes first in the tab order and so has the focus at opening.
+    setTabOrder(Command1, Command8);
+    setTabOrder(Command8, Command7);
+    setTabOrder(Command7, Command2);
+    setTabOrder(Command2, Command3);
+    Command1->setFocus();
+
+    mnuLanguages = aggiungi(new QMenu(QStringLiteral("Lingua"), this), QStringLiteral("mnuLanguages"));
+    menuBar()->addMenu(mnuLanguages);
+    mnuLanguage0 = aggiungi(new QAction(QStringLiteral("mnuLanguage 0"), mnuLanguages),
+                            QStringLiteral("mnuLanguage"), 0);
+    mnuLanguages->addAction(mnuLanguage0);
+    m_lingue = new MenuLingue(*this, c);
+}
+
+void FormMenu::Form_Load()
+{
+    m_lingue->MLSFillMenuLanguages();
+    if (!caricato())
+        return;
+
+    c.lingua.MLSLoadFormStrings(*this);
+    if (!caricato())
+        return;
+
+    auto r = std::make_shared<clsResize>();
+    c.stato.Ridimensiona = r;
+    r->setSourceForm(this);
+    r->SizeFormToScreen(75);
+}
+
+void FormMenu::Form_Activate()
+{
+    riempiDisplay();
+}
+
+void FormMenu::Form_Resize()
+{
+    if (c.stato.Ridimensiona)
+        c.stato.Ridimensiona->ResizeControls();
+}
+
+void FormMenu::chiusuraRichiesta()
+{
+    Command1_Click();
+}
+
+bool FormMenu::apri(const QString &nome, std::optional<Boolean> modoMisto)
+{
+    if (!c.registro.mostra(nome))
+        return false;
+    if (modoMisto)
+        c.stato.ModoMisto = *modoMisto;
+    if (caricato())
+        c.registro.scarica(this);
+    return true;
+}
+
+void FormMenu::esegui(const std::function<void()> &azione)
+{
+    // The next screen's captions let events run while it loads, and a
+    // question box waits for its answer: a second press meanwhile must not
+    // open a second screen or ask twice.
+    if (m_inCorso)
+        return;
+    Occupato o(this);
+    m_inCorso = true;
+    azione();
+    m_inCorso = false;
+}
+
+void FormMenu::Command8_Click()
+{
+    esegui([this] { apri(QStringLiteral("Form1"), False); });
+}
+
+void FormMenu::Command7_Click()
+{
+    esegui([this] { apri(QStringLiteral("Form2"), False); });
+}
+
+void FormMenu::Command2_Click()
+{
+    esegui([this] {
+        c.stato.ModoMisto = True;
+        const int r = c.casuale.estrai(2);
+        apri(r == 1 ? QStringLiteral("Form1") : QStringLiteral("Form2"), std::nullopt);
+    });
+}
+
+void FormMenu::Command3_Click()
+{
+    // The voice settings leave the exercise mode as it was.
+    esegui([this] { apri(QStringLiteral("FormImposta"), std::nullopt); });
+}
+
+void FormMenu::Command1_Click()
+{
+    esegui([this] { ConfermaUscita(c, this); });
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "modulo1.h"
+#include "schermo.h"
+
+#include <functional>
+#include <optional>
+
+class MenuLingue;
+class QAction;
+class QMenu;
+class QPushButton;
+struct Contesto;
+
+// The main menu: the three exercises, the voice settings, the exit
+// question, and the "Lingua" menu. It exists only while it is shown:
+// opening another screen unloads it, and coming back loads it afresh.
+class FormMenu : public Schermo
+{
+    Q_OBJECT
+public:
+    static constexpr int LarghezzaProgetto = 7035;
+    static constexpr int AltezzaProgetto = 5745;
+
+    explicit FormMenu(Contesto &c);
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Resize() override;
+    // The window's close button asks the exit question, like "Esci".
+    void chiusuraRichiesta() override;
+
+    void Command8_Click();
+    void Command7_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command1_Click();
+
+    MenuLingue *menuLingue() const { return m_lingue; }
+
+private:
+    // Shows the named screen, sets the exercise mode when one is given and
+    // leaves the menu. A screen that cannot be shown leaves the menu (and
+    // the mode) as they were.
+    bool apri(const QString &nome, std::optional<Boolean> modoMisto);
+    void esegui(const std::function<void()> &azione);
+
+    Contesto &c;
+    QPushButton *Command8;
+    QPushButton *Command7;
+    QPushButton *Command2;
+    QPushButton *Command3;
+    QPushButton *Command1;
+    QMenu *mnuLanguages;
+    QAction *mnuLanguage0;
+    MenuLingue *m_lingue;
+    bool m_inCorso = false;
+};

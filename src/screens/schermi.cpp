@@ -1,0 +1,17 @@
+#include "schermi.h"
+
+#include "contesto.h"
+#include "formavvio.h"
+#include "formbocca.h"
+#include "formimposta.h"
+#include "formmenu.h"
+#include "registroschermi.h"
+
+void registraSchermi(Contesto &c)
+{
+    RegistroSchermi &r = c.registro;
+    r.registra(QStringLiteral("FormAvvio"), [&c] { return new FormAvvio(c); });
+    r.registra(QStringLiteral("FormMenu"), [&c] { return new FormMenu(c); });
+    r.registra(QStringLiteral("FormImposta"), [&c] { return new FormImposta(c); });
+    r.registra(QStringLiteral("FormBocca"), [&c] { return new FormBocca(c); });
+}
