@@ -17,7 +17,6 @@ Run with Debian's Python 3 and python3-pil:  python3 tools/genera_icone.py
 A preview of all icons goes to /tmp/numerella-icone.png.
 """
 
-import math
 import os
 import re
 import xml.etree.ElementTree as ET
