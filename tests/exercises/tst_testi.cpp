@@ -49,7 +49,6 @@ private Q_SLOTS:
     void centoRecord();
     void unaRigaComeUnCampoPerRiga();
     void fileMancante();
-    void numeroTesto_data();
     void numeroTesto();
     void regolaRisposta_data();
     void regolaRisposta();
@@ -149,21 +148,12 @@ void TstTesti::fileMancante()
     QVERIFY2(e.errore.contains(QStringLiteral("does not exist")), qPrintable(e.errore));
 }
 
-void TstTesti::numeroTesto_data()
-{
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QString>("atteso");
-    QTest::newRow("3") << 3 << " 3";
-    QTest::newRow("0") << 0 << " 0";
-    QTest::newRow("10") << 10 << " 10";
-    QTest::newRow("-2") << -2 << "-2";
-}
-
 void TstTesti::numeroTesto()
 {
-    QFETCH(int, n);
-    QFETCH(QString, atteso);
-    QCOMPARE(testoNumero(n), atteso);
+    QCOMPARE(testoNumero(3), QStringLiteral(" 3"));
+    QCOMPARE(testoNumero(0), QStringLiteral(" 0"));
+    QCOMPARE(testoNumero(10), QStringLiteral(" 10"));
+    QCOMPARE(testoNumero(-2), QStringLiteral("-2"));
 }
 
 void TstTesti::regolaRisposta_data()

@@ -77,7 +77,6 @@ class TstLingua : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init();
-    void getStringConLangSetting();
     void getStringSenzaLangSetting();
     void cambioLingua();
     void percorsi();
@@ -101,15 +100,6 @@ void TstLingua::init()
            "[Strings]\r\n0001=\"Quit?\"\r\n[FormProva]\r\nFormProva.Tag=\"t\"\r\n");
 }
 
-void TstLingua::getStringConLangSetting()
-{
-    scrivi(m_dir->filePath(QStringLiteral("LangSetting.ini")), "[Language]\r\nCurrentLanguage=Italiano\r\n");
-    ModLanguageSupport l(m_dir->path());
-    QCOMPARE(l.MLSGetString(QStringLiteral("0001")), QStringLiteral("Vuoi uscire?"));
-    QCOMPARE(l.MLSCurrentLanguage, QStringLiteral("Italiano"));
-    QCOMPARE(l.MLSGetString(QStringLiteral("0002")), QString());
-}
-
 void TstLingua::getStringSenzaLangSetting()
 {
     ModLanguageSupport l(m_dir->path());
@@ -123,6 +113,8 @@ void TstLingua::cambioLingua()
     scrivi(m_dir->filePath(QStringLiteral("LangSetting.ini")), "[Language]\r\nCurrentLanguage=Italiano\r\n");
     ModLanguageSupport l(m_dir->path());
     QCOMPARE(l.MLSGetString(QStringLiteral("0001")), QStringLiteral("Vuoi uscire?"));
+    QCOMPARE(l.MLSCurrentLanguage, QStringLiteral("Italiano"));
+    QCOMPARE(l.MLSGetString(QStringLiteral("0002")), QString());
     l.MLSCurrentLanguage = QStringLiteral("English");
     QCOMPARE(l.MLSGetString(QStringLiteral("0001")), QStringLiteral("Quit?"));
     l.MLSCurrentLanguage = QStringLiteral("Klingon");
