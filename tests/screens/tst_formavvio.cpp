@@ -83,7 +83,9 @@ void TestFormAvvio::controlliProgettati()
 
     // Activated: the screen fills the display and the controls follow it.
     QCOMPARE(s->frameGeometry(), QRect(0, 0, 1024, 768));
-    QCOMPARE(avvio->geometry().topLeft(), QPoint(qRound(2760.0 * 1024 / 8235), qRound(3960.0 * 768 / 5835)));
+    const QSize interno = s->client()->size();
+    QCOMPARE(avvio->geometry().topLeft(),
+             QPoint(qRound(2760.0 * interno.width() / 8235), qRound(3960.0 * interno.height() / 5835)));
 }
 
 void TestFormAvvio::didascalieDellaLinguaScelta_data()
