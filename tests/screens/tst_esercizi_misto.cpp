@@ -224,9 +224,13 @@ private Q_SLOTS:
         if (passi == 0) {
             a->stato.ModoMisto = False;
             a->prossimo(schermo, 1, schermo == 1 ? 5 : 7, 3);
-            QTimer::singleShot(5, [&] {
-                f = a->schermo(nome(schermo));
-                esci();
+            // Once the first question has started (the screen's load step
+            // lets events run too, before anything is said).
+            QObject::connect(a->motore(), &MotoreVoce::statoCambiato, a->motore(), [&](bool parla) {
+                if (parla && !fatto && !f) {
+                    f = a->schermo(nome(schermo));
+                    QTimer::singleShot(5, esci);
+                }
             });
             QVERIFY(!a->registro.mostra(nome(schermo)));
         } else {
@@ -240,7 +244,10 @@ private Q_SLOTS:
         QVERIFY(a->registro.mostrato(QStringLiteral("FormMenu")));
         QVERIFY(!a->registro.caricato(nome(schermo)));
         // The sentence of the screen that was left is not read on over the menu.
-        QVERIFY(a->motore()->chiamate.contains(QStringLiteral("StopSpeech")));
+        const QStringList &chiamate = a->motore()->chiamate;
+        QVERIFY(chiamate.contains(QStringLiteral("StopSpeech")));
+        // ... and the handler that waited says nothing more once it resumes.
+        QCOMPARE(chiamate.last(), QStringLiteral("StopSpeech"));
         QCOMPARE(a->motore()->SpeakingStatus(), 0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(f.isNull());

@@ -289,6 +289,38 @@ private Q_SLOTS:
         QCOMPARE(int(a->stato.Passo), passo == 7 ? 7 : passo + 1);
     }
 
+    void celleDuranteLaPrimaDomanda_data()
+    {
+        QTest::addColumn<int>("schermo");
+        QTest::addColumn<int>("celleMentreParla");
+        // The addition shows its first things before the question; the
+        // subtraction shows them all together once the question is read.
+        QTest::newRow("addition") << 1 << 3;
+        QTest::newRow("subtraction") << 2 << 0;
+    }
+
+    void celleDuranteLaPrimaDomanda()
+    {
+        QFETCH(int, schermo);
+        QFETCH(int, celleMentreParla);
+        int viste = -1;
+        QObject::connect(a->motore(), &MotoreVoce::statoCambiato, a->motore(), [&](bool parla) {
+            if (!parla || viste >= 0)
+                return;
+            FormEsercizio *f = a->schermo(schermo == 1 ? QStringLiteral("Form1") : QStringLiteral("Form2"));
+            viste = 0;
+            for (int i = 0; i < 9; ++i)
+                viste += f->cella(i)->isVisibleTo(f) ? 1 : 0;
+            QVERIFY(f->domanda(0)->isVisibleTo(f));
+        });
+        FormEsercizio *f = schermo == 1 ? a->apri(1, 1, 5, 3) : a->apri(2, 1, 5, 3);
+        QCOMPARE(viste, celleMentreParla);
+        int dopo = 0;
+        for (int i = 0; i < 9; ++i)
+            dopo += f->cella(i)->isVisibleTo(f) ? 1 : 0;
+        QCOMPARE(dopo, schermo == 1 ? 3 : 5);
+    }
+
     // The wrong icon stays up through right presses until an operation is
     // finished, and into the next problem.
     void iconaSbagliataResta()

@@ -199,7 +199,7 @@ private Q_SLOTS:
         QCOMPARE(f->bottoneRipeti()->accessibleName(), QStringLiteral("Ripeti la frase"));
         QCOMPARE(f->esatti()->text(), QStringLiteral(" 4"));
         QCOMPARE(f->errati()->text(), QStringLiteral(" 12"));
-        QCOMPARE(f->geometry().size(), QSize(1024, 768));
+        QCOMPARE(f->frameGeometry().size(), QSize(1024, 768));
         QCOMPARE(f->sfondo()->geometry(), QRect(QPoint(0, 0), f->client()->size()));
         QVERIFY(a->stato.Ridimensiona);
         QCOMPARE(a->stato.Ridimensiona->SourceForm(), f);
@@ -479,9 +479,9 @@ private Q_SLOTS:
         QFETCH(QString, testo);
         FormEsercizio *f = a->apri(schermo, riga, n3, n1);
         const int n2 = n3 - n1;
-        const QString seq = schermo == 1
-            ? QStringLiteral("%1%2%3%1+%2=%3").arg(n1).arg(n2).arg(n3)
-            : QStringLiteral("%1%2%3%1-%2=%3").arg(n3).arg(n1).arg(n2);
+        auto d = [](int n) { return QString::number(n); };
+        const QString seq = schermo == 1 ? d(n1) + d(n2) + d(n3) + d(n1) + u'+' + d(n2) + u'=' + d(n3)
+                                         : d(n3) + d(n1) + d(n2) + d(n3) + u'-' + d(n1) + u'=' + d(n2);
         for (int k = 0; k < passi; ++k)
             premi(f, seq.at(k));
         a->motore()->chiamate.clear();
