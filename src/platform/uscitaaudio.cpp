@@ -126,22 +126,24 @@ void UscitaAudio::controllaFine()
 {
     if (!m_attiva || !m_chiuso || !m_attesa.isEmpty())
         return;
-    const qint64 durataMs = (durataUs() + 999) / 1000;
-    const qint64 trascorsi = m_dallInizio.isValid() ? m_dallInizio.elapsed() : durataMs;
+    const qint64 durata = durataUs();
+    const qint64 trascorsi = m_dallInizio.isValid() ? m_dallInizio.nsecsElapsed() / 1000 : durata;
     // Sound cannot play faster than the clock, so the clock gives the
     // earliest end; the device's own count of played audio the real one.
-    qint64 resto = durataMs - trascorsi;
-    if (!m_muta && m_sink) {
-        const qint64 suonati = m_sink->processedUSecs() / 1000;
-        const qint64 restoDispositivo = durataMs - suonati;
-        if (trascorsi - durataMs < ritardoMassimoMs)
-            resto = std::max(resto, restoDispositivo);
+    qint64 resto = durata - trascorsi;
+    if (!m_muta && m_sink && trascorsi - durata < ritardoMassimoMs * 1000) {
+        // Within a couple of ms counts as played: the count is rounded.
+        const qint64 restoDispositivo = durata - m_sink->processedUSecs() - 2000;
+        resto = std::max(resto, restoDispositivo);
     }
     if (resto <= 0) {
         termina();
         return;
     }
-    m_fine.start(int(std::min<qint64>(resto, 60000)) + (m_muta ? 0 : 5));
+    // The device's count moves in steps, so it is not asked more often
+    // than every 10 ms.
+    const qint64 ms = (resto + 999) / 1000;
+    m_fine.start(int(std::clamp<qint64>(ms, m_muta ? 0 : 10, 60000)));
 }
 
 void UscitaAudio::statoSink()

@@ -1,5 +1,6 @@
 #include "sintesiespeak.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QMutex>
 #include <QMutexLocker>
@@ -82,13 +83,6 @@ public:
         promessa.set_value();
     }
 
-    void termina()
-    {
-        if (m_inizializzato)
-            espeak_Terminate();
-        m_inizializzato = false;
-    }
-
     bool scegli(const QByteArray &voce, int velocita)
     {
         if (voce != m_voce) {
@@ -157,7 +151,6 @@ private:
             errore = QStringLiteral("espeak-ng: %1").arg(messaggio(s));
             return;
         }
-        m_inizializzato = true;
         s = espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, bloccoMs, nullptr);
         if (s != ENS_OK) {
             errore = QStringLiteral("espeak-ng: %1").arg(messaggio(s));
@@ -177,24 +170,30 @@ private:
         }
     }
 
-    bool m_inizializzato = false;
     QByteArray m_voce;
 };
 
 namespace {
 QMutex g_mutex;
-std::weak_ptr<SintesiEspeak> g_condivisa;
+SintesiEspeak *g_condivisa = nullptr;
 } // namespace
 
 std::shared_ptr<SintesiEspeak> SintesiEspeak::condivisa(const QString &cartellaDati)
 {
     QMutexLocker lock(&g_mutex);
-    std::shared_ptr<SintesiEspeak> s = g_condivisa.lock();
-    if (!s) {
-        s.reset(new SintesiEspeak(cartellaDati));
-        g_condivisa = s;
+    if (!g_condivisa) {
+        // espeak-ng 1.51 cannot be shut down and started again in one
+        // process (espeak_Terminate waits for ever on a thread of its own),
+        // so the owner lives until the application ends; its thread is
+        // stopped then.
+        g_condivisa = new SintesiEspeak(cartellaDati);
+        qAddPostRoutine([] {
+            QMutexLocker l(&g_mutex);
+            if (g_condivisa)
+                g_condivisa->fermaThread();
+        });
     }
-    return s;
+    return std::shared_ptr<SintesiEspeak>(g_condivisa, [](SintesiEspeak *) {});
 }
 
 SintesiEspeak::SintesiEspeak(const QString &cartellaDati)
@@ -210,14 +209,19 @@ SintesiEspeak::SintesiEspeak(const QString &cartellaDati)
 
 SintesiEspeak::~SintesiEspeak()
 {
-    // Runs after every request queued before it: the users have cancelled
-    // theirs, so this waits at most for one block of audio.
-    QMetaObject::invokeMethod(m_lavoratore, [l = m_lavoratore] { l->termina(); },
-                              Qt::BlockingQueuedConnection);
-    m_thread->quit();
-    m_thread->wait();
+    fermaThread();
     delete m_lavoratore;
     delete m_thread;
+}
+
+void SintesiEspeak::fermaThread()
+{
+    if (m_thread->isRunning()) {
+        // Whatever is still queued was cancelled by its engine; the one in
+        // progress stops within a block of audio.
+        m_thread->quit();
+        m_thread->wait();
+    }
 }
 
 bool SintesiEspeak::pronta()

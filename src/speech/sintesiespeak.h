@@ -47,10 +47,10 @@ public:
 
 
     // The owner of this process, started on first use (espeak-ng initialised
-    // and every candidate voice tried on the worker thread) and ended when
-    // the last user lets it go. cartellaDati: the folder that holds
+    // and every candidate voice tried on the worker thread); it lives until
+    // the application ends. cartellaDati: the folder that holds
     // espeak-ng-data (or is it); empty for espeak-ng's own search. Only the
-    // first call's folder counts while the owner lives.
+    // first call's folder counts.
     static std::shared_ptr<SintesiEspeak> condivisa(const QString &cartellaDati = QString());
 
     ~SintesiEspeak();
@@ -72,6 +72,7 @@ public:
 
 private:
     explicit SintesiEspeak(const QString &cartellaDati);
+    void fermaThread();
     class Lavoratore;
     QThread *m_thread;
     Lavoratore *m_lavoratore;
