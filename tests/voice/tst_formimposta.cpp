@@ -310,7 +310,11 @@ private Q_SLOTS:
 
     void impostazioniNonScrivibili()
     {
-        a->stato.FileImpostazioni = a->impostazioni.filePath(QStringLiteral("manca/numerella.INI"));
+        // A file where the folder should be: neither can be made.
+        QFile intralcio(a->impostazioni.filePath(QStringLiteral("occupato")));
+        QVERIFY(intralcio.open(QIODevice::WriteOnly));
+        intralcio.close();
+        a->stato.FileImpostazioni = a->impostazioni.filePath(QStringLiteral("occupato/numerella.INI"));
         FormImposta *f = apri();
         ctrl<QSlider>(f, "HScroll1")->setValue(160);
         f->BottoneEsci_Click();

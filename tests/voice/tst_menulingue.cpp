@@ -3,6 +3,8 @@
 
 #include "ambientevoce.h"
 #include "cartellasolalettura.h"
+#include "formbocca.h"
+#include "formmenu.h"
 #include "menulingue.h"
 
 #include <QAction>
@@ -231,6 +233,36 @@ private Q_SLOTS:
         QCOMPARE(command3->text(), QStringLiteral("Voce e velocità"));
         QCOMPARE(etichetta->text(), QStringLiteral("Prova nuda"));
         QCOMPARE(a->langSetting(), QByteArray("[Language]\r\nCurrentLanguage=Prova\r\n"));
+    }
+
+    void ilMenuDelProgramma()
+    {
+        a->copiaLingua(QStringLiteral("Prova"));
+        a->copiaLingua(QStringLiteral("Altra"));
+        a->scriviLangSetting("Prova");
+        a->registro.registra(QStringLiteral("FormBocca"), [this] { return new FormBocca(*a->c); });
+        a->registro.registra(QStringLiteral("FormMenu"), [this] { return new FormMenu(*a->c); });
+        a->registro.schermo(QStringLiteral("FormBocca"));
+        Schermo *nuda = a->registro.schermo(QStringLiteral("Nuda"));
+        auto *menu = qobject_cast<FormMenu *>(a->registro.mostra(QStringLiteral("FormMenu")));
+        QVERIFY(menu);
+        QCOMPARE(a->registro.caricati().size(), 3);
+        auto *command3 = qobject_cast<QPushButton *>(menu->controllo(QStringLiteral("Command3")));
+        auto *command1 = qobject_cast<QPushButton *>(menu->controllo(QStringLiteral("Command1")));
+        QCOMPARE(command3->text(), QStringLiteral("Voce e velocità"));
+        QCOMPARE(command1->text(), QStringLiteral("Esci")); // no key in the file: the designed text
+        const QList<QAction *> voci = menu->menuLingue()->voci();
+        QCOMPARE(didascalie(voci), (QStringList{QStringLiteral("Altra"), QStringLiteral("Prova")}));
+        QCOMPARE(spuntate(voci), QStringList{QStringLiteral("Prova")});
+
+        voci[0]->trigger();
+        QCOMPARE(command3->text(), QStringLiteral("Voice and speed"));
+        QCOMPARE(qobject_cast<QMenu *>(menu->controllo(QStringLiteral("mnuLanguages")))->title(),
+            QStringLiteral("Languages"));
+        QCOMPARE(qobject_cast<QLabel *>(nuda->controllo(QStringLiteral("Etichetta")))->text(), QStringLiteral("Bare test"));
+        QCOMPARE(spuntate(voci), QStringList{QStringLiteral("Altra")});
+        QCOMPARE(a->langSetting(), QByteArray("[Language]\r\nCurrentLanguage=Altra\r\n"));
+        QVERIFY(a->dialoghi.finestre.isEmpty());
     }
 
     void laSceltaResta()
