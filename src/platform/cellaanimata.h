@@ -23,6 +23,7 @@ public:
     void start();
     bool inRiproduzione() const; // for tests: the movie is running
     bool vuota() const;          // for tests: nothing valid to show
+    int framesScalati() const;   // for tests: frames kept scaled for this size
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -30,6 +31,8 @@ protected:
     void resizeEvent(QResizeEvent *e) override;
 
 private:
+    void mostraFrame(int n);
+    void riprendi();
     class Privato;
     Privato *d;
     QString m_file;
