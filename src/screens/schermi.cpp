@@ -1,6 +1,8 @@
 #include "schermi.h"
 
 #include "contesto.h"
+#include "form1.h"
+#include "form2.h"
 #include "formavvio.h"
 #include "formbocca.h"
 #include "formimposta.h"
@@ -13,5 +15,7 @@ void registraSchermi(Contesto &c)
     r.registra(QStringLiteral("FormAvvio"), [&c] { return new FormAvvio(c); });
     r.registra(QStringLiteral("FormMenu"), [&c] { return new FormMenu(c); });
     r.registra(QStringLiteral("FormImposta"), [&c] { return new FormImposta(c); });
+    r.registra(QStringLiteral("Form1"), [&c] { return new Form1(c); });
+    r.registra(QStringLiteral("Form2"), [&c] { return new Form2(c); });
     r.registra(QStringLiteral("FormBocca"), [&c] { return new FormBocca(c); });
 }
