@@ -1,0 +1,52 @@
+#pragma once
+
+#include "suoni.h"
+
+#include <QAudioFormat>
+#include <QByteArray>
+#include <QString>
+#include <memory>
+#include <optional>
+
+struct Modulo1;
+class UscitaAudio;
+
+// The right and wrong sounds, played from "suoni/si.wav" and "suoni/no.wav"
+// in the program folder. Each call returns at once; a new sound cuts off
+// the one still playing; a file that is missing or cannot be played gives
+// a short beep instead. The files are played whole (to their last sample),
+// through the same audio output as speech, and not at all while
+// SuonoAttivo is false.
+class SuoniWav : public Suoni
+{
+public:
+    SuoniWav(const Modulo1 &stato, const QString &cartellaProgramma);
+    ~SuoniWav() override;
+
+    void SuonoEsatto() override;
+    void SuonoErrato() override;
+
+    // PCM of a WAV file and its format; nothing for a file that is not a
+    // playable WAV (PCM 8/16/32-bit or 32-bit float).
+    struct Audio {
+        QAudioFormat formato;
+        QByteArray pcm;
+    };
+    static std::optional<Audio> leggiWav(const QString &percorso);
+    // The default alert: a short soft beep.
+    static Audio allarme();
+
+    // For tests.
+    UscitaAudio &uscita() { return *m_uscita; }
+    int suonati() const { return m_suonati; }        // sounds started so far
+    bool ultimoAllarme() const { return m_allarme; } // the last was the beep
+
+private:
+    void suona(const QString &relativo);
+
+    const Modulo1 &m_stato;
+    QString m_cartella;
+    std::unique_ptr<UscitaAudio> m_uscita;
+    int m_suonati = 0;
+    bool m_allarme = false;
+};
