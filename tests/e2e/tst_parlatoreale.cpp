@@ -1,10 +1,14 @@
+#include "modulo1.h"
 #include "motoreespeak.h"
 #include "perparlare.h"
 #include "registroschermi.h"
 #include "schermo.h"
 #include "serveraudioprova.h"
+#include "suoniwav.h"
+#include "uscitaaudio.h"
 
 #include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QTest>
 #include <cmath>
 
@@ -118,6 +122,29 @@ private Q_SLOTS:
         QVERIFY2(a.piccoMassimo > 0.2, "nothing was heard before the stop");
         // Sound ends soon after the stop, well before the sentence would.
         QVERIFY2(a.ultimoMs - a.primoMs < 900, qPrintable(QString::number(a.ultimoMs - a.primoMs)));
+    }
+
+    void suonoIntero()
+    {
+        // The right sound is heard to its end: nothing of its tail is lost.
+        const QString cartella = qEnvironmentVariable("NUMERELLA_DATA");
+        const auto file = SuoniWav::leggiWav(cartella + QStringLiteral("/suoni/si.wav"));
+        QVERIFY(file);
+        const Analisi atteso = analizza(file->pcm, file->formato.sampleRate());
+        Modulo1 stato;
+        stato.SuonoAttivo = True;
+        SuoniWav suoni(stato, cartella);
+        QVERIFY2(server.registra(), qPrintable(server.errore()));
+        QSignalSpy fine(&suoni.uscita(), &UscitaAudio::finito);
+        suoni.SuonoEsatto();
+        QVERIFY(!suoni.uscita().muta());
+        QVERIFY(fine.wait(5000));
+        QTest::qWait(300);
+        const Analisi a = analizza(server.fermaRegistrazione(), 22050);
+        const qint64 udito = a.ultimoMs - a.primoMs;
+        const qint64 nelFile = atteso.ultimoMs - atteso.primoMs;
+        qInfo("sound: %lld ms heard of %lld ms in the file", udito, nelFile);
+        QVERIFY2(qAbs(udito - nelFile) <= 40, qPrintable(QStringLiteral("%1 vs %2").arg(udito).arg(nelFile)));
     }
 
     void cleanupTestCase() { server.ferma(); }
