@@ -2,6 +2,7 @@
 
 #include "clsresize.h"
 #include "contesto.h"
+#include "fontinproporzione.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
 #include "registroschermi.h"
@@ -64,7 +65,10 @@ FormAvvio::FormAvvio(Contesto &contesto)
     m_sfondo->lower();
 
     BottoneAvvio->setFocus();
+    m_font = std::make_unique<FontInProporzione>(*this);
 }
+
+FormAvvio::~FormAvvio() = default;
 
 void FormAvvio::Form_Load()
 {
@@ -80,6 +84,8 @@ void FormAvvio::Form_Load()
     c.stato.Ridimensiona = r;
     r->setSourceForm(this);
     r->SizeFormToScreen(75);
+    if (m_font)
+        m_font->applica();
 }
 
 void FormAvvio::Form_Activate()
@@ -97,6 +103,8 @@ void FormAvvio::Form_Resize()
 {
     if (c.stato.Ridimensiona)
         c.stato.Ridimensiona->ResizeControls();
+    if (m_font)
+        m_font->applica();
 }
 
 void FormAvvio::BottoneAvvio_Click()

@@ -2,6 +2,9 @@
 
 #include "schermo.h"
 
+#include <memory>
+
+class FontInProporzione;
 class QLabel;
 class QPushButton;
 class Sfondo;
@@ -18,6 +21,7 @@ public:
     static constexpr int AltezzaProgetto = 5835;
 
     explicit FormAvvio(Contesto &c);
+    ~FormAvvio() override;
 
     void Form_Load() override;
     void Form_Activate() override;
@@ -27,6 +31,7 @@ public:
 
 private:
     Contesto &c;
+    std::unique_ptr<FontInProporzione> m_font;
     Sfondo *m_sfondo;
     QLabel *Label2[3];
     QPushButton *BottoneAvvio;

@@ -3,6 +3,7 @@
 #include "casuale.h"
 #include "clsresize.h"
 #include "contesto.h"
+#include "fontinproporzione.h"
 #include "menulingue.h"
 #include "messaggi.h"
 #include "modlanguagesupport.h"
@@ -58,7 +59,10 @@ FormMenu::FormMenu(Contesto &contesto)
                             QStringLiteral("mnuLanguage"), 0);
     mnuLanguages->addAction(mnuLanguage0);
     m_lingue = new MenuLingue(*this, c);
+    m_font = std::make_unique<FontInProporzione>(*this);
 }
+
+FormMenu::~FormMenu() = default;
 
 void FormMenu::Form_Load()
 {
@@ -74,6 +78,8 @@ void FormMenu::Form_Load()
     c.stato.Ridimensiona = r;
     r->setSourceForm(this);
     r->SizeFormToScreen(75);
+    if (m_font)
+        m_font->applica();
 }
 
 void FormMenu::Form_Activate()
@@ -85,6 +91,8 @@ void FormMenu::Form_Resize()
 {
     if (c.stato.Ridimensiona)
         c.stato.Ridimensiona->ResizeControls();
+    if (m_font)
+        m_font->applica();
 }
 
 void FormMenu::chiusuraRichiesta()

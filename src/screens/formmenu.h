@@ -3,9 +3,12 @@
 #include "modulo1.h"
 #include "schermo.h"
 
+#include <memory>
+
 #include <functional>
 #include <optional>
 
+class FontInProporzione;
 class MenuLingue;
 class QAction;
 class QMenu;
@@ -23,6 +26,7 @@ public:
     static constexpr int AltezzaProgetto = 5745;
 
     explicit FormMenu(Contesto &c);
+    ~FormMenu() override;
 
     void Form_Load() override;
     void Form_Activate() override;
@@ -46,6 +50,7 @@ private:
     void esegui(const std::function<void()> &azione);
 
     Contesto &c;
+    std::unique_ptr<FontInProporzione> m_font;
     QPushButton *Command8;
     QPushButton *Command7;
     QPushButton *Command2;

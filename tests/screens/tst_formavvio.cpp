@@ -10,8 +10,15 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
+
+// The text grows with the screen by the smaller of the two ratios.
+double fattore(const Schermo *s)
+{
+    return std::min(s->innerWidthTwip() / 8235, s->innerHeightTwip() / 5835);
+}
 
 template<class T>
 T *trova(Schermo *s, const QString &nome, int indice = -1)
@@ -69,14 +76,14 @@ void TestFormAvvio::controlliProgettati()
 
     auto *titolo = trova<QLabel>(s, QStringLiteral("Label2"), 0);
     QCOMPARE(titolo->font().family(), QStringLiteral("Comic Sans MS"));
-    QCOMPARE(titolo->font().pointSizeF(), 48.0);
+    QCOMPARE(titolo->font().pointSizeF(), 48.0 * fattore(s));
     QVERIFY(titolo->font().bold());
     QCOMPARE(titolo->palette().color(QPalette::WindowText), QColor(255, 255, 0));
-    QCOMPARE(trova<QLabel>(s, QStringLiteral("Label2"), 1)->font().pointSizeF(), 14.25);
+    QCOMPARE(trova<QLabel>(s, QStringLiteral("Label2"), 1)->font().pointSizeF(), 14.25 * fattore(s));
 
     auto *avvio = trova<QPushButton>(s, QStringLiteral("BottoneAvvio"));
     QCOMPARE(avvio->font().family(), QStringLiteral("Arial"));
-    QCOMPARE(avvio->font().pointSizeF(), 20.25);
+    QCOMPARE(avvio->font().pointSizeF(), 20.25 * fattore(s));
     QVERIFY(avvio->styleSheet().contains(QColor(255, 255, 128).name()));
     QCOMPARE(s->focusWidget(), avvio);
     QCOMPARE(s->client()->palette().color(QPalette::Window), QColor(128, 128, 255));

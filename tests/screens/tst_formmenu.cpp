@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -85,7 +86,8 @@ void TestFormMenu::controlliProgettati()
         QPushButton *p = bottone(s, nomi[i]);
         QCOMPARE(p->text(), testi[i]);
         QCOMPARE(p->font().family(), QStringLiteral("Arial"));
-        QCOMPARE(p->font().pointSizeF(), 15.75);
+        QCOMPARE(p->font().pointSizeF(),
+                 15.75 * std::min(s->innerWidthTwip() / 7035, s->innerHeightTwip() / 5745));
         QVERIFY(p->font().bold());
         QVERIFY(p->styleSheet().contains(QColor(255, 128, 255).name()));
         QCOMPARE(r.tabella().at(i).m[0], 960);
