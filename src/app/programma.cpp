@@ -9,23 +9,8 @@
 #include "perparlare.h"
 #include "registroschermi.h"
 #include "schermo.h"
-#include "testi.h"
-
-#if __has_include("suoniwav.h")
 #include "suoniwav.h"
-#else
-#include "suoni.h"
-namespace {
-// Until the WAV player is part of the build the program runs silently.
-class SuoniWav : public Suoni
-{
-public:
-    SuoniWav(const Modulo1 &, const QString &) {}
-    void SuonoEsatto() override {}
-    void SuonoErrato() override {}
-};
-} // namespace
-#endif
+#include "testi.h"
 
 #include <QCoreApplication>
 #include <QEvent>
