@@ -104,7 +104,7 @@ std::optional<int> Programma::Main()
     m_registro->schermo(QStringLiteral("FormBocca"));
     if (!m_registro->mostra(QStringLiteral("FormAvvio"))) {
         m_opzioni.dialoghi->errore(nullptr, TitoloApplicazione,
-                                   QStringLiteral("The start screen cannot be opened."));
+                                   QStringLiteral("La schermata iniziale non si può aprire."));
         chiudi();
         return 1;
     }

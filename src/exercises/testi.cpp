@@ -133,7 +133,7 @@ private:
 
 QString errore(const QString &file, const QString &guasto)
 {
-    return QStringLiteral("The story file \"%1\" cannot be loaded: %2").arg(file, guasto);
+    return QStringLiteral("Il file delle storie \"%1\" non si può caricare: %2").arg(file, guasto);
 }
 
 } // namespace
@@ -150,7 +150,7 @@ EsitoLettura analizzaTesti(const QByteArray &contenuto, int campi, const QString
         if (lettore.soloVuoto())
             break;
         if (int(record.size()) == MassimoRecord) {
-            esito.errore = errore(nomeFile, QStringLiteral("it holds more than %1 stories.").arg(MassimoRecord));
+            esito.errore = errore(nomeFile, QStringLiteral("contiene più di %1 storie.").arg(MassimoRecord));
             return esito;
         }
         std::vector<QString> r;
@@ -161,7 +161,7 @@ EsitoLettura analizzaTesti(const QByteArray &contenuto, int campi, const QString
                 // Only the dropped last field may be missing, and only at the end.
                 if (k == totale)
                     break;
-                esito.errore = errore(nomeFile, QStringLiteral("story %1 is cut short: the file ends after field %2 of %3.")
+                esito.errore = errore(nomeFile, QStringLiteral("la storia %1 è incompleta: il file finisce dopo il campo %2 di %3.")
                                                     .arg(record.size() + 1)
                                                     .arg(k - 1)
                                                     .arg(totale));
@@ -173,7 +173,7 @@ EsitoLettura analizzaTesti(const QByteArray &contenuto, int campi, const QString
         record.push_back(std::move(r));
     }
     if (record.empty()) {
-        esito.errore = errore(nomeFile, QStringLiteral("it holds no story."));
+        esito.errore = errore(nomeFile, QStringLiteral("non contiene nessuna storia."));
         return esito;
     }
     esito.record = std::move(record);

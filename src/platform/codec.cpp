@@ -72,18 +72,18 @@ bool leggiFile(const QString &percorso, QByteArray *contenuto, QString *errore)
     QFile f(percorso);
     if (!f.exists()) {
         if (errore)
-            *errore = QStringLiteral("the file does not exist");
+            *errore = QStringLiteral("il file non esiste");
         return false;
     }
     if (!f.open(QIODevice::ReadOnly)) {
         if (errore)
-            *errore = QStringLiteral("the file cannot be read (%1)").arg(f.errorString());
+            *errore = QStringLiteral("il file non si può leggere (%1)").arg(f.errorString());
         return false;
     }
     *contenuto = f.readAll();
     if (f.error() != QFileDevice::NoError) {
         if (errore)
-            *errore = QStringLiteral("the file cannot be read (%1)").arg(f.errorString());
+            *errore = QStringLiteral("il file non si può leggere (%1)").arg(f.errorString());
         return false;
     }
     return true;

@@ -205,7 +205,7 @@ void TstProgramma::storieGuaste()
     QCOMPARE(b.dialoghi->tipi(), QStringList{QStringLiteral("errore")});
     QCOMPARE(b.dialoghi->finestre[0].titolo, QStringLiteral("Numerella"));
     const QString testo = b.dialoghi->finestre[0].testo;
-    QVERIFY2(testo.contains(QStringLiteral("lista2.txt")) && testo.contains(QStringLiteral("story 1 is cut short")),
+    QVERIFY2(testo.contains(QStringLiteral("lista2.txt")) && testo.contains(QStringLiteral("la storia 1 è incompleta")),
              qPrintable(testo));
     QVERIFY(p->registro().caricati().isEmpty());
     QCOMPARE(p->stato().NumeroTesti1, Integer(0));

@@ -100,12 +100,12 @@ void TstTesti::errori_data()
 {
     QTest::addColumn<QByteArray>("contenuto");
     QTest::addColumn<QString>("guasto");
-    QTest::newRow("empty file") << QByteArray() << "holds no story";
-    QTest::newRow("only blank lines") << QByteArray("\r\n  \r\n") << "holds no story";
-    QTest::newRow("first record cut short") << QByteArray("a,b") << "story 1 is cut short: the file ends after field 2 of 4";
+    QTest::newRow("empty file") << QByteArray() << "non contiene nessuna storia";
+    QTest::newRow("only blank lines") << QByteArray("\r\n  \r\n") << "non contiene nessuna storia";
+    QTest::newRow("first record cut short") << QByteArray("a,b") << "la storia 1 è incompleta: il file finisce dopo il campo 2 di 4";
     QTest::newRow("second record cut short")
-        << QByteArray("a,b,c,x\r\nd\r\n") << "story 2 is cut short: the file ends after field 1 of 4";
-    QTest::newRow("101 records") << generati(101, 3) << "more than 100 stories";
+        << QByteArray("a,b,c,x\r\nd\r\n") << "la storia 2 è incompleta: il file finisce dopo il campo 1 di 4";
+    QTest::newRow("101 records") << generati(101, 3) << "più di 100 storie";
 }
 
 void TstTesti::errori()
@@ -145,7 +145,7 @@ void TstTesti::fileMancante()
     const EsitoLettura e = leggiFileTesti(QStringLiteral("/nessuna/cartella/lista1.txt"), 15);
     QVERIFY(!e.ok());
     QVERIFY2(e.errore.contains(QStringLiteral("/nessuna/cartella/lista1.txt")), qPrintable(e.errore));
-    QVERIFY2(e.errore.contains(QStringLiteral("does not exist")), qPrintable(e.errore));
+    QVERIFY2(e.errore.contains(QStringLiteral("non esiste")), qPrintable(e.errore));
 }
 
 void TstTesti::numeroTesto()
