@@ -3,6 +3,7 @@
 #include "clsresize.h"
 #include "contesto.h"
 #include "dialoghi.h"
+#include "fontinproporzione.h"
 #include "impostazioni.h"
 #include "messaggi.h"
 #include "modlanguagesupport.h"
@@ -80,6 +81,9 @@ FormImposta::FormImposta(Contesto &contesto)
     piazza(Label1, 5040, 2400, 2415, 375);
 
     Combo1 = aggiungi(new QComboBox(area), QStringLiteral("Combo1"));
+    // The toolkit's default font of the designed screen, named so that it
+    // grows with the screen like the others.
+    Combo1->setFont(fontProgetto(QStringLiteral("MS Sans Serif"), 8.25, false));
     piazza(Combo1, 3000, 3840, 4815, 315);
 
     auto *esci = new QToolButton(area);
@@ -91,6 +95,8 @@ FormImposta::FormImposta(Contesto &contesto)
     esci->setFocusPolicy(Qt::StrongFocus);
     BottoneEsci = aggiungi(esci, QStringLiteral("BottoneEsci"));
     piazza(BottoneEsci, 4320, 5040, 1935, 1215);
+
+    m_font = std::make_unique<FontInProporzione>(*this);
 
     connect(HScroll1, &QSlider::valueChanged, this, &FormImposta::HScroll1_Change);
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this](int indice) {
@@ -118,6 +124,7 @@ void FormImposta::Form_Load()
     c.stato.Ridimensiona = std::make_shared<clsResize>();
     c.stato.Ridimensiona->setSourceForm(this);
     c.stato.Ridimensiona->SizeFormToScreen(75);
+    m_font->applica();
 
     // The slider cannot show a speed outside its range, and a label that
     // disagreed with the slider would mislead: a stored speed outside it is
@@ -159,6 +166,8 @@ void FormImposta::Form_Resize()
     const auto &r = c.stato.Ridimensiona;
     if (r && r->SourceForm() == this)
         r->ResizeControls();
+    if (m_font)
+        m_font->applica();
     const int lato = std::max(16, BottoneEsci->height() * 45 / 100);
     BottoneEsci->setIconSize(QSize(lato, lato));
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class FontInProporzione;
 class MotoreVoce;
 class PannelloBocca;
 class QComboBox;
@@ -43,6 +44,7 @@ public:
 private:
     Contesto &c;
     std::unique_ptr<MotoreVoce> m_motore;
+    std::unique_ptr<FontInProporzione> m_font;
     PannelloBocca *m_bocca;
     QSlider *HScroll1;
     QLabel *Label1;

@@ -114,7 +114,7 @@ void PannelloBocca::paintEvent(QPaintEvent *)
 
 void PannelloBocca::disegnaViso(QPainter &p, const QRectF &area) const
 {
-    const double w = std::min(area.width() * 0.68, area.height() * 1.5);
+    const double w = std::min(area.width() * 0.62, area.height() * 1.5);
     const double cx = area.center().x();
     const double cy = area.top() + area.height() * 0.42;
     const double sorriso = w * 0.10; // the corners sit higher than the middle
@@ -124,9 +124,9 @@ void PannelloBocca::disegnaViso(QPainter &p, const QRectF &area) const
     // Rosy cheeks beside the corners of the mouth.
     p.setPen(Qt::NoPen);
     p.setBrush(ColoreGuance);
-    const double rg = w * 0.11;
-    p.drawEllipse(QPointF(cx - w * 0.62, cy - rg * 0.2), rg, rg * 0.75);
-    p.drawEllipse(QPointF(cx + w * 0.62, cy - rg * 0.2), rg, rg * 0.75);
+    const double rg = w * 0.1;
+    p.drawEllipse(QPointF(cx - w * 0.64, cy - rg * 0.3), rg, rg * 0.75);
+    p.drawEllipse(QPointF(cx + w * 0.64, cy - rg * 0.3), rg, rg * 0.75);
 
     const QPointF sx(cx - w / 2, cy);
     const QPointF dx(cx + w / 2, cy);

@@ -4,11 +4,13 @@
 //
 //   voice_schermate <data folder> <output folder>
 
+#include "dialoghi.h"
 #include "menulingue.h"
 #include "programma.h"
 #include "registroschermi.h"
 #include "schermi.h"
 #include "schermo.h"
+#include "suoni.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,6 +39,22 @@ bool copiaCartella(const QString &da, const QString &a)
     }
     return true;
 }
+
+// Nothing may wait for a click that never comes: every box is printed.
+class DialoghiStampati : public Dialoghi
+{
+public:
+    bool domanda(QWidget *, const QString &t, const QString &x) override { return stampa("question", t, x), false; }
+    void informazione(QWidget *, const QString &t, const QString &x) override { stampa("information", t, x); }
+    void avviso(QWidget *, const QString &t, const QString &x) override { stampa("warning", t, x); }
+    void errore(QWidget *, const QString &t, const QString &x) override { stampa("error", t, x); }
+
+private:
+    static void stampa(const char *tipo, const QString &titolo, const QString &testo)
+    {
+        std::fprintf(stderr, "%s box \"%s\": %s\n", tipo, qPrintable(titolo), qPrintable(testo));
+    }
+};
 
 // The whole display, popup menus included.
 bool fotografa(const QString &file)
@@ -75,12 +93,12 @@ int main(int argc, char *argv[])
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 
-    const QString uscita = QString::fromLocal8Bit(argv[2]);
+    const QString uscita = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
     QDir().mkpath(uscita);
     QTemporaryDir programma;
     QTemporaryDir impostazioni;
     QTemporaryDir lock;
-    if (!copiaCartella(QString::fromLocal8Bit(argv[1]), programma.path())) {
+    if (!copiaCartella(QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath(), programma.path())) {
         std::fprintf(stderr, "cannot copy the data folder\n");
         return 1;
     }
@@ -90,6 +108,7 @@ int main(int argc, char *argv[])
     o.percorsi.impostazioni = impostazioni.path();
     o.cartellaLock = lock.path();
     o.seme = 1;
+    o.dialoghi = std::make_unique<DialoghiStampati>();
     o.registraSchermi = registraSchermi;
     o.termina = [](int) {};
     Programma p(std::move(o));
