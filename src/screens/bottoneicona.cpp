@@ -1,18 +1,28 @@
 #include "bottoneicona.h"
 
-#include <QResizeEvent>
+#include "iconascalata.h"
 
-BottoneIcona::BottoneIcona(const QIcon &icona, QWidget *padre)
+#include <QIcon>
+#include <QResizeEvent>
+#include <cmath>
+
+BottoneIcona::BottoneIcona(const QString &piccolo, const QString &grande, QWidget *padre)
     : QPushButton(padre)
+    , m_piccolo(piccolo)
+    , m_grande(grande)
 {
-    setIcon(icona);
 }
 
 void BottoneIcona::resizeEvent(QResizeEvent *e)
 {
     QPushButton::resizeEvent(e);
-    // Leave room for the button's frame; QIcon picks the closest of its
-    // pictures (the 32 or the 64 pixel one) and scales it.
+    // Room for the button's frame. QIcon never enlarges a picture beyond
+    // its own size, so the picture is scaled here for the size in hand.
     const int lato = std::max(8, std::min(width(), height()) * 3 / 4);
+    const qreal dpr = devicePixelRatioF();
+    const int latoDevice = int(std::lround(lato * dpr));
+    QPixmap p = scalaIcona(m_piccolo, m_grande, QSize(latoDevice, latoDevice), &m_usata);
+    p.setDevicePixelRatio(dpr);
+    setIcon(p.isNull() ? QIcon() : QIcon(p));
     setIconSize(QSize(lato, lato));
 }

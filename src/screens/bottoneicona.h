@@ -1,16 +1,25 @@
 #pragma once
 
-#include <QIcon>
+#include <QPixmap>
 #include <QPushButton>
 
 // A button that shows only a picture, drawn as large as the button allows
-// whatever size the layout gives it.
+// whatever size the layout gives it. The picture comes in two sizes
+// (name.png and name@2x.png), as the icons of the screens do.
 class BottoneIcona : public QPushButton
 {
     Q_OBJECT
 public:
-    explicit BottoneIcona(const QIcon &icona, QWidget *padre = nullptr);
+    BottoneIcona(const QString &piccolo, const QString &grande, QWidget *padre = nullptr);
+
+    // For tests: which source the button shows now (0 none, 1 small, 2 large).
+    int sorgenteUsata() const { return m_usata; }
 
 protected:
     void resizeEvent(QResizeEvent *e) override;
+
+private:
+    QPixmap m_piccolo;
+    QPixmap m_grande;
+    int m_usata = 0;
 };

@@ -6,6 +6,7 @@
 #include "clsresize.h"
 #include "contesto.h"
 #include "dialoghi.h"
+#include "fontinproporzione.h"
 #include "iconascalata.h"
 #include "messaggi.h"
 #include "modlanguagesupport.h"
@@ -64,6 +65,7 @@ FormEsercizio::FormEsercizio(Contesto &c, const Disegno &d)
     // may take the focus, or the space bar would click it.
     setFocusPolicy(Qt::StrongFocus);
     creaControlli();
+    m_font = std::make_unique<FontInProporzione>(*this);
 }
 
 FormEsercizio::~FormEsercizio() = default;
@@ -140,11 +142,9 @@ void FormEsercizio::creaControlli()
 
     creaPannello(sf);
 
-    const QString cartella = Percorsi::unisci(m_c.percorsi.programma, QStringLiteral("icone"));
-    QIcon altoparlante;
-    altoparlante.addFile(cartella + QStringLiteral("/altoparlante.png"), QSize(32, 32));
-    altoparlante.addFile(cartella + QStringLiteral("/altoparlante@2x.png"), QSize(64, 64));
-    m_ripeti = aggiungi(new BottoneIcona(altoparlante, sf), QStringLiteral("Command6"));
+    const QString altoparlante = Percorsi::unisci(m_c.percorsi.programma, QStringLiteral("icone/altoparlante"));
+    m_ripeti = aggiungi(new BottoneIcona(altoparlante + QStringLiteral(".png"), altoparlante + QStringLiteral("@2x.png"), sf),
+                        QStringLiteral("Command6"));
     m_ripeti->setFocusPolicy(Qt::NoFocus);
     m_ripeti->setAccessibleName(QStringLiteral("Ripeti"));
     piazza(m_ripeti, 6360, 240, 2055, 855);
@@ -167,6 +167,7 @@ void FormEsercizio::creaControlli()
                                       QRect(m_d.storiaLeft, tops[k][j], m_d.storiaWidth, altezze[k][j]));
             l->setFont(carattere("MS Sans Serif", 13.5));
             l->setWordWrap(true);
+            l->setIndent(6); // the text does not touch the label's edge
             colora(l, Bianco, j == 0 ? QColor(Qt::black) : QColor(255, 0, 0));
             l->hide();
             (j == 0 ? m_domande : m_risposte)[size_t(k)] = l;
@@ -175,6 +176,7 @@ void FormEsercizio::creaControlli()
     m_operazione = creaEtichetta(sf, QStringLiteral("EtOperazione"), QStringLiteral("Scrivi l'operazione"),
                                  QRect(m_d.storiaLeft, 4920, 4515, 510));
     m_operazione->setFont(carattere("MS Sans Serif", 18));
+    m_operazione->setIndent(6);
     colora(m_operazione, Bianco, QColor(255, 0, 0));
     m_operazione->hide();
 
@@ -228,6 +230,7 @@ void FormEsercizio::Form_Load()
     m_c.stato.Ridimensiona = r;
     r->setSourceForm(this);
     r->SizeFormToScreen(75);
+    m_font->applica();
 }
 
 void FormEsercizio::Form_Resize()
@@ -236,8 +239,12 @@ void FormEsercizio::Form_Resize()
     // arrives before this screen's load step, or after the next screen has
     // taken over the shared scaler, would otherwise rescale another screen.
     const auto &r = m_c.stato.Ridimensiona;
-    if (r && r->SourceForm() == this)
+    if (r && r->SourceForm() == this) {
         r->ResizeControls();
+        // The layout moves and sizes the controls only; the text grows with
+        // them, or a large display would show small text in large boxes.
+        m_font->applica();
+    }
 }
 
 void FormEsercizio::Form_Activate()

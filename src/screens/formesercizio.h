@@ -4,10 +4,12 @@
 
 #include <QString>
 #include <array>
+#include <memory>
 
 struct Contesto;
 class BottoneIcona;
 class CellaAnimata;
+class FontInProporzione;
 class IconaScalata;
 class QAction;
 class QLabel;
@@ -164,4 +166,5 @@ private:
     QAction *m_menuAzzera = nullptr;
     QAction *m_menuInformazioni = nullptr;
     QAction *m_menuEsci = nullptr;
+    std::unique_ptr<FontInProporzione> m_font;
 };

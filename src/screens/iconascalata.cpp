@@ -3,6 +3,20 @@
 #include <QResizeEvent>
 #include <cmath>
 
+QPixmap scalaIcona(const QPixmap &piccolo, const QPixmap &grande, const QSize &bersaglio, int *usata)
+{
+    // Blowing the small picture up to more than one and a half times its
+    // size makes it visibly blurred; the large one takes over from there.
+    const bool perGrande = !grande.isNull()
+        && (piccolo.isNull() || std::min(bersaglio.width(), bersaglio.height()) > piccolo.width() * 3 / 2);
+    const QPixmap &sorgente = perGrande ? grande : piccolo;
+    if (usata)
+        *usata = sorgente.isNull() ? 0 : (perGrande ? 2 : 1);
+    if (sorgente.isNull() || bersaglio.isEmpty())
+        return QPixmap();
+    return sorgente.scaled(bersaglio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
 IconaScalata::IconaScalata(const QString &piccolo, const QString &grande, QWidget *padre)
     : QLabel(padre)
     , m_piccolo(piccolo)
@@ -23,19 +37,11 @@ void IconaScalata::aggiorna()
     const QSize bersaglio(int(std::lround(width() * dpr)), int(std::lround(height() * dpr)));
     if (bersaglio.isEmpty())
         return;
-    // Blowing the 32-pixel picture up to more than one and a half times its
-    // size makes it visibly blurred; the 64-pixel one takes over from there.
-    const bool grande = !m_grande.isNull()
-        && (m_piccolo.isNull() || std::min(bersaglio.width(), bersaglio.height()) > m_piccolo.width() * 3 / 2);
-    const QPixmap &sorgente = grande ? m_grande : m_piccolo;
-    m_usata = sorgente.isNull() ? 0 : (grande ? 2 : 1);
-    if (sorgente.isNull()) {
+    QPixmap p = scalaIcona(m_piccolo, m_grande, bersaglio, &m_usata);
+    if (p.isNull()) {
         clear();
         return;
     }
-    // The aspect ratio is kept: the layout scales width and height by
-    // different ratios, and a squashed face reads as a different face.
-    QPixmap p = sorgente.scaled(bersaglio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     p.setDevicePixelRatio(dpr);
     setPixmap(p);
 }

@@ -4,10 +4,16 @@
 #include <QPixmap>
 #include <QString>
 
+// The picture for a target size in device pixels, from an icon that comes
+// in two sizes (name.png and name@2x.png): the larger one is used once the
+// smaller would be blown up visibly, and the aspect ratio is kept (the
+// layout scales width and height by different ratios, and a squashed face
+// reads as a different face). usata, when given, says which source was
+// taken: 0 none, 1 small, 2 large.
+QPixmap scalaIcona(const QPixmap &piccolo, const QPixmap &grande, const QSize &bersaglio, int *usata = nullptr);
+
 // A stretched picture: a small icon drawn at the size its label has after
-// scaling. The icon comes in two sizes (name.png and name@2x.png); the
-// larger one is used once the label is big enough on the device, so the
-// picture stays sharp on a large display.
+// scaling, sharp on a large display too.
 class IconaScalata : public QLabel
 {
     Q_OBJECT

@@ -3,7 +3,9 @@
 // visits, and the repeat button.
 
 #include "ambienteesercizi.h"
+#include "bottoneicona.h"
 #include "clsresize.h"
+#include "iconascalata.h"
 #include "messaggi.h"
 #include "sfondo.h"
 
@@ -179,7 +181,6 @@ private Q_SLOTS:
         // Widgets without text have a name for screen readers.
         QVERIFY(!f.bottoneRipeti()->accessibleName().isEmpty());
         QVERIFY(f.bottoneRipeti()->text().isEmpty());
-        QVERIFY(!f.bottoneRipeti()->icon().isNull() || !QFile::exists(a->programma.filePath("icone/altoparlante.png")));
         for (int i = 0; i < 9; ++i)
             QVERIFY(!f.cella(i)->accessibleName().isEmpty());
         // No button takes the focus: the space bar belongs to the repeat key.
@@ -207,6 +208,18 @@ private Q_SLOTS:
         QVERIFY(f->cella(0)->width() > 87);
         QVERIFY(f->iconaSi()->isVisibleTo(f));
         QVERIFY(!f->iconaNo()->isVisibleTo(f));
+        // The text grows with the screen (the design is 629 pixels wide).
+        QVERIFY(f->domanda(0)->font().pointSizeF() > 13.5 * 1.4);
+        QVERIFY(f->bottoneCifra(0)->font().pointSizeF() > 14.25 * 1.4);
+        // Icons drawn from the 64-pixel pictures at this size, filling their place.
+        if (QFile::exists(a->programma.filePath(QStringLiteral("icone/si@2x.png")))) {
+            auto *si = static_cast<IconaScalata *>(f->iconaSi());
+            QCOMPARE(si->sorgenteUsata(), 2);
+            QVERIFY(si->pixmap().height() >= si->height() - 2 || si->pixmap().width() >= si->width() - 2);
+            auto *ripeti = static_cast<BottoneIcona *>(f->bottoneRipeti());
+            QCOMPARE(ripeti->sorgenteUsata(), 2);
+            QVERIFY(ripeti->iconSize().height() > 64);
+        }
 
         a->stato.ModoMisto = False;
         a->prossimo(2, 1, 7, 3);
