@@ -11,6 +11,14 @@ namespace {
 // played anyway (a stalled or suspended output must not hold speech for
 // ever).
 constexpr qint64 ritardoMassimoMs = 2000;
+
+// The device buffer asked for. Qt asks the sound server for the size it got
+// last time, which can shrink stream after stream until the buffer takes
+// only a few bytes at a time and the sound stutters; so it is set anew for
+// every stream. 200 ms is long enough to ride out a busy moment of the
+// user-interface thread; a stop still cuts off at once (the stream is
+// dropped, not drained).
+constexpr int bufferMs = 200;
 } // namespace
 
 UscitaAudio::UscitaAudio(QObject *padre)
@@ -58,6 +66,7 @@ void UscitaAudio::inizia(const QAudioFormat &formato)
         m_dispositivo = dispositivo;
         connect(m_sink, &QAudioSink::stateChanged, this, [this] { statoSink(); });
     }
+    m_sink->setBufferSize(formato.bytesForDuration(bufferMs * 1000));
     m_io = m_sink->start();
     if (!m_io || m_sink->error() != QAudio::NoError) {
         delete m_sink;
@@ -118,6 +127,14 @@ void UscitaAudio::chiudi()
 {
     if (!m_attiva)
         return;
+    if (!m_muta && m_totale > 0) {
+        // The server starts playing once a buffer's worth is there (or at
+        // the end of a drain, which Qt does not ask for); a shorter sound is
+        // made up to that length with silence so that it is played at all.
+        const qint64 minimo = m_formato.bytesForDuration(bufferMs * 1000);
+        if (m_totale < minimo)
+            scrivi(QByteArray(minimo - m_totale, m_formato.sampleFormat() == QAudioFormat::UInt8 ? char(0x80) : '\0'));
+    }
     m_chiuso = true;
     controllaFine();
 }

@@ -95,13 +95,15 @@ void MotoreEspeak::SpeakText(const QString &testo)
     r->testo = pronto;
     r->voce = voci.at(voce - 1).nomeEspeak;
     r->paroleAlMinuto = m_velocita;
-    const SintesiEspeak::Richiesta *chiave = r.get();
-    connect(r.get(), &SintesiEspeak::Richiesta::blocco, this, [this, chiave](const QByteArray &pcm) {
-        if (m_richiesta.get() == chiave)
+    // Blocks of a request given up may still be queued when the next one
+    // starts, so each request is known by its number, never by its address
+    // (a new one can be allocated where the old one was).
+    const quint64 numero = ++m_numeroRichiesta;
+    connect(r.get(), &SintesiEspeak::Richiesta::blocco, this, [this, numero](const QByteArray &pcm) {
+        if (m_richiesta && numero == m_numeroRichiesta)
             m_uscita->scrivi(pcm);
     });
-    connect(r.get(), &SintesiEspeak::Richiesta::fine, this,
-            [this, chiave](bool ok) { fineSintesi(chiave, ok); });
+    connect(r.get(), &SintesiEspeak::Richiesta::fine, this, [this, numero](bool ok) { fineSintesi(numero, ok); });
 
     QAudioFormat formato;
     formato.setSampleRate(m_sintesi->frequenza());
@@ -119,9 +121,9 @@ void MotoreEspeak::SpeakText(const QString &testo)
     m_sintesi->sintetizza(r);
 }
 
-void MotoreEspeak::fineSintesi(const SintesiEspeak::Richiesta *r, bool)
+void MotoreEspeak::fineSintesi(quint64 numero, bool)
 {
-    if (m_richiesta.get() != r)
+    if (!m_richiesta || numero != m_numeroRichiesta)
         return;
     // A failed synthesis plays what it made, if anything, and ends.
     m_sintesiFinita = true;

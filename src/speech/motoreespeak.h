@@ -51,7 +51,7 @@ Q_SIGNALS:
 
 private:
     void finePlayback();
-    void fineSintesi(const SintesiEspeak::Richiesta *r, bool ok);
+    void fineSintesi(quint64 numero, bool ok);
     void annullaRichiesta();
     void nonParla();
 
@@ -64,4 +64,5 @@ private:
     int m_velocita = 130;
     int m_stima = 0;
     quint64 m_generazione = 0;
+    quint64 m_numeroRichiesta = 0;
 };

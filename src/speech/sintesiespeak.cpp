@@ -107,6 +107,12 @@ public:
         const espeak_ng_STATUS s = espeak_ng_Synthesize(utf8.constData(), size_t(utf8.size()) + 1, 0,
                                                         POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
         t_inCorso = nullptr;
+        if (r && r->annullata.load()) {
+            // After a synthesis stopped by the callback espeak-ng keeps the
+            // rest of that text and its state; without a cancel the next
+            // text is lost or never ends.
+            espeak_ng_Cancel();
+        }
         if (s != ENS_OK && s != ENS_SPEECH_STOPPED)
             return -1;
         return c.campioni;

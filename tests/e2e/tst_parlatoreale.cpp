@@ -124,6 +124,35 @@ private Q_SLOTS:
         QVERIFY2(a.ultimoMs - a.primoMs < 900, qPrintable(QString::number(a.ultimoMs - a.primoMs)));
     }
 
+    void dopoTanteInterruzioni()
+    {
+        // Speech stopped as soon as it starts, many times over, must leave
+        // the output as good as new: the next sentence is heard whole and
+        // on time.
+        MotoreEspeak m;
+        for (int i = 0; i < 30; ++i) {
+            QSignalSpy primo(&m, &MotoreEspeak::primoAudio);
+            m.SpeakText(QStringLiteral("Nel prato ci sono 3 conigli."));
+            QVERIFY(primo.size() == 1 || primo.wait(3000));
+            m.StopSpeech();
+        }
+        QVERIFY2(server.registra(), qPrintable(server.errore()));
+        QSignalSpy fine(&m, &MotoreVoce::finito);
+        QElapsedTimer t;
+        t.start();
+        m.SpeakText(QStringLiteral("Giulia ha sette caramelle, ne mangia tre."));
+        QVERIFY(fine.wait(20000));
+        const qint64 attesa = t.elapsed();
+        QTest::qWait(300);
+        const Analisi a = analizza(server.fermaRegistrazione(), 22050);
+        const qint64 audio = m.durataAudioMs();
+        qInfo("after 30 stops: audio %lld ms, finished after %lld ms, heard %lld ms", audio, attesa,
+              a.ultimoMs - a.primoMs);
+        QVERIFY2(attesa <= audio + 500, qPrintable(QString::number(attesa)));
+        QVERIFY2(a.ultimoMs - a.primoMs >= audio * 8 / 10 && a.ultimoMs - a.primoMs <= audio + 100,
+                 qPrintable(QString::number(a.ultimoMs - a.primoMs)));
+    }
+
     void suonoIntero()
     {
         // The right sound is heard to its end: nothing of its tail is lost.

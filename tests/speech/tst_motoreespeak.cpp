@@ -149,6 +149,23 @@ private Q_SLOTS:
         QCOMPARE(fine.size(), 1);
     }
 
+    void fermatoTanteVolteParlaAncora()
+    {
+        // Stopped as soon as the sound starts, again and again (the repeat
+        // button pressed at once): the next sentence is still spoken whole.
+        for (int i = 0; i < 30; ++i) {
+            QSignalSpy primo(motore.get(), &MotoreEspeak::primoAudio);
+            motore->SpeakText(i % 2 ? QStringLiteral("Nel prato ci sono 3 conigli.") : QStringLiteral(" 7 -  3 =  4"));
+            QVERIFY2(primo.size() == 1 || primo.wait(2000), qPrintable(QString::number(i)));
+            motore->StopSpeech();
+            QCOMPARE(motore->SpeakingStatus(), 0);
+        }
+        const qint64 t = parlaEMisura(*motore, QStringLiteral("Giulia ha sette caramelle, ne mangia tre."));
+        QVERIFY(t >= 0);
+        QVERIFY2(motore->durataAudioMs() > 1500, qPrintable(QString::number(motore->durataAudioMs())));
+        QVERIFY2(t <= motore->durataAudioMs() + 500, qPrintable(QString::number(t)));
+    }
+
     void testoVuoto_data()
     {
         QTest::addColumn<QString>("testo");
