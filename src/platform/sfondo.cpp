@@ -15,33 +15,24 @@ Sfondo::Sfondo(QWidget *padre)
 void Sfondo::setColor(const QColor &c)
 {
     m_color = c;
-    m_cache = QImage();
     update();
 }
 
 void Sfondo::setFincolor(const QColor &c)
 {
     m_fincolor = c;
-    m_cache = QImage();
     update();
-}
-
-void Sfondo::resizeEvent(QResizeEvent *e)
-{
-    m_cache = QImage();
-    QWidget::resizeEvent(e);
 }
 
 void Sfondo::paintEvent(QPaintEvent *e)
 {
-    if (m_cache.size() != size() && !size().isEmpty()) {
-        m_cache = QImage(size(), QImage::Format_RGB32);
-        QPainter p(&m_cache);
-        QLinearGradient g(0, 0, 0, height());
-        g.setColorAt(0, m_color);
-        g.setColorAt(1, m_fincolor);
-        p.fillRect(m_cache.rect(), g);
-    }
+    // Painted straight into the window's buffer, only where it is exposed.
+    // A vertical two-colour gradient costs no more than copying a cached
+    // picture of it would, and a full-screen cache would be one more large
+    // buffer to fill before the first paint.
     QPainter p(this);
-    p.drawImage(e->rect(), m_cache, e->rect());
+    QLinearGradient g(0, 0, 0, height());
+    g.setColorAt(0, m_color);
+    g.setColorAt(1, m_fincolor);
+    p.fillRect(e->rect(), g);
 }

@@ -19,10 +19,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *e) override;
-    void resizeEvent(QResizeEvent *e) override;
 
 private:
     QColor m_color;
     QColor m_fincolor;
-    QImage m_cache; // the gradient is painted once per size, not on every paint
 };
