@@ -19,7 +19,7 @@
 Programma::Programma(Opzioni opzioni)
     : m_opzioni(std::move(opzioni))
     , m_istanza(std::make_unique<IstanzaUnica>(m_opzioni.cartellaLock))
-    , m_lingua(std::make_unique<ModLanguageSupport>(m_opzioni.percorsi.programma))
+    , m_lingua(std::make_unique<ModLanguageSupport>(m_opzioni.percorsi.programma, m_opzioni.percorsi.impostazioni))
     , m_registro(std::make_unique<RegistroSchermi>())
     , m_parla(std::make_unique<PerParlare>(*m_registro))
 {
@@ -95,6 +95,7 @@ std::optional<int> Programma::Main()
     // 8. The stories: without them no exercise can run.
     const QString errore = CaricaListe(m_stato, m_opzioni.percorsi.programma);
     if (!errore.isEmpty()) {
+        qCritical("%s", qUtf8Printable(errore)); // also for whoever started the program without a display
         m_opzioni.dialoghi->errore(nullptr, TitoloApplicazione, errore);
         chiudi();
         return 1;
@@ -103,6 +104,7 @@ std::optional<int> Programma::Main()
     // 9-10. FormBocca for the whole run, then the start screen.
     m_registro->schermo(QStringLiteral("FormBocca"));
     if (!m_registro->mostra(QStringLiteral("FormAvvio"))) {
+        qCritical("La schermata iniziale non si può aprire.");
         m_opzioni.dialoghi->errore(nullptr, TitoloApplicazione,
                                    QStringLiteral("La schermata iniziale non si può aprire."));
         chiudi();

@@ -4,22 +4,34 @@
 #include "schermo.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 
 namespace {
 const QString Separatore = QStringLiteral("/");
-}
+const QString NomeLangSetting = QStringLiteral("LangSetting.ini");
+const QString SezioneLingua = QStringLiteral("Language");
+const QString ChiaveLingua = QStringLiteral("CurrentLanguage");
+} // namespace
 
-ModLanguageSupport::ModLanguageSupport(const QString &cartellaProgramma)
+ModLanguageSupport::ModLanguageSupport(const QString &cartellaProgramma, const QString &cartellaImpostazioni)
     : m_cartella(cartellaProgramma)
+    , m_impostazioni(cartellaImpostazioni)
 {
 }
 
 QString ModLanguageSupport::percorsoLangSetting() const
 {
     // The separator is always added; a doubled one is harmless in a path.
-    return m_cartella + Separatore + QStringLiteral("LangSetting.ini");
+    return m_cartella + Separatore + NomeLangSetting;
+}
+
+QString ModLanguageSupport::percorsoLangSettingUtente() const
+{
+    if (m_impostazioni.isEmpty())
+        return QString();
+    return QDir(m_impostazioni).filePath(NomeLangSetting);
 }
 
 QString ModLanguageSupport::percorsoLingua() const
@@ -32,7 +44,30 @@ QString ModLanguageSupport::percorsoLingua() const
 
 std::optional<QString> ModLanguageSupport::leggiLinguaSalvata() const
 {
-    return MLSReadIniValue(percorsoLangSetting(), QStringLiteral("Language"), QStringLiteral("CurrentLanguage"));
+    // A user's copy that is broken or names nothing must not hide the
+    // language the program folder still names.
+    const QString utente = percorsoLangSettingUtente();
+    if (!utente.isEmpty()) {
+        const auto propria = MLSReadIniValue(utente, SezioneLingua, ChiaveLingua);
+        if (propria && !propria->isEmpty())
+            return propria;
+    }
+    return MLSReadIniValue(percorsoLangSetting(), SezioneLingua, ChiaveLingua);
+}
+
+bool ModLanguageSupport::salvaLingua(const QString &nome)
+{
+    const QString utente = percorsoLangSettingUtente();
+    // Once the user has a copy it is the one read first: writing the
+    // program folder's would change nothing the user sees.
+    if (!utente.isEmpty() && QFileInfo::exists(utente))
+        return MLSWriteIniValue(utente, SezioneLingua, ChiaveLingua, nome) != 0;
+    if (MLSWriteIniValue(percorsoLangSetting(), SezioneLingua, ChiaveLingua, nome) != 0)
+        return true;
+    // An installed program's folder belongs to the system, not the user.
+    if (utente.isEmpty() || !QDir().mkpath(m_impostazioni))
+        return false;
+    return MLSWriteIniValue(utente, SezioneLingua, ChiaveLingua, nome) != 0;
 }
 
 QString ModLanguageSupport::MLSGetString(const QString &chiave)

@@ -7,12 +7,20 @@ class Schermo;
 
 // The language support module: the current language and the lookups that
 // every screen makes. Every call reads the files anew; nothing is cached.
+//
+// The language choice lives in LangSetting.ini beside the program. An
+// installed program usually cannot write its own folder, so the choice then
+// goes to a LangSetting.ini of the user's own in the settings folder, which
+// from then on is read first.
 class ModLanguageSupport
 {
 public:
-    explicit ModLanguageSupport(const QString &cartellaProgramma);
+    explicit ModLanguageSupport(const QString &cartellaProgramma, const QString &cartellaImpostazioni = QString());
 
     QString cartellaProgramma() const { return m_cartella; }
+    // Empty: the choice can only be kept in the program folder.
+    QString cartellaImpostazioni() const { return m_impostazioni; }
+    void impostaCartellaImpostazioni(const QString &cartella) { m_impostazioni = cartella; }
 
     // Empty at start; set by the start screen, the language menu and the
     // first MLSGetString that finds it empty.
@@ -25,11 +33,20 @@ public:
 
     // "<program folder>\LangSetting.ini" (the separator always added).
     QString percorsoLangSetting() const;
+    // "<settings folder>/LangSetting.ini", the user's own copy; empty
+    // without a settings folder.
+    QString percorsoLangSettingUtente() const;
     // "<program folder>\<MLSCurrentLanguage>.lng" (no doubled separator).
     QString percorsoLingua() const;
-    // Reads CurrentLanguage of section Language of LangSetting.ini;
-    // nullopt when the file cannot be read.
+    // CurrentLanguage of section Language: from the user's copy when it
+    // names a language, else from the program folder's LangSetting.ini;
+    // nullopt when neither file can be read.
     std::optional<QString> leggiLinguaSalvata() const;
+    // Stores the language chosen for the next start: in the user's copy
+    // once there is one, else in the program folder, else (the program
+    // folder cannot be written) in a new user's copy. False when it could
+    // be stored nowhere.
+    bool salvaLingua(const QString &nome);
 
     // The message of a four-digit key from section "Strings" of the current
     // language file; empty text on any failure.
@@ -41,4 +58,5 @@ public:
 
 private:
     QString m_cartella;
+    QString m_impostazioni;
 };

@@ -2,7 +2,6 @@
 
 #include "contesto.h"
 #include "dialoghi.h"
-#include "ini.h"
 #include "messaggi.h"
 #include "modlanguagesupport.h"
 #include "registroschermi.h"
@@ -166,11 +165,10 @@ void MenuLingue::cambia(int Index)
             c.lingua.MLSLoadFormStrings(*s);
     }
 
-    // A program folder that cannot be written keeps the choice for this run
-    // only; there is nothing the user could do about it here.
-    if (MLSWriteIniValue(c.lingua.percorsoLangSetting(), QStringLiteral("Language"),
-            QStringLiteral("CurrentLanguage"), lingua)
-        != 0)
+    // Where neither the program folder nor the settings folder can be
+    // written the choice holds for this run only; there is nothing the user
+    // could do about it here.
+    if (c.lingua.salvaLingua(lingua))
         c.lingua.linguaNonSalvata.reset();
     else
         c.lingua.linguaNonSalvata = lingua;
