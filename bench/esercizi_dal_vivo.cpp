@@ -16,8 +16,8 @@
 // settings are never touched.
 
 #include "casuale.h"
-#include "dialoghi.h"
 #include "cellaanimata.h"
+#include "dialoghi.h"
 #include "formesercizio.h"
 #include "modulo1.h"
 #include "programma.h"
@@ -75,7 +75,8 @@ FormEsercizio *apri(Programma &p, int schermo, int n3, int n1)
             prima << s;
     p.stato().ModoMisto = False;
     prossimo(p, schermo, n3, n1);
-    auto *f = qobject_cast<FormEsercizio *>(r.mostra(schermo == 1 ? QStringLiteral("Form1") : QStringLiteral("Form2")));
+    auto *f = qobject_cast<FormEsercizio *>(
+        r.mostra(schermo == 1 ? QStringLiteral("Form1") : QStringLiteral("Form2")));
     for (Schermo *s : prima)
         r.scarica(s);
     return f;
@@ -119,8 +120,8 @@ int comandoFoto(Programma &p, const QString &cartella)
         }
         attendi(500);
         foto(cartella, base + QStringLiteral("7.png"));
-        std::printf("Form%d: Passo %d, right %d, wrong %d, operation \"%s\"\n", pr.schermo, int(p.stato().Passo),
-                    int(p.stato().NumeroEsatti), int(p.stato().NumeroErrati),
+        std::printf("Form%d: Passo %d, right %d, wrong %d, operation \"%s\"\n", pr.schermo,
+                    int(p.stato().Passo), int(p.stato().NumeroEsatti), int(p.stato().NumeroErrati),
                     qPrintable(f->operazione()->text()));
     }
     return 0;
@@ -130,7 +131,8 @@ double secondiCpu()
 {
     rusage u {};
     getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec)
+        + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
 QString statoMemoria(const char *voce)
@@ -161,8 +163,9 @@ int comandoCpu(Programma &p, int secondi)
     const double cpu = secondiCpu() - c0;
     const double muro = double(orologio.elapsed()) / 1000.0;
     const QSize cella = f->cella(0)->size();
-    std::printf("animations running: %d of 9, cell %dx%d px, display %dx%d\n", animate, cella.width(), cella.height(),
-                QGuiApplication::primaryScreen()->size().width(), QGuiApplication::primaryScreen()->size().height());
+    std::printf("animations running: %d of 9, cell %dx%d px, display %dx%d\n", animate, cella.width(),
+                cella.height(), QGuiApplication::primaryScreen()->size().width(),
+                QGuiApplication::primaryScreen()->size().height());
     std::printf("cpu: %.2f s over %.1f s = %.2f %% of one core\n", cpu, muro, 100.0 * cpu / muro);
     std::printf("memory: VmRSS %s, VmHWM %s\n", qPrintable(statoMemoria("VmRSS:")),
                 qPrintable(statoMemoria("VmHWM:")));

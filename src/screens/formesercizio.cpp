@@ -70,11 +70,21 @@ FormEsercizio::FormEsercizio(Contesto &c, const Disegno &d)
 
 FormEsercizio::~FormEsercizio() = default;
 
-QPushButton *FormEsercizio::bottoneRipeti() const { return m_ripeti; }
-QWidget *FormEsercizio::iconaSi() const { return m_iconaSi; }
-QWidget *FormEsercizio::iconaNo() const { return m_iconaNo; }
+QPushButton *FormEsercizio::bottoneRipeti() const
+{
+    return m_ripeti;
+}
+QWidget *FormEsercizio::iconaSi() const
+{
+    return m_iconaSi;
+}
+QWidget *FormEsercizio::iconaNo() const
+{
+    return m_iconaNo;
+}
 
-QLabel *FormEsercizio::creaEtichetta(QWidget *padre, const QString &nome, const QString &testo, const QRect &r)
+QLabel *FormEsercizio::creaEtichetta(QWidget *padre, const QString &nome, const QString &testo,
+                                     const QRect &r)
 {
     auto *l = aggiungi(new QLabel(testo, padre), nome);
     piazza(l, r.x(), r.y(), r.width(), r.height());
@@ -110,7 +120,8 @@ void FormEsercizio::creaPannello(QWidget *padre)
     auto icona = [&](const QString &nome, const QString &file) {
         const QString base = icone + u'/' + file;
         auto *i = aggiungi(
-            new IconaScalata(base + QStringLiteral(".png"), base + QStringLiteral("@2x.png"), pannello), nome);
+            new IconaScalata(base + QStringLiteral(".png"), base + QStringLiteral("@2x.png"), pannello),
+            nome);
         piazza(i, 240, 120, 735, 735);
         return i;
     };
@@ -125,9 +136,11 @@ void FormEsercizio::creaPannello(QWidget *padre)
         return l;
     };
     conteggio(QStringLiteral("LabelEst"), QStringLiteral("Esatti"), QRect(1200, 360, 1215, 375), 12);
-    m_esatti = conteggio(QStringLiteral("EtichettaEsatti"), QStringLiteral("0"), QRect(2520, 240, 615, 615), 20.25);
+    m_esatti = conteggio(QStringLiteral("EtichettaEsatti"), QStringLiteral("0"), QRect(2520, 240, 615, 615),
+                         20.25);
     conteggio(QStringLiteral("LabelErt"), QStringLiteral("Errati"), QRect(3240, 360, 1215, 405), 12);
-    m_errati = conteggio(QStringLiteral("EtichettaErrati"), QStringLiteral("0"), QRect(4680, 240, 615, 615), 20.25);
+    m_errati = conteggio(QStringLiteral("EtichettaErrati"), QStringLiteral("0"), QRect(4680, 240, 615, 615),
+                         20.25);
 }
 
 void FormEsercizio::creaControlli()
@@ -142,10 +155,13 @@ void FormEsercizio::creaControlli()
 
     creaPannello(sf);
 
-    const QString altoparlante = Percorsi::unisci(m_c.percorsi.programma, QStringLiteral("icone/altoparlante"));
-    m_ripeti = aggiungi(new BottoneIcona(altoparlante + QStringLiteral(".png"), altoparlante + QStringLiteral("@2x.png"), sf),
-                        QStringLiteral("Command6"));
+    const QString altoparlante
+        = Percorsi::unisci(m_c.percorsi.programma, QStringLiteral("icone/altoparlante"));
+    m_ripeti = aggiungi(
+        new BottoneIcona(altoparlante + QStringLiteral(".png"), altoparlante + QStringLiteral("@2x.png"), sf),
+        QStringLiteral("Command6"));
     m_ripeti->setFocusPolicy(Qt::NoFocus);
+    // A name for screen readers until the language file's tooltip gives one.
     m_ripeti->setAccessibleName(QStringLiteral("Ripeti"));
     piazza(m_ripeti, 6360, 240, 2055, 855);
 
@@ -181,7 +197,8 @@ void FormEsercizio::creaControlli()
     m_operazione->hide();
 
     for (int i = 0; i < 10; ++i) {
-        QPushButton *b = creaBottone(sf, QStringLiteral("Command1"), i, testoNumero(i), QRect(200 + 600 * i, 5700, 495, 570));
+        QPushButton *b = creaBottone(sf, QStringLiteral("Command1"), i, testoNumero(i),
+                                     QRect(200 + 600 * i, 5700, 495, 570));
         b->setFont(carattere("Comic Sans MS", 14.25));
         coloraBottone(b, QColor(128, 255, 255));
         connect(b, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
@@ -202,15 +219,18 @@ void FormEsercizio::creaControlli()
 
     // Created after the row of buttons that it encloses, so that once shown
     // it lies on top of them and stays readable.
-    m_avanti = creaBottone(sf, QStringLiteral("Command2"), -1, QStringLiteral("avanti"), QRect(120, 5640, 8925, 705));
+    m_avanti = creaBottone(sf, QStringLiteral("Command2"), -1, QStringLiteral("avanti"),
+                           QRect(120, 5640, 8925, 705));
     m_avanti->setFont(carattere("Arial", 14.25));
     coloraBottone(m_avanti, QColor(192, 255, 255));
     m_avanti->hide();
     connect(m_avanti, &QPushButton::clicked, this, &FormEsercizio::Command2_Click);
     connect(m_ripeti, &QPushButton::clicked, this, &FormEsercizio::Command6_Click);
 
-    m_menuAzzera = creaMenu(QStringLiteral("MenuAzzera"), QStringLiteral("Azzera conteggio").leftJustified(25));
-    m_menuInformazioni = creaMenu(QStringLiteral("MenuInformazioni"), QStringLiteral("Informazioni").leftJustified(21));
+    m_menuAzzera
+        = creaMenu(QStringLiteral("MenuAzzera"), QStringLiteral("Azzera conteggio").leftJustified(25));
+    m_menuInformazioni
+        = creaMenu(QStringLiteral("MenuInformazioni"), QStringLiteral("Informazioni").leftJustified(21));
     m_menuEsci = creaMenu(QStringLiteral("mnuEsci"), QStringLiteral("Esci"));
     connect(m_menuAzzera, &QAction::triggered, this, &FormEsercizio::MenuAzzera_Click);
     connect(m_menuInformazioni, &QAction::triggered, this, &FormEsercizio::MenuInformazioni_Click);
@@ -256,6 +276,7 @@ void FormEsercizio::Form_Activate()
     mostraConteggi();
     for (int i = 0; i < 10; ++i)
         m_cifre[size_t(i)]->setText(testoNumero(i));
+    // 1300 design twips at the screen's scale, like every other measure.
     for (CellaAnimata *cella : m_celle)
         cella->resize(pixel(scalaX(1300)), cella->height());
     NuovoProblema();
@@ -269,8 +290,9 @@ void FormEsercizio::chiusuraRichiesta()
 double FormEsercizio::scalaX(double twip) const
 {
     const auto &r = m_c.stato.Ridimensiona;
-    const double base = (r && r->SourceForm() == this && r->larghezzaCatturata() > 0) ? r->larghezzaCatturata()
-                                                                                       : designWidthTwip();
+    const double base = (r && r->SourceForm() == this && r->larghezzaCatturata() > 0)
+        ? r->larghezzaCatturata()
+        : designWidthTwip();
     return twip * innerWidthTwip() / base;
 }
 
@@ -278,7 +300,7 @@ double FormEsercizio::scalaY(double twip) const
 {
     const auto &r = m_c.stato.Ridimensiona;
     const double base = (r && r->SourceForm() == this && r->altezzaCatturata() > 0) ? r->altezzaCatturata()
-                                                                                     : designHeightTwip();
+                                                                                    : designHeightTwip();
     return twip * innerHeightTwip() / base;
 }
 

@@ -55,7 +55,7 @@ public:
     QPushButton *bottoneAvanti() const { return m_avanti; }
     QPushButton *bottoneRipeti() const;
     CellaAnimata *cella(int i) const { return m_celle[size_t(i)]; }
-    QLabel *domanda(int i) const { return m_domande[size_t(i)]; }  // 0..2: Domanda1..3
+    QLabel *domanda(int i) const { return m_domande[size_t(i)]; }   // 0..2: Domanda1..3
     QLabel *risposta(int i) const { return m_risposte[size_t(i)]; } // 0..2: Risposta1..3
     QLabel *operazione() const { return m_operazione; }
     QLabel *esatti() const { return m_esatti; }
@@ -70,14 +70,14 @@ public:
 protected:
     // What tells the two screens' layouts and hand-overs apart.
     struct Disegno {
-        QString nome;            // form name
-        int larghezza;           // design client area, twips
+        QString nome;  // form name
+        int larghezza; // design client area, twips
         int altezza;
-        int pannelloLeft;        // PicturesattiErrati
-        int storiaLeft;          // Domanda1..Risposta3 and EtOperazione
-        int storiaWidth;         // Domanda1..Risposta3
-        QString altroSchermo;    // the screen "avanti" hands over to in the mixed mode
-        QString chiaveUscita;    // the question of mnuEsci
+        int pannelloLeft;         // PicturesattiErrati
+        int storiaLeft;           // Domanda1..Risposta3 and EtOperazione
+        int storiaWidth;          // Domanda1..Risposta3
+        QString altroSchermo;     // the screen "avanti" hands over to in the mixed mode
+        QString chiaveUscita;     // the question of mnuEsci
         QString chiaveOperazione; // the prompt to write the operation
     };
 

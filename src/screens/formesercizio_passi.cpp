@@ -3,8 +3,8 @@
 
 #include "formesercizio.h"
 
-#include "cellaanimata.h"
 #include "casuale.h"
+#include "cellaanimata.h"
 #include "contesto.h"
 #include "iconascalata.h"
 #include "modlanguagesupport.h"

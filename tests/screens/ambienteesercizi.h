@@ -38,7 +38,7 @@ struct AmbienteEsercizi {
     QTemporaryDir programma;
     QTemporaryDir impostazioni;
     Modulo1 stato;
-    Casuale casuale{1};
+    Casuale casuale {1};
     std::unique_ptr<ModLanguageSupport> lingua;
     RegistroSchermi registro;
     DialoghiFinti dialoghi;
@@ -72,7 +72,8 @@ struct AmbienteEsercizi {
         QFile::copy(storie + u'/' + nomeLingua + QStringLiteral(".lng"),
                     programma.filePath(nomeLingua + QStringLiteral(".lng")));
         // The real pictures, when they are there: the icons and the animations.
-        copiaCartella(datiProgramma() + QStringLiteral("/icone"), programma.filePath(QStringLiteral("icone")));
+        copiaCartella(datiProgramma() + QStringLiteral("/icone"),
+                      programma.filePath(QStringLiteral("icone")));
 
         lingua = std::make_unique<ModLanguageSupport>(programma.path());
         lingua->MLSCurrentLanguage = nomeLingua;
@@ -81,7 +82,8 @@ struct AmbienteEsercizi {
         p.programma = programma.path();
         p.impostazioni = impostazioni.path();
         fabbrica.prepara = [](MotoreFinto &m) { m.durataMs = 1; };
-        c.reset(new Contesto{stato, casuale, *lingua, registro, dialoghi, *parla, suoni, fabbrica.fabbrica(), p});
+        c.reset(new Contesto {stato, casuale, *lingua, registro, dialoghi, *parla, suoni, fabbrica.fabbrica(),
+                              p});
         stato.SuonoAttivo = True;
         stato.Velocita = 130;
         stato.Voce = 1;

@@ -120,7 +120,8 @@ private Q_SLOTS:
                 a->registro.scarica(a->registro.caricato(QStringLiteral("Form2")));
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
-        QVERIFY2(restato > prove * 35 / 100 && restato < prove * 65 / 100, qPrintable(QString::number(restato)));
+        QVERIFY2(restato > prove * 35 / 100 && restato < prove * 65 / 100,
+                 qPrintable(QString::number(restato)));
     }
 
     void avantiRientrante_data()

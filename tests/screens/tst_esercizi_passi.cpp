@@ -57,7 +57,9 @@ void verificaVista(const AmbienteEsercizi &a, FormEsercizio *f, int schermo, int
         if (visibile) {
             QCOMPARE(f->cella(i)->file(), animazione(a, file));
             QVERIFY2(f->cella(i)->width() > 40 && f->cella(i)->height() > 40,
-                     qPrintable(QStringLiteral("cell %1 is %2x%3").arg(i).arg(f->cella(i)->width())
+                     qPrintable(QStringLiteral("cell %1 is %2x%3")
+                                    .arg(i)
+                                    .arg(f->cella(i)->width())
                                     .arg(f->cella(i)->height())));
         }
     }
@@ -94,39 +96,39 @@ private Q_SLOTS:
 
         QTest::newRow("addition 3 + 2 = 5")
             << 1 << 1 << 5 << 3 << QStringLiteral("3253+2=5")
-            << QStringList{"Ci sono  3 palle.", "Arrivano  2 stelle.", "Adesso ci sono  5 cose."}
+            << QStringList {"Ci sono  3 palle.", "Arrivano  2 stelle.", "Adesso ci sono  5 cose."}
             << QStringLiteral(" 3 +  2 =  5") << QStringLiteral(" 3 +  2 =  5") << palla << stella;
         QTest::newRow("addition second term 0: 4 + 0 = 4")
             << 1 << 2 << 4 << 4 << QStringLiteral("4044+0=4")
-            << QStringList{"Ci sono  4 gatti.", "Non arriva nessun cane.", "Ci sono  4 animali."}
+            << QStringList {"Ci sono  4 gatti.", "Non arriva nessun cane.", "Ci sono  4 animali."}
             << QStringLiteral(" 4 +  0 =  4") << QStringLiteral(" 4 +  0 =  4") << gatto << cane;
         QTest::newRow("addition total 1: 1 + 0 = 1")
             << 1 << 1 << 1 << 1 << QStringLiteral("1011+0=1")
-            << QStringList{"C'è una palla.", "Non arriva nessuna stella.", "Adesso c'è una cosa sola."}
+            << QStringList {"C'è una palla.", "Non arriva nessuna stella.", "Adesso c'è una cosa sola."}
             << QStringLiteral(" 1 +  0 =  1") << QStringLiteral(" 1 +  0 =  1") << palla << stella;
         QTest::newRow("addition second term 1: 5 + 1 = 6")
             << 1 << 1 << 6 << 5 << QStringLiteral("5165+1=6")
-            << QStringList{"Ci sono  5 palle.", "Arriva una stella.", "Adesso ci sono  6 cose."}
+            << QStringList {"Ci sono  5 palle.", "Arriva una stella.", "Adesso ci sono  6 cose."}
             << QStringLiteral(" 5 +  1 =  6") << QStringLiteral(" 5 +  1 =  6") << palla << stella;
         QTest::newRow("addition nine things: 1 + 8 = 9")
             << 1 << 2 << 9 << 1 << QStringLiteral("1891+8=9")
-            << QStringList{"C'è un gatto.", "Arrivano  8 cani.", "Ci sono  9 animali."}
+            << QStringList {"C'è un gatto.", "Arrivano  8 cani.", "Ci sono  9 animali."}
             << QStringLiteral(" 1 +  8 =  9") << QStringLiteral(" 1 +  8 =  9") << gatto << cane;
         QTest::newRow("subtraction 7 - 3 = 4")
             << 2 << 1 << 7 << 3 << QStringLiteral("7347-3=4")
-            << QStringList{"Ci sono  7 mele.", "Leo mangia  3 mele.", "Rimangono  4 mele."}
+            << QStringList {"Ci sono  7 mele.", "Leo mangia  3 mele.", "Rimangono  4 mele."}
             << QStringLiteral(" 7 -  3 =  4") << QStringLiteral("7 meno 3 fa 4") << mela << morso;
         QTest::newRow("subtraction all gone: 5 - 5 = 0")
             << 2 << 2 << 5 << 5 << QStringLiteral("5505-5=0")
-            << QStringList{"Ci sono  5 uccelli.", "Volano via  5 uccelli.", "Non resta nessun uccello."}
+            << QStringList {"Ci sono  5 uccelli.", "Volano via  5 uccelli.", "Non resta nessun uccello."}
             << QStringLiteral(" 5 -  5 =  0") << QStringLiteral("5 meno 5 fa 0") << uccello << volo;
         QTest::newRow("subtraction total 1: 1 - 1 = 0")
             << 2 << 1 << 1 << 1 << QStringLiteral("1101-1=0")
-            << QStringList{"C'è una mela.", "Leo mangia una mela.", "Non rimane nessuna mela."}
+            << QStringList {"C'è una mela.", "Leo mangia una mela.", "Non rimane nessuna mela."}
             << QStringLiteral(" 1 -  1 =  0") << QStringLiteral("1 meno 1 fa 0") << mela << morso;
         QTest::newRow("subtraction one left: 9 - 8 = 1")
             << 2 << 2 << 9 << 8 << QStringLiteral("9819-8=1")
-            << QStringList{"Ci sono  9 uccelli.", "Volano via  8 uccelli.", "Resta un uccello."}
+            << QStringList {"Ci sono  9 uccelli.", "Volano via  8 uccelli.", "Resta un uccello."}
             << QStringLiteral(" 9 -  8 =  1") << QStringLiteral("9 meno 8 fa 1") << uccello << volo;
     }
 
@@ -152,7 +154,7 @@ private Q_SLOTS:
         QCOMPARE(int(a->stato.Numero2), n3 - n1);
         MotoreFinto *m = a->motore();
         // Opening: only the first question is read.
-        QCOMPARE(m->testi, QStringList{preparaTesto(f->domanda(0)->text())});
+        QCOMPARE(m->testi, QStringList {preparaTesto(f->domanda(0)->text())});
         QCOMPARE(int(a->stato.Passo), 0);
         verificaVista(*a, f, schermo, 0, false, file1, file2);
         for (int k = 0; k < 3; ++k)
@@ -170,21 +172,24 @@ private Q_SLOTS:
             verificaVista(*a, f, schermo, passoDopo, passo == 7, file1, file2);
             // The story steps and the last step are silent; the four that
             // build the operation give the right sound.
-            QCOMPARE(suoni, (passo >= 3 && passo <= 6) ? QStringList{QStringLiteral("esatto")} : QStringList{});
+            QCOMPARE(suoni,
+                     (passo >= 3 && passo <= 6) ? QStringList {QStringLiteral("esatto")} : QStringList {});
             switch (passo) {
             case 0:
-                QCOMPARE(nuovi, (QStringList{preparaTesto(risposte.at(0)), preparaTesto(f->domanda(1)->text())}));
+                QCOMPARE(nuovi,
+                         (QStringList {preparaTesto(risposte.at(0)), preparaTesto(f->domanda(1)->text())}));
                 break;
             case 1:
-                QCOMPARE(nuovi, (QStringList{preparaTesto(risposte.at(1)), preparaTesto(f->domanda(2)->text())}));
+                QCOMPARE(nuovi,
+                         (QStringList {preparaTesto(risposte.at(1)), preparaTesto(f->domanda(2)->text())}));
                 break;
             case 2:
                 // The addition reads its prompt; the subtraction only shows it.
                 if (schermo == 1) {
-                    QCOMPARE(nuovi, (QStringList{preparaTesto(risposte.at(2)), preparaTesto(Prompt0005)}));
+                    QCOMPARE(nuovi, (QStringList {preparaTesto(risposte.at(2)), preparaTesto(Prompt0005)}));
                     QCOMPARE(f->operazione()->text(), Prompt0005);
                 } else {
-                    QCOMPARE(nuovi, QStringList{preparaTesto(risposte.at(2))});
+                    QCOMPARE(nuovi, QStringList {preparaTesto(risposte.at(2))});
                     QCOMPARE(f->operazione()->text(), Prompt0007);
                 }
                 break;
@@ -193,11 +198,15 @@ private Q_SLOTS:
             case 5:
             case 6:
                 QVERIFY(nuovi.isEmpty());
-                QCOMPARE(f->operazione()->text(), operazione.left(passo == 3 ? 2 : passo == 4 ? 5 : passo == 5 ? 7 : 10));
+                QCOMPARE(f->operazione()->text(),
+                         operazione.left(passo == 3       ? 2
+                                             : passo == 4 ? 5
+                                             : passo == 5 ? 7
+                                                          : 10));
                 break;
             case 7:
                 QCOMPARE(f->operazione()->text(), operazione);
-                QCOMPARE(nuovi, QStringList{preparaTesto(finale)});
+                QCOMPARE(nuovi, QStringList {preparaTesto(finale)});
                 QCOMPARE(a->parla->TestoDaDire, finale);
                 break;
             }
@@ -279,7 +288,7 @@ private Q_SLOTS:
         QCOMPARE(int(a->stato.NumeroEsatti), 0);
         QVERIFY(f->iconaNo()->isVisibleTo(f));
         QVERIFY(!f->iconaSi()->isVisibleTo(f));
-        QCOMPARE(a->suoni.suonati.mid(suonati), QStringList{QStringLiteral("errato")});
+        QCOMPARE(a->suoni.suonati.mid(suonati), QStringList {QStringLiteral("errato")});
         QCOMPARE(a->motore()->testi.size(), parlati);
 
         // A second wrong press counts on; then the right one still works.

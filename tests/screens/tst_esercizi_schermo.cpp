@@ -72,17 +72,21 @@ private Q_SLOTS:
         QStringList nomi;
         for (const Controllo &c : f.controlli())
             nomi << (c.indice() ? QStringLiteral("%1(%2)").arg(c.nome()).arg(*c.indice()) : c.nome());
-        QStringList attesi{"Sfondo", "PicturesattiErrati", "ComandoIconaSi", "ComandoIconaNo", "LabelEst",
-                           "EtichettaEsatti", "LabelErt", "EtichettaErrati", "Command6"};
+        QStringList attesi {"Sfondo",         "PicturesattiErrati", "ComandoIconaSi",
+                            "ComandoIconaNo", "LabelEst",           "EtichettaEsatti",
+                            "LabelErt",       "EtichettaErrati",    "Command6"};
         for (int i = 0; i < 9; ++i)
             attesi << QStringLiteral("GifAnimator1(%1)").arg(i);
-        attesi << QStringList{"Domanda1", "Risposta1", "Domanda2", "Risposta2", "Domanda3", "Risposta3", "EtOperazione"};
+        attesi << QStringList {"Domanda1", "Risposta1", "Domanda2",    "Risposta2",
+                               "Domanda3", "Risposta3", "EtOperazione"};
         for (int i = 0; i < 10; ++i)
             attesi << QStringLiteral("Command1(%1)").arg(i);
-        attesi << QStringList{"Command3", "Command4", "Command5", "Command2", "MenuAzzera", "MenuInformazioni", "mnuEsci"};
+        attesi << QStringList {"Command3",   "Command4",         "Command5", "Command2",
+                               "MenuAzzera", "MenuInformazioni", "mnuEsci"};
         QCOMPARE(nomi, attesi);
         // The menu entries sit on the menu bar, with their padded captions.
-        QCOMPARE(f.menuBar()->actions(), (QList<QAction *>{f.menuAzzera(), f.menuInformazioni(), f.menuEsci()}));
+        QCOMPARE(f.menuBar()->actions(),
+                 (QList<QAction *> {f.menuAzzera(), f.menuInformazioni(), f.menuEsci()}));
         QCOMPARE(f.menuAzzera()->text(), QStringLiteral("Azzera conteggio         "));
         QCOMPARE(f.menuInformazioni()->text(), QStringLiteral("Informazioni         "));
         QCOMPARE(f.menuEsci()->text(), QStringLiteral("Esci"));
@@ -145,8 +149,10 @@ private Q_SLOTS:
         const Controllo c(o);
         const int misure[4] = {twip.x(), twip.y(), twip.width(), twip.height()};
         for (int q = 0; q < 4; ++q)
-            QVERIFY2(std::abs(c.misura(q) - misure[q]) <= 7.5,
-                     qPrintable(QStringLiteral("measure %1: %2, designed %3").arg(q).arg(c.misura(q)).arg(misure[q])));
+            QVERIFY2(
+                std::abs(c.misura(q) - misure[q]) <= 7.5,
+                qPrintable(
+                    QStringLiteral("measure %1: %2, designed %3").arg(q).arg(c.misura(q)).arg(misure[q])));
     }
 
     // The look that a child sees: fonts and colours of the designed table.
@@ -242,18 +248,23 @@ private Q_SLOTS:
         QTest::newRow("3, keypad, right") << 1 << 0 << int(Qt::Key_3) << tastierino << "3" << 1 << 0;
         QTest::newRow("7, wrong") << 1 << 0 << int(Qt::Key_7) << nulla << "7" << 0 << 1;
         QTest::newRow("0, keypad, wrong") << 1 << 0 << int(Qt::Key_0) << tastierino << "0" << 0 << 1;
-        QTest::newRow("+ at step 4, main keys") << 1 << 4 << int(Qt::Key_Plus) << int(Qt::ShiftModifier) << "+" << 5 << 0;
+        QTest::newRow("+ at step 4, main keys")
+            << 1 << 4 << int(Qt::Key_Plus) << int(Qt::ShiftModifier) << "+" << 5 << 0;
         QTest::newRow("+ at step 4, keypad") << 1 << 4 << int(Qt::Key_Plus) << tastierino << "+" << 5 << 0;
         QTest::newRow("- at step 4 of addition") << 1 << 4 << int(Qt::Key_Minus) << nulla << "-" << 4 << 1;
-        QTest::newRow("- at step 4 of subtraction, keypad") << 2 << 4 << int(Qt::Key_Minus) << tastierino << "-" << 5 << 0;
+        QTest::newRow("- at step 4 of subtraction, keypad")
+            << 2 << 4 << int(Qt::Key_Minus) << tastierino << "-" << 5 << 0;
         QTest::newRow("+ at step 4 of subtraction") << 2 << 4 << int(Qt::Key_Plus) << nulla << "+" << 4 << 1;
-        QTest::newRow("= at step 6") << 1 << 6 << int(Qt::Key_Equal) << int(Qt::ShiftModifier) << "=" << 7 << 0;
+        QTest::newRow("= at step 6") << 1 << 6 << int(Qt::Key_Equal) << int(Qt::ShiftModifier) << "=" << 7
+                                     << 0;
         QTest::newRow("= at step 3") << 2 << 3 << int(Qt::Key_Equal) << nulla << "=" << 3 << 1;
         QTest::newRow("letter a: nothing") << 1 << 0 << int(Qt::Key_A) << nulla << "a" << 0 << 0;
         QTest::newRow("Escape: nothing") << 1 << 3 << int(Qt::Key_Escape) << nulla << "" << 3 << 0;
         QTest::newRow("Tab: nothing") << 1 << 0 << int(Qt::Key_Tab) << nulla << "\t" << 0 << 0;
-        QTest::newRow("Enter with avanti hidden: nothing") << 1 << 7 << int(Qt::Key_Return) << nulla << "\r" << 7 << 0;
-        QTest::newRow("keypad Enter with avanti hidden") << 2 << 2 << int(Qt::Key_Enter) << tastierino << "\r" << 2 << 0;
+        QTest::newRow("Enter with avanti hidden: nothing")
+            << 1 << 7 << int(Qt::Key_Return) << nulla << "\r" << 7 << 0;
+        QTest::newRow("keypad Enter with avanti hidden")
+            << 2 << 2 << int(Qt::Key_Enter) << tastierino << "\r" << 2 << 0;
         QTest::newRow("asterisk: nothing") << 1 << 4 << int(Qt::Key_Asterisk) << tastierino << "*" << 4 << 0;
     }
 
@@ -284,8 +295,9 @@ private Q_SLOTS:
         // Space: the repeat button.
         a->motore()->chiamate.clear();
         QTest::keyClick(f, Qt::Key_Space);
-        QCOMPARE(a->motore()->chiamate,
-                 (QStringList{QStringLiteral("StopSpeech"), QStringLiteral("SpeakText:Quante palle ci sono?")}));
+        QCOMPARE(
+            a->motore()->chiamate,
+            (QStringList {QStringLiteral("StopSpeech"), QStringLiteral("SpeakText:Quante palle ci sono?")}));
         // A key held down gives one press, not a stream.
         QKeyEvent tenuto(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"), true);
         QApplication::sendEvent(f, &tenuto);
@@ -387,7 +399,7 @@ private Q_SLOTS:
         QVERIFY(a->registro.mostrato(QStringLiteral("FormMenu")));
         QVERIFY(!a->registro.caricato(QStringLiteral("Form1")));
         QCOMPARE(a->terminazioni, 0);
-        QCOMPARE(a->dialoghi.tipi(), (QStringList{QStringLiteral("domanda"), QStringLiteral("domanda")}));
+        QCOMPARE(a->dialoghi.tipi(), (QStringList {QStringLiteral("domanda"), QStringLiteral("domanda")}));
     }
 
     void informazioni()
@@ -500,7 +512,8 @@ private Q_SLOTS:
         a->motore()->chiamate.clear();
         const int passo = a->stato.Passo;
         QTest::mouseClick(f->bottoneRipeti(), Qt::LeftButton);
-        QCOMPARE(a->motore()->chiamate, (QStringList{QStringLiteral("StopSpeech"), QStringLiteral("SpeakText:") + testo}));
+        QCOMPARE(a->motore()->chiamate,
+                 (QStringList {QStringLiteral("StopSpeech"), QStringLiteral("SpeakText:") + testo}));
         QCOMPARE(int(a->stato.Passo), passo);
         // Not through the speech wait: nothing is locked.
         QVERIFY(f->bottoneCifra(0)->isEnabled());
@@ -521,9 +534,9 @@ private Q_SLOTS:
         a->motore()->chiamate.clear();
         premi(f, u'3');
         QVERIFY(fatto);
-        const QStringList attese{QStringLiteral("SpeakText:Ci sono  3 palle."), QStringLiteral("StopSpeech"),
-                                 QStringLiteral("SpeakText:Ci sono  3 palle."),
-                                 QStringLiteral("SpeakText:Quante stelle arrivano?")};
+        const QStringList attese {QStringLiteral("SpeakText:Ci sono  3 palle."), QStringLiteral("StopSpeech"),
+                                  QStringLiteral("SpeakText:Ci sono  3 palle."),
+                                  QStringLiteral("SpeakText:Quante stelle arrivano?")};
         QCOMPARE(a->motore()->chiamate, attese);
         QCOMPARE(int(a->stato.Passo), 1);
         QVERIFY(f->domanda(1)->isVisibleTo(f));

@@ -13,8 +13,8 @@ struct Problema {
     int n3, n1;
 };
 // A general case for each kind: no sentence for one or zero is chosen.
-constexpr Problema Addizione{7, 4};
-constexpr Problema Sottrazione{6, 2};
+constexpr Problema Addizione {7, 4};
+constexpr Problema Sottrazione {6, 2};
 
 } // namespace
 
@@ -55,8 +55,9 @@ private Q_SLOTS:
         QCOMPARE(f->windowTitle(), QStringLiteral("Numerella"));
         const int n2 = p.n3 - p.n1;
         auto d = [](int n) { return QString::number(n); };
-        const QString seq = schermo == 1 ? d(p.n1) + d(n2) + d(p.n3) + d(p.n1) + u'+' + d(n2) + u'=' + d(p.n3)
-                                         : d(p.n3) + d(p.n1) + d(n2) + d(p.n3) + u'-' + d(p.n1) + u'=' + d(n2);
+        const QString seq = schermo == 1
+            ? d(p.n1) + d(n2) + d(p.n3) + d(p.n1) + u'+' + d(n2) + u'=' + d(p.n3)
+            : d(p.n3) + d(p.n1) + d(n2) + d(p.n3) + u'-' + d(p.n1) + u'=' + d(n2);
         for (QChar t : seq)
             premi(f, t);
         QCOMPARE(int(a->stato.Passo), 7);
@@ -64,9 +65,11 @@ private Q_SLOTS:
         QCOMPARE(int(a->stato.NumeroErrati), 0);
 
         // The sentences: questions as written, answers with the number text.
-        const int numeri[3] = {schermo == 1 ? p.n1 : p.n3, schermo == 1 ? n2 : p.n1, schermo == 1 ? p.n3 : n2};
+        const int numeri[3]
+            = {schermo == 1 ? p.n1 : p.n3, schermo == 1 ? n2 : p.n1, schermo == 1 ? p.n3 : n2};
         for (int k = 0; k < 3; ++k) {
-            QVERIFY2(!f->domanda(k)->text().trimmed().isEmpty(), qPrintable(QStringLiteral("question %1").arg(k + 1)));
+            QVERIFY2(!f->domanda(k)->text().trimmed().isEmpty(),
+                     qPrintable(QStringLiteral("question %1").arg(k + 1)));
             QVERIFY2(f->risposta(k)->text().contains(QStringLiteral("  %1 ").arg(numeri[k])),
                      qPrintable(f->risposta(k)->text()));
         }
