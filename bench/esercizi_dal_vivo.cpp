@@ -1,5 +1,5 @@
 // Runs the real program (real speech, sounds, animations and windows) and
-// drives the exercise screens from inside, the way a child's presses would:
+// drives it from inside, the way a child's presses would:
 //
 //   numerella_esercizi_dal_vivo foto <folder>
 //       plays an addition and a subtraction problem to the end and saves
@@ -10,25 +10,43 @@
 //       for the first question to be read, then measures the process's CPU
 //       time over that many seconds (default 20) while the nine animations
 //       run, and its resident memory.
+//   numerella_esercizi_dal_vivo menu [seconds]
+//       presses "Avvio" on the start screen, lets the menu settle, then
+//       measures CPU time over that many seconds (default 10) and the
+//       resident memory.
+//   numerella_esercizi_dal_vivo risposta [problems]
+//       on the addition screen, at step 0 with speech silent, presses the
+//       right number and measures the time to the first audio of the answer
+//       sentence, over that many problems (default 12).
+//   numerella_esercizi_dal_vivo lingua [switches]
+//       times the switch of every loaded screen through the menu's
+//       "Lingua" entries: shipped files and a language file of about 70 KB,
+//       with the menu alone and with an exercise screen loaded too.
 //
 // Meant to run on a display (xvfb-run -s "-screen 0 1920x1080x24" ...). The
 // settings folder and the lock live in a temporary folder, so a user's own
-// settings are never touched.
+// settings are never touched. When pulseaudio is installed (and the test
+// support is built) speech plays into a private null sink, so a real audio
+// stream is part of every figure; otherwise the output is timed.
 
-#include "casuale.h"
+#include "dalvivo.h"
+#include "misure_dal_vivo.h"
+
 #include "cellaanimata.h"
 #include "dialoghi.h"
 #include "formesercizio.h"
 #include "modulo1.h"
 #include "programma.h"
-#include "registroschermi.h"
 #include "schermi.h"
 #include "suoni.h"
+
+#ifdef NUMERELLA_SERVER_AUDIO
+#include "serveraudioprova.h"
+#endif
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QFont>
 #include <QLabel>
@@ -37,57 +55,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
-#include <sys/resource.h>
+
+using namespace dalvivo;
 
 namespace {
-
-void attendi(int ms)
-{
-    QEventLoop l;
-    QTimer::singleShot(ms, &l, &QEventLoop::quit);
-    l.exec();
-}
-
-// The generator is seeded so that the next problem on that screen has these
-// numbers (the same draws NuovoProblema makes).
-void prossimo(Programma &p, int schermo, int n3, int n1)
-{
-    Modulo1 &s = p.stato();
-    const int nt = schermo == 1 ? s.NumeroTesti1 : s.NumeroTesti2;
-    for (quint64 seme = 1;; ++seme) {
-        Casuale c(seme);
-        c.estrai(nt);
-        if (c.estrai(9) == n3 && c.estrai(n3) == n1) {
-            p.contesto().casuale.semina(seme);
-            return;
-        }
-    }
-}
-
-// What the menu does: show the exercise screen, then unload the screen
-// that was on display.
-FormEsercizio *apri(Programma &p, int schermo, int n3, int n1)
-{
-    RegistroSchermi &r = p.registro();
-    QList<Schermo *> prima;
-    for (Schermo *s : r.caricati())
-        if (s->isVisible())
-            prima << s;
-    p.stato().ModoMisto = False;
-    prossimo(p, schermo, n3, n1);
-    auto *f = qobject_cast<FormEsercizio *>(
-        r.mostra(schermo == 1 ? QStringLiteral("Form1") : QStringLiteral("Form2")));
-    for (Schermo *s : prima)
-        r.scarica(s);
-    return f;
-}
-
-QPushButton *bottone(FormEsercizio *f, QChar t)
-{
-    if (t.isDigit())
-        return f->bottoneCifra(t.digitValue());
-    return t == u'+' ? f->bottonePiu() : t == u'-' ? f->bottoneMeno() : f->bottoneUguale();
-}
 
 bool foto(const QString &cartella, const QString &nome)
 {
@@ -127,26 +98,6 @@ int comandoFoto(Programma &p, const QString &cartella)
     return 0;
 }
 
-double secondiCpu()
-{
-    rusage u {};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec)
-        + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
-QString statoMemoria(const char *voce)
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return QString();
-    for (const QByteArray &riga : f.readAll().split('\n')) {
-        if (riga.startsWith(voce))
-            return QString::fromLatin1(riga.mid(int(qstrlen(voce)))).simplified();
-    }
-    return QString();
-}
-
 int comandoCpu(Programma &p, int secondi)
 {
     FormEsercizio *f = apri(p, 2, 9, 4);
@@ -155,6 +106,7 @@ int comandoCpu(Programma &p, int secondi)
     int animate = 0;
     for (int i = 0; i < 9; ++i)
         animate += f->cella(i)->isVisible() && f->cella(i)->inRiproduzione() ? 1 : 0;
+    attendiSilenzio(p);
     attendi(2000);
     const double c0 = secondiCpu();
     QElapsedTimer orologio;
@@ -169,6 +121,8 @@ int comandoCpu(Programma &p, int secondi)
     std::printf("cpu: %.2f s over %.1f s = %.2f %% of one core\n", cpu, muro, 100.0 * cpu / muro);
     std::printf("memory: VmRSS %s, VmHWM %s\n", qPrintable(statoMemoria("VmRSS:")),
                 qPrintable(statoMemoria("VmHWM:")));
+    cifra("cpu_esercizio_pct", 100.0 * cpu / muro);
+    cifra("rss_esercizio_mb", rssMb());
     return animate == 9 ? 0 : 2;
 }
 
@@ -176,22 +130,53 @@ int comandoCpu(Programma &p, int secondi)
 
 int main(int argc, char *argv[])
 {
+    const QString comando = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const QStringList comandi {QStringLiteral("foto"), QStringLiteral("cpu"), QStringLiteral("menu"),
+                               QStringLiteral("risposta"), QStringLiteral("lingua")};
+    if (!comandi.contains(comando)) {
+        std::fprintf(stderr, "usage: %s foto <folder> | cpu [seconds] | menu [seconds] | risposta [problems] | "
+                             "lingua [switches]\n",
+                     argv[0]);
+        return 64;
+    }
+
+    // The private sound server must be up before anything touches audio.
+#ifdef NUMERELLA_SERVER_AUDIO
+    ServerAudioProva server;
+    const bool conServer = ServerAudioProva::disponibile() && server.avvia(22050);
+    // The runtime folder the server made is the process's now; Qt wants it
+    // private to the user and says so on every start otherwise.
+    if (conServer)
+        QFile::setPermissions(QFile::decodeName(qgetenv("XDG_RUNTIME_DIR")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+#else
+    const bool conServer = false;
+#endif
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Numerella"));
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-
     const QStringList arg = QApplication::arguments();
-    const QString comando = arg.value(1);
-    if (comando != QLatin1String("foto") && comando != QLatin1String("cpu")) {
-        std::fprintf(stderr, "usage: %s foto <folder> | cpu [seconds]\n", argv[0]);
-        return 64;
-    }
+
+#ifdef NUMERELLA_SERVER_AUDIO
+    // A recorder on the null sink's monitor makes the sink work in short
+    // blocks, as a real sound card does.
+    if (conServer)
+        server.registra();
+#endif
 
     QTemporaryDir temporanea;
     Programma::Opzioni o;
     o.percorsi.programma = QCoreApplication::applicationDirPath();
+    if (comando == QLatin1String("lingua")) {
+        // A program folder of its own, holding a large language file too.
+        const QString cartella = temporanea.filePath(QStringLiteral("programma"));
+        if (!preparaCartellaLingue(o.percorsi.programma, cartella))
+            return 1;
+        o.percorsi.programma = cartella;
+    }
     o.percorsi.impostazioni = temporanea.filePath(QStringLiteral("impostazioni"));
     o.cartellaLock = temporanea.path();
     o.seme = 1;
@@ -200,10 +185,21 @@ int main(int argc, char *argv[])
     if (const std::optional<int> uscita = p.Main())
         return *uscita;
 
+    std::printf("audio output: %s\n", conServer ? "private PulseAudio null sink (real stream)"
+                                                : "system default (timed when there is no device)");
     int esito = 0;
     QTimer::singleShot(0, &app, [&] {
-        esito = comando == QLatin1String("foto") ? comandoFoto(p, arg.value(2, QStringLiteral(".")))
-                                                 : comandoCpu(p, arg.value(2, QStringLiteral("20")).toInt());
+        const QString a2 = arg.value(2);
+        if (comando == QLatin1String("foto"))
+            esito = comandoFoto(p, a2.isEmpty() ? QStringLiteral(".") : a2);
+        else if (comando == QLatin1String("cpu"))
+            esito = comandoCpu(p, a2.isEmpty() ? 20 : a2.toInt());
+        else if (comando == QLatin1String("menu"))
+            esito = comandoMenu(p, a2.isEmpty() ? 10 : a2.toInt());
+        else if (comando == QLatin1String("risposta"))
+            esito = comandoRisposta(p, a2.isEmpty() ? 12 : a2.toInt());
+        else
+            esito = comandoLingua(p, a2.isEmpty() ? 11 : a2.toInt());
         QCoreApplication::exit(esito);
     });
     QApplication::exec();

@@ -1,0 +1,170 @@
+#!/bin/sh
+# The program's figures in one table: builds the program and its benchmarks
+# in Release, runs every measurement of bench/ against the real program on a
+# virtual display (real espeak-ng speech, played into a private PulseAudio
+# null sink when pulseaudio is installed), and prints a markdown table with
+# each figure's value (a median), its goal, whether it is met, and the
+# command that measures it. Takes a few minutes.
+#   bench/cifre.sh [build folder] [runs]
+# build folder: default build-bench beside this repository's sources;
+# runs: processes started per CPU/memory figure (default 3).
+# Every command's output is kept in <build folder>/cifre/.
+set -eu
+RADICE="$(cd "$(dirname "$0")/.." && pwd)"
+BUILD="${1:-$RADICE/build-bench}"
+RUNS="${2:-3}"
+mkdir -p "$BUILD"
+BUILD="$(cd "$BUILD" && pwd)"
+LOG="$BUILD/cifre"
+rm -rf "$LOG"
+mkdir -p "$LOG"
+
+# Commands are shown relative to the repository when they can be.
+corto() {
+    case "$1" in
+    "$RADICE"/*) printf '%s' "${1#"$RADICE"/}" ;;
+    *) printf '%s' "$1" ;;
+    esac
+}
+B="$(corto "$BUILD")"
+SCHERMO='xvfb-run -a -s "-screen 0 1920x1080x24"'
+
+echo "building $B (Release, benchmarks on)..." >&2
+cmake -S "$RADICE" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DNUMERELLA_BENCH=ON \
+    -DNUMERELLA_TESTS=ON >"$LOG/cmake.log" 2>&1 || { cat "$LOG/cmake.log" >&2; exit 1; }
+cmake --build "$BUILD" --target numerella numerella_data numerella_esercizi_dal_vivo bench_parla \
+    >"$LOG/build.log" 2>&1 || { tail -n 40 "$LOG/build.log" >&2; exit 1; }
+CARICO_PRIMA="$(cut -d' ' -f1-3 /proc/loadavg)"
+
+# The true median of the numbers on stdin (one a line), or "failed".
+mediana() {
+    sort -g | awk '{ v[NR] = $1 } END {
+        if (NR == 0) { print "failed"; exit }
+        if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# The value of "CIFRA <name> <value>" lines of a log, one a line.
+cifra() {
+    sed -n "s/^CIFRA $1 //p" "$2"
+}
+
+# Runs a measuring command, its output into a log; a failure is reported
+# and leaves that figure empty.
+esegui() {
+    log="$1"
+    shift
+    echo "  $*" >&2
+    if ! "$@" >"$log" 2>&1; then
+        echo "  (failed; see $log)" >&2
+    fi
+}
+
+# 1. Start to first paint (and the start screen's memory).
+echo "start-up..." >&2
+esegui "$LOG/avvio.log" "$RADICE/bench/avvio.sh" "$BUILD" 9
+AVVIO="$(sed -n 's/^first paint of the start screen, median: \([0-9.]*\) ms.*/\1/p' "$LOG/avvio.log")"
+[ -n "$AVVIO" ] || AVVIO=failed
+
+# 2. The menu: CPU while nothing happens, resident memory.
+echo "menu, $RUNS runs..." >&2
+i=0
+: >"$LOG/menu-tutti.log"
+while [ "$i" -lt "$RUNS" ]; do
+    i=$((i + 1))
+    esegui "$LOG/menu-$i.log" xvfb-run -a -s "-screen 0 1920x1080x24" "$BUILD/numerella_esercizi_dal_vivo" menu 8
+    cat "$LOG/menu-$i.log" >>"$LOG/menu-tutti.log"
+done
+CPU_MENU="$(cifra cpu_menu_pct "$LOG/menu-tutti.log" | mediana)"
+RSS_MENU="$(cifra rss_menu_mb "$LOG/menu-tutti.log" | mediana)"
+
+# 3. The subtraction screen with nine animations: CPU and memory.
+echo "exercise screen, $RUNS runs..." >&2
+i=0
+: >"$LOG/esercizio-tutti.log"
+while [ "$i" -lt "$RUNS" ]; do
+    i=$((i + 1))
+    esegui "$LOG/esercizio-$i.log" xvfb-run -a -s "-screen 0 1920x1080x24" "$BUILD/numerella_esercizi_dal_vivo" cpu 8
+    cat "$LOG/esercizio-$i.log" >>"$LOG/esercizio-tutti.log"
+done
+CPU_ES="$(cifra cpu_esercizio_pct "$LOG/esercizio-tutti.log" | mediana)"
+RSS_ES="$(cifra rss_esercizio_mb "$LOG/esercizio-tutti.log" | mediana)"
+
+# 4. CPU of the user-interface thread while Parla waits for speech.
+echo "speech wait, $RUNS runs..." >&2
+i=0
+: >"$LOG/parla-tutti.log"
+while [ "$i" -lt "$RUNS" ]; do
+    i=$((i + 1))
+    esegui "$LOG/parla-$i.log" "$BUILD/bench_parla" 10
+    cat "$LOG/parla-$i.log" >>"$LOG/parla-tutti.log"
+done
+ATTESA="$(sed -n 's/.*UI thread CPU [0-9.]* ms = \([0-9.]*\)% of a core.*/\1/p' "$LOG/parla-tutti.log" | mediana)"
+ATTESA_TUTTO="$(sed -n 's/.*whole process [0-9.]* ms = \([0-9.]*\)%.*/\1/p' "$LOG/parla-tutti.log" | mediana)"
+
+# 5. A right answer to the first audio of the answer sentence.
+echo "right answer -> speech..." >&2
+PROBLEMI=12
+esegui "$LOG/risposta.log" xvfb-run -a -s "-screen 0 1920x1080x24" "$BUILD/numerella_esercizi_dal_vivo" risposta "$PROBLEMI"
+RISPOSTA="$(cifra risposta_audio_ms "$LOG/risposta.log" | mediana)"
+
+# 6. The language switch of every loaded screen.
+echo "language switch..." >&2
+CAMBI=11
+esegui "$LOG/lingua.log" xvfb-run -a -s "-screen 0 1920x1080x24" "$BUILD/numerella_esercizi_dal_vivo" lingua "$CAMBI"
+L_MENU="$(cifra lingua_menu_ms "$LOG/lingua.log" | mediana)"
+L_ES="$(cifra lingua_esercizio_ms "$LOG/lingua.log" | mediana)"
+LG_MENU="$(cifra lingua_grande_menu_ms "$LOG/lingua.log" | mediana)"
+LG_ES="$(cifra lingua_grande_esercizio_ms "$LOG/lingua.log" | mediana)"
+CARICO_DOPO="$(cut -d' ' -f1-3 /proc/loadavg)"
+
+AUDIO="$(sed -n 's/^audio output: //p' "$LOG/risposta.log" | head -n 1)"
+
+# "yes" when value < goal, "NO" when not, "?" without a value.
+esito() {
+    awk -v v="$1" -v g="$2" 'BEGIN {
+        if (v !~ /^[0-9.]+$/) print "?"; else if (v + 0 < g + 0) print "yes"; else print "**NO**" }'
+}
+
+# value, unit: rounded to one decimal.
+uno() {
+    case "$1" in
+    failed) printf 'failed' ;;
+    *) awk -v v="$1" -v u="$2" 'BEGIN { printf "%.1f%s", v, u }' ;;
+    esac
+}
+
+riga() {
+    # figure | value | goal | met | command
+    printf '| %s | %s | %s | %s | `%s` |\n' "$1" "$2" "< $3$4" "$(esito "$5" "$3")" "$6"
+}
+
+V="$B/numerella_esercizi_dal_vivo"
+echo
+echo "| Figure | Value | Goal | Met | Command |"
+echo "|---|---|---|---|---|"
+riga "Start to first painted screen" "$(uno "$AVVIO" " ms") (median of 9 starts)" 150 " ms" "$AVVIO" \
+    "bench/avvio.sh $B 9"
+riga "Resident memory, main menu" "$(uno "$RSS_MENU" " MB") (median of $RUNS runs)" 80 " MB" "$RSS_MENU" \
+    "$SCHERMO $V menu 8"
+riga "Resident memory, exercise screen with nine animations" "$(uno "$RSS_ES" " MB") (median of $RUNS runs)" \
+    90 " MB" "$RSS_ES" "$SCHERMO $V cpu 8"
+riga "CPU idle, exercise screen with nine animations" \
+    "$(uno "$CPU_ES" " %") of a core (median of $RUNS runs of 8 s)" 3 " %" "$CPU_ES" "$SCHERMO $V cpu 8"
+riga "CPU idle, main menu" "$(uno "$CPU_MENU" " %") of a core (median of $RUNS runs of 8 s)" 1 " %" "$CPU_MENU" \
+    "$SCHERMO $V menu 8"
+riga "CPU while waiting for speech (UI thread)" \
+    "$(uno "$ATTESA" " %") of a core; whole process $(uno "$ATTESA_TUTTO" " %") (median of $RUNS runs)" \
+    3 " %" "$ATTESA" "$B/bench_parla 10"
+riga "Right answer to first audio sample of the answer" \
+    "$(uno "$RISPOSTA" " ms") (median of $PROBLEMI problems)" 30 " ms" "$RISPOSTA" "$SCHERMO $V risposta $PROBLEMI"
+riga "Language switch, FormBocca + FormMenu, shipped files" \
+    "$(uno "$L_MENU" " ms") (median of $((2 * CAMBI)) switches)" 50 " ms" "$L_MENU" "$SCHERMO $V lingua $CAMBI"
+riga "Language switch, FormBocca + FormMenu + Form1, shipped files" \
+    "$(uno "$L_ES" " ms") (median of $((2 * CAMBI)) switches)" 50 " ms" "$L_ES" "$SCHERMO $V lingua $CAMBI"
+riga "Language switch, FormBocca + FormMenu, 70 KB language file" \
+    "$(uno "$LG_MENU" " ms") (median of $CAMBI switches)" 50 " ms" "$LG_MENU" "$SCHERMO $V lingua $CAMBI"
+riga "Language switch, FormBocca + FormMenu + Form1, 70 KB language file" \
+    "$(uno "$LG_ES" " ms") (median of $CAMBI switches)" 50 " ms" "$LG_ES" "$SCHERMO $V lingua $CAMBI"
+echo
+echo "Release build in $B; audio: ${AUDIO:-unknown}; load average before $CARICO_PRIMA, after $CARICO_DOPO" \
+    "($(nproc) cores). Logs: $(corto "$LOG")/."

@@ -1,0 +1,120 @@
+#include "dalvivo.h"
+
+#include "casuale.h"
+#include "formesercizio.h"
+#include "modulo1.h"
+#include "motoreespeak.h"
+#include "programma.h"
+#include "registroschermi.h"
+#include "schermo.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace dalvivo {
+
+void attendi(int ms)
+{
+    QEventLoop l;
+    QTimer::singleShot(ms, &l, &QEventLoop::quit);
+    l.exec();
+}
+
+void prossimo(Programma &p, int schermo, int n3, int n1)
+{
+    Modulo1 &s = p.stato();
+    const int nt = schermo == 1 ? s.NumeroTesti1 : s.NumeroTesti2;
+    for (quint64 seme = 1;; ++seme) {
+        Casuale c(seme);
+        c.estrai(nt);
+        if (c.estrai(9) == n3 && c.estrai(n3) == n1) {
+            p.contesto().casuale.semina(seme);
+            return;
+        }
+    }
+}
+
+FormEsercizio *apri(Programma &p, int schermo, int n3, int n1, bool tenere)
+{
+    RegistroSchermi &r = p.registro();
+    QList<Schermo *> prima;
+    for (Schermo *s : r.caricati())
+        if (s->isVisible())
+            prima << s;
+    p.stato().ModoMisto = False;
+    prossimo(p, schermo, n3, n1);
+    auto *f = qobject_cast<FormEsercizio *>(
+        r.mostra(schermo == 1 ? QStringLiteral("Form1") : QStringLiteral("Form2")));
+    if (!tenere) {
+        for (Schermo *s : prima)
+            r.scarica(s);
+    }
+    return f;
+}
+
+QPushButton *bottone(FormEsercizio *f, QChar t)
+{
+    if (t.isDigit())
+        return f->bottoneCifra(t.digitValue());
+    return t == u'+' ? f->bottonePiu() : t == u'-' ? f->bottoneMeno() : f->bottoneUguale();
+}
+
+MotoreEspeak *motore(Programma &p)
+{
+    auto *bocca = dynamic_cast<PortatoreMotore *>(p.registro().caricato(QStringLiteral("FormBocca")));
+    return bocca ? qobject_cast<MotoreEspeak *>(&bocca->Bocca()) : nullptr;
+}
+
+bool attendiSilenzio(Programma &p, int ms)
+{
+    auto *bocca = dynamic_cast<PortatoreMotore *>(p.registro().caricato(QStringLiteral("FormBocca")));
+    if (!bocca)
+        return true;
+    QElapsedTimer t;
+    t.start();
+    while (bocca->Bocca().SpeakingStatus() != 0) {
+        if (t.elapsed() > ms)
+            return false;
+        attendi(20);
+    }
+    return true;
+}
+
+double secondiCpu()
+{
+    rusage u {};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec)
+        + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+QString statoMemoria(const char *voce)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return QString();
+    for (const QByteArray &riga : f.readAll().split('\n')) {
+        if (riga.startsWith(voce))
+            return QString::fromLatin1(riga.mid(int(qstrlen(voce)))).simplified();
+    }
+    return QString();
+}
+
+double rssMb()
+{
+    // "123456 kB"
+    return statoMemoria("VmRSS:").section(QLatin1Char(' '), 0, 0).toDouble() / 1024.0;
+}
+
+void cifra(const char *nome, double valore)
+{
+    std::printf("CIFRA %s %.3f\n", nome, valore);
+    std::fflush(stdout);
+}
+
+} // namespace dalvivo
