@@ -173,6 +173,14 @@ QString MotoreEspeak::VoiceName(int numero) const
 
 bool MotoreEspeak::VoiceNumber(int numero)
 {
+    // At start-up the voices are still being tried out on the engine's
+    // thread (a few hundred milliseconds): the program does not wait for
+    // that before showing its first screen. The number is kept as it is and
+    // checked when speaking, which falls back to the first voice.
+    if (!m_sintesi->avviata()) {
+        m_voce = numero;
+        return true;
+    }
     const bool valida = numero >= 1 && numero <= VoiceCount();
     // An unknown voice speaks with the first one rather than not at all.
     m_voce = valida ? numero : 1;

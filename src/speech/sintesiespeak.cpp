@@ -9,6 +9,7 @@
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
 
+#include <chrono>
 #include <future>
 
 namespace {
@@ -228,6 +229,11 @@ void SintesiEspeak::fermaThread()
         m_thread->quit();
         m_thread->wait();
     }
+}
+
+bool SintesiEspeak::avviata() const
+{
+    return m_lavoratore->avvio.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
 bool SintesiEspeak::pronta()

@@ -59,6 +59,8 @@ public:
 
     // These wait for the start-up to finish.
     bool pronta();                 // espeak-ng initialised and at least one voice works
+    // True once the start-up checks have finished (never waits).
+    bool avviata() const;
     QString errore();              // why not, for a message
     QList<Voce> voci();            // the voices that really speak, "it" first
     int frequenza();               // samples per second of the PCM blocks
