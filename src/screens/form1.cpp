@@ -73,27 +73,11 @@ bool Form1::passoStoria(int passo)
     }
 }
 
-FormEsercizio::Attesa Form1::attesa(int passo) const
+FormEsercizio::Operazione Form1::operazioneStoria() const
 {
     const Modulo1 &s = ctx().stato;
-    // The operation follows the story: first term, " + ", second term.
-    switch (passo) {
-    case 0:
-    case 3:
-        return {Tasto::Cifra, s.Numero1};
-    case 1:
-    case 5:
-        return {Tasto::Cifra, s.Numero2};
-    case 2:
-    case 7:
-        return {Tasto::Cifra, s.Numero3};
-    case 4:
-        return {Tasto::Piu};
-    case 6:
-        return {Tasto::Uguale};
-    default:
-        return {Tasto::Cifra, -1}; // nothing is right
-    }
+    // The things there at first, plus the ones that arrive, make the total.
+    return {s.Numero1, Tasto::Piu, s.Numero2, s.Numero3};
 }
 
 QString Form1::testoFinale() const

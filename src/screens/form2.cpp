@@ -81,27 +81,11 @@ bool Form2::passoStoria(int passo)
     }
 }
 
-FormEsercizio::Attesa Form2::attesa(int passo) const
+FormEsercizio::Operazione Form2::operazioneStoria() const
 {
     const Modulo1 &s = ctx().stato;
-    // The operation follows the story: the things at the start first.
-    switch (passo) {
-    case 0:
-    case 3:
-        return {Tasto::Cifra, s.Numero3};
-    case 1:
-    case 5:
-        return {Tasto::Cifra, s.Numero1};
-    case 2:
-    case 7:
-        return {Tasto::Cifra, s.Numero2};
-    case 4:
-        return {Tasto::Meno};
-    case 6:
-        return {Tasto::Uguale};
-    default:
-        return {Tasto::Cifra, -1}; // nothing is right
-    }
+    // The things at the start, minus the ones that go away, leave the rest.
+    return {s.Numero3, Tasto::Meno, s.Numero1, s.Numero2};
 }
 
 QString Form2::testoFinale() const

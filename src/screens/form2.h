@@ -16,6 +16,6 @@ protected:
     void impostaRisposte() override;
     bool presentaProblema() override;
     bool passoStoria(int passo) override;
-    Attesa attesa(int passo) const override;
+    Operazione operazioneStoria() const override;
     QString testoFinale() const override;
 };

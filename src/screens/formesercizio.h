@@ -102,8 +102,18 @@ protected:
     virtual bool presentaProblema() = 0;
     // What a right press of the story steps 0 to 2 does (Passo is the step).
     virtual bool passoStoria(int passo) = 0;
+    // The operation in the story's order: first number, operator, second
+    // number, result. The three questions ask for the numbers in that order
+    // too, and the operation is written the same way.
+    struct Operazione {
+        int primo;
+        Tasto operatore;
+        int secondo;
+        int risultato;
+    };
+    virtual Operazione operazioneStoria() const = 0;
     // The press that is right at a step.
-    virtual Attesa attesa(int passo) const = 0;
+    Attesa attesa(int passo) const;
     // What is spoken once the operation is finished.
     virtual QString testoFinale() const = 0;
 

@@ -124,6 +124,28 @@ void FormEsercizio::Command5_Click()
     premuto({Tasto::Uguale});
 }
 
+FormEsercizio::Attesa FormEsercizio::attesa(int passo) const
+{
+    const Operazione op = operazioneStoria();
+    switch (passo) {
+    case 0:
+    case 3:
+        return {Tasto::Cifra, op.primo};
+    case 1:
+    case 5:
+        return {Tasto::Cifra, op.secondo};
+    case 2:
+    case 7:
+        return {Tasto::Cifra, op.risultato};
+    case 4:
+        return {op.operatore};
+    case 6:
+        return {Tasto::Uguale};
+    default:
+        return {Tasto::Cifra, -1}; // nothing is right
+    }
+}
+
 void FormEsercizio::premuto(Attesa p)
 {
     Modulo1 &s = m_c.stato;
