@@ -7,6 +7,8 @@ set -eu
 cd "$(dirname "$0")/.."
 SECONDS_PER_TARGET="${1:-30}"
 
+scripts/setup.sh --only clang libclang-rt-14-dev
+
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DNUMERELLA_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz --target fuzz_testi fuzz_ini fuzz_impostazioni
 

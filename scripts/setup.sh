@@ -2,6 +2,9 @@
 # Installs the Debian packages Numerella needs (only those missing) and
 # builds the program into build/. Safe to run again: it installs nothing
 # that is already there and rebuilds only what changed.
+#   scripts/setup.sh                  packages, then the build
+#   scripts/setup.sh --only PKG...    only the given packages (the fuzz
+#                                     script uses it for clang)
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -10,6 +13,13 @@ qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-translations-l10n \
 libespeak-ng-dev espeak-ng-data \
 fonts-dejavu-core fonts-comic-neue fonts-liberation2 \
 xvfb xauth pulseaudio pulseaudio-utils sox"
+
+ONLY=0
+if [ "${1:-}" = "--only" ]; then
+    ONLY=1
+    shift
+    PACKAGES="$*"
+fi
 
 missing=""
 for p in $PACKAGES; do
@@ -25,6 +35,10 @@ if [ -n "$missing" ]; then
     $SUDO apt-get update
     # shellcheck disable=SC2086
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
+fi
+
+if [ "$ONLY" -eq 1 ]; then
+    exit 0
 fi
 
 BUILD_TYPE="${NUMERELLA_BUILD_TYPE:-RelWithDebInfo}"
