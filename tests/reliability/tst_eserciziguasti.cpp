@@ -138,7 +138,7 @@ private Q_SLOTS:
         QFETCH(bool, particolare);
         QFETCH(bool, ripiego);
         if (guasto == Guasto::Illeggibile && permessiIgnorati())
-            QSKIP("running as root: permission bits do not stop root from reading the file");
+            QSKIP("this process reads files whatever their permission bits (root): no unreadable file can be made");
 
         ProgrammaProva::Scelte s;
         s.suoniVeri = true;
