@@ -93,6 +93,14 @@ double secondiCpu()
         + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
+double secondiCpuThread()
+{
+    rusage u {};
+    getrusage(RUSAGE_THREAD, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec)
+        + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
 QString statoMemoria(const char *voce)
 {
     QFile f(QStringLiteral("/proc/self/status"));

@@ -37,6 +37,8 @@ bool attendiSilenzio(Programma &p, int ms = 20000);
 
 // User plus system CPU time of the whole process (every thread), seconds.
 double secondiCpu();
+// The same for the calling thread only.
+double secondiCpuThread();
 // An entry of /proc/self/status ("VmRSS:") as written there, and VmRSS in MB.
 QString statoMemoria(const char *voce);
 double rssMb();

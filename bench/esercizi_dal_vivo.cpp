@@ -54,6 +54,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 
 using namespace dalvivo;
@@ -139,6 +140,10 @@ int main(int argc, char *argv[])
                      argv[0]);
         return 64;
     }
+
+    // A reader that goes away (a pipe closed early) must not kill the
+    // driver before it has stopped its sound server.
+    std::signal(SIGPIPE, SIG_IGN);
 
     // The private sound server must be up before anything touches audio.
 #ifdef NUMERELLA_SERVER_AUDIO

@@ -3,6 +3,8 @@
 # 1920x1080 virtual display and saves screenshots at steps 0, 3 and 7 into
 # docs/ (form1-passo0.png ... form2-passo7.png).
 #   bench/foto_esercizi.sh [build folder] [output folder]
+# The build folder must be configured with -DNUMERELLA_BENCH=ON (bench/cifre.sh
+# makes build-bench so).
 set -eu
 BUILD="${1:-build}"
 USCITA="${2:-docs}"

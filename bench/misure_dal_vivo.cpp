@@ -10,7 +10,11 @@
 #include "programma.h"
 #include "registroschermi.h"
 #include "schermo.h"
+#include "codec.h"
 #include "controllo.h"
+#include "contesto.h"
+#include "ini.h"
+#include "modlanguagesupport.h"
 
 #include <QAction>
 #include <QDir>
@@ -20,6 +24,7 @@
 #include <QPushButton>
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 using namespace dalvivo;
@@ -217,27 +222,39 @@ QAction *voceLingua(FormMenu *menu, const QString &lingua)
 // Switches alternately to `misurata` and back to `altra` through the menu
 // entries, timing every switch to `misurata` (and, when both count, every
 // switch), after one unmeasured round.
-std::vector<double> cambi(FormMenu *menu, const QString &misurata, const QString &altra, bool entrambe, int n)
+// The wall time of each switch, and the median CPU time of the user
+// interface thread over the same switches (wall time well above it means
+// waiting: the disk, or other processes on a busy machine).
+struct Cambi {
+    std::vector<double> ms;
+    double cpuMs = -1;
+};
+
+Cambi cambi(FormMenu *menu, const QString &misurata, const QString &altra, bool entrambe, int n)
 {
     QAction *a = voceLingua(menu, misurata);
     QAction *b = voceLingua(menu, altra);
     std::vector<double> t;
+    std::vector<double> cpu;
     if (!a || !b) {
         std::fprintf(stderr, "no menu entry for %s or %s\n", qPrintable(misurata), qPrintable(altra));
-        return t;
+        return {};
     }
     for (int i = -1; i < n; ++i) {
         for (QAction *x : {a, b}) {
             QElapsedTimer orologio;
+            const double c0 = secondiCpuThread();
             orologio.start();
             x->trigger();
             const double ms = double(orologio.nsecsElapsed()) / 1e6;
-            if (i >= 0 && (x == a || entrambe))
+            if (i >= 0 && (x == a || entrambe)) {
                 t.push_back(ms);
+                cpu.push_back((secondiCpuThread() - c0) * 1000.0);
+            }
             attendi(100); // the repaints the switch asked for, outside the timing
         }
     }
-    return t;
+    return {t, mediana(cpu)};
 }
 
 // "name(index)=caption" of every control of every loaded screen.
@@ -276,6 +293,72 @@ void confronta(RegistroSchermi &r, FormMenu *menu)
                 static_cast<long long>(grande.size()));
 }
 
+// Microseconds per call of f, median of n calls.
+template<class F>
+double microsecondi(int n, F f)
+{
+    std::vector<double> t;
+    for (int i = 0; i < n; ++i) {
+        QElapsedTimer o;
+        o.start();
+        f();
+        t.push_back(double(o.nsecsElapsed()) / 1e3);
+    }
+    return mediana(t);
+}
+
+// Where a switch's time goes: how many lookups it makes, and what one
+// lookup costs in each file.
+void scomponi(Programma &p, const QString &cartella)
+{
+    int letture = 0;
+    QStringList quanti;
+    for (Schermo *s : p.registro().caricati()) {
+        quanti << QStringLiteral("%1 %2").arg(s->nomeForm()).arg(s->controlli().size());
+        letture += 3 + 3 * int(s->controlli().size());
+    }
+    std::printf("controls of the loaded screens: %s; about %d lookups per switch\n", qPrintable(quanti.join(QStringLiteral(", "))),
+                letture);
+    for (const char *lingua : {"Italiano", "Grande"}) {
+        const QString file = QDir(cartella).filePath(QString::fromLatin1(lingua) + QStringLiteral(".lng"));
+        QByteArray b;
+        leggiFile(file, &b);
+        const double lettura = microsecondi(200, [&] {
+            QByteArray x;
+            leggiFile(file, &x);
+        });
+        const double decodifica = microsecondi(200, [&] { decodificaTesto(b); });
+        const double chiave = microsecondi(200, [&] {
+            MLSReadIniValue(file, QStringLiteral("Form1"), QStringLiteral("LabelErt.Caption"));
+        });
+        std::printf("%s.lng (%lld bytes): one lookup %.0f us, of which reading the file %.0f us, decoding it %.0f us\n",
+                    lingua, static_cast<long long>(b.size()), chiave, lettura, decodifica);
+    }
+    // The captions of each loaded screen from the large file, without the
+    // rest of the switch.
+    ModLanguageSupport &l = p.contesto().lingua;
+    const QString prima = l.MLSCurrentLanguage;
+    l.MLSCurrentLanguage = QStringLiteral("Grande");
+    for (Schermo *s : p.registro().caricati()) {
+        const double c0 = secondiCpuThread();
+        QElapsedTimer o;
+        o.start();
+        l.MLSLoadFormStrings(*s);
+        std::printf("MLSLoadFormStrings(%s) with the 70 KB file: %.1f ms (UI thread CPU %.1f ms)\n",
+                    qPrintable(s->nomeForm()), double(o.nsecsElapsed()) / 1e6, (secondiCpuThread() - c0) * 1000.0);
+    }
+    l.MLSCurrentLanguage = prima;
+    // Storing the choice for the next start, as every switch does.
+    const QString copia = QDir(cartella).filePath(QStringLiteral("prova-LangSetting.ini"));
+    QFile::copy(QDir(cartella).filePath(QStringLiteral("LangSetting.ini")), copia);
+    int k = 0;
+    const double scrittura = microsecondi(21, [&] {
+        MLSWriteIniValue(copia, QStringLiteral("Language"), QStringLiteral("CurrentLanguage"),
+                         ++k % 2 ? QStringLiteral("English") : QStringLiteral("Italiano"));
+    });
+    std::printf("storing the language in LangSetting.ini: %.0f us\n", scrittura);
+}
+
 } // namespace
 
 // The language switch of every loaded screen, as the menu's "Lingua"
@@ -296,13 +379,20 @@ int comandoLingua(Programma &p, int n)
         return 1;
     attendi(1000);
 
-    auto riga = [&](const char *cosa, const char *nome, const std::vector<double> &t) {
+    auto riga = [&](const char *cosa, const char *nome, const Cambi &c) {
+        // When the row ended, on the monotonic clock (to find it in a profile).
+        timespec adesso {};
+        clock_gettime(CLOCK_MONOTONIC, &adesso);
+        std::printf("  (row ended at monotonic %lld.%06ld s)\n", static_cast<long long>(adesso.tv_sec),
+                    adesso.tv_nsec / 1000);
         QStringList caricati;
         for (Schermo *s : r.caricati())
             caricati << s->nomeForm();
         std::printf("[%s] ", qPrintable(caricati.join(QLatin1Char('+'))));
-        stampaSerie(cosa, t);
-        cifra(nome, mediana(t));
+        stampaSerie(cosa, c.ms);
+        std::printf("  UI thread CPU of the same switches: median %.1f ms\n", c.cpuMs);
+        cifra(nome, mediana(c.ms));
+        cifra((QByteArray(nome) + "_cpu").constData(), c.cpuMs);
     };
     const QString it = QStringLiteral("Italiano"), en = QStringLiteral("English"), gr = QStringLiteral("Grande");
     riga("switch, shipped files, ms", "lingua_menu_ms", cambi(menu, en, it, true, n));
@@ -316,5 +406,6 @@ int comandoLingua(Programma &p, int n)
     riga("switch, shipped files, ms", "lingua_esercizio_ms", cambi(menu, en, it, true, n));
     riga("switch to the 70 KB file, ms", "lingua_grande_esercizio_ms", cambi(menu, gr, it, false, n));
     confronta(r, menu);
+    scomponi(p, p.contesto().lingua.cartellaProgramma());
     return 0;
 }

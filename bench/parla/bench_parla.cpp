@@ -21,6 +21,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -63,6 +64,11 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     ServerAudioProva server;
     const bool conServer = ServerAudioProva::disponibile() && server.avvia(22050);
+    // The runtime folder the server made is the process's now; Qt wants it
+    // private to the user and says so on every start otherwise.
+    if (conServer)
+        QFile::setPermissions(QFile::decodeName(qgetenv("XDG_RUNTIME_DIR")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QApplication app(argc, argv);
     const int prove = argc > 1 ? std::max(1, atoi(argv[1])) : 30;
 
