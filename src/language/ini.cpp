@@ -96,7 +96,9 @@ std::optional<QString> leggiPiccolo(const QString &testo, const QString &sezione
     const QString chiaveVoluta = chiave.trimmed();
     bool dentro = false;
     bool vista = false; // only the first section of that name counts
-    const QStringList linee = testo.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    // Built once: every caption of every screen is a lookup.
+    static const QRegularExpression finiRiga(QStringLiteral("\r\n|\r|\n"));
+    const QStringList linee = testo.split(finiRiga);
     for (const QString &l : linee) {
         if (intestazione(l)) {
             if (dentro)

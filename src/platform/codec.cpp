@@ -36,11 +36,13 @@ QString decodificaTesto(const QByteArray &bytes)
         return QString::fromLatin1(bytes);
     if (utf8Valido(bytes))
         return QString::fromUtf8(bytes);
-    QString s;
-    s.reserve(bytes.size());
-    for (char c : bytes) {
-        const uchar u = uchar(c);
-        s.append(u >= 0x80 && u < 0xA0 ? QChar(tabella80[u - 0x80]) : QChar(u));
+    // Windows-1252 is Latin-1 but for 0x80..0x9F: convert in one pass, then
+    // mend those few characters (language files are read at every lookup).
+    QString s = QString::fromLatin1(bytes);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const uchar u = uchar(bytes.at(i));
+        if (u >= 0x80 && u < 0xA0)
+            s[i] = QChar(tabella80[u - 0x80]);
     }
     return s;
 }
