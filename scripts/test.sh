@@ -9,4 +9,4 @@ scripts/setup.sh
 
 QT_QPA_PLATFORM=offscreen
 export QT_QPA_PLATFORM
-exec ctest --test-dir build --output-on-failure
+exec ctest --test-dir build --output-on-failure -j2
