@@ -1,5 +1,6 @@
 #include "formavvio.h"
 
+#include "ridimensiona.h"
 #include "clsresize.h"
 #include "contesto.h"
 #include "fontinproporzione.h"
@@ -80,10 +81,7 @@ void FormAvvio::Form_Load()
     if (!caricato())
         return;
 
-    auto r = std::make_shared<clsResize>();
-    c.stato.Ridimensiona = r;
-    r->setSourceForm(this);
-    r->SizeFormToScreen(75);
+    ridimensionaAlCaricamento(c.stato, *this);
     if (m_font)
         m_font->applica();
 }

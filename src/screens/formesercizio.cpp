@@ -1,5 +1,6 @@
 #include "formesercizio.h"
 
+#include "ridimensiona.h"
 #include "bottoneicona.h"
 #include "casuale.h"
 #include "cellaanimata.h"
@@ -246,10 +247,7 @@ void FormEsercizio::Form_Load()
         return;
     if (!m_ripeti->toolTip().isEmpty())
         m_ripeti->setAccessibleName(m_ripeti->toolTip());
-    auto r = std::make_shared<clsResize>();
-    m_c.stato.Ridimensiona = r;
-    r->setSourceForm(this);
-    r->SizeFormToScreen(75);
+    ridimensionaAlCaricamento(m_c.stato, *this);
     m_font->applica();
 }
 

@@ -1,5 +1,6 @@
 #include "formimposta.h"
 
+#include "ridimensiona.h"
 #include "clsresize.h"
 #include "contesto.h"
 #include "dialoghi.h"
@@ -121,9 +122,7 @@ void FormImposta::Form_Load()
     if (!caricato())
         return;
 
-    c.stato.Ridimensiona = std::make_shared<clsResize>();
-    c.stato.Ridimensiona->setSourceForm(this);
-    c.stato.Ridimensiona->SizeFormToScreen(75);
+    ridimensionaAlCaricamento(c.stato, *this);
     m_font->applica();
 
     // The slider cannot show a speed outside its range, and a label that

@@ -1,5 +1,6 @@
 #include "formmenu.h"
 
+#include "ridimensiona.h"
 #include "casuale.h"
 #include "clsresize.h"
 #include "contesto.h"
@@ -74,10 +75,7 @@ void FormMenu::Form_Load()
     if (!caricato())
         return;
 
-    auto r = std::make_shared<clsResize>();
-    c.stato.Ridimensiona = r;
-    r->setSourceForm(this);
-    r->SizeFormToScreen(75);
+    ridimensionaAlCaricamento(c.stato, *this);
     if (m_font)
         m_font->applica();
 }
