@@ -21,7 +21,7 @@ Programma::Programma(Opzioni opzioni)
     , m_istanza(std::make_unique<IstanzaUnica>(m_opzioni.cartellaLock))
     , m_lingua(std::make_unique<ModLanguageSupport>(m_opzioni.percorsi.programma, m_opzioni.percorsi.impostazioni))
     , m_registro(std::make_unique<RegistroSchermi>())
-    , m_parla(std::make_unique<PerParlare>(*m_registro))
+    , m_parla(std::make_unique<PerParlare>())
 {
     if (!m_opzioni.dialoghi)
         m_opzioni.dialoghi = std::make_unique<DialoghiQt>();
@@ -85,8 +85,9 @@ std::optional<int> Programma::Main()
 
     // 6. The voice of the program-wide engine (loading FormBocca applies
     // it too; the second time does no harm).
-    if (auto *bocca = dynamic_cast<PortatoreMotore *>(m_registro->schermo(QStringLiteral("FormBocca"))))
-        bocca->Bocca().VoiceNumber(m_stato.Voce);
+    m_registro->schermo(QStringLiteral("FormBocca"));
+    if (MotoreVoce *bocca = m_parla->motore())
+        bocca->VoiceNumber(m_stato.Voce);
 
     // 7. The one random generator of the run.
     m_casuale.semina(m_opzioni.seme.value_or(

@@ -3,6 +3,7 @@
 #include "contesto.h"
 #include "modulo1.h"
 #include "motoreespeak.h"
+#include "perparlare.h"
 
 FormBocca::FormBocca(Contesto &c)
     : Schermo(QStringLiteral("FormBocca"), 3000, 2000)
@@ -14,9 +15,15 @@ FormBocca::FormBocca(Contesto &c)
         m_bocca = std::make_unique<MotoreEspeak>();
     // Listed like any control so the language walk sees the designed set.
     registra(m_bocca.get(), QStringLiteral("Bocca"));
+    // Whoever speaks reaches the engine through the context.
+    m_c.parla.usaMotore(m_bocca.get());
 }
 
-FormBocca::~FormBocca() = default;
+FormBocca::~FormBocca()
+{
+    if (m_c.parla.motore() == m_bocca.get())
+        m_c.parla.usaMotore(nullptr);
+}
 
 void FormBocca::Form_Load()
 {

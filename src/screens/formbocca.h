@@ -9,14 +9,15 @@ struct Contesto;
 
 // The hidden screen that holds the program-wide speech engine. It is loaded
 // at start-up and stays loaded, never shown, for the whole run.
-class FormBocca : public Schermo, public PortatoreMotore
+class FormBocca : public Schermo
 {
     Q_OBJECT
 public:
     explicit FormBocca(Contesto &c);
+    // Hands the engine back: nothing speaks through it once it is gone.
     ~FormBocca() override;
 
-    MotoreVoce &Bocca() override { return *m_bocca; }
+    MotoreVoce &Bocca() { return *m_bocca; }
 
     void Form_Load() override;
     // Never on display: there is nothing for the window system to close.

@@ -326,8 +326,8 @@ void FormEsercizio::MenuInformazioni_Click()
 
 void FormEsercizio::fermaVoce()
 {
-    if (auto *p = dynamic_cast<PortatoreMotore *>(m_c.registro.schermo(QStringLiteral("FormBocca"))))
-        p->Bocca().StopSpeech();
+    if (MotoreVoce *bocca = m_c.parla.motore())
+        bocca->StopSpeech();
 }
 
 void FormEsercizio::mnuEsci_Click()
@@ -351,9 +351,9 @@ void FormEsercizio::Command6_Click()
     Occupato o(this);
     // Straight to the engine, unprepared and without waiting: the child may
     // ask again while a sentence is still being read.
-    if (auto *p = dynamic_cast<PortatoreMotore *>(m_c.registro.schermo(QStringLiteral("FormBocca")))) {
-        p->Bocca().StopSpeech();
-        p->Bocca().SpeakText(m_c.parla.TestoDaDire);
+    if (MotoreVoce *bocca = m_c.parla.motore()) {
+        bocca->StopSpeech();
+        bocca->SpeakText(m_c.parla.TestoDaDire);
     }
 }
 

@@ -149,6 +149,7 @@ private:
     void rispostaSbagliata();
     void mostraConteggi();
     void fermaVoce();
+    void bloccaRisposte(bool abilitato);
     bool altroSchermoVisibile() const;
 
     Contesto &m_c;

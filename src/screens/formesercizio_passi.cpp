@@ -21,11 +21,24 @@ bool FormEsercizio::parla(const QString &testo)
 {
     const int problema = m_problema;
     m_c.parla.TestoDaDire = testo;
-    m_c.parla.Parla();
+    m_c.parla.Parla([this](bool abilitato) { bloccaRisposte(abilitato); });
     // While Parla waited, "avanti" or the exit entry may have run: the
     // screen may be unloaded (its object lives on until this handler has
     // returned) or a new problem may have replaced the one in hand.
     return caricato() && problema == m_problema;
+}
+
+void FormEsercizio::bloccaRisposte(bool abilitato)
+{
+    // Only a screen on display: one that was sent away meanwhile keeps its
+    // buttons as they are.
+    if (!caricato() || !isVisible())
+        return;
+    for (QPushButton *b : m_cifre)
+        b->setEnabled(abilitato);
+    m_piu->setEnabled(abilitato);
+    m_meno->setEnabled(abilitato);
+    m_uguale->setEnabled(abilitato);
 }
 
 QString FormEsercizio::percorsoAnimazione(int campoFile) const

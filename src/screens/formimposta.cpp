@@ -1,5 +1,7 @@
 #include "formimposta.h"
 
+#include "perparlare.h"
+
 #include "ridimensiona.h"
 #include "clsresize.h"
 #include "contesto.h"
@@ -219,9 +221,11 @@ void FormImposta::BottoneEsci_Click()
     }
     m_motore->StopSpeech();
     c.registro.mostra(QStringLiteral("FormMenu"));
-    if (auto *bocca = dynamic_cast<PortatoreMotore *>(c.registro.schermo(QStringLiteral("FormBocca")))) {
-        bocca->Bocca().VoiceNumber(c.stato.Voce);
-        bocca->Bocca().SpeechSpeed(c.stato.Velocita);
+    // The program-wide engine, its owner loaded first if it is not there.
+    c.registro.schermo(QStringLiteral("FormBocca"));
+    if (MotoreVoce *bocca = c.parla.motore()) {
+        bocca->VoiceNumber(c.stato.Voce);
+        bocca->SpeechSpeed(c.stato.Velocita);
     }
     c.registro.scarica(this);
 }

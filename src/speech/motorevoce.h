@@ -41,11 +41,3 @@ Q_SIGNALS:
 };
 
 using FabbricaMotore = std::function<std::unique_ptr<MotoreVoce>()>;
-
-// Implemented by the hidden screen that owns the program-wide engine.
-class PortatoreMotore
-{
-public:
-    virtual ~PortatoreMotore() = default;
-    virtual MotoreVoce &Bocca() = 0;
-};

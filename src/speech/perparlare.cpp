@@ -1,8 +1,6 @@
 #include "perparlare.h"
 
 #include "motorevoce.h"
-#include "registroschermi.h"
-#include "schermo.h"
 
 #include <QEventLoop>
 #include <QPointer>
@@ -56,54 +54,17 @@ QString preparaTesto(const QString &testo)
     return pronto;
 }
 
-namespace {
-const char *const schermiConRisposte[] = {"Form1", "Form2"};
-}
-
-PerParlare::PerParlare(RegistroSchermi &registro)
-    : m_registro(registro)
-{
-}
-
-void PerParlare::blocca(bool abilitato)
-{
-    for (const char *nome : schermiConRisposte) {
-        const QString form = QString::fromLatin1(nome);
-        // Only a screen on display is touched; asking never creates one.
-        if (!m_registro.mostrato(form))
-            continue;
-        Schermo *s = m_registro.caricato(form);
-        if (!s)
-            continue;
-        auto imposta = [&](const QString &controllo, int indice) {
-            if (QObject *o = s->controllo(controllo, indice))
-                o->setProperty("enabled", abilitato);
-        };
-        for (int i = 0; i <= 9; ++i)
-            imposta(QStringLiteral("Command1"), i);
-        imposta(QStringLiteral("Command3"), -1);
-        imposta(QStringLiteral("Command4"), -1);
-        imposta(QStringLiteral("Command5"), -1);
-    }
-}
-
-void PerParlare::Parla()
+void PerParlare::Parla(const Blocco &blocca)
 {
     if (TestoDaDire.isEmpty())
         return;
 
-    blocca(false);
+    if (blocca)
+        blocca(false);
     const QString pronto = preparaTesto(TestoDaDire);
 
-    // The program-wide engine lives on the hidden FormBocca, created on
-    // first use. Without it nothing is spoken, but the buttons still come
-    // back.
-    QPointer<MotoreVoce> motore;
-    if (Schermo *bocca = m_registro.schermo(QStringLiteral("FormBocca"))) {
-        if (auto *p = dynamic_cast<PortatoreMotore *>(bocca))
-            motore = &p->Bocca();
-    }
-
+    // Without an engine nothing is spoken, but the buttons still come back.
+    QPointer<MotoreVoce> motore = m_motore;
     if (motore) {
         QEventLoop attesa;
         QTimer cane;
@@ -128,5 +89,6 @@ void PerParlare::Parla()
         }
     }
 
-    blocca(true);
+    if (blocca)
+        blocca(true);
 }
