@@ -1,0 +1,124 @@
+#pragma once
+
+// The one fixture of the screen tests: a run of the program without its
+// start-up routine. A program folder and a settings folder of its own, the
+// real screens, fake speech (the first engine made is FormBocca's), recorded
+// sounds and message boxes, a seeded generator that a test can steer to the
+// problem it wants, and a display of known size.
+
+#include "casuale.h"
+#include "contesto.h"
+#include "dialoghifinti.h"
+#include "modlanguagesupport.h"
+#include "modulo1.h"
+#include "motorefinto.h"
+#include "perparlare.h"
+#include "registroschermi.h"
+#include "schermi.h"
+#include "schermo.h"
+#include "suonifinti.h"
+#include "testi.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+struct Ambiente {
+    QTemporaryDir programma;
+    QTemporaryDir impostazioni;
+    Modulo1 stato;
+    Casuale casuale{1};
+    ModLanguageSupport lingua{programma.path()};
+    RegistroSchermi registro;
+    DialoghiFinti dialoghi;
+    PerParlare parla;
+    SuoniFinti suoni;
+    FabbricaFinta fabbrica;
+    std::unique_ptr<Contesto> c;
+    QList<int> terminati;
+
+    static QString datiTest() { return qEnvironmentVariable("NUMERELLA_TEST_DATA"); }
+    static QString datiProgramma() { return qEnvironmentVariable("NUMERELLA_DATA"); }
+
+    // Copies every file below `da` into the program folder (or a folder of it).
+    void copia(const QString &da, const QString &sottocartella = QString())
+    {
+        const QString a = programma.filePath(sottocartella);
+        QDirIterator it(da, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString f = it.next();
+            const QString dest = a + u'/' + QDir(da).relativeFilePath(f);
+            QDir().mkpath(QFileInfo(dest).path());
+            QFile::copy(f, dest);
+        }
+    }
+
+    // dati: a folder of tests/data (or a whole folder) copied as the program
+    // folder; lingua: the current language.
+    explicit Ambiente(const QString &dati = datiTest() + QStringLiteral("/exercises"),
+                      const QString &nomeLingua = QStringLiteral("Prova"), QSize display = QSize(1024, 768))
+    {
+        copia(dati);
+        copia(datiProgramma() + QStringLiteral("/icone"), QStringLiteral("icone"));
+        lingua.MLSCurrentLanguage = nomeLingua;
+        Percorsi p;
+        p.programma = programma.path();
+        p.impostazioni = impostazioni.path() + QStringLiteral("/ImpostazioniProgrammiZefra");
+        stato.FileImpostazioni = p.impostazioni + QStringLiteral("/numerella.INI");
+        stato.SuonoAttivo = True;
+        stato.Velocita = 130;
+        stato.Voce = 1;
+        fabbrica.prepara = [](MotoreFinto &m) { m.durataMs = 1; };
+        c.reset(new Contesto{stato, casuale, lingua, registro, dialoghi, parla, suoni, fabbrica.fabbrica(), p});
+        CaricaListe(stato, programma.path()); // a folder without stories leaves the tables empty
+        registro.termina = [this](int s) { terminati.append(s); };
+        registro.nessunoSchermoVisibile = [] {};
+        Schermo::setDisplayPerTest(display);
+        registraSchermi(*c);
+        registro.schermo(QStringLiteral("FormBocca"));
+    }
+
+    ~Ambiente()
+    {
+        registro.scaricaTutti();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Schermo::setDisplayPerTest(QSize());
+    }
+
+    MotoreFinto *motore() const { return fabbrica.creati.value(0); }
+
+    Schermo *mostrato() const
+    {
+        for (Schermo *s : registro.caricati()) {
+            if (s->isVisible())
+                return s;
+        }
+        return nullptr;
+    }
+
+    // Seeds the generator with the first seed whose draws pass the check.
+    void steera(const std::function<bool(Casuale &)> &prova)
+    {
+        for (quint64 s = 1; s < 2000000; ++s) {
+            Casuale c(s);
+            if (prova(c)) {
+                casuale.semina(s);
+                return;
+            }
+        }
+        qFatal("no seed gives the wanted draws");
+    }
+
+    // The next new problem on Form1 (schermo 1) or Form2 (2) will be row
+    // `riga` with total n3 and first draw n1.
+    void prossimo(int schermo, int riga, int n3, int n1)
+    {
+        const int nt = int(schermo == 1 ? stato.Testi1.size() : stato.Testi2.size());
+        steera([=](Casuale &c) { return c.estrai(nt) == riga && c.estrai(9) == n3 && c.estrai(n3) == n1; });
+    }
+};
