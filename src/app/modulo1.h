@@ -1,16 +1,13 @@
 #pragma once
 
+#include "testi.h"
+#include "tipi.h"
+
 #include <QString>
-#include <QtGlobal>
 #include <memory>
+#include <vector>
 
 class clsResize;
-
-// The designed 16-bit types: Integer, and Boolean with True = -1.
-using Integer = qint16;
-using Boolean = qint16;
-inline constexpr Boolean True = -1;
-inline constexpr Boolean False = 0;
 
 // The program-wide shared state that connects the screens. One object lives
 // for the whole run; only the user-interface thread touches it.
@@ -20,23 +17,19 @@ struct Modulo1 {
     Boolean ModoMisto = False;
     Integer NumeroEsatti = 0;
     Integer NumeroErrati = 0;
-    Integer ProblemaCorrente = 0;
-    Integer Passo = 0;
-    Integer NumeroTesti1 = 0;
-    QString Testi1[101][16];
-    Integer NumeroTesti2 = 0;
-    QString Testi2[101][17];
-    Integer Numero1 = 0;
-    Integer Numero2 = 0;
-    Integer Numero3 = 0;
+    // The stories of the two exercises. The problem in progress (its row,
+    // its numbers and Passo) belongs to the exercise screen on display.
+    std::vector<Storia> Testi1;
+    std::vector<Storia> Testi2;
     Integer Velocita = 0;
     Integer Voce = 0;
     QString FileImpostazioni;
 };
 
-// A count that would pass 32767 stays there (the designed 16-bit count
-// would overflow).
-inline Integer piuUno(Integer n)
+// Fills Testi1 and Testi2 from <cartella>/testi/lista1.txt and lista2.txt.
+// Returns the error text of the first file that cannot be loaded (empty on
+// success); the tables are then left untouched.
+inline QString CaricaListe(Modulo1 &m, const QString &cartellaProgramma)
 {
-    return n == 32767 ? n : Integer(n + 1);
+    return CaricaListe(m.Testi1, m.Testi2, cartellaProgramma);
 }

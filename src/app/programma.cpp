@@ -26,7 +26,7 @@ Programma::Programma(Opzioni opzioni)
     if (!m_opzioni.dialoghi)
         m_opzioni.dialoghi = std::make_unique<DialoghiQt>();
     if (!m_opzioni.suoni)
-        m_opzioni.suoni = std::make_unique<SuoniWav>(m_stato, m_opzioni.percorsi.programma);
+        m_opzioni.suoni = std::make_unique<SuoniWav>(m_stato.SuonoAttivo, m_opzioni.percorsi.programma);
     if (!m_opzioni.fabbricaMotore)
         m_opzioni.fabbricaMotore = [] { return std::make_unique<MotoreEspeak>(); };
 

@@ -1,6 +1,5 @@
 #include "suoniwav.h"
 
-#include "modulo1.h"
 #include "percorsi.h"
 #include "uscitaaudio.h"
 
@@ -25,8 +24,8 @@ quint32 u32(const QByteArray &b, qsizetype i)
 
 } // namespace
 
-SuoniWav::SuoniWav(const Modulo1 &stato, const QString &cartellaProgramma)
-    : m_stato(stato)
+SuoniWav::SuoniWav(const Boolean &suonoAttivo, const QString &cartellaProgramma)
+    : m_attivo(suonoAttivo)
     , m_cartella(cartellaProgramma)
     , m_uscita(std::make_unique<UscitaAudio>())
 {
@@ -46,7 +45,7 @@ void SuoniWav::SuonoErrato()
 
 void SuoniWav::suona(const QString &relativo)
 {
-    if (m_stato.SuonoAttivo == False)
+    if (m_attivo == False)
         return;
     std::optional<Audio> a = leggiWav(Percorsi::unisci(m_cartella, relativo));
     m_allarme = !a;

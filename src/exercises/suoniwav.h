@@ -1,6 +1,7 @@
 #pragma once
 
 #include "suoni.h"
+#include "tipi.h"
 
 #include <QAudioFormat>
 #include <QByteArray>
@@ -8,7 +9,6 @@
 #include <memory>
 #include <optional>
 
-struct Modulo1;
 class UscitaAudio;
 
 // The right and wrong sounds, played from "suoni/si.wav" and "suoni/no.wav"
@@ -20,7 +20,8 @@ class UscitaAudio;
 class SuoniWav : public Suoni
 {
 public:
-    SuoniWav(const Modulo1 &stato, const QString &cartellaProgramma);
+    // suonoAttivo: the program-wide switch, read at every sound.
+    SuoniWav(const Boolean &suonoAttivo, const QString &cartellaProgramma);
     ~SuoniWav() override;
 
     void SuonoEsatto() override;
@@ -44,7 +45,7 @@ public:
 private:
     void suona(const QString &relativo);
 
-    const Modulo1 &m_stato;
+    const Boolean &m_attivo;
     QString m_cartella;
     std::unique_ptr<UscitaAudio> m_uscita;
     int m_suonati = 0;

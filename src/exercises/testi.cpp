@@ -1,7 +1,6 @@
 #include "testi.h"
 
 #include "codec.h"
-#include "modulo1.h"
 #include "percorsi.h"
 
 #include <optional>
@@ -192,29 +191,47 @@ EsitoLettura leggiFileTesti(const QString &percorso, int campi)
     return analizzaTesti(contenuto, campi, percorso);
 }
 
-QString CaricaListe(Modulo1 &m, const QString &cartellaProgramma)
+QString FraseRisposta::per(int n) const
+{
+    return fraseRisposta(prima, dopo, perUno, perZero ? &*perZero : nullptr, n);
+}
+
+Storia storiaDaCampi(const std::vector<QString> &campi)
+{
+    auto campo = [&](size_t k) { return k <= campi.size() ? campi[k - 1] : QString(); };
+    Storia s;
+    s.fileCi = campo(1);
+    s.fileCambia = campo(2);
+    s.domanda1 = campo(3);
+    s.risposta1 = {campo(4), campo(5), campo(6), std::nullopt};
+    s.domanda2 = campo(7);
+    s.risposta2 = {campo(8), campo(9), campo(10), campo(11)};
+    s.domanda3 = campo(12);
+    s.risposta3 = {campo(13), campo(14), campo(15), std::nullopt};
+    if (campi.size() >= 16)
+        s.risposta3.perZero = campo(16);
+    return s;
+}
+
+QString CaricaListe(std::vector<Storia> &testi1, std::vector<Storia> &testi2, const QString &cartellaProgramma)
 {
     // Both files are read before either table changes: after an error
     // nothing from either file is used.
-    const EsitoLettura lista1 = leggiFileTesti(Percorsi::unisci(cartellaProgramma, QStringLiteral("testi/lista1.txt")), 15);
+    const EsitoLettura lista1
+        = leggiFileTesti(Percorsi::unisci(cartellaProgramma, QStringLiteral("testi/lista1.txt")), 15);
     if (!lista1.ok())
         return lista1.errore;
-    const EsitoLettura lista2 = leggiFileTesti(Percorsi::unisci(cartellaProgramma, QStringLiteral("testi/lista2.txt")), 16);
+    const EsitoLettura lista2
+        = leggiFileTesti(Percorsi::unisci(cartellaProgramma, QStringLiteral("testi/lista2.txt")), 16);
     if (!lista2.ok())
         return lista2.errore;
 
-    auto riempi = [](auto &tabella, Integer &numero, const EsitoLettura &esito) {
-        for (auto &riga : tabella) {
-            for (QString &cella : riga)
-                cella.clear();
-        }
-        numero = Integer(esito.record.size());
-        for (size_t r = 0; r < esito.record.size(); ++r) {
-            for (size_t k = 0; k < esito.record[r].size(); ++k)
-                tabella[r + 1][k + 1] = esito.record[r][k];
-        }
+    auto riempi = [](std::vector<Storia> &tabella, const EsitoLettura &esito) {
+        tabella.clear();
+        for (const auto &record : esito.record)
+            tabella.push_back(storiaDaCampi(record));
     };
-    riempi(m.Testi1, m.NumeroTesti1, lista1);
-    riempi(m.Testi2, m.NumeroTesti2, lista2);
+    riempi(testi1, lista1);
+    riempi(testi2, lista2);
     return QString();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 // Number text: a blank (a minus sign for a negative number) then the
@@ -26,9 +27,34 @@ EsitoLettura leggiFileTesti(const QString &percorso, int campi);
 // The same on bytes already read (for tests and fuzzing).
 EsitoLettura analizzaTesti(const QByteArray &contenuto, int campi, const QString &nomeFile);
 
-struct Modulo1;
-// Fills Testi1/NumeroTesti1 and Testi2/NumeroTesti2 from
-// <cartella>/testi/lista1.txt and lista2.txt. Returns the error text of the
-// first file that cannot be loaded (empty on success); the tables are then
-// left untouched.
-QString CaricaListe(Modulo1 &m, const QString &cartellaProgramma);
+// One answer sentence of a story: the words around the number, the
+// sentence for one and, where the step has one, the sentence for zero.
+struct FraseRisposta {
+    QString prima;
+    QString dopo;
+    QString perUno;
+    std::optional<QString> perZero;
+    // The answer rule for this number.
+    QString per(int n) const;
+};
+
+// One story, named by what each field of its record is for.
+struct Storia {
+    QString fileCi;     // the animation of the things there at first
+    QString fileCambia; // the animation of the things that come or go
+    QString domanda1;
+    FraseRisposta risposta1;
+    QString domanda2;
+    FraseRisposta risposta2;
+    QString domanda3;
+    FraseRisposta risposta3;
+};
+
+// A record of 15 fields (addition) or 16 (subtraction, whose third answer
+// has a sentence for zero) as a story; fields that are missing stay empty.
+Storia storiaDaCampi(const std::vector<QString> &campi);
+
+// Fills both tables from <cartella>/testi/lista1.txt (15 fields a record)
+// and lista2.txt (16). Returns the error text of the first file that cannot
+// be loaded (empty on success); the tables are then left untouched.
+QString CaricaListe(std::vector<Storia> &testi1, std::vector<Storia> &testi2, const QString &cartellaProgramma);

@@ -55,10 +55,12 @@ const QColor Bianco(255, 255, 255);
 
 } // namespace
 
-FormEsercizio::FormEsercizio(Contesto &c, const Disegno &d)
+FormEsercizio::FormEsercizio(Contesto &c, const Disegno &d, Operazione op, const std::vector<Storia> &storie)
     : Schermo(d.nome, d.larghezza, d.altezza)
     , m_c(c)
     , m_d(d)
+    , m_problema(std::move(op), storie, c.casuale, c.stato.NumeroEsatti, c.stato.NumeroErrati,
+                 [&c](const QString &chiave) { return c.lingua.MLSGetString(chiave); })
 {
     // The title is not empty by design, so the language file's title applies.
     setWindowTitle(TitoloApplicazione);
@@ -308,16 +310,6 @@ void FormEsercizio::mostraConteggi()
     m_errati->setText(testoNumero(m_c.stato.NumeroErrati));
 }
 
-void FormEsercizio::MenuAzzera_Click()
-{
-    Occupato o(this);
-    m_c.stato.NumeroEsatti = 0;
-    m_c.stato.NumeroErrati = 0;
-    // Plain digits here; the next change of a count writes its number text.
-    m_esatti->setText(QString::number(m_c.stato.NumeroEsatti));
-    m_errati->setText(QString::number(m_c.stato.NumeroErrati));
-}
-
 void FormEsercizio::MenuInformazioni_Click()
 {
     Occupato o(this);
@@ -355,28 +347,6 @@ void FormEsercizio::Command6_Click()
         bocca->StopSpeech();
         bocca->SpeakText(m_c.parla.TestoDaDire);
     }
-}
-
-void FormEsercizio::Command2_Click()
-{
-    Occupato o(this);
-    if (m_c.stato.ModoMisto == False) {
-        NuovoProblema();
-        return;
-    }
-    if (m_c.casuale.estrai(2) == 1) {
-        NuovoProblema();
-        return;
-    }
-    // The other screen starts its own problem while this one is still up;
-    // only then is this one unloaded, so there is always a screen on display.
-    m_c.registro.mostra(m_d.altroSchermo);
-    if (!caricato())
-        return;
-    if (altroSchermoVisibile())
-        m_c.registro.scarica(this);
-    else
-        NuovoProblema(); // the other screen could not be opened: go on here
 }
 
 bool FormEsercizio::altroSchermoVisibile() const

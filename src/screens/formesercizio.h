@@ -1,5 +1,6 @@
 #pragma once
 
+#include "problema.h"
 #include "schermo.h"
 
 #include <QString>
@@ -18,10 +19,10 @@ class QWidget;
 class Sfondo;
 
 // The exercise screen shared by addition (Form1) and subtraction (Form2):
-// the controls, the eight-step answer protocol held in Passo, the scores,
-// the repeat button and the menus. The two screens differ in their layout
-// details, in the roles of the three numbers, in the first steps of a
-// problem and in what they say at the end; those parts are theirs.
+// the controls, the scores, the repeat button and the menus. The answer
+// protocol is the problem's (problema.h); the screen turns its outcomes
+// into widgets, speech and sounds. The two screens differ only by data:
+// their layout details and the operation they play.
 class FormEsercizio : public Schermo
 {
     Q_OBJECT
@@ -67,72 +68,23 @@ public:
     QAction *menuEsci() const { return m_menuEsci; }
     Sfondo *sfondo() const { return m_sfondo; }
 
+    // The problem in progress: its row, numbers and Passo.
+    const Problema &problema() const { return m_problema; }
+
 protected:
     // What tells the two screens' layouts and hand-overs apart.
     struct Disegno {
         QString nome;  // form name
         int larghezza; // design client area, twips
         int altezza;
-        int pannelloLeft;         // PicturesattiErrati
-        int storiaLeft;           // Domanda1..Risposta3 and EtOperazione
-        int storiaWidth;          // Domanda1..Risposta3
-        QString altroSchermo;     // the screen "avanti" hands over to in the mixed mode
-        QString chiaveUscita;     // the question of mnuEsci
-        QString chiaveOperazione; // the prompt to write the operation
+        int pannelloLeft;     // PicturesattiErrati
+        int storiaLeft;       // Domanda1..Risposta3 and EtOperazione
+        int storiaWidth;      // Domanda1..Risposta3
+        QString altroSchermo; // the screen "avanti" hands over to in the mixed mode
+        QString chiaveUscita; // the question of mnuEsci
     };
 
-    // A press as the protocol sees it.
-    enum class Tasto { Cifra, Piu, Meno, Uguale };
-    struct Attesa {
-        Tasto tasto;
-        int cifra = -1; // for Tasto::Cifra
-    };
-
-    FormEsercizio(Contesto &c, const Disegno &d);
-
-    // The story file of the screen: its record count and field k (1-based)
-    // of the current row.
-    virtual int numeroTesti() const = 0;
-    virtual const QString &campo(int k) const = 0;
-    // Step 6 of a new problem: the three answer sentences.
-    virtual void impostaRisposte() = 0;
-    // Steps 7 and 8 of a new problem: the first things and the first
-    // question. False: the screen was left (or a new problem started)
-    // while speaking, and the caller must stop.
-    virtual bool presentaProblema() = 0;
-    // What a right press of the story steps 0 to 2 does (Passo is the step).
-    virtual bool passoStoria(int passo) = 0;
-    // The operation in the story's order: first number, operator, second
-    // number, result. The three questions ask for the numbers in that order
-    // too, and the operation is written the same way.
-    struct Operazione {
-        int primo;
-        Tasto operatore;
-        int secondo;
-        int risultato;
-    };
-    virtual Operazione operazioneStoria() const = 0;
-    // The press that is right at a step.
-    Attesa attesa(int passo) const;
-    // What is spoken once the operation is finished.
-    virtual QString testoFinale() const = 0;
-
-    // Helpers the two screens share.
-    Contesto &ctx() const { return m_c; }
-    // TestoDaDire = testo, then Parla. False when the handler must stop: the
-    // screen was unloaded, or a new problem was started, during the wait.
-    bool parla(const QString &testo);
-    // The designed "show a cell with a file": file, visible, start.
-    void mostraCella(int i, int campoFile);
-    // The addition's second group: visible first, then the file, then start.
-    void mostraCellaPoiFile(int i, int campoFile);
-    // The subtraction's change of picture in place.
-    void cambiaCella(int i, int campoFile);
-    QString percorsoAnimazione(int campoFile) const;
-    // A measure in design twips converted to the screen's current scale.
-    double scalaX(double twip) const;
-    double scalaY(double twip) const;
-    void mostraEtOperazione(bool conPrompt);
+    FormEsercizio(Contesto &c, const Disegno &d, Operazione op, const std::vector<Storia> &storie);
 
     void keyPressEvent(QKeyEvent *e) override;
 
@@ -144,9 +96,19 @@ private:
                              const QRect &r);
     QAction *creaMenu(const QString &nome, const QString &testo);
 
+    // Carries out an outcome of the problem, step by step. A sentence is
+    // spoken to its end before the next step; while it is being spoken the
+    // child may leave or go on to a new problem, and then the rest of the
+    // outcome is dropped. This is the one place that knows about it.
+    void esegui(const Esito &e);
     void NuovoProblema();
-    void premuto(Attesa premuto);
-    void rispostaSbagliata();
+    void premuto(Pressione p);
+    QLabel *etichetta(Etichetta e) const;
+    QString percorsoAnimazione(const QString &file) const;
+    void cambiaCella(CellaAnimata *c, const QString &file);
+    // A measure in design twips converted to the screen's current scale.
+    double scalaX(double twip) const;
+    double scalaY(double twip) const;
     void mostraConteggi();
     void fermaVoce();
     void bloccaRisposte(bool abilitato);
@@ -154,9 +116,7 @@ private:
 
     Contesto &m_c;
     Disegno m_d;
-    // Bumped by every new problem, so a handler that resumes after a nested
-    // wait can tell that the problem it was working on is gone.
-    int m_problema = 0;
+    Problema m_problema;
 
     Sfondo *m_sfondo = nullptr;
     QWidget *m_pannello = nullptr;

@@ -1,31 +1,39 @@
-// The answer protocol of the exercise screens: a new problem, the eight
-// steps held in Passo, and the reaction to a wrong press.
+// How the exercise screens carry out the problem's outcomes: the presses,
+// a new problem, and the one loop that speaks and shows in order.
 
 #include "formesercizio.h"
 
-#include "casuale.h"
 #include "cellaanimata.h"
 #include "contesto.h"
 #include "iconascalata.h"
-#include "modlanguagesupport.h"
 #include "modulo1.h"
 #include "perparlare.h"
+#include "registroschermi.h"
 #include "suoni.h"
-#include "testi.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <cmath>
 
-bool FormEsercizio::parla(const QString &testo)
+QLabel *FormEsercizio::etichetta(Etichetta e) const
 {
-    const int problema = m_problema;
-    m_c.parla.TestoDaDire = testo;
-    m_c.parla.Parla([this](bool abilitato) { bloccaRisposte(abilitato); });
-    // While Parla waited, "avanti" or the exit entry may have run: the
-    // screen may be unloaded (its object lives on until this handler has
-    // returned) or a new problem may have replaced the one in hand.
-    return caricato() && problema == m_problema;
+    switch (e) {
+    case Etichetta::Domanda1:
+    case Etichetta::Domanda2:
+    case Etichetta::Domanda3:
+        return m_domande[size_t(int(e) - int(Etichetta::Domanda1))];
+    case Etichetta::Risposta1:
+    case Etichetta::Risposta2:
+    case Etichetta::Risposta3:
+        return m_risposte[size_t(int(e) - int(Etichetta::Risposta1))];
+    case Etichetta::Operazione:
+        return m_operazione;
+    case Etichetta::Esatti:
+        return m_esatti;
+    case Etichetta::Errati:
+        return m_errati;
+    }
+    return m_operazione;
 }
 
 void FormEsercizio::bloccaRisposte(bool abilitato)
@@ -41,30 +49,13 @@ void FormEsercizio::bloccaRisposte(bool abilitato)
     m_uguale->setEnabled(abilitato);
 }
 
-QString FormEsercizio::percorsoAnimazione(int campoFile) const
+QString FormEsercizio::percorsoAnimazione(const QString &file) const
 {
-    return Percorsi::unisci(m_c.percorsi.programma, QStringLiteral("gifanimate/") + campo(campoFile));
+    return Percorsi::unisci(m_c.percorsi.programma, QStringLiteral("gifanimate/") + file);
 }
 
-void FormEsercizio::mostraCella(int i, int campoFile)
+void FormEsercizio::cambiaCella(CellaAnimata *c, const QString &file)
 {
-    CellaAnimata *c = m_celle[size_t(i)];
-    c->setFile(percorsoAnimazione(campoFile));
-    c->show();
-    c->start();
-}
-
-void FormEsercizio::mostraCellaPoiFile(int i, int campoFile)
-{
-    CellaAnimata *c = m_celle[size_t(i)];
-    c->show();
-    c->setFile(percorsoAnimazione(campoFile));
-    c->start();
-}
-
-void FormEsercizio::cambiaCella(int i, int campoFile)
-{
-    CellaAnimata *c = m_celle[size_t(i)];
     // The sizes are design twips, taken to the screen's current scale: a
     // cell given 1300 raw twips on a large display would shrink to a strip.
     auto lato = [](double twip) { return int(std::lround(twip / TwipPerPixel)); };
@@ -72,45 +63,103 @@ void FormEsercizio::cambiaCella(int i, int campoFile)
     c->resize(lato(scalaX(100)), c->height());
     c->resize(c->width(), lato(scalaY(1300)));
     c->resize(lato(scalaX(1300)), c->height());
-    c->setFile(percorsoAnimazione(campoFile));
+    c->setFile(percorsoAnimazione(file));
     c->start();
 }
 
-void FormEsercizio::mostraEtOperazione(bool conPrompt)
+void FormEsercizio::esegui(const Esito &e)
 {
-    if (conPrompt)
-        m_operazione->setText(m_c.lingua.MLSGetString(m_d.chiaveOperazione));
-    m_operazione->show();
+    using T = Passaggio::Tipo;
+    const int generazione = m_problema.generazione();
+    for (const Passaggio &p : e.passi) {
+        CellaAnimata *cella = p.cella >= 0 && p.cella < 9 ? m_celle[size_t(p.cella)] : nullptr;
+        switch (p.tipo) {
+        case T::Testo:
+            etichetta(p.etichetta)->setText(p.testo);
+            break;
+        case T::Mostra:
+            etichetta(p.etichetta)->show();
+            break;
+        case T::Nascondi:
+            etichetta(p.etichetta)->hide();
+            break;
+        case T::Parla:
+            m_c.parla.TestoDaDire = p.testo;
+            m_c.parla.Parla([this](bool abilitato) { bloccaRisposte(abilitato); });
+            // While the sentence was read, "avanti" or the exit entry may
+            // have run: the screen may be unloaded (its object lives on
+            // until this handler has returned) or a new problem may have
+            // replaced the one this outcome belongs to.
+            if (!caricato() || generazione != m_problema.generazione())
+                return;
+            break;
+        case T::CellaFile:
+            if (cella) {
+                cella->setFile(percorsoAnimazione(p.testo));
+                cella->show();
+                cella->start();
+            }
+            break;
+        case T::CellaMostraFile:
+            if (cella) {
+                cella->show();
+                cella->setFile(percorsoAnimazione(p.testo));
+                cella->start();
+            }
+            break;
+        case T::CellaCambia:
+            if (cella)
+                cambiaCella(cella, p.testo);
+            break;
+        case T::NascondiCelle:
+            for (CellaAnimata *c : m_celle)
+                c->hide();
+            break;
+        case T::MostraAvanti:
+            m_avanti->show();
+            m_avanti->raise();
+            break;
+        case T::NascondiAvanti:
+            m_avanti->hide();
+            break;
+        case T::IconaSi:
+            m_iconaSi->show();
+            m_iconaNo->hide();
+            break;
+        case T::IconaNo:
+            m_iconaNo->show();
+            m_iconaSi->hide();
+            break;
+        case T::SuonoEsatto:
+            m_c.suoni.SuonoEsatto();
+            break;
+        case T::SuonoErrato:
+            m_c.suoni.SuonoErrato();
+            break;
+        case T::AltroSchermo:
+            // The other screen starts its own problem while this one is
+            // still up; only then is this one unloaded, so there is always a
+            // screen on display.
+            m_c.registro.mostra(m_d.altroSchermo);
+            if (!caricato())
+                return;
+            if (altroSchermoVisibile())
+                m_c.registro.scarica(this);
+            else
+                NuovoProblema(); // the other screen could not be opened: go on here
+            return;
+        }
+    }
 }
 
 void FormEsercizio::NuovoProblema()
 {
-    ++m_problema;
-    Modulo1 &s = m_c.stato;
-    m_avanti->hide();
-    s.Passo = 0;
-    for (CellaAnimata *c : m_celle)
-        c->hide();
-    for (int k = 0; k < 3; ++k) {
-        m_domande[size_t(k)]->hide();
-        m_risposte[size_t(k)]->hide();
-    }
-    m_operazione->hide();
+    esegui(m_problema.nuovo());
+}
 
-    // A story file without records still gives row 1, whose fields are
-    // empty: the screen then shows empty sentences and empty cells.
-    s.ProblemaCorrente = Integer(m_c.casuale.estrai(numeroTesti()));
-    m_domande[0]->setText(campo(3));
-    m_domande[1]->setText(campo(7));
-    m_domande[2]->setText(campo(12));
-
-    // The total first and the first term from it: small totals are as
-    // frequent as large ones.
-    s.Numero3 = Integer(m_c.casuale.estrai(9));
-    s.Numero1 = Integer(m_c.casuale.estrai(s.Numero3));
-    s.Numero2 = Integer(s.Numero3 - s.Numero1);
-    impostaRisposte();
-    presentaProblema();
+void FormEsercizio::premuto(Pressione p)
+{
+    esegui(m_problema.premi(p));
 }
 
 void FormEsercizio::Command1_Click(int Index)
@@ -137,87 +186,14 @@ void FormEsercizio::Command5_Click()
     premuto({Tasto::Uguale});
 }
 
-FormEsercizio::Attesa FormEsercizio::attesa(int passo) const
+void FormEsercizio::Command2_Click()
 {
-    const Operazione op = operazioneStoria();
-    switch (passo) {
-    case 0:
-    case 3:
-        return {Tasto::Cifra, op.primo};
-    case 1:
-    case 5:
-        return {Tasto::Cifra, op.secondo};
-    case 2:
-    case 7:
-        return {Tasto::Cifra, op.risultato};
-    case 4:
-        return {op.operatore};
-    case 6:
-        return {Tasto::Uguale};
-    default:
-        return {Tasto::Cifra, -1}; // nothing is right
-    }
+    Occupato o(this);
+    esegui(m_problema.avanti(m_c.stato.ModoMisto != False));
 }
 
-void FormEsercizio::premuto(Attesa p)
+void FormEsercizio::MenuAzzera_Click()
 {
-    Modulo1 &s = m_c.stato;
-    const int passo = s.Passo;
-    const Attesa a = attesa(passo);
-    if (p.tasto != a.tasto || (p.tasto == Tasto::Cifra && p.cifra != a.cifra)) {
-        rispostaSbagliata();
-        return;
-    }
-    switch (passo) {
-    case 0:
-    case 1:
-    case 2:
-        passoStoria(passo);
-        return;
-    case 3:
-        m_operazione->setText(testoNumero(p.cifra));
-        s.Passo = 4;
-        m_c.suoni.SuonoEsatto();
-        return;
-    case 4:
-        m_operazione->setText(m_operazione->text()
-                              + (p.tasto == Tasto::Piu ? QStringLiteral(" + ") : QStringLiteral(" - ")));
-        s.Passo = 5;
-        m_c.suoni.SuonoEsatto();
-        return;
-    case 5:
-        m_operazione->setText(m_operazione->text() + testoNumero(p.cifra));
-        s.Passo = 6;
-        m_c.suoni.SuonoEsatto();
-        return;
-    case 6:
-        m_operazione->setText(m_operazione->text() + QStringLiteral(" = "));
-        s.Passo = 7;
-        m_c.suoni.SuonoEsatto();
-        return;
-    case 7:
-        m_operazione->setText(m_operazione->text() + testoNumero(p.cifra));
-        // Shown before the operation is read, so the child may go on while
-        // it is still being spoken.
-        m_avanti->show();
-        m_avanti->raise();
-        m_iconaSi->show();
-        m_iconaNo->hide();
-        s.NumeroEsatti = piuUno(s.NumeroEsatti);
-        m_esatti->setText(testoNumero(s.NumeroEsatti));
-        parla(testoFinale());
-        return;
-    default:
-        return;
-    }
-}
-
-void FormEsercizio::rispostaSbagliata()
-{
-    Modulo1 &s = m_c.stato;
-    m_iconaNo->show();
-    m_iconaSi->hide();
-    s.NumeroErrati = piuUno(s.NumeroErrati);
-    m_errati->setText(testoNumero(s.NumeroErrati));
-    m_c.suoni.SuonoErrato();
+    Occupato o(this);
+    esegui(m_problema.azzera());
 }

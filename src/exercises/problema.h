@@ -1,0 +1,130 @@
+#pragma once
+
+#include "testi.h"
+#include "tipi.h"
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+class Casuale;
+
+// A press on an exercise screen as the protocol sees it.
+enum class Tasto { Cifra, Piu, Meno, Uguale };
+struct Pressione {
+    Tasto tasto;
+    int cifra = -1; // for Tasto::Cifra
+};
+
+// The labels of an exercise screen that the protocol writes.
+enum class Etichetta { Domanda1, Domanda2, Domanda3, Risposta1, Risposta2, Risposta3, Operazione, Esatti, Errati };
+
+// One thing a screen does for an outcome. The steps of an outcome are
+// carried out in their order, each sentence spoken to its end before the
+// next step.
+struct Passaggio {
+    enum class Tipo {
+        Testo,          // etichetta: set its text to testo
+        Mostra,         // etichetta: show
+        Nascondi,       // etichetta: hide
+        Parla,          // speak testo and wait for its end
+        CellaFile,      // cella: give it the animation testo, show it, start it
+        CellaMostraFile, // cella: show it, give it the animation testo, start it
+        CellaCambia,    // cella: shrink and grow it back, give it testo, start it
+        NascondiCelle,  // all nine cells hidden
+        MostraAvanti,   // the "avanti" button shown
+        NascondiAvanti, // and hidden
+        IconaSi,        // the right icon shown, the wrong one hidden
+        IconaNo,        // the wrong icon shown, the right one hidden
+        SuonoEsatto,
+        SuonoErrato,
+        AltroSchermo, // the mixed mode goes on on the other exercise screen
+    };
+    Tipo tipo;
+    Etichetta etichetta = Etichetta::Operazione;
+    int cella = -1;
+    QString testo;
+
+    bool operator==(const Passaggio &) const = default;
+};
+
+struct Esito {
+    std::vector<Passaggio> passi;
+    bool giusto = true; // false: a wrong press, counted in NumeroErrati
+};
+
+// What tells addition and subtraction apart.
+struct Operazione {
+    Tasto operatore; // Piu or Meno
+    bool sottrazione;
+    QString chiavePrompt; // the prompt to write the operation
+    bool promptParlato;   // read aloud (addition) or only shown (subtraction)
+    // The joining words of the closing sentence; empty: the operation as
+    // written is read instead.
+    QString chiaveTra;
+    QString chiavePrima;
+
+    static Operazione perAddizione();
+    static Operazione perSottrazione();
+};
+
+// One exercise screen's problems, without widgets: draws a story and its
+// numbers, holds Passo, and answers every press with an outcome.
+class Problema
+{
+public:
+    using Messaggio = std::function<QString(const QString &chiave)>;
+
+    // The counts are the program-wide ones, shared by both screens.
+    Problema(Operazione op, const std::vector<Storia> &storie, Casuale &casuale, Integer &esatti,
+             Integer &errati, Messaggio messaggio);
+
+    // A new problem drawn from the generator: the row, then the total, then
+    // the first term from it, so that small totals are as frequent as large.
+    Esito nuovo();
+    // A new problem with these draws (row from 1, total, first draw).
+    Esito inizia(int riga, int n3, int n1);
+
+    Esito premi(Pressione p);
+    // "avanti": a new problem, or in the mixed mode one time in two the
+    // other screen.
+    Esito avanti(bool misto);
+    // The counts back to 0, written as plain digits.
+    Esito azzera();
+
+    int passo() const { return m_passo; }
+    int riga() const { return m_riga; } // ProblemaCorrente
+    int numero1() const { return m_n1; }
+    int numero2() const { return m_n2; }
+    int numero3() const { return m_n3; }
+    const QString &operazione() const { return m_operazione; }
+    // Bumped by every new problem: an outcome of an older one is stale.
+    int generazione() const { return m_generazione; }
+
+    // The press that is right at a step; none at a step out of range.
+    Pressione attesa(int passo) const;
+
+private:
+    // The numbers in the story's order: first, second, result.
+    int primo() const { return m_op.sottrazione ? m_n3 : m_n1; }
+    int secondo() const { return m_op.sottrazione ? m_n1 : m_n2; }
+    int risultato() const { return m_op.sottrazione ? m_n2 : m_n3; }
+    Esito storia(int passo);
+    Esito sbagliato();
+
+    Operazione m_op;
+    const std::vector<Storia> &m_storie;
+    Casuale &m_casuale;
+    Integer &m_esatti;
+    Integer &m_errati;
+    Messaggio m_messaggio;
+
+    Storia m_storia;
+    int m_riga = 0;
+    int m_n1 = 0;
+    int m_n2 = 0;
+    int m_n3 = 0;
+    int m_passo = 0;
+    QString m_operazione;
+    int m_generazione = 0;
+};
