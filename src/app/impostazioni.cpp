@@ -1,4 +1,5 @@
 #include "impostazioni.h"
+#include "velocita.h"
 
 #include "codec.h"
 #include "modlanguagesupport.h"
@@ -12,7 +13,7 @@
 #include <optional>
 
 namespace {
-constexpr Integer VelocitaPredefinita = 130;
+constexpr Integer VelocitaPredefinita = Velocita::Predefinita;
 constexpr Integer VocePredefinita = 1;
 
 // One number from a line, blanks around it ignored; nullopt for anything

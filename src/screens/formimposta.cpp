@@ -1,4 +1,5 @@
 #include "formimposta.h"
+#include "velocita.h"
 
 #include "perparlare.h"
 
@@ -70,12 +71,12 @@ FormImposta::FormImposta(Contesto &contesto)
     piazza(m_bocca, 600, 840, 2295, 1815);
 
     HScroll1 = aggiungi(new QSlider(Qt::Horizontal, area), QStringLiteral("HScroll1"));
-    HScroll1->setRange(VelocitaMinima, VelocitaMassima);
+    HScroll1->setRange(Velocita::Minima, Velocita::Massima);
     HScroll1->setSingleStep(5);
     HScroll1->setPageStep(20);
     HScroll1->setTickPosition(QSlider::TicksBelow);
     HScroll1->setTickInterval(10);
-    HScroll1->setValue(VelocitaMinima);
+    HScroll1->setValue(Velocita::Minima);
     piazza(HScroll1, 4440, 1680, 3495, 375);
 
     Label1 = aggiungi(new QLabel(QStringLiteral("Velocità"), area), QStringLiteral("Label1"));
@@ -131,7 +132,7 @@ void FormImposta::Form_Load()
     // disagreed with the slider would mislead: a stored speed outside it is
     // brought to the nearest end before anything uses it.
     Modulo1 &m = c.stato;
-    m.Velocita = Integer(std::clamp<int>(m.Velocita, VelocitaMinima, VelocitaMassima));
+    m.Velocita = Integer(std::clamp<int>(m.Velocita, Velocita::Minima, Velocita::Massima));
 
     m_motore->VoiceNumber(m.Voce);
     m_motore->SpeechSpeed(m.Velocita);

@@ -22,8 +22,6 @@ class FormImposta : public Schermo
     Q_OBJECT
 public:
     // The speed slider's range; a stored speed outside it is clamped in.
-    static constexpr int VelocitaMinima = 70;
-    static constexpr int VelocitaMassima = 200;
 
     explicit FormImposta(Contesto &c);
     ~FormImposta() override;

@@ -157,7 +157,7 @@ int MotoreEspeak::SpeakingStatus() const
 
 void MotoreEspeak::SpeechSpeed(int paroleAlMinuto)
 {
-    m_velocita = std::clamp(paroleAlMinuto, velocitaMinima, velocitaMassima);
+    m_velocita = std::clamp(paroleAlMinuto, Velocita::MinimaEspeak, Velocita::MassimaEspeak);
 }
 
 int MotoreEspeak::VoiceCount() const

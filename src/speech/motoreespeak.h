@@ -1,6 +1,7 @@
 #pragma once
 
 #include "motorevoce.h"
+#include "velocita.h"
 #include "sintesiespeak.h"
 
 #include <QElapsedTimer>
@@ -9,7 +10,7 @@
 class UscitaAudio;
 
 // The speech engine on espeak-ng: Italian voices, speed in words per
-// minute (80 to 450), audio to the default output as it is synthesised.
+// minute (Velocita::MinimaEspeak to MassimaEspeak), audio to the default output as it is synthesised.
 // Without an audio device speech is timed by its length, so callers see
 // the same start and end. Without usable espeak-ng data the engine has no
 // voices and every utterance ends at once.
@@ -42,8 +43,6 @@ public:
     // The length of the last utterance's audio, once fully synthesised.
     qint64 durataAudioMs() const;
 
-    static constexpr int velocitaMinima = 80;
-    static constexpr int velocitaMassima = 450;
 
 Q_SIGNALS:
     // The first audio of an utterance went to the device (benchmarks).
@@ -61,7 +60,7 @@ private:
     bool m_parla = false;
     bool m_sintesiFinita = false;
     int m_voce = 1;
-    int m_velocita = 130;
+    int m_velocita = Velocita::Predefinita;
     int m_stima = 0;
     quint64 m_generazione = 0;
     quint64 m_numeroRichiesta = 0;

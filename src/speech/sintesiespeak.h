@@ -1,5 +1,7 @@
 #pragma once
 
+#include "velocita.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -23,7 +25,7 @@ class RichiestaEspeak : public QObject
 public:
     QString testo; // already made ready for espeak-ng
     QByteArray voce;
-    int paroleAlMinuto = 130;
+    int paroleAlMinuto = Velocita::Predefinita;
     std::atomic<bool> annullata{false};
 
 Q_SIGNALS:
