@@ -33,16 +33,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t n)
     QByteArray b(reinterpret_cast<const char *>(dati) + 1, qsizetype(n - 1));
     if (dati[0] & 1) {
         b.append("\r\n;");
-        b.append(QByteArray(qMax<qsizetype>(0, SogliaLetturaIni + 1 - b.size()), ' '));
+        b.append(QByteArray(qMax<qsizetype>(0, 64001 - b.size()), ' '));
     }
     scrivi(b);
     const QString p = percorso();
     for (const char *chiave : {"0001", "CurrentLanguage", "Form1.Caption", "a", ""}) {
         const auto v = MLSReadIniValue(p, QStringLiteral("Strings"), QString::fromLatin1(chiave));
-        if (v && b.size() <= SogliaLetturaIni && v->size() > 511)
+        if (v && b.size() <= 64000 && v->size() > 511)
             std::abort();
     }
-    if (b.size() <= SogliaLetturaIni) {
+    if (b.size() <= 64000) {
         // Writing keeps every other byte of the file; the value reads back.
         if (MLSWriteIniValue(p, QStringLiteral("Language"), QStringLiteral("CurrentLanguage"),
                              QStringLiteral("Italiano"))) {

@@ -1,0 +1,49 @@
+// Decoding the program's text files: Windows-1252 unless the bytes are
+// valid UTF-8 (with or without a byte-order mark); encoding back to 1252.
+
+#include "codec.h"
+
+#include <QtTest>
+
+class TstCodec : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void decodifica_data()
+    {
+        QTest::addColumn<QByteArray>("byte");
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("ASCII") << QByteArray("Quante palle?") << QStringLiteral("Quante palle?");
+        QTest::newRow("1252 accent") << QByteArray("C'\xe8 una palla") << QStringLiteral("C'\u00e8 una palla");
+        QTest::newRow("1252 euro, curly quote") << QByteArray("\x80\x92") << QStringLiteral("\u20ac\u2019");
+        QTest::newRow("UTF-8 without BOM") << QByteArray("C'\xc3\xa8") << QStringLiteral("C'\u00e8");
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf" "C'\xc3\xa8") << QStringLiteral("C'\u00e8");
+        QTest::newRow("BOM alone") << QByteArray("\xef\xbb\xbf") << QString();
+        // One byte that breaks UTF-8 makes the whole file 1252.
+        QTest::newRow("UTF-8 broken at the end") << QByteArray("\xc3\xa8\xe8") << QStringLiteral("\u00c3\u00a8\u00e8");
+    }
+    void decodifica()
+    {
+        QFETCH(QByteArray, byte);
+        QFETCH(QString, testo);
+        QCOMPARE(decodificaTesto(byte), testo);
+    }
+
+    void codifica_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QByteArray>("byte");
+        QTest::newRow("Latin-1 letter") << QStringLiteral("Velocit\u00e0") << QByteArray("Velocit\xe0");
+        QTest::newRow("0x80 range") << QStringLiteral("\u20ac\u0178") << QByteArray("\x80\x9f");
+        QTest::newRow("outside the code page") << QStringLiteral("\u4e2d\ufffd") << QByteArray("??");
+    }
+    void codifica()
+    {
+        QFETCH(QString, testo);
+        QFETCH(QByteArray, byte);
+        QCOMPARE(codificaWindows1252(testo), byte);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstCodec)
+#include "tst_codec.moc"

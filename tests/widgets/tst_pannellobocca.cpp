@@ -1,0 +1,73 @@
+// The engine's panel: the mouth moves only while the engine speaks (an idle
+// panel runs no timer), and only its marked button asks for a sample.
+
+#include "motorefinto.h"
+#include "pannellobocca.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+class TstPannelloBocca : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void movimento_data()
+    {
+        QTest::addColumn<QString>("prima"); // what the engine does before the panel exists
+        QTest::addColumn<QString>("dopo");  // and after
+        QTest::addColumn<bool>("muove");
+        QTest::newRow("idle") << "" << "" << false;
+        QTest::newRow("speaking") << "" << "parla" << true;
+        QTest::newRow("already speaking") << "parla" << "" << true;
+        QTest::newRow("finished") << "parla" << "finisci" << false;
+        QTest::newRow("stopped") << "" << "parla,ferma" << false;
+        QTest::newRow("engine gone while speaking") << "parla" << "distruggi" << false;
+    }
+    void movimento()
+    {
+        QFETCH(QString, prima);
+        QFETCH(QString, dopo);
+        QFETCH(bool, muove);
+        auto *m = new MotoreFinto;
+        m->durataMs = 60000;
+        auto fai = [&m](const QString &azioni) {
+            for (const QString &a : azioni.split(u',', Qt::SkipEmptyParts)) {
+                if (a == QLatin1String("parla"))
+                    m->SpeakText(QStringLiteral("Ciao"));
+                else if (a == QLatin1String("ferma"))
+                    m->StopSpeech();
+                else if (a == QLatin1String("finisci"))
+                    m->finisciOra();
+                else
+                    delete std::exchange(m, nullptr);
+            }
+        };
+        fai(prima);
+        PannelloBocca p(m);
+        fai(dopo);
+        QCOMPARE(p.inMovimento(), muove);
+        QCOMPARE(p.apertura() > 0.0, muove);
+        delete m;
+    }
+
+    void bottone()
+    {
+        MotoreFinto m;
+        PannelloBocca p(&m);
+        p.resize(300, 240);
+        QSignalSpy richieste(&m, &MotoreVoce::SampleRequest);
+        QTest::mouseClick(&p, Qt::LeftButton, {}, QPoint(150, 40)); // the mouth
+        QCOMPARE(richieste.size(), 0);
+        QTest::mouseClick(&p, Qt::LeftButton, {}, p.rettangoloBottone().center());
+        QCOMPARE(richieste.size(), 1);
+        p.setFocus();
+        QTest::keyClick(&p, Qt::Key_Space);
+        QCOMPARE(richieste.size(), 2);
+        p.setEnabled(false);
+        QTest::mouseClick(&p, Qt::LeftButton, {}, p.rettangoloBottone().center());
+        QCOMPARE(richieste.size(), 2);
+    }
+};
+
+QTEST_MAIN(TstPannelloBocca)
+#include "tst_pannellobocca.moc"
