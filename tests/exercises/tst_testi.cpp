@@ -1,5 +1,4 @@
 #include "codec.h"
-#include "modulo1.h"
 #include "testi.h"
 
 #include <QDir>
@@ -32,10 +31,6 @@ QByteArray generati(int n, int campi)
     return b;
 }
 
-QString datiProva(const QString &nome)
-{
-    return qEnvironmentVariable("NUMERELLA_TEST_DATA") + QStringLiteral("/exercises/") + nome;
-}
 } // namespace
 
 class TstTesti : public QObject
@@ -46,14 +41,8 @@ private Q_SLOTS:
     void sintassi();
     void errori_data();
     void errori();
-    void centoRecord();
-    void unaRigaComeUnCampoPerRiga();
-    void fileMancante();
-    void numeroTesto();
-    void regolaRisposta_data();
-    void regolaRisposta();
     void caricaListe();
-    void caricaListeErroreNonTocca();
+    void fileGuasti();
 };
 
 // Three fields kept, the fourth read and dropped.
@@ -119,99 +108,39 @@ void TstTesti::errori()
     QVERIFY2(e.errore.contains(guasto), qPrintable(e.errore));
 }
 
-void TstTesti::centoRecord()
-{
-    const EsitoLettura e = analizzaTesti(generati(100, 15), 15, QStringLiteral("lista1.txt"));
-    QVERIFY2(e.ok(), qPrintable(e.errore));
-    QCOMPARE(e.record.size(), size_t(100));
-    QCOMPARE(e.record[99].size(), size_t(15));
-    QCOMPARE(e.record[99][14], QStringLiteral("r100f15"));
-}
-
-void TstTesti::unaRigaComeUnCampoPerRiga()
-{
-    const EsitoLettura riga = leggiFileTesti(datiProva(QStringLiteral("record_una_riga.txt")), 15);
-    const EsitoLettura campi = leggiFileTesti(datiProva(QStringLiteral("record_un_campo_per_riga.txt")), 15);
-    QVERIFY2(riga.ok(), qPrintable(riga.errore));
-    QVERIFY2(campi.ok(), qPrintable(campi.errore));
-    QCOMPARE(comeTesto(riga), comeTesto(campi));
-    QCOMPARE(riga.record.size(), size_t(1));
-    QCOMPARE(riga.record[0][5], QStringLiteral("C'\u00e8 un palloncino."));
-    QCOMPARE(riga.record[0][11], QStringLiteral("Quanti palloncini ci sono in tutto, adesso?"));
-}
-
-void TstTesti::fileMancante()
-{
-    const EsitoLettura e = leggiFileTesti(QStringLiteral("/nessuna/cartella/lista1.txt"), 15);
-    QVERIFY(!e.ok());
-    QVERIFY2(e.errore.contains(QStringLiteral("/nessuna/cartella/lista1.txt")), qPrintable(e.errore));
-    QVERIFY2(e.errore.contains(QStringLiteral("non esiste")), qPrintable(e.errore));
-}
-
-void TstTesti::numeroTesto()
-{
-    QCOMPARE(testoNumero(3), QStringLiteral(" 3"));
-    QCOMPARE(testoNumero(0), QStringLiteral(" 0"));
-    QCOMPARE(testoNumero(10), QStringLiteral(" 10"));
-    QCOMPARE(testoNumero(-2), QStringLiteral("-2"));
-}
-
-void TstTesti::regolaRisposta_data()
-{
-    QTest::addColumn<int>("n");
-    QTest::addColumn<bool>("conZero");
-    QTest::addColumn<QString>("atteso");
-    QTest::newRow("one: the sentence for one") << 1 << true << "Vola via un palloncino.";
-    QTest::newRow("five: two blanks before the digit") << 5 << true << "Volano via  5 palloncini.";
-    QTest::newRow("zero with a zero sentence") << 0 << true << "Non vola via nessun palloncino.";
-    QTest::newRow("zero without one") << 0 << false << "Volano via  0 palloncini.";
-    QTest::newRow("nine") << 9 << false << "Volano via  9 palloncini.";
-}
-
-void TstTesti::regolaRisposta()
-{
-    QFETCH(int, n);
-    QFETCH(bool, conZero);
-    QFETCH(QString, atteso);
-    const QString zero = QStringLiteral("Non vola via nessun palloncino.");
-    QCOMPARE(fraseRisposta(QStringLiteral("Volano via"), QStringLiteral("palloncini."),
-                           QStringLiteral("Vola via un palloncino."), conZero ? &zero : nullptr, n),
-             atteso);
-}
-
 void TstTesti::caricaListe()
 {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("testi")));
     QVERIFY(scriviFileAtomico(dir.filePath(QStringLiteral("testi/lista1.txt")), generati(3, 15)));
     QVERIFY(scriviFileAtomico(dir.filePath(QStringLiteral("testi/lista2.txt")), generati(100, 16)));
-    auto m = std::make_unique<Modulo1>();
-    QCOMPARE(CaricaListe(*m, dir.path()), QString());
-    QCOMPARE(m->NumeroTesti1, Integer(3));
-    QCOMPARE(m->NumeroTesti2, Integer(100));
-    QCOMPARE(m->Testi1[1][1], QStringLiteral("r1f1"));
-    QCOMPARE(m->Testi1[3][15], QStringLiteral("r3f15"));
-    QCOMPARE(m->Testi2[100][16], QStringLiteral("r100f16"));
-    QCOMPARE(m->Testi1[4][1], QString());
-    for (int k = 0; k < 16; ++k)
-        QCOMPARE(m->Testi1[0][k], QString());
-    for (int r = 0; r <= 100; ++r) {
-        QCOMPARE(m->Testi1[r][0], QString());
-        QCOMPARE(m->Testi2[r][0], QString());
-    }
+    std::vector<Storia> t1, t2;
+    QCOMPARE(CaricaListe(t1, t2, dir.path()), QString());
+    QCOMPARE(t1.size(), size_t(3));
+    QCOMPARE(t2.size(), size_t(100)); // 100 stories are allowed, 101 are not
+    // Every field lands in the place it names.
+    const Storia &s = t1[2];
+    const QStringList campi{s.fileCi, s.fileCambia, s.domanda1, s.risposta1.prima, s.risposta1.dopo,
+                            s.risposta1.perUno, s.domanda2, s.risposta2.prima, s.risposta2.dopo,
+                            s.risposta2.perUno, s.risposta2.perZero.value_or("-"), s.domanda3,
+                            s.risposta3.prima, s.risposta3.dopo, s.risposta3.perUno};
+    for (int k = 0; k < campi.size(); ++k)
+        QCOMPARE(campi[k], QStringLiteral("r3f%1").arg(k + 1));
+    QVERIFY(!s.risposta1.perZero && !s.risposta3.perZero); // addition's third answer has none
+    QCOMPARE(t2[99].risposta3.perZero.value_or("-"), QStringLiteral("r100f16"));
 }
 
-void TstTesti::caricaListeErroreNonTocca()
+void TstTesti::fileGuasti()
 {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("testi")));
+    std::vector<Storia> t1{Storia()}, t2;
+    // lista2.txt is missing: nothing of lista1.txt is taken either.
     QVERIFY(scriviFileAtomico(dir.filePath(QStringLiteral("testi/lista1.txt")), generati(3, 15)));
-    auto m = std::make_unique<Modulo1>();
-    m->Testi1[1][1] = QStringLiteral("prima");
-    const QString errore = CaricaListe(*m, dir.path());
-    QVERIFY2(errore.contains(QStringLiteral("lista2.txt")), qPrintable(errore));
-    QCOMPARE(m->NumeroTesti1, Integer(0));
-    QCOMPARE(m->Testi1[1][1], QStringLiteral("prima"));
+    const QString errore = CaricaListe(t1, t2, dir.path());
+    QVERIFY2(errore.contains(dir.filePath(QStringLiteral("testi/lista2.txt"))), qPrintable(errore));
+    QVERIFY2(errore.contains(QStringLiteral("non esiste")), qPrintable(errore));
+    QCOMPARE(t1.size(), size_t(1));
 }
 
 QTEST_GUILESS_MAIN(TstTesti)
