@@ -5,8 +5,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <random>
 
 namespace {
 QByteArray leggi(const QString &p)
@@ -16,161 +18,113 @@ QByteArray leggi(const QString &p)
 }
 } // namespace
 
+// The settings file: what is read from it, the bytes written, and a save
+// that is never seen half done.
 class TstImpostazioni : public QObject
 {
     Q_OBJECT
+    QTemporaryDir dir;
+    QString file() const { return dir.filePath(QStringLiteral("numerella.INI")); }
+
 private Q_SLOTS:
-    void init();
-    void carica_data();
-    void carica();
-    void salva_data();
-    void salva();
-    void zeriLettiPoiSalvati();
-    void salvaRicreaLaCartella();
-    void esisteFile_data();
-    void esisteFile();
-    void leggimi();
-    void leggimiCartellaImpossibile();
+    void carica_data()
+    {
+        QTest::addColumn<QByteArray>("contenuto"); // "<assente>": no file
+        QTest::addColumn<int>("velocita");
+        QTest::addColumn<int>("voce");
+        QTest::newRow("150 and 2") << QByteArray(" 150 \r\n 2 \r\n") << 150 << 2;
+        QTest::newRow("zeros stay zeros") << QByteArray(" 0 \r\n 0 \r\n") << 0 << 0;
+        QTest::newRow("no blanks, LF") << QByteArray("70\n3\n") << 70 << 3;
+        QTest::newRow("no file") << QByteArray("<assente>") << 130 << 1;
+        QTest::newRow("empty file") << QByteArray() << 130 << 1;
+        QTest::newRow("one number") << QByteArray(" 150 \r\n") << 150 << 1;
+        QTest::newRow("garbage") << QByteArray("veloce\r\n\x01\xff\0voce\r\n", 17) << 130 << 1;
+        QTest::newRow("too large for 16 bits") << QByteArray("32768\r\n2\r\n") << 130 << 2;
+    }
+    void carica()
+    {
+        QFETCH(QByteArray, contenuto);
+        QFETCH(int, velocita);
+        QFETCH(int, voce);
+        QFile::remove(file());
+        if (contenuto != "<assente>")
+            QVERIFY(scriviFileAtomico(file(), contenuto));
+        Modulo1 m;
+        m.FileImpostazioni = file();
+        m.Velocita = 77;
+        m.Voce = 77;
+        CaricaImpostazioni(m);
+        QCOMPARE(int(m.Velocita), velocita);
+        QCOMPARE(int(m.Voce), voce);
+        QCOMPARE(leggi(file()), contenuto); // reading never writes
+    }
 
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_file;
+    void salva_data()
+    {
+        QTest::addColumn<int>("velocita");
+        QTest::addColumn<int>("voce");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("defaults") << 130 << 1 << QByteArray(" 130 \r\n 1 \r\n");
+        QTest::newRow("zeros saved as the defaults") << 0 << 0 << QByteArray(" 130 \r\n 1 \r\n");
+        QTest::newRow("negative") << -5 << 2 << QByteArray("-5 \r\n 2 \r\n");
+    }
+    void salva()
+    {
+        QFETCH(int, velocita);
+        QFETCH(int, voce);
+        QFETCH(QByteArray, bytes);
+        Modulo1 m;
+        m.FileImpostazioni = dir.filePath(QStringLiteral("sparita/numerella.INI")); // the folder is made again
+        QDir(dir.filePath(QStringLiteral("sparita"))).removeRecursively();
+        m.Velocita = m.Voce = 12345; // a longer content first: the new one replaces it whole
+        QVERIFY(SalvaImpostazioni(m));
+        m.Velocita = Integer(velocita);
+        m.Voce = Integer(voce);
+        QVERIFY(SalvaImpostazioni(m));
+        QCOMPARE(leggi(m.FileImpostazioni), bytes);
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("sparita"))).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    // A program killed while it saves leaves the old content or the new
+    // one, byte for byte: never a mixture, a truncated file or none.
+    void uccisoMentreSalva()
+    {
+        const QByteArray vecchio(" 95 \r\n 1 \r\n"), nuovo(" 150 \r\n 2 \r\n");
+        QVERIFY(scriviFileAtomico(file(), vecchio));
+        const QString bandiera = dir.filePath(QStringLiteral("salvando"));
+        std::mt19937 caso(20240607);
+        int duranteSalvataggio = 0;
+        const int uccisioni = 40;
+        for (int i = 0; i < uccisioni; ++i) {
+            QProcess p;
+            p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/salvaciclo"), {file(), bandiera});
+            QVERIFY2(p.waitForStarted(30000), qPrintable(p.errorString()));
+            QVERIFY2(p.waitForReadyRead(30000), qPrintable(p.readAllStandardError()));
+            QThread::usleep(std::uniform_int_distribution<int>(0, 15000)(caso));
+            p.kill();
+            QVERIFY(p.waitForFinished(30000));
+            QCOMPARE(p.exitStatus(), QProcess::CrashExit);
+            duranteSalvataggio += leggi(bandiera).startsWith('\1');
+            const QByteArray ora = leggi(file());
+            QVERIFY2(ora == vecchio || ora == nuovo, qPrintable(QStringLiteral("after kill %1: %2").arg(i).arg(QString::fromLatin1(ora.toPercentEncoding()))));
+        }
+        // The kills must really come while saving, or this proves nothing.
+        QVERIFY2(duranteSalvataggio >= uccisioni / 4, qPrintable(QString::number(duranteSalvataggio)));
+    }
+
+    void leggimi()
+    {
+        QVERIFY(scriviFileAtomico(dir.filePath(QStringLiteral("LangSetting.ini")), "[Language]\r\nCurrentLanguage=Prova\r\n"));
+        QVERIFY(scriviFileAtomico(dir.filePath(QStringLiteral("Prova.lng")),
+                                  "[Strings]\r\n0002=\"Questo \xe8 Numerella.\"\r\n0003=\"Due\"\r\n0004=\"Tre\"\r\n"));
+        ModLanguageSupport lingua(dir.path());
+        const QString cartella = dir.filePath(QStringLiteral("ImpostazioniProgrammiZefra"));
+        QVERIFY(CreaLeggimi(lingua, cartella));
+        QVERIFY(CreaLeggimi(lingua, cartella)); // the folder already there is no obstacle
+        QCOMPARE(leggi(cartella + QStringLiteral("/leggimi.txt")), QByteArray("Questo \xe8 Numerella.\r\n \r\nDue\r\n \r\nTre\r\n"));
+        QVERIFY(!CreaLeggimi(lingua, dir.filePath(QStringLiteral("Prova.lng/cartella"))));
+    }
 };
-
-void TstImpostazioni::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_file = m_dir->filePath(QStringLiteral("numerella.INI"));
-}
-
-void TstImpostazioni::carica_data()
-{
-    QTest::addColumn<QByteArray>("contenuto"); // "<assente>": no file
-    QTest::addColumn<int>("velocita");
-    QTest::addColumn<int>("voce");
-    QTest::newRow("150 and 2") << QByteArray(" 150 \r\n 2 \r\n") << 150 << 2;
-    QTest::newRow("zeros stay zeros") << QByteArray(" 0 \r\n 0 \r\n") << 0 << 0;
-    QTest::newRow("no blanks, LF") << QByteArray("70\n3\n") << 70 << 3;
-    QTest::newRow("no file") << QByteArray("<assente>") << 130 << 1;
-    QTest::newRow("empty file") << QByteArray() << 130 << 1;
-    QTest::newRow("one number") << QByteArray(" 150 \r\n") << 150 << 1;
-    QTest::newRow("not numbers") << QByteArray("veloce\r\nvoce\r\n") << 130 << 1;
-    QTest::newRow("second not a number") << QByteArray(" 150 \r\nabc\r\n") << 150 << 1;
-    QTest::newRow("too large") << QByteArray("99999\r\n2\r\n") << 130 << 2;
-}
-
-void TstImpostazioni::carica()
-{
-    QFETCH(QByteArray, contenuto);
-    QFETCH(int, velocita);
-    QFETCH(int, voce);
-    if (contenuto != "<assente>")
-        QVERIFY(scriviFileAtomico(m_file, contenuto));
-    Modulo1 m;
-    m.FileImpostazioni = m_file;
-    m.Velocita = 77;
-    m.Voce = 77;
-    CaricaImpostazioni(m);
-    QCOMPARE(int(m.Velocita), velocita);
-    QCOMPARE(int(m.Voce), voce);
-    QCOMPARE(leggi(m_file), contenuto); // reading never writes
-}
-
-void TstImpostazioni::salva_data()
-{
-    QTest::addColumn<int>("velocita");
-    QTest::addColumn<int>("voce");
-    QTest::addColumn<int>("velocitaDopo");
-    QTest::addColumn<int>("voceDopo");
-    QTest::addColumn<QByteArray>("file");
-    QTest::newRow("voice 0") << 150 << 0 << 150 << 1 << QByteArray(" 150 \r\n 1 \r\n");
-    QTest::newRow("speed 0") << 0 << 3 << 130 << 3 << QByteArray(" 130 \r\n 3 \r\n");
-    QTest::newRow("both 0") << 0 << 0 << 130 << 1 << QByteArray(" 130 \r\n 1 \r\n");
-    QTest::newRow("negative") << -5 << 2 << -5 << 2 << QByteArray("-5 \r\n 2 \r\n");
-}
-
-void TstImpostazioni::salva()
-{
-    QFETCH(int, velocita);
-    QFETCH(int, voce);
-    QFETCH(int, velocitaDopo);
-    QFETCH(int, voceDopo);
-    QFETCH(QByteArray, file);
-    QVERIFY(scriviFileAtomico(m_file, "vecchio contenuto, molto piu' lungo del nuovo\r\n"));
-    Modulo1 m;
-    m.FileImpostazioni = m_file;
-    m.Velocita = Integer(velocita);
-    m.Voce = Integer(voce);
-    QVERIFY(SalvaImpostazioni(m));
-    QCOMPARE(int(m.Velocita), velocitaDopo);
-    QCOMPARE(int(m.Voce), voceDopo);
-    QCOMPARE(leggi(m_file), file);
-}
-
-void TstImpostazioni::zeriLettiPoiSalvati()
-{
-    QVERIFY(scriviFileAtomico(m_file, " 0 \r\n 0 \r\n"));
-    Modulo1 m;
-    m.FileImpostazioni = m_file;
-    CaricaImpostazioni(m);
-    QCOMPARE(m.Velocita, Integer(0));
-    QVERIFY(SalvaImpostazioni(m));
-    QCOMPARE(leggi(m_file), QByteArray(" 130 \r\n 1 \r\n"));
-    QCOMPARE(m.Velocita, Integer(130));
-    QCOMPARE(m.Voce, Integer(1));
-}
-
-void TstImpostazioni::salvaRicreaLaCartella()
-{
-    Modulo1 m;
-    m.FileImpostazioni = m_dir->filePath(QStringLiteral("sparita/numerella.INI"));
-    m.Velocita = 150;
-    m.Voce = 2;
-    QVERIFY(SalvaImpostazioni(m));
-    QCOMPARE(leggi(m.FileImpostazioni), QByteArray(" 150 \r\n 2 \r\n"));
-}
-
-void TstImpostazioni::esisteFile_data()
-{
-    QTest::addColumn<QString>("nome");
-    QTest::addColumn<bool>("atteso");
-    QTest::newRow("ordinary file") << "leggimi.txt" << true;
-    QTest::newRow("missing file") << "manca.txt" << false;
-    QTest::newRow("folder") << "cartella" << false;
-    QTest::newRow("hidden file") << ".nascosto" << false;
-    QTest::newRow("empty path") << "" << false;
-}
-
-void TstImpostazioni::esisteFile()
-{
-    QFETCH(QString, nome);
-    QFETCH(bool, atteso);
-    QVERIFY(scriviFileAtomico(m_dir->filePath(QStringLiteral("leggimi.txt")), "x"));
-    QVERIFY(scriviFileAtomico(m_dir->filePath(QStringLiteral(".nascosto")), "x"));
-    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("cartella")));
-    QCOMPARE(EsisteFile(nome.isEmpty() ? QString() : m_dir->filePath(nome)), atteso);
-}
-
-void TstImpostazioni::leggimi()
-{
-    QVERIFY(scriviFileAtomico(m_dir->filePath(QStringLiteral("LangSetting.ini")), "[Language]\r\nCurrentLanguage=Prova\r\n"));
-    QVERIFY(scriviFileAtomico(m_dir->filePath(QStringLiteral("Prova.lng")),
-                              "[Strings]\r\n0002=\"Questo \xe8 Numerella.\"\r\n0003=\"Due\"\r\n0004=\"Tre\"\r\n"));
-    ModLanguageSupport lingua(m_dir->path());
-    const QString cartella = m_dir->filePath(QStringLiteral("ImpostazioniProgrammiZefra"));
-    QVERIFY(CreaLeggimi(lingua, cartella));
-    QCOMPARE(leggi(cartella + QStringLiteral("/leggimi.txt")),
-             QByteArray("Questo \xe8 Numerella.\r\n \r\nDue\r\n \r\nTre\r\n"));
-    // The folder already there is no obstacle.
-    QVERIFY(CreaLeggimi(lingua, cartella));
-}
-
-void TstImpostazioni::leggimiCartellaImpossibile()
-{
-    QVERIFY(scriviFileAtomico(m_dir->filePath(QStringLiteral("file")), "x"));
-    ModLanguageSupport lingua(m_dir->path());
-    QVERIFY(!CreaLeggimi(lingua, m_dir->filePath(QStringLiteral("file/cartella"))));
-}
 
 QTEST_GUILESS_MAIN(TstImpostazioni)
 #include "tst_impostazioni.moc"

@@ -9,66 +9,39 @@
 
 #include <QTest>
 
-namespace {
-
-struct Passo {
-    int domanda; // field numbers, from 1
-    int prima;
-    int dopo;
-    int perUno;
-    int perZero; // 0: none
-    int minimo;
-    int massimo;
-};
-
-const Passo somma[] = {{3, 4, 5, 6, 0, 1, 9}, {7, 8, 9, 10, 11, 0, 8}, {12, 13, 14, 15, 0, 1, 9}};
-const Passo differenza[] = {{3, 4, 5, 6, 0, 1, 9}, {7, 8, 9, 10, 11, 1, 9}, {12, 13, 14, 15, 16, 0, 8}};
-
-} // namespace
-
 class TestStorieParlate : public QObject
 {
     Q_OBJECT
-    std::shared_ptr<SintesiEspeak> sintesi;
-
-    void controlla(const QString &file, int campi, const Passo (&passi)[3])
+private Q_SLOTS:
+    void storie_data()
     {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("campi");
+        QTest::newRow("addition") << QStringLiteral("lista1.txt") << 15;
+        QTest::newRow("subtraction") << QStringLiteral("lista2.txt") << 16;
+    }
+    void storie()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, campi);
+        const auto sintesi = SintesiEspeak::condivisa();
+        QVERIFY2(sintesi->pronta(), qPrintable(sintesi->errore()));
         const EsitoLettura e = leggiFileTesti(qEnvironmentVariable("NUMERELLA_DATA") + QStringLiteral("/testi/") + file, campi);
-        QVERIFY2(e.ok(), qPrintable(e.errore));
-        QVERIFY(!e.record.empty());
-        int frasi = 0;
+        QVERIFY2(e.ok() && !e.record.empty(), qPrintable(e.errore));
         for (size_t r = 0; r < e.record.size(); ++r) {
-            const auto &c = e.record[r];
-            const auto campo = [&](int n) { return n >= 1 && size_t(n) <= c.size() ? c[size_t(n) - 1] : QString(); };
-            QStringList daDire;
-            for (const Passo &p : passi) {
-                daDire << campo(p.domanda);
-                const QString zero = campo(p.perZero);
-                for (int n = p.minimo; n <= p.massimo; ++n)
-                    daDire << fraseRisposta(campo(p.prima), campo(p.dopo), campo(p.perUno), p.perZero ? &zero : nullptr, n);
-            }
-            for (const QString &frase : std::as_const(daDire)) {
-                if (frase.isEmpty())
-                    continue;
-                ++frasi;
+            const Storia s = storiaDaCampi(e.record[r]);
+            QStringList frasi{s.domanda1, s.domanda2, s.domanda3};
+            for (int n = 0; n <= 9; ++n)
+                frasi << s.risposta1.per(n) << s.risposta2.per(n) << s.risposta3.per(n);
+            for (const QString &frase : std::as_const(frasi)) {
                 const QString atteso = sintesi->fonemi(testoPerEspeak(frase));
                 const QString letto = sintesi->fonemi(testoPerEspeak(preparaTesto(frase)));
                 QVERIFY2(atteso.size() >= frase.size() / 3, qPrintable(frase + QStringLiteral(" -> ") + atteso));
-                QVERIFY2(letto == atteso, qPrintable(QStringLiteral("%1 story %2: \"%3\"\n  as written: %4\n  as spoken:  %5")
-                                                         .arg(file).arg(r + 1).arg(frase, atteso, letto)));
+                QVERIFY2(letto == atteso, qPrintable(QStringLiteral("story %1: \"%2\"\n  as written: %3\n  as spoken:  %4")
+                                                         .arg(r + 1).arg(frase, atteso, letto)));
             }
         }
-        qInfo("%s: %d sentences", qPrintable(file), frasi);
     }
-
-private Q_SLOTS:
-    void initTestCase()
-    {
-        sintesi = SintesiEspeak::condivisa();
-        QVERIFY2(sintesi->pronta(), qPrintable(sintesi->errore()));
-    }
-    void addizione() { controlla(QStringLiteral("lista1.txt"), 15, somma); }
-    void sottrazione() { controlla(QStringLiteral("lista2.txt"), 16, differenza); }
 };
 
 QTEST_MAIN(TestStorieParlate)

@@ -7,13 +7,6 @@
 #include <QStandardPaths>
 #include <QThread>
 
-ServerAudioProva::ServerAudioProva() = default;
-
-ServerAudioProva::~ServerAudioProva()
-{
-    ferma();
-}
-
 bool ServerAudioProva::disponibile()
 {
     return !QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty();
@@ -22,10 +15,6 @@ bool ServerAudioProva::disponibile()
 bool ServerAudioProva::avvia(int frequenza)
 {
     m_frequenza = frequenza;
-    if (!m_dir.isValid()) {
-        m_errore = QStringLiteral("no temporary folder");
-        return false;
-    }
     const QString base = m_dir.path();
     for (const char *d : {"run", "pulse", "home", "state"})
         QDir(base).mkpath(QString::fromLatin1(d));
@@ -49,36 +38,28 @@ bool ServerAudioProva::avvia(int frequenza)
                     QStringLiteral("--disallow-exit"), QStringLiteral("--use-pid-file=no"),
                     QStringLiteral("--load=module-null-sink sink_name=numerella_test rate=%1").arg(frequenza),
                     QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=%1").arg(m_socket)});
-    if (!m_daemon.waitForStarted(5000)) {
-        m_errore = QStringLiteral("pulseaudio did not start: %1").arg(m_daemon.errorString());
-        return false;
-    }
-    if (!attendiSocket(10000)) {
-        QFile log(base + QStringLiteral("/pulseaudio.log"));
-        log.open(QIODevice::ReadOnly);
-        m_errore = QStringLiteral("pulseaudio did not open its socket: %1").arg(QString::fromLocal8Bit(log.readAll()));
-        ferma();
-        return false;
-    }
-    return true;
+    if (m_daemon.waitForStarted(10000) && attendiSocket())
+        return true;
+    QFile log(base + QStringLiteral("/pulseaudio.log"));
+    log.open(QIODevice::ReadOnly);
+    m_errore = QStringLiteral("pulseaudio did not come up: %1 %2").arg(m_daemon.errorString(), QString::fromLocal8Bit(log.readAll()));
+    ferma();
+    return false;
 }
 
-bool ServerAudioProva::attendiSocket(int ms)
+bool ServerAudioProva::attendiSocket()
 {
     QElapsedTimer t;
     t.start();
-    while (t.elapsed() < ms) {
-        if (m_daemon.state() != QProcess::Running)
-            return false;
+    while (t.elapsed() < 30000 && m_daemon.state() == QProcess::Running) {
         if (QFileInfo::exists(m_socket)) {
-            // The socket file appears a moment before the modules are all
+            // The socket appears a moment before the modules are all
             // loaded; pactl answering means the server is ready.
             QProcess p;
             p.start(QStringLiteral("pactl"), {QStringLiteral("info")});
-            if (!p.waitForStarted(2000))
+            if (!p.waitForStarted(5000))
                 return true; // no pactl: the socket has to do
-            p.waitForFinished(3000);
-            if (p.exitCode() == 0)
+            if (p.waitForFinished(10000) && p.exitCode() == 0)
                 return true;
         }
         QThread::msleep(50);
@@ -89,13 +70,14 @@ bool ServerAudioProva::attendiSocket(int ms)
 bool ServerAudioProva::registra()
 {
     // To a file, so that a test busy elsewhere cannot make parec drop audio.
-    QFile::remove(m_dir.path() + QStringLiteral("/registrazione.raw"));
-    m_registratore.setStandardOutputFile(m_dir.path() + QStringLiteral("/registrazione.raw"));
+    const QString file = m_dir.path() + QStringLiteral("/registrazione.raw");
+    QFile::remove(file);
+    m_registratore.setStandardOutputFile(file);
     m_registratore.start(QStringLiteral("parec"),
                          {QStringLiteral("--device=numerella_test.monitor"), QStringLiteral("--format=s16le"),
                           QStringLiteral("--rate=%1").arg(m_frequenza), QStringLiteral("--channels=1"),
                           QStringLiteral("--latency-msec=20"), QStringLiteral("--raw")});
-    if (!m_registratore.waitForStarted(5000)) {
+    if (!m_registratore.waitForStarted(10000)) {
         m_errore = QStringLiteral("parec did not start: %1").arg(m_registratore.errorString());
         return false;
     }
@@ -104,10 +86,9 @@ bool ServerAudioProva::registra()
     // 20 ms, and a stream started now plays at once.
     QElapsedTimer t;
     t.start();
-    const QString file = m_dir.path() + QStringLiteral("/registrazione.raw");
-    while (QFileInfo(file).size() == 0 && t.elapsed() < 5000)
+    while (QFileInfo(file).size() == 0 && t.elapsed() < 20000)
         QThread::msleep(20);
-    QThread::msleep(100);
+    m_errore = QStringLiteral("parec recorded nothing");
     return QFileInfo(file).size() > 0;
 }
 
@@ -116,13 +97,19 @@ QByteArray ServerAudioProva::fermaRegistrazione()
     if (m_registratore.state() == QProcess::NotRunning)
         return QByteArray();
     m_registratore.terminate();
-    m_registratore.waitForFinished(5000);
+    m_registratore.waitForFinished(10000);
     QFile f(m_dir.path() + QStringLiteral("/registrazione.raw"));
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    QByteArray dati = f.readAll();
+    QByteArray dati = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     dati.chop(dati.size() % 2);
     return dati;
+}
+
+void ServerAudioProva::uccidi()
+{
+    m_registratore.kill();
+    m_daemon.kill();
+    m_daemon.waitForFinished(10000);
+    m_registratore.waitForFinished(10000);
 }
 
 void ServerAudioProva::ferma()
@@ -130,9 +117,9 @@ void ServerAudioProva::ferma()
     for (QProcess *p : {&m_registratore, &m_daemon}) {
         if (p->state() != QProcess::NotRunning) {
             p->terminate();
-            if (!p->waitForFinished(5000)) {
+            if (!p->waitForFinished(10000)) {
                 p->kill();
-                p->waitForFinished(2000);
+                p->waitForFinished(5000);
             }
         }
     }

@@ -13,8 +13,7 @@
 class ServerAudioProva
 {
 public:
-    ServerAudioProva();
-    ~ServerAudioProva();
+    ~ServerAudioProva() { ferma(); }
 
     // Whether the pulseaudio program is installed.
     static bool disponibile();
@@ -29,10 +28,12 @@ public:
     bool registra();
     QByteArray fermaRegistrazione();
 
+    // Ends the daemon as a crash would (SIGKILL), at once.
+    void uccidi();
     void ferma();
 
 private:
-    bool attendiSocket(int ms);
+    bool attendiSocket();
     QTemporaryDir m_dir;
     QProcess m_daemon;
     QProcess m_registratore;
