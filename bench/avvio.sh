@@ -29,7 +29,7 @@ avvia() {
     LOG="$CASA/log"
     : >"$LOG"
     inizio=$(date +%s%3N)
-    "$BUILD/numerella" 2>"$LOG" >/dev/null &
+    "$BUILD/numerella_misurato" 2>"$LOG" >/dev/null &
     PID=$!
     n=0
     while ! grep -q '^NUMERELLA_BENCH primo-disegno' "$LOG"; do

@@ -1,5 +1,7 @@
 #include "dalvivo.h"
 
+#include "perparlare.h"
+
 #include "casuale.h"
 #include "formesercizio.h"
 #include "modulo1.h"
@@ -28,7 +30,7 @@ void attendi(int ms)
 void prossimo(Programma &p, int schermo, int n3, int n1)
 {
     Modulo1 &s = p.stato();
-    const int nt = schermo == 1 ? s.NumeroTesti1 : s.NumeroTesti2;
+    const int nt = int(schermo == 1 ? s.Testi1.size() : s.Testi2.size());
     for (quint64 seme = 1;; ++seme) {
         Casuale c(seme);
         c.estrai(nt);
@@ -66,18 +68,17 @@ QPushButton *bottone(FormEsercizio *f, QChar t)
 
 MotoreEspeak *motore(Programma &p)
 {
-    auto *bocca = dynamic_cast<PortatoreMotore *>(p.registro().caricato(QStringLiteral("FormBocca")));
-    return bocca ? qobject_cast<MotoreEspeak *>(&bocca->Bocca()) : nullptr;
+    return qobject_cast<MotoreEspeak *>(p.contesto().parla.motore());
 }
 
 bool attendiSilenzio(Programma &p, int ms)
 {
-    auto *bocca = dynamic_cast<PortatoreMotore *>(p.registro().caricato(QStringLiteral("FormBocca")));
+    MotoreVoce *bocca = p.contesto().parla.motore();
     if (!bocca)
         return true;
     QElapsedTimer t;
     t.start();
-    while (bocca->Bocca().SpeakingStatus() != 0) {
+    while (bocca->SpeakingStatus() != 0) {
         if (t.elapsed() > ms)
             return false;
         attendi(20);

@@ -93,7 +93,7 @@ int comandoFoto(Programma &p, const QString &cartella)
         attendi(500);
         foto(cartella, base + QStringLiteral("7.png"));
         std::printf("Form%d: Passo %d, right %d, wrong %d, operation \"%s\"\n", pr.schermo,
-                    int(p.stato().Passo), int(p.stato().NumeroEsatti), int(p.stato().NumeroErrati),
+                    f->problema().passo(), int(p.stato().NumeroEsatti), int(p.stato().NumeroErrati),
                     qPrintable(f->operazione()->text()));
     }
     return 0;

@@ -177,18 +177,18 @@ int comandoRisposta(Programma &p, int problemi)
 
     std::vector<double> ritardi;
     for (int i = 0; i < problemi; ++i) {
-        if (!attendiSilenzio(p) || p.stato().Passo != 0) {
+        if (!attendiSilenzio(p) || f->problema().passo() != 0) {
             std::fprintf(stderr, "problem %d: not waiting at step 0 with speech silent\n", i + 1);
             return 1;
         }
         attendi(300);
-        const int giusto = p.stato().Numero1;
+        const int giusto = f->problema().numero1();
         ritardo = -1;
         misura = true;
         orologio.start();
         f->bottoneCifra(giusto)->click();
         misura = false;
-        if (p.stato().Passo < 1) {
+        if (f->problema().passo() < 1) {
             std::fprintf(stderr, "problem %d: the press of %d was not taken as right\n", i + 1, giusto);
             return 1;
         }

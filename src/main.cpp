@@ -5,57 +5,25 @@
 #include "suoni.h"
 
 #include <QApplication>
-#include <QDateTime>
-#include <QEvent>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTimer>
 #include <QTranslator>
-#include <QWidget>
-#include <cstdio>
 
-namespace {
-
-// With NUMERELLA_BENCH set, prints the wall-clock time at which the start
-// screen has been painted for the first time (the paint and the flush to
-// the display run in one pass, after which the queued call below comes),
-// so that a script can measure the start-up. Not installed otherwise.
-class SpiaPrimoDisegno : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *o, QEvent *e) override
-    {
-        if (e->type() == QEvent::Paint && o->isWidgetType()
-            && static_cast<QWidget *>(o)->window()->objectName() == QLatin1String("FormAvvio")) {
-            qApp->removeEventFilter(this);
-            QTimer::singleShot(0, [] {
-                std::fprintf(stderr, "NUMERELLA_BENCH primo-disegno %lld\n",
-                             static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
-                std::fflush(stderr);
-            });
-        }
-        return false;
-    }
-};
-
-} // namespace
+#ifdef NUMERELLA_MISURA
+// The benchmark build of the program prints the moment of the first paint
+// (bench/spiaprimodisegno.cpp); the shipped program has no such hook.
+void installaSpiaPrimoDisegno(QApplication &app);
+#endif
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Numerella"));
 
-    SpiaPrimoDisegno spia;
-    if (qEnvironmentVariableIsSet("NUMERELLA_BENCH"))
-        app.installEventFilter(&spia);
-    // Tests of the whole program end a run after a while, message boxes
-    // included, as no one is there to press a button. Not set otherwise.
-    if (const int ms = qEnvironmentVariableIntValue("NUMERELLA_ESCI_DOPO_MS"); ms > 0)
-        QTimer::singleShot(ms, &app, [] { QCoreApplication::exit(0); });
+#ifdef NUMERELLA_MISURA
+    installaSpiaPrimoDisegno(app);
+#endif
 
     // The screens name the fonts they were designed with; where those are
     // not installed, fonts of the same look (and, for Arial, the same
