@@ -1,5 +1,4 @@
-// The settings file: whatever it holds, the voice and speed read from it
-// are usable numbers or the defaults.
+// The settings file: whatever it holds, reading it must not crash.
 #include "impostazioni.h"
 #include "modulo1.h"
 
@@ -12,13 +11,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t n)
 {
     static QTemporaryDir dir;
     Modulo1 m;
-    m.FileImpostazioni = dir.path() + QStringLiteral("/numerella.INI");
-    {
-        QFile f(m.FileImpostazioni);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            std::abort();
-        f.write(reinterpret_cast<const char *>(dati), qsizetype(n));
-    }
+    m.FileImpostazioni = dir.filePath(QStringLiteral("numerella.INI"));
+    QFile f(m.FileImpostazioni);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        std::abort();
+    f.write(reinterpret_cast<const char *>(dati), qsizetype(n));
+    f.close();
     CaricaImpostazioni(m);
     return 0;
 }

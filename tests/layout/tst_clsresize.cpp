@@ -4,10 +4,7 @@
 #include "clsresize.h"
 #include "schermo.h"
 
-#include <QAction>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
@@ -90,24 +87,6 @@ private Q_SLOTS:
         s.resize(549, 389); // the designed inner size
         r.ResizeControls();
         QCOMPARE(w->geometry(), QRect(0, 1, 465, 177));
-    }
-
-    // Menus have no measures; a control gone meanwhile is skipped.
-    void controlliSenzaMisure()
-    {
-        Campione c;
-        auto *menu = c.s->aggiungi(c.s->menuBar()->addMenu(QStringLiteral("Lingua")), QStringLiteral("mnuLanguages"));
-        c.s->aggiungi(menu->addAction(QStringLiteral("mnuLanguage 0")), QStringLiteral("mnuLanguage"), 0);
-        auto *via = c.s->aggiungi(new QLabel(c.s->client()), QStringLiteral("Label1"));
-        auto *ultimo = c.s->aggiungi(new QPushButton(c.s->client()), QStringLiteral("Command2"));
-        Schermo::piazza(ultimo, 80 * T, 60 * T, 160 * T, 120 * T);
-        c.s->dimensionaDesign();
-        c.r.ReInitialise();
-        delete via;
-        c.s->resize(16000, 9000 + c.s->height() - 6000);
-        c.r.ResizeControls();
-        QCOMPARE(c.bottone->geometry(), QRect(1600, 900, 3200, 1800));
-        QCOMPARE(ultimo->geometry(), QRect(160, 90, 320, 180));
     }
 
     // A screen captured with no width gives no ratio for that axis.

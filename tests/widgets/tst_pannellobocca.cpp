@@ -32,14 +32,9 @@ private Q_SLOTS:
         m->durataMs = 60000;
         auto fai = [&m](const QString &azioni) {
             for (const QString &a : azioni.split(u',', Qt::SkipEmptyParts)) {
-                if (a == QLatin1String("parla"))
-                    m->SpeakText(QStringLiteral("Ciao"));
-                else if (a == QLatin1String("ferma"))
-                    m->StopSpeech();
-                else if (a == QLatin1String("finisci"))
-                    m->finisciOra();
-                else
-                    delete std::exchange(m, nullptr);
+                a == u"parla" ? m->SpeakText(QStringLiteral("Ciao")) : a == u"ferma" ? m->StopSpeech()
+                    : a == u"finisci"                              ? m->finisciOra()
+                                                                   : delete std::exchange(m, nullptr);
             }
         };
         fai(prima);
