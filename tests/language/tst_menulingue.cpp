@@ -67,29 +67,6 @@ private Q_SLOTS:
             QStringLiteral("English"), QStringLiteral("italiano"), QStringLiteral("Zulu")}));
     }
 
-    void spunta_data()
-    {
-        QTest::addColumn<QByteArray>("file"); // empty: no LangSetting.ini
-        QTest::addColumn<QStringList>("attese");
-        QTest::addColumn<QString>("corrente");
-        QTest::newRow("same spelling") << ls("Altra") << QStringList{QStringLiteral("Altra")} << QStringLiteral("Altra");
-        QTest::newRow("other letter case") << ls("altra") << QStringList{} << QStringLiteral("altra");
-        QTest::newRow("no LangSetting.ini") << QByteArray() << QStringList{QStringLiteral("Prova")} << QStringLiteral("Prova");
-    }
-    void spunta()
-    {
-        QFETCH(QByteArray, file);
-        QFETCH(QStringList, attese);
-        QFETCH(QString, corrente);
-        QFile::remove(langSetting());
-        if (!file.isEmpty())
-            QVERIFY(scriviFileAtomico(langSetting(), file));
-        FormMenu *m = apri();
-        QCOMPARE(spuntate(m->menuLingue()->voci()), attese);
-        QCOMPARE(a->lingua.MLSCurrentLanguage, corrente);
-        QVERIFY(a->dialoghi.finestre.isEmpty());
-    }
-
     void scelta()
     {
         FormMenu *m = apri();

@@ -3,7 +3,6 @@
 // the choice is confirmed. And the screen after a switch of language.
 
 #include "ambiente.h"
-#include "codec.h"
 #include "formimposta.h"
 #include "formmenu.h"
 #include "menulingue.h"
@@ -95,28 +94,6 @@ private Q_SLOTS:
         QCOMPARE(a->mostrato()->nomeForm(), QStringLiteral("FormMenu"));
         QVERIFY(!a->registro.caricato(QStringLiteral("FormImposta")));
         QVERIFY(a->dialoghi.finestre.isEmpty());
-    }
-
-    void voceNonDisponibile()
-    {
-        a->fabbrica.prepara = [](MotoreFinto &m) { m.vociGuaste = {2}; };
-        FormImposta *f = apri();
-        ctrl<QComboBox>(f, "Combo1")->setCurrentIndex(1);
-        QCOMPARE(a->dialoghi.tipi(), QStringList{QStringLiteral("avviso")});
-        QCOMPARE(a->dialoghi.finestre[0].testo, QStringLiteral("Questa voce non \u00e8 disponibile."));
-    }
-
-    void impostazioniNonScrivibili()
-    {
-        a->stato.FileImpostazioni = a->impostazioni.filePath(QStringLiteral("numerella.INI/x"));
-        QVERIFY(scriviFileAtomico(a->impostazioni.filePath(QStringLiteral("numerella.INI")), "occupato"));
-        FormImposta *f = apri();
-        ctrl<QSlider>(f, "HScroll1")->setValue(160);
-        f->BottoneEsci_Click();
-        QCOMPARE(a->dialoghi.tipi(), QStringList{QStringLiteral("avviso")});
-        // The choice still holds for this run.
-        QCOMPARE(a->motore()->velocita, 160);
-        QCOMPARE(a->mostrato()->nomeForm(), QStringLiteral("FormMenu"));
     }
 
     // From the menu after a switch of language, and back.

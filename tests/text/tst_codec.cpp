@@ -1,5 +1,5 @@
 // Decoding the program's text files: Windows-1252 unless the bytes are
-// valid UTF-8 (with or without a byte-order mark); encoding back to 1252.
+// valid UTF-8 (with or without a byte-order mark).
 
 #include "codec.h"
 
@@ -27,21 +27,6 @@ private Q_SLOTS:
         QFETCH(QByteArray, byte);
         QFETCH(QString, testo);
         QCOMPARE(decodificaTesto(byte), testo);
-    }
-
-    void codifica_data()
-    {
-        QTest::addColumn<QString>("testo");
-        QTest::addColumn<QByteArray>("byte");
-        QTest::newRow("Latin-1 letter") << QStringLiteral("Velocit\u00e0") << QByteArray("Velocit\xe0");
-        QTest::newRow("0x80 range") << QStringLiteral("\u20ac\u0178") << QByteArray("\x80\x9f");
-        QTest::newRow("outside the code page") << QStringLiteral("\u4e2d\ufffd") << QByteArray("??");
-    }
-    void codifica()
-    {
-        QFETCH(QString, testo);
-        QFETCH(QByteArray, byte);
-        QCOMPARE(codificaWindows1252(testo), byte);
     }
 };
 
