@@ -88,7 +88,7 @@ bool attendiSilenzio(Programma &p, int ms)
 
 double secondiCpu()
 {
-    rusage u {};
+    rusage u{};
     getrusage(RUSAGE_SELF, &u);
     return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec)
         + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
@@ -96,7 +96,7 @@ double secondiCpu()
 
 double secondiCpuThread()
 {
-    rusage u {};
+    rusage u{};
     getrusage(RUSAGE_THREAD, &u);
     return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec)
         + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;

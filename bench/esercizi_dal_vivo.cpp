@@ -132,11 +132,12 @@ int comandoCpu(Programma &p, int secondi)
 int main(int argc, char *argv[])
 {
     const QString comando = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    const QStringList comandi {QStringLiteral("foto"), QStringLiteral("cpu"), QStringLiteral("menu"),
-                               QStringLiteral("risposta"), QStringLiteral("lingua")};
+    const QStringList comandi{QStringLiteral("foto"), QStringLiteral("cpu"), QStringLiteral("menu"),
+                              QStringLiteral("risposta"), QStringLiteral("lingua")};
     if (!comandi.contains(comando)) {
-        std::fprintf(stderr, "usage: %s foto <folder> | cpu [seconds] | menu [seconds] | risposta [problems] | "
-                             "lingua [switches]\n",
+        std::fprintf(stderr,
+                     "usage: %s foto <folder> | cpu [seconds] | menu [seconds] | risposta [problems] | "
+                     "lingua [switches]\n",
                      argv[0]);
         return 64;
     }
@@ -190,8 +191,9 @@ int main(int argc, char *argv[])
     if (const std::optional<int> uscita = p.Main())
         return *uscita;
 
-    std::printf("audio output: %s\n", conServer ? "private PulseAudio null sink (real stream)"
-                                                : "system default (timed when there is no device)");
+    std::printf("audio output: %s\n",
+                conServer ? "private PulseAudio null sink (real stream)"
+                          : "system default (timed when there is no device)");
     int esito = 0;
     QTimer::singleShot(0, &app, [&] {
         const QString a2 = arg.value(2);

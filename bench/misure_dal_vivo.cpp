@@ -2,19 +2,19 @@
 
 #include "dalvivo.h"
 
+#include "codec.h"
+#include "contesto.h"
+#include "controllo.h"
 #include "formesercizio.h"
 #include "formmenu.h"
+#include "ini.h"
 #include "menulingue.h"
+#include "modlanguagesupport.h"
 #include "modulo1.h"
 #include "motoreespeak.h"
 #include "programma.h"
 #include "registroschermi.h"
 #include "schermo.h"
-#include "codec.h"
-#include "controllo.h"
-#include "contesto.h"
-#include "ini.h"
-#include "modlanguagesupport.h"
 
 #include <QAction>
 #include <QDir>
@@ -100,7 +100,8 @@ bool preparaCartellaLingue(const QString &daCartella, const QString &cartella)
         }
     }
     for (const char *f : {"Italiano.lng", "English.lng", "LangSetting.ini"}) {
-        if (!QFile::copy(da.filePath(QString::fromLatin1(f)), QDir(cartella).filePath(QString::fromLatin1(f)))) {
+        if (!QFile::copy(da.filePath(QString::fromLatin1(f)),
+                         QDir(cartella).filePath(QString::fromLatin1(f)))) {
             std::fprintf(stderr, "cannot copy %s into %s\n", f, qPrintable(cartella));
             return false;
         }
@@ -124,7 +125,8 @@ int comandoMenu(Programma &p, int secondi)
     RegistroSchermi &r = p.registro();
     attendi(1000);
     Schermo *avvio = r.caricato(QStringLiteral("FormAvvio"));
-    auto *bottone = avvio ? qobject_cast<QPushButton *>(avvio->controllo(QStringLiteral("BottoneAvvio"))) : nullptr;
+    auto *bottone
+        = avvio ? qobject_cast<QPushButton *>(avvio->controllo(QStringLiteral("BottoneAvvio"))) : nullptr;
     if (!bottone) {
         std::fprintf(stderr, "no start screen with BottoneAvvio\n");
         return 1;
@@ -143,7 +145,8 @@ int comandoMenu(Programma &p, int secondi)
     const double cpu = secondiCpu() - c0;
     const double muro = double(orologio.elapsed()) / 1000.0;
     std::printf("menu: cpu %.3f s over %.1f s = %.2f %% of one core\n", cpu, muro, 100.0 * cpu / muro);
-    std::printf("menu: VmRSS %s, VmHWM %s\n", qPrintable(statoMemoria("VmRSS:")), qPrintable(statoMemoria("VmHWM:")));
+    std::printf("menu: VmRSS %s, VmHWM %s\n", qPrintable(statoMemoria("VmRSS:")),
+                qPrintable(statoMemoria("VmHWM:")));
     cifra("cpu_menu_pct", 100.0 * cpu / muro);
     cifra("rss_menu_mb", rssMb());
     return 0;
@@ -285,8 +288,8 @@ void confronta(RegistroSchermi &r, FormMenu *menu)
     for (qsizetype i = 0; i < qMin(italiano.size(), grande.size()); ++i) {
         if (italiano.at(i) != grande.at(i)) {
             ++diverse;
-            std::printf("  caption from the 70 KB file differs: %s  (Italiano.lng: %s)\n", qPrintable(grande.at(i)),
-                        qPrintable(italiano.at(i).section(QLatin1Char('='), 1)));
+            std::printf("  caption from the 70 KB file differs: %s  (Italiano.lng: %s)\n",
+                        qPrintable(grande.at(i)), qPrintable(italiano.at(i).section(QLatin1Char('='), 1)));
         }
     }
     std::printf("captions from the 70 KB file: %d of %lld differ from Italiano.lng's\n", diverse,
@@ -294,8 +297,7 @@ void confronta(RegistroSchermi &r, FormMenu *menu)
 }
 
 // Microseconds per call of f, median of n calls.
-template<class F>
-double microsecondi(int n, F f)
+template <class F> double microsecondi(int n, F f)
 {
     std::vector<double> t;
     for (int i = 0; i < n; ++i) {
@@ -317,8 +319,8 @@ void scomponi(Programma &p, const QString &cartella)
         quanti << QStringLiteral("%1 %2").arg(s->nomeForm()).arg(s->controlli().size());
         letture += 3 + 3 * int(s->controlli().size());
     }
-    std::printf("controls of the loaded screens: %s; about %d lookups per switch\n", qPrintable(quanti.join(QStringLiteral(", "))),
-                letture);
+    std::printf("controls of the loaded screens: %s; about %d lookups per switch\n",
+                qPrintable(quanti.join(QStringLiteral(", "))), letture);
     for (const char *lingua : {"Italiano", "Grande"}) {
         const QString file = QDir(cartella).filePath(QString::fromLatin1(lingua) + QStringLiteral(".lng"));
         QByteArray b;
@@ -331,7 +333,8 @@ void scomponi(Programma &p, const QString &cartella)
         const double chiave = microsecondi(200, [&] {
             MLSReadIniValue(file, QStringLiteral("Form1"), QStringLiteral("LabelErt.Caption"));
         });
-        std::printf("%s.lng (%lld bytes): one lookup %.0f us, of which reading the file %.0f us, decoding it %.0f us\n",
+        std::printf("%s.lng (%lld bytes): one lookup %.0f us, of which reading the file %.0f us, decoding it "
+                    "%.0f us\n",
                     lingua, static_cast<long long>(b.size()), chiave, lettura, decodifica);
     }
     // The captions of each loaded screen from the large file, without the
@@ -345,7 +348,8 @@ void scomponi(Programma &p, const QString &cartella)
         o.start();
         l.MLSLoadFormStrings(*s);
         std::printf("MLSLoadFormStrings(%s) with the 70 KB file: %.1f ms (UI thread CPU %.1f ms)\n",
-                    qPrintable(s->nomeForm()), double(o.nsecsElapsed()) / 1e6, (secondiCpuThread() - c0) * 1000.0);
+                    qPrintable(s->nomeForm()), double(o.nsecsElapsed()) / 1e6,
+                    (secondiCpuThread() - c0) * 1000.0);
     }
     l.MLSCurrentLanguage = prima;
     // Storing the choice for the next start, as every switch does.
@@ -370,7 +374,8 @@ int comandoLingua(Programma &p, int n)
     RegistroSchermi &r = p.registro();
     attendi(500);
     Schermo *avvio = r.caricato(QStringLiteral("FormAvvio"));
-    auto *bottone = avvio ? qobject_cast<QPushButton *>(avvio->controllo(QStringLiteral("BottoneAvvio"))) : nullptr;
+    auto *bottone
+        = avvio ? qobject_cast<QPushButton *>(avvio->controllo(QStringLiteral("BottoneAvvio"))) : nullptr;
     if (!bottone)
         return 1;
     bottone->click();
@@ -381,7 +386,7 @@ int comandoLingua(Programma &p, int n)
 
     auto riga = [&](const char *cosa, const char *nome, const Cambi &c) {
         // When the row ended, on the monotonic clock (to find it in a profile).
-        timespec adesso {};
+        timespec adesso{};
         clock_gettime(CLOCK_MONOTONIC, &adesso);
         std::printf("  (row ended at monotonic %lld.%06ld s)\n", static_cast<long long>(adesso.tv_sec),
                     adesso.tv_nsec / 1000);
@@ -394,7 +399,8 @@ int comandoLingua(Programma &p, int n)
         cifra(nome, mediana(c.ms));
         cifra((QByteArray(nome) + "_cpu").constData(), c.cpuMs);
     };
-    const QString it = QStringLiteral("Italiano"), en = QStringLiteral("English"), gr = QStringLiteral("Grande");
+    const QString it = QStringLiteral("Italiano"), en = QStringLiteral("English"),
+                  gr = QStringLiteral("Grande");
     riga("switch, shipped files, ms", "lingua_menu_ms", cambi(menu, en, it, true, n));
     riga("switch to the 70 KB file, ms", "lingua_grande_menu_ms", cambi(menu, gr, it, false, n));
 

@@ -47,7 +47,8 @@ double cpuMs(int chi)
 {
     rusage r{};
     getrusage(chi, &r);
-    return (r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1000.0 + (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1000.0;
+    return (r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1000.0
+        + (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1000.0;
 }
 
 double percentile(std::vector<double> v, double p)
@@ -61,7 +62,8 @@ double percentile(std::vector<double> v, double p)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     ServerAudioProva server;
     const bool conServer = ServerAudioProva::disponibile() && server.avvia(22050);
     // The runtime folder the server made is the process's now; Qt wants it
@@ -127,12 +129,15 @@ int main(int argc, char **argv)
     std::printf("audio output: %s\n",
                 motore.muto() ? "timed (no audio device)" : "PulseAudio null sink (real stream)");
     if (!ritardi.empty()) {
-        std::printf("Parla -> first audio written: median %.2f ms, p90 %.2f ms, max %.2f ms over %zu runs (goal: median < 30 ms)\n",
-                    percentile(ritardi, 0.5), percentile(ritardi, 0.9), percentile(ritardi, 1.0), ritardi.size());
+        std::printf("Parla -> first audio written: median %.2f ms, p90 %.2f ms, max %.2f ms over %zu runs "
+                    "(goal: median < 30 ms)\n",
+                    percentile(ritardi, 0.5), percentile(ritardi, 0.9), percentile(ritardi, 1.0),
+                    ritardi.size());
     } else {
         std::printf("Parla -> first audio written: no measurement\n");
     }
-    std::printf("waiting for a %.0f ms sentence (%lld ms of audio): UI thread CPU %.1f ms = %.2f%% of a core (goal < 3%%); "
+    std::printf("waiting for a %.0f ms sentence (%lld ms of audio): UI thread CPU %.1f ms = %.2f%% of a core "
+                "(goal < 3%%); "
                 "whole process %.1f ms = %.2f%%\n",
                 parete, motore.durataAudioMs(), cpuThread, 100.0 * cpuThread / parete, cpuProc,
                 100.0 * cpuProc / parete);

@@ -57,7 +57,8 @@ void CaricaImpostazioni(Modulo1 &m)
     QByteArray contenuto;
     if (!leggiFile(m.FileImpostazioni, &contenuto))
         return;
-    const QStringList righe = decodificaTesto(contenuto).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    const QStringList righe
+        = decodificaTesto(contenuto).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
     if (const auto v = numero(righe, 0))
         m.Velocita = *v;
     if (const auto v = numero(righe, 1))
@@ -77,7 +78,9 @@ bool SalvaImpostazioni(Modulo1 &m)
         m.Voce = VocePredefinita;
     // The folder may have gone since start-up; the user's choice should not.
     QDir().mkpath(QFileInfo(m.FileImpostazioni).absolutePath());
-    return scriviFileAtomico(m.FileImpostazioni, testoImpostazioni(m.Velocita, m.Voce));
+    QFile f(m.FileImpostazioni);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        && f.write(testoImpostazioni(m.Velocita, m.Voce)) > 0;
 }
 
 bool CreaLeggimi(ModLanguageSupport &lingua, const QString &cartellaImpostazioni)

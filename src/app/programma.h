@@ -23,12 +23,12 @@ class Programma
 {
 public:
     struct Opzioni {
-        Percorsi percorsi;                // program and settings folders
-        QString cartellaLock;             // empty: the user's runtime folder
-        std::optional<quint64> seme;      // empty: seeded from the clock
-        FabbricaMotore fabbricaMotore;    // empty: the real espeak-ng engine
+        Percorsi percorsi; // program and settings folders
+        QString cartellaLock; // empty: the user's runtime folder
+        std::optional<quint64> seme; // empty: seeded from the clock
+        FabbricaMotore fabbricaMotore; // empty: the real espeak-ng engine
         std::unique_ptr<Dialoghi> dialoghi; // empty: real message boxes
-        std::unique_ptr<Suoni> suoni;       // empty: the real WAV sounds
+        std::unique_ptr<Suoni> suoni; // empty: the real WAV sounds
         // Registers the screens' factories (the screens library provides it).
         std::function<void(Contesto &)> registraSchermi;
         // Ends the run at once (exit question's Yes). Empty: release the lock,

@@ -158,9 +158,8 @@ Esito Problema::premi(Pressione premuto)
         p.push_back(testo(Etichetta::Esatti, testoNumero(m_esatti)));
         // Subtraction reads a sentence in plain digits, nothing between the
         // parts: the messages carry the blanks.
-        p.push_back(parla(m_op.chiaveTra.isEmpty()
-                              ? m_operazione
-                              : QString::number(primo()) + m_messaggio(m_op.chiaveTra)
+        p.push_back(parla(m_op.chiaveTra.isEmpty() ? m_operazione
+                                                   : QString::number(primo()) + m_messaggio(m_op.chiaveTra)
                                   + QString::number(secondo()) + m_messaggio(m_op.chiavePrima)
                                   + QString::number(risultato())));
         return e; // Passo stays 7
@@ -225,7 +224,8 @@ Esito Problema::sbagliato()
     m_errati = piuUno(m_errati);
     Esito e;
     e.giusto = false;
-    e.passi = {semplice(T::IconaNo), testo(Etichetta::Errati, testoNumero(m_errati)), semplice(T::SuonoErrato)};
+    e.passi
+        = {semplice(T::IconaNo), testo(Etichetta::Errati, testoNumero(m_errati)), semplice(T::SuonoErrato)};
     return e;
 }
 
@@ -241,5 +241,6 @@ Esito Problema::azzera()
     m_esatti = 0;
     m_errati = 0;
     // Plain digits here; the next change of a count writes its number text.
-    return {{testo(Etichetta::Esatti, QString::number(m_esatti)), testo(Etichetta::Errati, QString::number(m_errati))}};
+    return {{testo(Etichetta::Esatti, QString::number(m_esatti)),
+             testo(Etichetta::Errati, QString::number(m_errati))}};
 }

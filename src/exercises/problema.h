@@ -17,25 +17,35 @@ struct Pressione {
 };
 
 // The labels of an exercise screen that the protocol writes.
-enum class Etichetta { Domanda1, Domanda2, Domanda3, Risposta1, Risposta2, Risposta3, Operazione, Esatti, Errati };
+enum class Etichetta {
+    Domanda1,
+    Domanda2,
+    Domanda3,
+    Risposta1,
+    Risposta2,
+    Risposta3,
+    Operazione,
+    Esatti,
+    Errati
+};
 
 // One thing a screen does for an outcome. The steps of an outcome are
 // carried out in their order, each sentence spoken to its end before the
 // next step.
 struct Passaggio {
     enum class Tipo {
-        Testo,          // etichetta: set its text to testo
-        Mostra,         // etichetta: show
-        Nascondi,       // etichetta: hide
-        Parla,          // speak testo and wait for its end
-        CellaFile,      // cella: give it the animation testo, show it, start it
+        Testo, // etichetta: set its text to testo
+        Mostra, // etichetta: show
+        Nascondi, // etichetta: hide
+        Parla, // speak testo and wait for its end
+        CellaFile, // cella: give it the animation testo, show it, start it
         CellaMostraFile, // cella: show it, give it the animation testo, start it
-        CellaCambia,    // cella: shrink and grow it back, give it testo, start it
-        NascondiCelle,  // all nine cells hidden
-        MostraAvanti,   // the "avanti" button shown
+        CellaCambia, // cella: shrink and grow it back, give it testo, start it
+        NascondiCelle, // all nine cells hidden
+        MostraAvanti, // the "avanti" button shown
         NascondiAvanti, // and hidden
-        IconaSi,        // the right icon shown, the wrong one hidden
-        IconaNo,        // the wrong icon shown, the right one hidden
+        IconaSi, // the right icon shown, the wrong one hidden
+        IconaNo, // the wrong icon shown, the right one hidden
         SuonoEsatto,
         SuonoErrato,
         AltroSchermo, // the mixed mode goes on on the other exercise screen
@@ -58,7 +68,7 @@ struct Operazione {
     Tasto operatore; // Piu or Meno
     bool sottrazione;
     QString chiavePrompt; // the prompt to write the operation
-    bool promptParlato;   // read aloud (addition) or only shown (subtraction)
+    bool promptParlato; // read aloud (addition) or only shown (subtraction)
     // The joining words of the closing sentence; empty: the operation as
     // written is read instead.
     QString chiaveTra;

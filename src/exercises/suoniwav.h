@@ -39,7 +39,7 @@ public:
 
     // For tests.
     UscitaAudio &uscita() { return *m_uscita; }
-    int suonati() const { return m_suonati; }        // sounds started so far
+    int suonati() const { return m_suonati; } // sounds started so far
     bool ultimoAllarme() const { return m_allarme; } // the last was the beep
 
 private:

@@ -40,7 +40,7 @@ struct FraseRisposta {
 
 // One story, named by what each field of its record is for.
 struct Storia {
-    QString fileCi;     // the animation of the things there at first
+    QString fileCi; // the animation of the things there at first
     QString fileCambia; // the animation of the things that come or go
     QString domanda1;
     FraseRisposta risposta1;
@@ -57,4 +57,5 @@ Storia storiaDaCampi(const std::vector<QString> &campi);
 // Fills both tables from <cartella>/testi/lista1.txt (15 fields a record)
 // and lista2.txt (16). Returns the error text of the first file that cannot
 // be loaded (empty on success); the tables are then left untouched.
-QString CaricaListe(std::vector<Storia> &testi1, std::vector<Storia> &testi2, const QString &cartellaProgramma);
+QString CaricaListe(std::vector<Storia> &testi1, std::vector<Storia> &testi2,
+                    const QString &cartellaProgramma);

@@ -52,7 +52,7 @@ public:
     bool linea() const; // a line control measures X1, Y1, X2, Y2
     // Measures in twips. Left/Top/Width/Height, or X1/Y1/X2/Y2 for a line.
     // Throw ErroreProprieta{438} for controls without a position (menu entries).
-    double misura(int quale) const;        // 0..3
+    double misura(int quale) const; // 0..3
     void setMisura(int quale, double twip); // 0..3; rounds to pixels
 
 private:

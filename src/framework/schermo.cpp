@@ -82,13 +82,31 @@ void Schermo::dimensionaDesign()
     resize(px(m_designW), px(m_designH) + altezzaMenu(this));
 }
 
-double Schermo::topTwip() const { return double(pos().y()) * TwipPerPixel; }
-double Schermo::leftTwip() const { return double(pos().x()) * TwipPerPixel; }
-double Schermo::widthTwip() const { return double(frameGeometry().width()) * TwipPerPixel; }
-double Schermo::heightTwip() const { return double(frameGeometry().height()) * TwipPerPixel; }
+double Schermo::topTwip() const
+{
+    return double(pos().y()) * TwipPerPixel;
+}
+double Schermo::leftTwip() const
+{
+    return double(pos().x()) * TwipPerPixel;
+}
+double Schermo::widthTwip() const
+{
+    return double(frameGeometry().width()) * TwipPerPixel;
+}
+double Schermo::heightTwip() const
+{
+    return double(frameGeometry().height()) * TwipPerPixel;
+}
 
-void Schermo::setTopTwip(double v) { move(pos().x(), px(v)); }
-void Schermo::setLeftTwip(double v) { move(px(v), pos().y()); }
+void Schermo::setTopTwip(double v)
+{
+    move(pos().x(), px(v));
+}
+void Schermo::setLeftTwip(double v)
+{
+    move(px(v), pos().y());
+}
 
 void Schermo::setWidthTwip(double v)
 {
@@ -102,7 +120,10 @@ void Schermo::setHeightTwip(double v)
     resize(width(), std::max(1, px(v) - cornice));
 }
 
-double Schermo::innerWidthTwip() const { return double(width()) * TwipPerPixel; }
+double Schermo::innerWidthTwip() const
+{
+    return double(width()) * TwipPerPixel;
+}
 
 double Schermo::innerHeightTwip() const
 {
@@ -118,9 +139,18 @@ QRect Schermo::displayPixel()
     return QRect(0, 0, 1024, 768);
 }
 
-void Schermo::setDisplayPerTest(const QSize &pixel) { g_displayPerTest = pixel; }
-double Schermo::displayWidthTwip() { return double(displayPixel().width()) * TwipPerPixel; }
-double Schermo::displayHeightTwip() { return double(displayPixel().height()) * TwipPerPixel; }
+void Schermo::setDisplayPerTest(const QSize &pixel)
+{
+    g_displayPerTest = pixel;
+}
+double Schermo::displayWidthTwip()
+{
+    return double(displayPixel().width()) * TwipPerPixel;
+}
+double Schermo::displayHeightTwip()
+{
+    return double(displayPixel().height()) * TwipPerPixel;
+}
 
 void Schermo::riempiDisplay()
 {

@@ -36,8 +36,7 @@ public:
     // Registers a widget already created: names it, gives it its index when
     // it is a member of a control array and, when the measures are given,
     // places it (twips, relative to its parent).
-    template<class W>
-    W *aggiungi(W *w, const QString &nome, int indice = -1)
+    template <class W> W *aggiungi(W *w, const QString &nome, int indice = -1)
     {
         registra(w, nome, indice);
         return w;
@@ -98,9 +97,9 @@ public:
     void dimensionaDesign();
 
     // Events run by the registry and by Qt.
-    virtual void Form_Load() {}
-    virtual void Form_Activate() {}
-    virtual void Form_Resize() {}
+    virtual void Form_Load() { }
+    virtual void Form_Activate() { }
+    virtual void Form_Resize() { }
     // The window system asked to close the screen (title-bar button,
     // Alt+F4); the screens decide what that means. The default ends the run.
     virtual void chiusuraRichiesta();

@@ -31,8 +31,8 @@ bool utf8(const QByteArray &b)
 // ends a line, as the platform's INI functions accept them all.
 struct Riga {
     qsizetype inizio; // first byte
-    qsizetype fine;   // one past the last byte of the text
-    qsizetype dopo;   // one past the line break
+    qsizetype fine; // one past the last byte of the text
+    qsizetype dopo; // one past the line break
 };
 
 QList<Riga> righe(const QByteArray &b)
@@ -170,7 +170,8 @@ std::optional<QString> MLSReadIniValue(const QString &file, const QString &sezio
     return leggiGrande(testo, chiave);
 }
 
-long MLSWriteIniValue(const QString &file, const QString &sezione, const QString &chiave, const QString &valore)
+long MLSWriteIniValue(const QString &file, const QString &sezione, const QString &chiave,
+                      const QString &valore)
 {
     // A line break would let a value write entries of its own; a key with
     // '=' or a section with ']' could never be read back.
@@ -187,13 +188,15 @@ long MLSWriteIniValue(const QString &file, const QString &sezione, const QString
         return 0;
     const bool inUtf8 = utf8(bytes);
     auto codifica = [inUtf8](const QString &s) { return inUtf8 ? s.toUtf8() : codificaWindows1252(s); };
-    auto decodifica = [inUtf8](const QByteArray &b) { return inUtf8 ? QString::fromUtf8(b) : decodificaTesto(b); };
+    auto decodifica
+        = [inUtf8](const QByteArray &b) { return inUtf8 ? QString::fromUtf8(b) : decodificaTesto(b); };
     // New lines follow the file's own line ends.
-    const QByteArray acapo = (bytes.contains('\n') && !bytes.contains("\r\n")) ? QByteArray("\n") : QByteArray("\r\n");
+    const QByteArray acapo
+        = (bytes.contains('\n') && !bytes.contains("\r\n")) ? QByteArray("\n") : QByteArray("\r\n");
 
     const QList<Riga> linee = righe(bytes);
     qsizetype inizioSezione = -1; // index of the header line
-    qsizetype ultimaVoce = -1;    // last non-blank line of that section
+    qsizetype ultimaVoce = -1; // last non-blank line of that section
     for (qsizetype i = 0; i < linee.size(); ++i) {
         const Riga &r = linee[i];
         const QString l = decodifica(bytes.mid(r.inizio, r.fine - r.inizio));

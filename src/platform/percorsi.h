@@ -4,7 +4,7 @@
 
 // The two folders the program works with. Tests build their own.
 struct Percorsi {
-    QString programma;    // the folder of the executable: data files live here
+    QString programma; // the folder of the executable: data files live here
     QString impostazioni; // the settings folder: numerella.INI and leggimi.txt
 
     // <program folder> and <XDG config home>/ImpostazioniProgrammiZefra

@@ -62,7 +62,7 @@ private:
     QAudioDevice m_dispositivo;
     QPointer<QAudioSink> m_sink;
     QPointer<QIODevice> m_io;
-    QByteArray m_attesa;   // not yet taken by the device
+    QByteArray m_attesa; // not yet taken by the device
     qint64 m_totale = 0;
     QElapsedTimer m_dallInizio; // since the first bytes went out
     QTimer m_alimentatore;

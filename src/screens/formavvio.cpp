@@ -1,12 +1,12 @@
 #include "formavvio.h"
 
-#include "ridimensiona.h"
 #include "clsresize.h"
 #include "contesto.h"
 #include "fontinproporzione.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
 #include "registroschermi.h"
+#include "ridimensiona.h"
 #include "sfondo.h"
 #include "stile.h"
 
@@ -48,7 +48,8 @@ FormAvvio::FormAvvio(Contesto &contesto)
         piazza(Label2[i], e.left, e.top, e.width, e.height);
     }
 
-    BottoneAvvio = aggiungi(new QPushButton(QStringLiteral("Avvio"), client()), QStringLiteral("BottoneAvvio"));
+    BottoneAvvio
+        = aggiungi(new QPushButton(QStringLiteral("Avvio"), client()), QStringLiteral("BottoneAvvio"));
     BottoneAvvio->setFont(fontProgetto(QStringLiteral("Arial"), 20.25, true));
     coloraBottone(BottoneAvvio, QColor(255, 255, 128));
     // Enter on the focused button starts, as on the platform the screens

@@ -21,7 +21,7 @@ public:
 
     void Form_Load() override;
     // Never on display: there is nothing for the window system to close.
-    void chiusuraRichiesta() override {}
+    void chiusuraRichiesta() override { }
 
 private:
     Contesto &m_c;

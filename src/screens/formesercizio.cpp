@@ -1,6 +1,5 @@
 #include "formesercizio.h"
 
-#include "ridimensiona.h"
 #include "bottoneicona.h"
 #include "casuale.h"
 #include "cellaanimata.h"
@@ -15,6 +14,7 @@
 #include "motorevoce.h"
 #include "perparlare.h"
 #include "registroschermi.h"
+#include "ridimensiona.h"
 #include "sfondo.h"
 #include "stile.h"
 #include "testi.h"
@@ -122,9 +122,9 @@ void FormEsercizio::creaPannello(QWidget *padre)
     const QString icone = Percorsi::unisci(m_c.percorsi.programma, QStringLiteral("icone"));
     auto icona = [&](const QString &nome, const QString &file) {
         const QString base = icone + u'/' + file;
-        auto *i = aggiungi(
-            new IconaScalata(base + QStringLiteral(".png"), base + QStringLiteral("@2x.png"), pannello),
-            nome);
+        auto *i = aggiungi(new IconaScalata(base + QStringLiteral(".png"), base + QStringLiteral("@2x.png"),
+                                            pannello),
+                           nome);
         piazza(i, 240, 120, 735, 735);
         return i;
     };
@@ -160,9 +160,9 @@ void FormEsercizio::creaControlli()
 
     const QString altoparlante
         = Percorsi::unisci(m_c.percorsi.programma, QStringLiteral("icone/altoparlante"));
-    m_ripeti = aggiungi(
-        new BottoneIcona(altoparlante + QStringLiteral(".png"), altoparlante + QStringLiteral("@2x.png"), sf),
-        QStringLiteral("Command6"));
+    m_ripeti = aggiungi(new BottoneIcona(altoparlante + QStringLiteral(".png"),
+                                         altoparlante + QStringLiteral("@2x.png"), sf),
+                        QStringLiteral("Command6"));
     m_ripeti->setFocusPolicy(Qt::NoFocus);
     // A name for screen readers until the language file's tooltip gives one.
     m_ripeti->setAccessibleName(QStringLiteral("Ripeti"));

@@ -56,7 +56,7 @@ public:
     QPushButton *bottoneAvanti() const { return m_avanti; }
     QPushButton *bottoneRipeti() const;
     CellaAnimata *cella(int i) const { return m_celle[size_t(i)]; }
-    QLabel *domanda(int i) const { return m_domande[size_t(i)]; }   // 0..2: Domanda1..3
+    QLabel *domanda(int i) const { return m_domande[size_t(i)]; } // 0..2: Domanda1..3
     QLabel *risposta(int i) const { return m_risposte[size_t(i)]; } // 0..2: Risposta1..3
     QLabel *operazione() const { return m_operazione; }
     QLabel *esatti() const { return m_esatti; }
@@ -74,12 +74,12 @@ public:
 protected:
     // What tells the two screens' layouts and hand-overs apart.
     struct Disegno {
-        QString nome;  // form name
+        QString nome; // form name
         int larghezza; // design client area, twips
         int altezza;
-        int pannelloLeft;     // PicturesattiErrati
-        int storiaLeft;       // Domanda1..Risposta3 and EtOperazione
-        int storiaWidth;      // Domanda1..Risposta3
+        int pannelloLeft; // PicturesattiErrati
+        int storiaLeft; // Domanda1..Risposta3 and EtOperazione
+        int storiaWidth; // Domanda1..Risposta3
         QString altroSchermo; // the screen "avanti" hands over to in the mixed mode
         QString chiaveUscita; // the question of mnuEsci
     };
@@ -125,11 +125,11 @@ private:
     QLabel *m_esatti = nullptr;
     QLabel *m_errati = nullptr;
     BottoneIcona *m_ripeti = nullptr;
-    std::array<CellaAnimata *, 9> m_celle {};
-    std::array<QLabel *, 3> m_domande {};
-    std::array<QLabel *, 3> m_risposte {};
+    std::array<CellaAnimata *, 9> m_celle{};
+    std::array<QLabel *, 3> m_domande{};
+    std::array<QLabel *, 3> m_risposte{};
     QLabel *m_operazione = nullptr;
-    std::array<QPushButton *, 10> m_cifre {};
+    std::array<QPushButton *, 10> m_cifre{};
     QPushButton *m_piu = nullptr;
     QPushButton *m_meno = nullptr;
     QPushButton *m_uguale = nullptr;

@@ -3,7 +3,6 @@
 
 #include "perparlare.h"
 
-#include "ridimensiona.h"
 #include "clsresize.h"
 #include "contesto.h"
 #include "dialoghi.h"
@@ -16,6 +15,7 @@
 #include "motorevoce.h"
 #include "pannellobocca.h"
 #include "registroschermi.h"
+#include "ridimensiona.h"
 #include "stile.h"
 #include "testi.h"
 
@@ -216,9 +216,10 @@ void FormImposta::BottoneEsci_Click()
 
     if (!SalvaImpostazioni(c.stato)) {
         c.dialoghi.avviso(this, TitoloApplicazione,
-            QStringLiteral("Non è stato possibile salvare le impostazioni della voce nel file\n%1\n\n"
-                           "La voce e la velocità scelte valgono fino alla chiusura del programma.")
-                .arg(c.stato.FileImpostazioni));
+                          QStringLiteral(
+                              "Non è stato possibile salvare le impostazioni della voce nel file\n%1\n\n"
+                              "La voce e la velocità scelte valgono fino alla chiusura del programma.")
+                              .arg(c.stato.FileImpostazioni));
     }
     m_motore->StopSpeech();
     c.registro.mostra(QStringLiteral("FormMenu"));

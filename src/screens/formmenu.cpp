@@ -1,6 +1,5 @@
 #include "formmenu.h"
 
-#include "ridimensiona.h"
 #include "casuale.h"
 #include "clsresize.h"
 #include "contesto.h"
@@ -10,6 +9,7 @@
 #include "modlanguagesupport.h"
 #include "modulo1.h"
 #include "registroschermi.h"
+#include "ridimensiona.h"
 #include "stile.h"
 
 #include <QAction>
@@ -40,7 +40,8 @@ FormMenu::FormMenu(Contesto &contesto)
         {Command1, "Command1", "Esci", 4320, &FormMenu::Command1_Click},
     };
     for (const Bottone &b : bottoni) {
-        b.membro = aggiungi(new QPushButton(QString::fromUtf8(b.testo), client()), QString::fromLatin1(b.nome));
+        b.membro
+            = aggiungi(new QPushButton(QString::fromUtf8(b.testo), client()), QString::fromLatin1(b.nome));
         b.membro->setFont(fontProgetto(QStringLiteral("Arial"), 15.75, true));
         coloraBottone(b.membro, QColor(255, 128, 255));
         b.membro->setAutoDefault(true);

@@ -25,7 +25,7 @@ int stima(const QString &testo, int wpm)
             ++segni;
     }
     const qint64 ms = (qint64(testo.size()) * 20000 + segni * 60000) / std::max(1, wpm);
-    return int(std::min<qint64>(ms + ritardoDispositivoMs, 10 * 60 * 1000));
+    return int(std::min<qint64>(ms / 2, 10 * 60 * 1000));
 }
 
 } // namespace
@@ -103,7 +103,8 @@ void MotoreEspeak::SpeakText(const QString &testo)
         if (m_richiesta && numero == m_numeroRichiesta)
             m_uscita->scrivi(pcm);
     });
-    connect(r.get(), &SintesiEspeak::Richiesta::fine, this, [this, numero](bool ok) { fineSintesi(numero, ok); });
+    connect(r.get(), &SintesiEspeak::Richiesta::fine, this,
+            [this, numero](bool ok) { fineSintesi(numero, ok); });
 
     QAudioFormat formato;
     formato.setSampleRate(m_sintesi->frequenza());

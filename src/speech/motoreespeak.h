@@ -1,8 +1,8 @@
 #pragma once
 
 #include "motorevoce.h"
-#include "velocita.h"
 #include "sintesiespeak.h"
+#include "velocita.h"
 
 #include <QElapsedTimer>
 #include <memory>
@@ -19,7 +19,7 @@ class MotoreEspeak : public MotoreVoce
     Q_OBJECT
 public:
     struct Opzioni {
-        QString cartellaDati;       // espeak-ng data; empty: espeak-ng's own
+        QString cartellaDati; // espeak-ng data; empty: espeak-ng's own
         bool senzaDispositivo = false; // time speech, never open a device
     };
 
@@ -42,7 +42,6 @@ public:
     bool muto() const;
     // The length of the last utterance's audio, once fully synthesised.
     qint64 durataAudioMs() const;
-
 
 Q_SIGNALS:
     // The first audio of an utterance went to the device (benchmarks).

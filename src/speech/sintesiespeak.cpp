@@ -211,7 +211,8 @@ SintesiEspeak::SintesiEspeak(const QString &cartellaDati)
     m_lavoratore->cartella = cartellaDati;
     m_lavoratore->moveToThread(m_thread);
     m_thread->start();
-    QMetaObject::invokeMethod(m_lavoratore, [l = m_lavoratore] { l->avvia(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_lavoratore, [l = m_lavoratore] { l->avvia(); }, Qt::QueuedConnection);
 }
 
 SintesiEspeak::~SintesiEspeak()
@@ -262,13 +263,14 @@ int SintesiEspeak::frequenza()
 
 void SintesiEspeak::sintetizza(std::shared_ptr<Richiesta> r)
 {
-    QMetaObject::invokeMethod(m_lavoratore, [l = m_lavoratore, r] { l->esegui(r); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_lavoratore, [l = m_lavoratore, r] { l->esegui(r); }, Qt::QueuedConnection);
 }
 
 QString SintesiEspeak::fonemi(const QString &testo, const QByteArray &voce)
 {
     QString risultato;
-    QMetaObject::invokeMethod(m_lavoratore, [&] { risultato = m_lavoratore->fonemi(testo, voce); },
-                              Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        m_lavoratore, [&] { risultato = m_lavoratore->fonemi(testo, voce); }, Qt::BlockingQueuedConnection);
     return risultato;
 }

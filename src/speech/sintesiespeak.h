@@ -44,9 +44,8 @@ public:
 
     struct Voce {
         QByteArray nomeEspeak; // "it", "it+f3", ...
-        QString nome;          // the name shown to parents
+        QString nome; // the name shown to parents
     };
-
 
     // The owner of this process, started on first use (espeak-ng initialised
     // and every candidate voice tried on the worker thread); it lives until
@@ -60,12 +59,12 @@ public:
     SintesiEspeak &operator=(const SintesiEspeak &) = delete;
 
     // These wait for the start-up to finish.
-    bool pronta();                 // espeak-ng initialised and at least one voice works
+    bool pronta(); // espeak-ng initialised and at least one voice works
     // True once the start-up checks have finished (never waits).
     bool avviata() const;
-    QString errore();              // why not, for a message
-    QList<Voce> voci();            // the voices that really speak, "it" first
-    int frequenza();               // samples per second of the PCM blocks
+    QString errore(); // why not, for a message
+    QList<Voce> voci(); // the voices that really speak, "it" first
+    int frequenza(); // samples per second of the PCM blocks
 
     // Queues r for synthesis on the worker thread, after any earlier one.
     void sintetizza(std::shared_ptr<Richiesta> r);

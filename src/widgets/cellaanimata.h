@@ -22,8 +22,8 @@ public:
     QString file() const { return m_file; }
     void start();
     bool inRiproduzione() const; // for tests: the movie is running
-    bool vuota() const;          // for tests: nothing valid to show
-    int framesScalati() const;   // for tests: frames kept scaled for this size
+    bool vuota() const; // for tests: nothing valid to show
+    int framesScalati() const; // for tests: frames kept scaled for this size
 
 protected:
     void showEvent(QShowEvent *e) override;

@@ -139,7 +139,7 @@ void PannelloBocca::disegnaViso(QPainter &p, const QRectF &area) const
     // opening.
     QPainterPath labbra(sx);
     labbra.quadTo(QPointF(cx - w * 0.25, cy - labbro * 1.6 - apertura * 0.3),
-        QPointF(cx, cy - labbro * 0.4 - apertura * 0.3 + sorriso * 0.5));
+                  QPointF(cx, cy - labbro * 0.4 - apertura * 0.3 + sorriso * 0.5));
     labbra.quadTo(QPointF(cx + w * 0.25, cy - labbro * 1.6 - apertura * 0.3), dx);
     labbra.quadTo(ctrlSotto + QPointF(0, labbro * 2.6), sx);
     p.setBrush(ColoreLabbra);
@@ -187,7 +187,8 @@ void PannelloBocca::disegnaBottone(QPainter &p, const QRect &r) const
     p.drawEllipse(disco);
     const double k = d * 0.22;
     const QPointF c = disco.center() + QPointF(k * 0.25, 0);
-    const QPointF triangolo[3] = {c + QPointF(-k, -k * 1.2), c + QPointF(-k, k * 1.2), c + QPointF(k * 1.3, 0)};
+    const QPointF triangolo[3]
+        = {c + QPointF(-k, -k * 1.2), c + QPointF(-k, k * 1.2), c + QPointF(k * 1.3, 0)};
     p.setBrush(fondo);
     p.drawPolygon(triangolo, 3);
 
@@ -197,7 +198,7 @@ void PannelloBocca::disegnaBottone(QPainter &p, const QRect &r) const
     p.setFont(f);
     p.setPen(Qt::white);
     const QRect testo(int(disco.right() + r.height() * 0.15), r.top(),
-        int(r.right() - disco.right() - r.height() * 0.3), r.height());
+                      int(r.right() - disco.right() - r.height() * 0.3), r.height());
     p.drawText(testo, Qt::AlignVCenter | Qt::AlignHCenter,
-        p.fontMetrics().elidedText(text(), Qt::ElideRight, testo.width()));
+               p.fontMetrics().elidedText(text(), Qt::ElideRight, testo.width()));
 }

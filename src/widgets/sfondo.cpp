@@ -1,8 +1,8 @@
 #include "sfondo.h"
 
 #include <QLinearGradient>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 Sfondo::Sfondo(QWidget *padre)
     : QWidget(padre)
