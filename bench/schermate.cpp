@@ -1,0 +1,149 @@
+// Takes the pictures of the voice settings screen and of the main menu with
+// its language menu open, before and after the switch to English, from the
+// real program on a real (virtual) display. Run through bench/schermate.sh.
+//
+//   numerella_schermate <data folder> <output folder>
+
+#include "dialoghi.h"
+#include "menulingue.h"
+#include "programma.h"
+#include "registroschermi.h"
+#include "schermi.h"
+#include "schermo.h"
+#include "suoni.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+bool copiaCartella(const QString &da, const QString &a)
+{
+    QDirIterator it(da, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString f = it.next();
+        const QString dest = a + QLatin1Char('/') + QDir(da).relativeFilePath(f);
+        QDir().mkpath(QFileInfo(dest).path());
+        if (!QFile::copy(f, dest))
+            return false;
+    }
+    return true;
+}
+
+// Nothing may wait for a click that never comes: every box is printed.
+class DialoghiStampati : public Dialoghi
+{
+public:
+    bool domanda(QWidget *, const QString &t, const QString &x) override
+    {
+        return stampa("question", t, x), false;
+    }
+    void informazione(QWidget *, const QString &t, const QString &x) override { stampa("information", t, x); }
+    void avviso(QWidget *, const QString &t, const QString &x) override { stampa("warning", t, x); }
+    void errore(QWidget *, const QString &t, const QString &x) override { stampa("error", t, x); }
+
+private:
+    static void stampa(const char *tipo, const QString &titolo, const QString &testo)
+    {
+        std::fprintf(stderr, "%s box \"%s\": %s\n", tipo, qPrintable(titolo), qPrintable(testo));
+    }
+};
+
+// The whole display, popup menus included.
+bool fotografa(const QString &file)
+{
+    QTest::qWait(600);
+    const QPixmap p = QGuiApplication::primaryScreen()->grabWindow(0);
+    const bool ok = !p.isNull() && p.save(file);
+    std::fprintf(stderr, "%s %s\n", ok ? "saved" : "FAILED", qPrintable(file));
+    return ok;
+}
+
+void apriMenuLingua(Schermo *menu)
+{
+    auto *lingue = qobject_cast<QMenu *>(menu->controllo(QStringLiteral("mnuLanguages")));
+    menu->menuBar()->setActiveAction(lingue->menuAction());
+    QTest::qWait(300);
+}
+
+void chiudiMenu(Schermo *menu)
+{
+    auto *lingue = qobject_cast<QMenu *>(menu->controllo(QStringLiteral("mnuLanguages")));
+    lingue->hide();
+    menu->menuBar()->setActiveAction(nullptr);
+    QTest::qWait(200);
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s <data folder> <output folder>\n", argv[0]);
+        return 2;
+    }
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+
+    const QString uscita = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
+    QDir().mkpath(uscita);
+    QTemporaryDir programma;
+    QTemporaryDir impostazioni;
+    QTemporaryDir lock;
+    if (!copiaCartella(QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath(), programma.path())) {
+        std::fprintf(stderr, "cannot copy the data folder\n");
+        return 1;
+    }
+
+    Programma::Opzioni o;
+    o.percorsi.programma = programma.path();
+    o.percorsi.impostazioni = impostazioni.path();
+    o.cartellaLock = lock.path();
+    o.seme = 1;
+    o.dialoghi = std::make_unique<DialoghiStampati>();
+    o.registraSchermi = registraSchermi;
+    o.termina = [](int) {};
+    Programma p(std::move(o));
+    if (const auto stato = p.Main())
+        return *stato;
+    RegistroSchermi &r = p.registro();
+
+    int errori = 0;
+    QTest::qWait(500);
+    r.mostra(QStringLiteral("FormMenu"));
+    r.scarica(r.caricato(QStringLiteral("FormAvvio")));
+    Schermo *menu = r.caricato(QStringLiteral("FormMenu"));
+
+    apriMenuLingua(menu);
+    errori += !fotografa(uscita + QStringLiteral("/menu-italiano.png"));
+    chiudiMenu(menu);
+
+    MenuLingue *lingue = menu->findChild<MenuLingue *>();
+    for (QAction *a : lingue->voci()) {
+        if (a->text() == QStringLiteral("English"))
+            a->trigger();
+    }
+    apriMenuLingua(menu);
+    errori += !fotografa(uscita + QStringLiteral("/menu-english.png"));
+    chiudiMenu(menu);
+
+    for (QAction *a : lingue->voci()) {
+        if (a->text() == QStringLiteral("Italiano"))
+            a->trigger();
+    }
+    qobject_cast<QPushButton *>(menu->controllo(QStringLiteral("Command3")))->click();
+    QTest::qWait(1500); // the opening sentence makes the mouth move
+    errori += !fotografa(uscita + QStringLiteral("/imposta.png"));
+    return errori == 0 ? 0 : 1;
+}
