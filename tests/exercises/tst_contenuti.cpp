@@ -28,7 +28,9 @@ QString difetto(const QString &frase, const QString &fine)
     if (!fine.contains(frase.back()))
         return QStringLiteral("ends with %1").arg(frase.back());
     // Only the designed double blank, before the number of the answer rule.
-    if (QString(frase).replace(QRegularExpression(QStringLiteral("  \\d ")), QStringLiteral(" 0 ")).contains(u"  "))
+    if (QString(frase)
+            .replace(QRegularExpression(QStringLiteral("  \\d ")), QStringLiteral(" 0 "))
+            .contains(u"  "))
         return QStringLiteral("doubled blank");
     // An apostrophe standing for an accent ("e'") is read badly.
     static const QRegularExpression accentoFinto(QStringLiteral("[aeiouAEIOU]['’](?=$|[\\s.,;:!?])"));
@@ -69,8 +71,8 @@ private Q_SLOTS:
                 for (int n1 = 1; n1 <= n3; ++n1) {
                     std::vector<Passaggio> passi = p.inizia(riga, n3, n1).passi;
                     // The three questions ask for the numbers in story order.
-                    const int ordine[3] = {sottrazione ? n3 : n1, sottrazione ? n1 : n3 - n1,
-                                           sottrazione ? n3 - n1 : n3};
+                    const int ordine[3]
+                        = {sottrazione ? n3 : n1, sottrazione ? n1 : n3 - n1, sottrazione ? n3 - n1 : n3};
                     for (int k = 0; k < 3; ++k) {
                         const Esito e = p.premi({Tasto::Cifra, ordine[k]});
                         QVERIFY(e.giusto);
@@ -79,11 +81,15 @@ private Q_SLOTS:
                     for (const Passaggio &s : passi) {
                         if (s.tipo != Passaggio::Tipo::Parla || s.testo == QLatin1String("Scrivi."))
                             continue;
-                        const QString d = difetto(s.testo, s.testo.endsWith(u'?') ? QStringLiteral("?")
-                                                                                   : QStringLiteral(".!"));
+                        const QString d
+                            = difetto(s.testo,
+                                      s.testo.endsWith(u'?') ? QStringLiteral("?") : QStringLiteral(".!"));
                         if (!d.isEmpty())
                             difetti << QStringLiteral("story %1, %2 and %3: \"%4\": %5")
-                                           .arg(riga).arg(n3).arg(n1).arg(s.testo, d);
+                                           .arg(riga)
+                                           .arg(n3)
+                                           .arg(n1)
+                                           .arg(s.testo, d);
                     }
                 }
             }

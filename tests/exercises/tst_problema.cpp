@@ -12,8 +12,8 @@ namespace {
 // A story whose every field says which one it is.
 Storia storiaProva(bool sottrazione)
 {
-    std::vector<QString> f{"ci.gif", "via.gif", "d1", "r1a", "r1b", "r1uno", "d2", "r2a", "r2b", "r2uno",
-                           "r2zero", "d3", "r3a", "r3b", "r3uno"};
+    std::vector<QString> f{"ci.gif", "via.gif", "d1",     "r1a", "r1b", "r1uno", "d2",   "r2a",
+                           "r2b",    "r2uno",   "r2zero", "d3",  "r3a", "r3b",   "r3uno"};
     if (sottrazione)
         f.push_back(QStringLiteral("r3zero"));
     return storiaDaCampi(f);
@@ -21,7 +21,9 @@ Storia storiaProva(bool sottrazione)
 
 QString messaggio(const QString &chiave)
 {
-    static const QHash<QString, QString> m{{"0005", "Scrivi"}, {"0007", "Togli"}, {"0008", " meno "},
+    static const QHash<QString, QString> m{{"0005", "Scrivi"},
+                                           {"0007", "Togli"},
+                                           {"0008", " meno "},
                                            {"0009", " fa "}};
     return m.value(chiave);
 }
@@ -37,27 +39,20 @@ const char *nome(Etichetta e)
 QString traccia(const Esito &e)
 {
     using T = Passaggio::Tipo;
+    static const QHash<T, QString> forma{{T::Testo, "%1=%3"},          {T::Mostra, "+%1"},
+                                         {T::Nascondi, "-%1"},         {T::Parla, "«%3»"},
+                                         {T::CellaFile, "c%2:%3"},     {T::CellaMostraFile, "c%2+%3"},
+                                         {T::CellaCambia, "c%2~%3"},   {T::NascondiCelle, "-celle"},
+                                         {T::MostraAvanti, "+avanti"}, {T::NascondiAvanti, "-avanti"},
+                                         {T::IconaSi, "si"},           {T::IconaNo, "no"},
+                                         {T::SuonoEsatto, "♪si"},      {T::SuonoErrato, "♪no"},
+                                         {T::AltroSchermo, "altro"}};
     QStringList v;
-    for (const Passaggio &p : e.passi) {
-        const QString l = QString::fromLatin1(nome(p.etichetta));
-        switch (p.tipo) {
-        case T::Testo: v << l + u'=' + p.testo; break;
-        case T::Mostra: v << u'+' + l; break;
-        case T::Nascondi: v << u'-' + l; break;
-        case T::Parla: v << u'«' + p.testo + u'»'; break;
-        case T::CellaFile: v << QStringLiteral("c%1:%2").arg(p.cella).arg(p.testo); break;
-        case T::CellaMostraFile: v << QStringLiteral("c%1+%2").arg(p.cella).arg(p.testo); break;
-        case T::CellaCambia: v << QStringLiteral("c%1~%2").arg(p.cella).arg(p.testo); break;
-        case T::NascondiCelle: v << QStringLiteral("-celle"); break;
-        case T::MostraAvanti: v << QStringLiteral("+avanti"); break;
-        case T::NascondiAvanti: v << QStringLiteral("-avanti"); break;
-        case T::IconaSi: v << QStringLiteral("si"); break;
-        case T::IconaNo: v << QStringLiteral("no"); break;
-        case T::SuonoEsatto: v << QStringLiteral("♪si"); break;
-        case T::SuonoErrato: v << QStringLiteral("♪no"); break;
-        case T::AltroSchermo: v << QStringLiteral("altro"); break;
-        }
-    }
+    for (const Passaggio &p : e.passi)
+        v << QString(forma[p.tipo])
+                 .replace(QStringLiteral("%1"), QString::fromLatin1(nome(p.etichetta)))
+                 .replace(QStringLiteral("%2"), QString::number(p.cella))
+                 .replace(QStringLiteral("%3"), p.testo);
     return v.join(u' ');
 }
 
@@ -82,8 +77,6 @@ struct Banco {
     Problema p;
 };
 
-const QString Nascondi = QStringLiteral("-avanti -celle -D1 -D2 -D3 -R1 -R2 -R3 -Op D1=d1 D2=d2 D3=d3 ");
-
 } // namespace
 
 class TestProblema : public QObject
@@ -107,60 +100,40 @@ void TestProblema::percorsoGiusto_data()
     QTest::addColumn<int>("n3");
     QTest::addColumn<int>("n1");
     QTest::addColumn<QString>("tasti");
-    QTest::addColumn<QStringList>("attese"); // the new problem, then each press
+    QTest::addColumn<QStringList>("storia"); // the new problem, then the three answers
+    QTest::addColumn<QString>("detto"); // the sentence of the finished operation
 
     QTest::newRow("addizione 3 + 2 = 5")
         << false << 5 << 3 << "3253+2=5"
-        << QStringList{Nascondi + "R1=r1a  3 r1b R2=r2a  2 r2b R3=r3a  5 r3b c0:ci.gif c1:ci.gif c2:ci.gif +D1 «d1»",
-                       "+R1 «r1a  3 r1b» c3+via.gif c4+via.gif +D2 «d2»",
-                       "+R2 «r2a  2 r2b» +D3 «d3»",
-                       "+R3 «r3a  5 r3b» Op=Scrivi +Op «Scrivi»",
-                       "Op= 3 ♪si",
-                       "Op= 3 +  ♪si",
-                       "Op= 3 +  2 ♪si",
-                       "Op= 3 +  2 =  ♪si",
-                       "Op= 3 +  2 =  5 +avanti si Esatti= 1 « 3 +  2 =  5»"};
+        << QStringList{"R1=r1a  3 r1b R2=r2a  2 r2b R3=r3a  5 r3b c0:ci.gif c1:ci.gif c2:ci.gif +D1 «d1»",
+                       "+R1 «r1a  3 r1b» c3+via.gif c4+via.gif +D2 «d2»", "+R2 «r2a  2 r2b» +D3 «d3»",
+                       "+R3 «r3a  5 r3b» Op=Scrivi +Op «Scrivi»"}
+        << " 3 +  2 =  5";
     QTest::newRow("addizione secondo termine 0")
         << false << 4 << 4 << "4044+0=4"
-        << QStringList{Nascondi + "R1=r1a  4 r1b R2=r2zero R3=r3a  4 r3b c0:ci.gif c1:ci.gif c2:ci.gif c3:ci.gif +D1 «d1»",
-                       "+R1 «r1a  4 r1b» +D2 «d2»",
-                       "+R2 «r2zero» +D3 «d3»",
-                       "+R3 «r3a  4 r3b» Op=Scrivi +Op «Scrivi»",
-                       "Op= 4 ♪si", "Op= 4 +  ♪si", "Op= 4 +  0 ♪si", "Op= 4 +  0 =  ♪si",
-                       "Op= 4 +  0 =  4 +avanti si Esatti= 1 « 4 +  0 =  4»"};
+        << QStringList{"R1=r1a  4 r1b R2=r2zero R3=r3a  4 r3b c0:ci.gif c1:ci.gif c2:ci.gif c3:ci.gif +D1 "
+                       "«d1»",
+                       "+R1 «r1a  4 r1b» +D2 «d2»", "+R2 «r2zero» +D3 «d3»",
+                       "+R3 «r3a  4 r3b» Op=Scrivi +Op «Scrivi»"}
+        << " 4 +  0 =  4";
     QTest::newRow("addizione totale 1")
         << false << 1 << 1 << "1011+0=1"
-        << QStringList{Nascondi + "R1=r1uno R2=r2zero R3=r3uno c0:ci.gif +D1 «d1»",
-                       "+R1 «r1uno» +D2 «d2»",
-                       "+R2 «r2zero» +D3 «d3»",
-                       "+R3 «r3uno» Op=Scrivi +Op «Scrivi»",
-                       "Op= 1 ♪si", "Op= 1 +  ♪si", "Op= 1 +  0 ♪si", "Op= 1 +  0 =  ♪si",
-                       "Op= 1 +  0 =  1 +avanti si Esatti= 1 « 1 +  0 =  1»"};
+        << QStringList{"R1=r1uno R2=r2zero R3=r3uno c0:ci.gif +D1 «d1»", "+R1 «r1uno» +D2 «d2»",
+                       "+R2 «r2zero» +D3 «d3»", "+R3 «r3uno» Op=Scrivi +Op «Scrivi»"}
+        << " 1 +  0 =  1";
     QTest::newRow("sottrazione 7 - 3 = 4")
         << true << 7 << 3 << "7347-3=4"
-        << QStringList{Nascondi + "R1=r1a  7 r1b R2=r2a  3 r2b R3=r3a  4 r3b +D1 «d1» c0:ci.gif c1:ci.gif c2:ci.gif "
-                                  "c3:ci.gif c4:ci.gif c5:ci.gif c6:ci.gif",
+        << QStringList{"R1=r1a  7 r1b R2=r2a  3 r2b R3=r3a  4 r3b +D1 «d1» c0:ci.gif c1:ci.gif c2:ci.gif "
+                       "c3:ci.gif c4:ci.gif c5:ci.gif c6:ci.gif",
                        "c0~via.gif c1~via.gif c2~via.gif +R1 «r1a  7 r1b» +D2 «d2»",
-                       "+R2 «r2a  3 r2b» +D3 «d3»",
-                       "+R3 «r3a  4 r3b» Op=Togli +Op",
-                       "Op= 7 ♪si", "Op= 7 -  ♪si", "Op= 7 -  3 ♪si", "Op= 7 -  3 =  ♪si",
-                       "Op= 7 -  3 =  4 +avanti si Esatti= 1 «7 meno 3 fa 4»"};
+                       "+R2 «r2a  3 r2b» +D3 «d3»", "+R3 «r3a  4 r3b» Op=Togli +Op"}
+        << "7 meno 3 fa 4";
     QTest::newRow("sottrazione tutti via")
         << true << 3 << 3 << "3303-3=0"
-        << QStringList{Nascondi + "R1=r1a  3 r1b R2=r2a  3 r2b R3=r3zero +D1 «d1» c0:ci.gif c1:ci.gif c2:ci.gif",
+        << QStringList{"R1=r1a  3 r1b R2=r2a  3 r2b R3=r3zero +D1 «d1» c0:ci.gif c1:ci.gif c2:ci.gif",
                        "c0~via.gif c1~via.gif c2~via.gif +R1 «r1a  3 r1b» +D2 «d2»",
-                       "+R2 «r2a  3 r2b» +D3 «d3»",
-                       "+R3 «r3zero» Op=Togli +Op",
-                       "Op= 3 ♪si", "Op= 3 -  ♪si", "Op= 3 -  3 ♪si", "Op= 3 -  3 =  ♪si",
-                       "Op= 3 -  3 =  0 +avanti si Esatti= 1 «3 meno 3 fa 0»"};
-    QTest::newRow("sottrazione totale 1")
-        << true << 1 << 1 << "1101-1=0"
-        << QStringList{Nascondi + "R1=r1uno R2=r2uno R3=r3zero +D1 «d1» c0:ci.gif",
-                       "c0~via.gif +R1 «r1uno» +D2 «d2»",
-                       "+R2 «r2uno» +D3 «d3»",
-                       "+R3 «r3zero» Op=Togli +Op",
-                       "Op= 1 ♪si", "Op= 1 -  ♪si", "Op= 1 -  1 ♪si", "Op= 1 -  1 =  ♪si",
-                       "Op= 1 -  1 =  0 +avanti si Esatti= 1 «1 meno 1 fa 0»"};
+                       "+R2 «r2a  3 r2b» +D3 «d3»", "+R3 «r3zero» Op=Togli +Op"}
+        << "3 meno 3 fa 0";
 }
 
 void TestProblema::percorsoGiusto()
@@ -169,14 +142,26 @@ void TestProblema::percorsoGiusto()
     QFETCH(int, n3);
     QFETCH(int, n1);
     QFETCH(QString, tasti);
-    QFETCH(QStringList, attese);
+    QFETCH(QStringList, storia);
+    QFETCH(QString, detto);
     Banco b(sottrazione);
-    QCOMPARE(traccia(b.p.inizia(1, n3, n1)), attese[0]);
+    QCOMPARE(traccia(b.p.inizia(1, n3, n1)),
+             QStringLiteral("-avanti -celle -D1 -D2 -D3 -R1 -R2 -R3 -Op D1=d1 D2=d2 D3=d3 ") + storia[0]);
+    // The operation as it grows: each digit as its number text, then " + ".
+    QString operazione;
     for (int i = 0; i < tasti.size(); ++i) {
         QCOMPARE(b.p.passo(), i);
         const Esito e = b.p.premi(pressione(tasti[i]));
         QVERIFY2(e.giusto, qPrintable(QStringLiteral("press %1").arg(i)));
-        QCOMPARE(traccia(e), attese[i + 1]);
+        if (i < 3) {
+            QCOMPARE(traccia(e), storia[i + 1]);
+            continue;
+        }
+        operazione
+            += tasti[i].isDigit() ? QStringLiteral(" ") + tasti[i] : QStringLiteral(" %1 ").arg(tasti[i]);
+        QCOMPARE(traccia(e),
+                 i < 7 ? QStringLiteral("Op=%1 ♪si").arg(operazione)
+                       : QStringLiteral("Op=%1 +avanti si Esatti= 1 «%2»").arg(operazione, detto));
     }
     QCOMPARE(b.p.passo(), 7); // Passo stays 7 once the operation is written
     QCOMPARE(b.esatti, Integer(1));

@@ -75,10 +75,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("n1");
         QTest::addColumn<QString>("operazione");
         QTest::addColumn<QString>("finale");
-        QTest::newRow("addizione") << "Prova" << 1 << "5055+0=5" << 5 << 5 << " 5 +  0 =  5" << " 5 +  0 =  5";
-        QTest::newRow("sottrazione") << "Prova" << 2 << "7347-3=4" << 7 << 3 << " 7 -  3 =  4" << "7 meno 3 fa 4";
-        QTest::newRow("sottrazione in inglese")
-            << "English" << 2 << "7347-3=4" << 7 << 3 << " 7 -  3 =  4" << "7 minus 3 is 4";
+        QTest::newRow("addizione") << "Prova" << 1 << "5055+0=5" << 5 << 5 << " 5 +  0 =  5"
+                                   << " 5 +  0 =  5";
+        QTest::newRow("sottrazione") << "Prova" << 2 << "7347-3=4" << 7 << 3 << " 7 -  3 =  4"
+                                     << "7 meno 3 fa 4";
+        QTest::newRow("sottrazione in inglese") << "English" << 2 << "7347-3=4" << 7 << 3 << " 7 -  3 =  4"
+                                                << "7 minus 3 is 4";
     }
 
     // One whole problem through the keyboard, on the real screen.

@@ -13,26 +13,19 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("testo");
         QTest::addColumn<QString>("atteso");
-        QTest::newRow("accents and ampersand") << u"Città è bella & cara"_qs << u"Citta' e' bella e commerciale cara"_qs;
-        QTest::newRow("space before final stop") << u"Rimangono 4 palloncini ."_qs << u"Rimangono 4 palloncini. "_qs;
+        QTest::newRow("accents and ampersand")
+            << u"Città è bella & cara"_qs << u"Citta' e' bella e commerciale cara"_qs;
+        QTest::newRow("space before final stop")
+            << u"Rimangono 4 palloncini ."_qs << u"Rimangono 4 palloncini. "_qs;
         QTest::newRow("capital accent gives lower-case") << u"POTÈ"_qs << u"POTe'"_qs;
         QTest::newRow("typographic apostrophe") << u"l’acqua"_qs << u"l'acqua"_qs;
         QTest::newRow("underscore and middle dot dropped") << u"a_b·c"_qs << u"abc"_qs;
         QTest::newRow("one character") << u"7"_qs << u"7"_qs;
         QTest::newRow("only dropped characters") << u"_"_qs << QString();
-        QTest::newRow("only a stop") << u"."_qs << u"."_qs;
         QTest::newRow("space and stop") << u" ."_qs << u". "_qs;
-        QTest::newRow("stop inside untouched") << u"a . b"_qs << u"a . b"_qs;
-        QTest::newRow("two stops untouched") << u"fine .."_qs << u"fine .."_qs;
         QTest::newRow("end fix on the prepared text") << u"Ciao ._"_qs << u"Ciao. "_qs;
-        QTest::newRow("accent then end fix") << u"è ."_qs << u"e'. "_qs;
         QTest::newRow("every table vowel") << u"àèéìòù"_qs << u"a'e'e'i'o'u'"_qs;
-        QTest::newRow("every table capital") << u"ÀÈÉÌÒÙ"_qs << u"a'e'e'i'o'u'"_qs;
         QTest::newRow("other accents pass") << u"áíóúÁ"_qs << u"áíóúÁ"_qs;
-        QTest::newRow("other characters keep case") << u"Numerella 3 + 2"_qs << u"Numerella 3 + 2"_qs;
-        QTest::newRow("every ampersand") << u"&&"_qs << u"e commerciale"_qs + u"e commerciale"_qs;
-        QTest::newRow("acute words") << u"perché né"_qs << u"perche' ne'"_qs;
-        QTest::newRow("operation as written") << u" 7 -  3 =  4"_qs << u" 7 -  3 =  4"_qs;
     }
     void preparazione()
     {
@@ -46,26 +39,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("testo");
         QTest::addColumn<QString>("atteso");
         QTest::newRow("grave accents back") << u"Citta' e' bella"_qs << u"Città è bella"_qs;
-        QTest::newRow("i o u a") << u"cosi' puo' piu' gia'"_qs << u"così può più già"_qs;
         QTest::newRow("-che words acute") << u"perche' poiche' benche'"_qs << u"perché poiché benché"_qs;
         QTest::newRow("ne se acute") << u"ne' l'uno ne' se'"_qs << u"né l'uno né sé"_qs;
-        QTest::newRow("-tre acute") << u"ventitre' trentatre'"_qs << u"ventitré trentatré"_qs;
         QTest::newRow("capital stays capital") << u"E' bello"_qs << u"È bello"_qs;
-        QTest::newRow("upper word") << u"POTe'"_qs << u"POTè"_qs;
-        QTest::newRow("elision untouched") << u"l'acqua dell'albero un'ape"_qs << u"l'acqua dell'albero un'ape"_qs;
+        QTest::newRow("elision untouched")
+            << u"l'acqua dell'albero un'ape"_qs << u"l'acqua dell'albero un'ape"_qs;
         QTest::newRow("elided then accent") << u"c'e' dov'e'"_qs << u"c'è dov'è"_qs;
-        QTest::newRow("accent before punctuation") << u"Arriva papa'."_qs << u"Arriva papà."_qs;
         QTest::newRow("quoted word left alone") << u"disse 'ciao' a tutti"_qs << u"disse 'ciao' a tutti"_qs;
         QTest::newRow("typographic apostrophe") << u"Citta’ e’"_qs << u"Città è"_qs;
-        QTest::newRow("accented letters stay") << u"Città è"_qs << u"Città è"_qs;
         QTest::newRow("minus between numbers") << u" 7 -  3 =  4"_qs << u" 7  meno   3 =  4"_qs;
-        QTest::newRow("minus without spaces") << u"7-3"_qs << u"7 meno 3"_qs;
         QTest::newRow("minus sign") << u"5 − 2"_qs << u"5  meno  2"_qs;
         QTest::newRow("hyphen in a word") << u"arco-baleno"_qs << u"arco-baleno"_qs;
         QTest::newRow("plus and equals as they are") << u" 3 +  2 =  5"_qs << u" 3 +  2 =  5"_qs;
         QTest::newRow("ampersand") << u"a & b"_qs << u"a  e commerciale  b"_qs;
-        QTest::newRow("empty") << QString() << QString();
-        QTest::newRow("lone apostrophe") << u"'"_qs << u"'"_qs;
     }
     void perEspeak()
     {
