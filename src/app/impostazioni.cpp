@@ -78,9 +78,7 @@ bool SalvaImpostazioni(Modulo1 &m)
         m.Voce = VocePredefinita;
     // The folder may have gone since start-up; the user's choice should not.
     QDir().mkpath(QFileInfo(m.FileImpostazioni).absolutePath());
-    QFile f(m.FileImpostazioni);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        && f.write(testoImpostazioni(m.Velocita, m.Voce)) > 0;
+    return scriviFileAtomico(m.FileImpostazioni, testoImpostazioni(m.Velocita, m.Voce));
 }
 
 bool CreaLeggimi(ModLanguageSupport &lingua, const QString &cartellaImpostazioni)

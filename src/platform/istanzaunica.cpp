@@ -17,8 +17,6 @@ IstanzaUnica::~IstanzaUnica() = default;
 
 bool IstanzaUnica::acquisisci()
 {
-    if (QFile::exists(m_percorso))
-        return false;
     m_lock = std::make_unique<QLockFile>(m_percorso);
     // A lock whose owner process is gone is taken over by QLockFile itself;
     // no age limit, a running copy may run for days.

@@ -208,6 +208,6 @@ void UscitaAudio::ferma()
     m_fine.stop();
     m_attesa.clear();
     if (eraAttiva && m_sink)
-        m_sink->suspend();
+        m_sink->stop();
     m_io = nullptr;
 }

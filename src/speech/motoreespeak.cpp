@@ -25,7 +25,7 @@ int stima(const QString &testo, int wpm)
             ++segni;
     }
     const qint64 ms = (qint64(testo.size()) * 20000 + segni * 60000) / std::max(1, wpm);
-    return int(std::min<qint64>(ms / 2, 10 * 60 * 1000));
+    return int(std::min<qint64>(ms + ritardoDispositivoMs, 10 * 60 * 1000));
 }
 
 } // namespace
