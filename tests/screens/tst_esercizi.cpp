@@ -211,6 +211,28 @@ private Q_SLOTS:
             QVERIFY(dopo->bottoneCifra(i)->isEnabled());
     }
 
+    // A screen reader can press the hidden "avanti" while the first question
+    // of a subtraction is read, before its things are shown: the new problem
+    // shows its own things, and none of the old problem's come after them.
+    void avantiNascostoMentreLaPrimaDomanda()
+    {
+        a->prossimo(2, 1, 7, 3);
+        // Once the first question is being read (loading the screen lets
+        // events run before that).
+        bool premuto = false;
+        connect(a->motore(), &MotoreVoce::statoCambiato, this, [&](bool parla) {
+            if (!parla || std::exchange(premuto, true))
+                return;
+            a->prossimo(2, 2, 2, 1);
+            qobject_cast<FormEsercizio *>(a->registro.caricato(QStringLiteral("Form2")))
+                ->bottoneAvanti()
+                ->click();
+        });
+        auto *f = qobject_cast<FormEsercizio *>(a->registro.mostra(QStringLiteral("Form2")));
+        QCOMPARE(f->problema().riga(), 2);
+        QCOMPARE(celleVisibili(f), 2);
+    }
+
     void esci_data()
     {
         QTest::addColumn<bool>("si");
