@@ -1,6 +1,5 @@
 #include "codec.h"
 #include "impostazioni.h"
-#include "modlanguagesupport.h"
 #include "modulo1.h"
 
 #include <QDir>
@@ -112,18 +111,6 @@ private Q_SLOTS:
         QVERIFY2(duranteSalvataggio >= uccisioni / 4, qPrintable(QString::number(duranteSalvataggio)));
     }
 
-    void leggimi()
-    {
-        QVERIFY(scriviFileAtomico(dir.filePath(QStringLiteral("LangSetting.ini")), "[Language]\r\nCurrentLanguage=Prova\r\n"));
-        QVERIFY(scriviFileAtomico(dir.filePath(QStringLiteral("Prova.lng")),
-                                  "[Strings]\r\n0002=\"Questo \xe8 Numerella.\"\r\n0003=\"Due\"\r\n0004=\"Tre\"\r\n"));
-        ModLanguageSupport lingua(dir.path());
-        const QString cartella = dir.filePath(QStringLiteral("ImpostazioniProgrammiZefra"));
-        QVERIFY(CreaLeggimi(lingua, cartella));
-        QVERIFY(CreaLeggimi(lingua, cartella)); // the folder already there is no obstacle
-        QCOMPARE(leggi(cartella + QStringLiteral("/leggimi.txt")), QByteArray("Questo \xe8 Numerella.\r\n \r\nDue\r\n \r\nTre\r\n"));
-        QVERIFY(!CreaLeggimi(lingua, dir.filePath(QStringLiteral("Prova.lng/cartella"))));
-    }
 };
 
 QTEST_GUILESS_MAIN(TstImpostazioni)

@@ -1,7 +1,6 @@
 #include "codec.h"
 #include "dialoghifinti.h"
 #include "formbocca.h"
-#include "messaggi.h"
 #include "modlanguagesupport.h"
 #include "motorefinto.h"
 #include "programma.h"
@@ -39,8 +38,6 @@ struct SchermoVuoto : Schermo {
     }
 };
 
-const QString CreditiAttesi = QStringLiteral("Numerella project  \r\n ----------------------- \r\n"
-                                             "https://numerella.example.org\r\nE-mail: numerella@example.org");
 } // namespace
 
 // A program folder with stories and a language, a settings folder not yet
@@ -146,50 +143,6 @@ private Q_SLOTS:
         QCOMPARE(b.crea()->Main(), std::optional<int>());
     }
 
-    void confermaUscita_data()
-    {
-        QTest::addColumn<bool>("si");
-        QTest::addColumn<QList<int>>("terminati");
-        QTest::newRow("Yes ends the run") << true << QList<int>{0};
-        QTest::newRow("No does nothing") << false << QList<int>{};
-    }
-    void confermaUscita()
-    {
-        QFETCH(bool, si);
-        QFETCH(QList<int>, terminati);
-        QTemporaryDir dir;
-        Banco b(dir);
-        auto p = b.crea();
-        QCOMPARE(p->Main(), std::optional<int>());
-        b.dialoghi->risposte = {si};
-        ConfermaUscita(p->contesto(), nullptr);
-        QCOMPARE(b.dialoghi->tipi(), QStringList{QStringLiteral("domanda")});
-        QCOMPARE(b.dialoghi->finestre[0].testo, QStringLiteral("Vuoi uscire?"));
-        QCOMPARE(b.terminati, terminati);
-    }
-
-    void informazioni_data()
-    {
-        QTest::addColumn<QByteArray>("messaggi");
-        QTest::addColumn<QString>("atteso");
-        QTest::newRow("no optional lines: credits only") << QByteArray("9996=\"\"\r\n") << CreditiAttesi;
-        QTest::newRow("only 9998") << QByteArray("9998=\"Terza\"\r\n")
-                                   << QStringLiteral("\r\n-----------------------\r\nTerza\r\n") + CreditiAttesi;
-        QTest::newRow("all four") << QByteArray("9996=\"A\"\r\n9997=\"B\"\r\n9998=\"C\"\r\n9999=\"D\"\r\n")
-                                  << QStringLiteral("\r\n-----------------------\r\nA\r\nB\r\nC\r\nD\r\n") + CreditiAttesi;
-    }
-    void informazioni()
-    {
-        QFETCH(QByteArray, messaggi);
-        QFETCH(QString, atteso);
-        QTemporaryDir dir;
-        Banco b(dir);
-        QVERIFY(scriviFileAtomico(b.programma + QStringLiteral("/Prova.lng"), "[Strings]\r\n" + messaggi));
-        auto p = b.crea();
-        MostraInformazioni(p->contesto(), nullptr);
-        QCOMPARE(b.dialoghi->tipi(), QStringList{QStringLiteral("informazione")});
-        QCOMPARE(b.dialoghi->finestre[0].testo, atteso);
-    }
 };
 
 QTEST_MAIN(TstProgramma)

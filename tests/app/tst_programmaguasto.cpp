@@ -1,4 +1,4 @@
-// The real program (the build's executable beside a copy of its data, in a
+// The real program (its main and libraries, beside a copy of its data, in a
 // folder of its own, with its own settings and runtime folders) started
 // against broken data, one row per kind of fault. A broken story file is
 // fatal: the program names the file and the fault (on its standard error,
@@ -18,7 +18,7 @@
 
 namespace {
 
-const QByteArray PrimoDisegno = "NUMERELLA_BENCH primo-disegno";
+const QByteArray PrimoDisegno = "schermata iniziale disegnata"; // from spiaavvio.cpp
 const QString ErroreStorie = QStringLiteral("non si può caricare");
 constexpr int LimiteMs = 120000; // for anything the program should do by itself
 
@@ -57,16 +57,14 @@ public:
                 return false;
         }
         // The program finds its data beside itself.
-        return QFile::copy(qEnvironmentVariable("NUMERELLA_BUILD") + QStringLiteral("/numerella"), programma + QStringLiteral("/numerella"));
+        return QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/numerella_osservato"), programma + QStringLiteral("/numerella"));
     }
 
     void avvia(const QStringList &ambiente = {}, const QString &nome = QStringLiteral("uscita"))
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("NUMERELLA_ESCI_DOPO_MS"));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_base + QStringLiteral("/config"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_base + QStringLiteral("/run"));
-        env.insert(QStringLiteral("NUMERELLA_BENCH"), QStringLiteral("1")); // says when the start screen is painted
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         for (QString e : ambiente) {
             e.replace(QStringLiteral("%BASE%"), m_base);
@@ -122,7 +120,7 @@ class TstProgrammaGuasto : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY(QFileInfo(qEnvironmentVariable("NUMERELLA_BUILD") + QStringLiteral("/numerella")).isExecutable());
+        QVERIFY(QFileInfo(QCoreApplication::applicationDirPath() + QStringLiteral("/numerella_osservato")).isExecutable());
     }
 
     void guasti_data()

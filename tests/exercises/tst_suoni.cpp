@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
-#include <algorithm>
 
 namespace {
 
@@ -68,18 +67,10 @@ private Q_SLOTS:
                                      << int(QAudioFormat::Int16) << 1 << 400;
         QTest::newRow("pcm 8 stereo") << riff(chunk("fmt ", fmt(1, 2, 11025, 8)) + chunk("data", QByteArray(100, '\x80')))
                                       << true << int(QAudioFormat::UInt8) << 2 << 100;
-        const QByteArray estesa = fmt(0xFFFE, 1, 48000, 16) + le<quint16>(22) + le<quint16>(16) + le<quint32>(4)
-            + le<quint16>(1) + QByteArray(14, '\0');
-        QTest::newRow("extensible pcm") << riff(chunk("fmt ", estesa) + chunk("data", pcm16)) << true
-                                        << int(QAudioFormat::Int16) << 1 << 400;
-        QTest::newRow("odd chunk before data") << riff(chunk("fmt ", fmt(1, 1, 22050, 16)) + chunk("LIST", "abc")
-                                                       + chunk("data", pcm16))
-                                               << true << int(QAudioFormat::Int16) << 1 << 400;
         QByteArray tronca = riff(chunk("fmt ", fmt(1, 1, 22050, 16)) + chunk("data", pcm16));
         tronca.chop(101); // the data chunk claims more than there is
         QTest::newRow("truncated data plays what it has") << tronca << true << int(QAudioFormat::Int16) << 1 << 298;
         QTest::newRow("adpcm") << riff(chunk("fmt ", fmt(2, 1, 22050, 4)) + chunk("data", pcm16)) << false << 0 << 0 << 0;
-        QTest::newRow("no data chunk") << riff(chunk("fmt ", fmt(1, 1, 22050, 16))) << false << 0 << 0 << 0;
         QTest::newRow("empty data") << riff(chunk("fmt ", fmt(1, 1, 22050, 16)) + chunk("data", {})) << false << 0 << 0 << 0;
         QTest::newRow("not riff") << QByteArray("ID3 this is an mp3, honest") << false << 0 << 0 << 0;
         QTest::newRow("empty file") << QByteArray() << false << 0 << 0 << 0;
@@ -100,27 +91,6 @@ private Q_SLOTS:
         QCOMPARE(int(a->formato.sampleFormat()), formato);
         QCOMPARE(a->formato.channelCount(), canali);
         QCOMPARE(int(a->pcm.size()), byte);
-    }
-
-    // The shipped sounds play, and end with the 180 ms of silence that let
-    // a player drop a little of the end without losing the sound.
-    void fileDelProgramma_data()
-    {
-        QTest::addColumn<QString>("nome");
-        QTest::newRow("si") << QStringLiteral("si.wav");
-        QTest::newRow("no") << QStringLiteral("no.wav");
-    }
-    void fileDelProgramma()
-    {
-        QFETCH(QString, nome);
-        const auto a = SuoniWav::leggiWav(datiProgramma() + QStringLiteral("/suoni/") + nome);
-        QVERIFY(a);
-        QCOMPARE(a->formato.sampleFormat(), QAudioFormat::Int16);
-        const auto *s = reinterpret_cast<const qint16 *>(a->pcm.constData());
-        const qsizetype n = a->pcm.size() / 2;
-        QVERIFY(*std::max_element(s, s + n) > 8000);
-        for (qsizetype i = n - a->formato.sampleRate() * 180 / 1000; i < n; ++i)
-            QVERIFY2(std::abs(int(s[i])) < 8, qPrintable(QString::number(i)));
     }
 
     void suoni_data()

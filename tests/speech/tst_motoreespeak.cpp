@@ -52,20 +52,8 @@ private Q_SLOTS:
             QVERIFY2(motore->durataAudioMs() > 100, qPrintable(motore->VoiceName(v)));
             QVERIFY(motore->muto());
         }
-    }
-
-    void voceSbagliataParlaConLaPrima_data()
-    {
-        QTest::addColumn<int>("numero");
-        QTest::newRow("zero") << 0;
-        QTest::newRow("past the last") << 99;
-    }
-    void voceSbagliataParlaConLaPrima()
-    {
-        QFETCH(int, numero);
-        QVERIFY(!motore->VoiceNumber(numero));
-        QVERIFY(parla(*motore, QStringLiteral("ciao")));
-        QVERIFY(motore->durataAudioMs() > 100);
+        QVERIFY(!motore->VoiceNumber(motore->VoiceCount() + 1)); // an unknown voice speaks with the first
+        QVERIFY(parla(*motore, QStringLiteral("ciao")) && motore->durataAudioMs() > 100);
     }
 
     // A stop ends the utterance at once with one finito; a second stop or
@@ -107,9 +95,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("testo");
         QTest::addColumn<int>("velocita");
         QTest::newRow("operation, slowest") << QStringLiteral(" 8 -  5 =  3") << 10; // below 80: spoken at 80
-        QTest::newRow("operation, fastest") << QStringLiteral(" 8 -  5 =  3") << 450;
         QTest::newRow("sentence, slow") << QStringLiteral("Giulia ha 7 caramelle, ne mangia 3. Quante ne restano?") << 80;
-        QTest::newRow("one digit") << QStringLiteral("9") << 80;
     }
     void stimaNonTroppoBassa()
     {
