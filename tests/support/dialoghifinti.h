@@ -3,40 +3,47 @@
 #include "dialoghi.h"
 
 #include <QList>
-#include <QString>
-#include <functional>
+#include <QStringList>
 
-// Message boxes for tests: nothing is shown, every box is recorded, and the
-// questions take their answers from a script.
-//
-// - risposte: the answers to the next questions, taken from the front (true
-//   = Yes). When it is empty the answer is rispostaPredefinita.
-// - finestre: every box in order, with its kind ("domanda", "informazione",
-//   "avviso", "errore"), title and text.
-// - durante, when set, runs inside every box as a modal box would let
-//   events run (a test can look at the screens while the "box" is open).
+// Message boxes for tests: nothing is shown, every box is recorded in
+// finestre, and the questions take their answers from the front of
+// risposte (rispostaPredefinita once it is empty; true is Yes).
 class DialoghiFinti : public Dialoghi
 {
 public:
     struct Finestra {
-        QString tipo;
+        QString tipo; // "domanda", "informazione", "avviso", "errore"
         QString titolo;
         QString testo;
     };
 
-    bool domanda(QWidget *padre, const QString &titolo, const QString &testo) override;
-    void informazione(QWidget *padre, const QString &titolo, const QString &testo) override;
-    void avviso(QWidget *padre, const QString &titolo, const QString &testo) override;
-    void errore(QWidget *padre, const QString &titolo, const QString &testo) override;
+    bool domanda(QWidget *, const QString &titolo, const QString &testo) override
+    {
+        finestre.append({QStringLiteral("domanda"), titolo, testo});
+        return risposte.isEmpty() ? rispostaPredefinita : risposte.takeFirst();
+    }
+    void informazione(QWidget *, const QString &t, const QString &x) override
+    {
+        finestre.append({QStringLiteral("informazione"), t, x});
+    }
+    void avviso(QWidget *, const QString &t, const QString &x) override
+    {
+        finestre.append({QStringLiteral("avviso"), t, x});
+    }
+    void errore(QWidget *, const QString &t, const QString &x) override
+    {
+        finestre.append({QStringLiteral("errore"), t, x});
+    }
+
+    QStringList tipi() const
+    {
+        QStringList l;
+        for (const Finestra &f : finestre)
+            l << f.tipo;
+        return l;
+    }
 
     QList<bool> risposte;
     bool rispostaPredefinita = false;
     QList<Finestra> finestre;
-    std::function<void(const Finestra &)> durante;
-
-    // The kinds of the boxes shown so far, in order.
-    QStringList tipi() const;
-
-private:
-    void registra(const QString &tipo, const QString &titolo, const QString &testo);
 };
