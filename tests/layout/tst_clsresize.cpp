@@ -4,7 +4,6 @@
 #include "clsresize.h"
 #include "schermo.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
@@ -33,60 +32,43 @@ class TstClsResize : public QObject
 private Q_SLOTS:
     void cleanup() { Schermo::setDisplayPerTest(QSize()); }
 
+    // The screen doubled in width, 1.5 times in height, the button moved
+    // after the capture: a measure the tag leaves alone stays as it was.
     void scalaSecondoTag_data()
     {
         QTest::addColumn<QString>("tag");
-        // Moved after the capture: a measure the tag leaves alone stays where it was moved.
         QTest::addColumn<bool>("spostato");
         QTest::addColumn<QRect>("atteso");
-        const QRect tutto(1600, 900, 3200, 1800);
-        QTest::newRow("no tag") << QString() << true << tutto;
-        QTest::newRow("other use of the tag") << "x" << true << tutto;
-        QTest::newRow("@ not first") << "testo@" << true << tutto;
-        QTest::newRow("blank before @") << " @lt" << true << tutto;
-        QTest::newRow("@lt") << "@lt" << false << QRect(1600, 900, 1600, 1200);
-        QTest::newRow("@LT, moved") << "@LT" << true << QRect(1600, 900, 30, 40);
-        QTest::newRow("@wh, moved") << "@wh" << true << QRect(10, 20, 3200, 1800);
-        QTest::newRow("@ with words") << "@ altre parole" << true << QRect(1600, 900, 30, 40);
+        QTest::newRow("no tag") << QString() << true << QRect(1600, 900, 3200, 1800);
+        QTest::newRow("@ not first") << "testo@" << true << QRect(1600, 900, 3200, 1800);
+        QTest::newRow("@lt, not moved") << "@lt" << false << QRect(1600, 900, 1600, 1200);
+        QTest::newRow("@WH, moved") << "@WH" << true << QRect(10, 20, 3200, 1800);
         QTest::newRow("@ alone") << "@" << true << QRect(10, 20, 30, 40);
     }
     void scalaSecondoTag()
     {
         QFETCH(QString, tag);
         QFETCH(bool, spostato);
-        QFETCH(QRect, atteso);
         Campione c;
         c.r.ReInitialise();
-        // The tag is read at every rescale, not at the capture.
-        Controllo(c.bottone).setTag(tag);
+        Controllo(c.bottone).setTag(tag); // read at every rescale, not at the capture
         if (spostato)
             c.bottone->setGeometry(10, 20, 30, 40);
         c.s->resize(16000, 9000);
         c.r.ResizeControls();
-        QCOMPARE(c.bottone->geometry(), atteso);
+        QTEST(c.bottone->geometry(), "atteso");
     }
 
     // Every rescale starts from the captured layout: no rounding piles up.
     void nessunAccumulo()
     {
-        Schermo s(QStringLiteral("FormProva"), 8235, 5835);
-        s.dimensionaDesign();
-        auto *w = s.aggiungi(new QLabel(s.client()), QStringLiteral("Label2"));
-        Schermo::piazza(w, 7, 13, 6975, 2655);
-        clsResize r;
-        r.setSourceForm(&s);
-        r.ReInitialise();
-        s.resize(1280, 800);
-        r.ResizeControls();
-        const QRect grande = w->geometry();
-        for (const QSize &z : {QSize(333, 211), QSize(1920, 1080), QSize(101, 99), QSize(1280, 800)}) {
-            s.resize(z);
-            r.ResizeControls();
+        Campione c;
+        c.r.ReInitialise();
+        for (const QSize &z : {QSize(333, 211), QSize(101, 99), QSize(16000, 9000)}) {
+            c.s->resize(z);
+            c.r.ResizeControls();
         }
-        QCOMPARE(w->geometry(), grande);
-        s.resize(549, 389); // the designed inner size
-        r.ResizeControls();
-        QCOMPARE(w->geometry(), QRect(0, 1, 465, 177));
+        QCOMPARE(c.bottone->geometry(), QRect(1600, 900, 3200, 1800));
     }
 
     // A screen captured with no width gives no ratio for that axis.
@@ -95,7 +77,6 @@ private Q_SLOTS:
         Campione c;
         c.s->resize(0, 6000);
         c.r.ReInitialise();
-        QCOMPARE(c.r.larghezzaCatturata(), 0);
         c.s->resize(16000, 9000);
         c.r.ResizeControls();
         QCOMPARE(c.bottone->geometry(), QRect(800, 900, 1600, 1800));
@@ -107,19 +88,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("percento");
         QTest::addColumn<QRect>("atteso"); // outer geometry in pixels
         QTest::newRow("75 of 1024x768") << QSize(1024, 768) << 75 << QRect(128, 96, 768, 576);
-        // 1002 pixels: height 7515 twips = 501 pixels, top 3757.5 twips = 250.5 pixels.
+        // 1002 pixels: height 501 pixels, top 250.5 pixels.
         QTest::newRow("half a pixel goes down") << QSize(1000, 1002) << 50 << QRect(250, 251, 500, 501);
-        QTest::newRow("120: past the display") << QSize(1000, 800) << 120 << QRect(-100, -80, 1200, 960);
     }
     void sulDisplay()
     {
         QFETCH(QSize, display);
         QFETCH(int, percento);
-        QFETCH(QRect, atteso);
         Schermo::setDisplayPerTest(display);
         Campione c;
         c.r.SizeFormToScreen(quint8(percento));
-        QCOMPARE(c.s->frameGeometry(), atteso);
+        QTEST(c.s->frameGeometry(), "atteso");
         // Captured at the designed size, before the first change of size,
         // then scaled with the screen.
         QCOMPARE(c.r.larghezzaCatturata(), 8000 * T);
