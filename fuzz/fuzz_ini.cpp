@@ -1,8 +1,8 @@
 // Language files and LangSetting.ini: both readers and the writer on any
 // bytes. An odd first byte pads the file past 64000 bytes (the line scan).
+#include "codec.h"
 #include "ini.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <cstdlib>
@@ -16,10 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t n)
     QByteArray b(reinterpret_cast<const char *>(dati) + 1, qsizetype(n - 1));
     if (dati[0] & 1)
         b += "\r\n;" + QByteArray(qMax<qsizetype>(0, 64001 - b.size()), ' ');
-    QFile f(p);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(b) != b.size())
+    if (!scriviFileAtomico(p, b))
         std::abort();
-    f.close();
     for (const char *chiave : {"0001", "CurrentLanguage", "a", ""}) {
         const auto v = MLSReadIniValue(p, QStringLiteral("Strings"), QString::fromLatin1(chiave));
         if (v && b.size() <= 64000 && v->size() > 511)

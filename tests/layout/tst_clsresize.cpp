@@ -32,54 +32,40 @@ class TstClsResize : public QObject
 private Q_SLOTS:
     void cleanup() { Schermo::setDisplayPerTest(QSize()); }
 
-    // The screen doubled in width, 1.5 times in height, the button moved
-    // after the capture: a measure the tag leaves alone stays as it was.
+    // Captured at the row's width and 6000, the button moved after the
+    // capture (a measure the tag leaves alone stays as it was), the screen
+    // made tiny and then 16000 x 9000: every rescale starts from the
+    // captured layout, so no rounding piles up.
     void scalaSecondoTag_data()
     {
+        QTest::addColumn<int>("larghezza");
         QTest::addColumn<QString>("tag");
         QTest::addColumn<bool>("spostato");
         QTest::addColumn<QRect>("atteso");
-        QTest::newRow("no tag") << QString() << true << QRect(1600, 900, 3200, 1800);
-        QTest::newRow("@ not first") << "testo@" << true << QRect(1600, 900, 3200, 1800);
-        QTest::newRow("@lt, not moved") << "@lt" << false << QRect(1600, 900, 1600, 1200);
-        QTest::newRow("@WH, moved") << "@WH" << true << QRect(10, 20, 3200, 1800);
-        QTest::newRow("@ alone") << "@" << true << QRect(10, 20, 30, 40);
+        QTest::newRow("no tag") << 8000 << QString() << true << QRect(1600, 900, 3200, 1800);
+        QTest::newRow("@ not first") << 8000 << "testo@" << true << QRect(1600, 900, 3200, 1800);
+        QTest::newRow("@lt, not moved") << 8000 << "@lt" << false << QRect(1600, 900, 1600, 1200);
+        QTest::newRow("@WH, moved") << 8000 << "@WH" << true << QRect(10, 20, 3200, 1800);
+        QTest::newRow("@ alone") << 8000 << "@" << true << QRect(10, 20, 30, 40);
+        // No width captured: no ratio for that axis.
+        QTest::newRow("captured width 0") << 0 << QString() << false << QRect(800, 900, 1600, 1800);
     }
     void scalaSecondoTag()
     {
+        QFETCH(int, larghezza);
         QFETCH(QString, tag);
         QFETCH(bool, spostato);
         Campione c;
+        c.s->resize(larghezza, 6000);
         c.r.ReInitialise();
         Controllo(c.bottone).setTag(tag); // read at every rescale, not at the capture
         if (spostato)
             c.bottone->setGeometry(10, 20, 30, 40);
-        c.s->resize(16000, 9000);
-        c.r.ResizeControls();
-        QTEST(c.bottone->geometry(), "atteso");
-    }
-
-    // Every rescale starts from the captured layout: no rounding piles up.
-    void nessunAccumulo()
-    {
-        Campione c;
-        c.r.ReInitialise();
-        for (const QSize &z : {QSize(333, 211), QSize(101, 99), QSize(16000, 9000)}) {
+        for (const QSize &z : {QSize(333, 211), QSize(16000, 9000)}) {
             c.s->resize(z);
             c.r.ResizeControls();
         }
-        QCOMPARE(c.bottone->geometry(), QRect(1600, 900, 3200, 1800));
-    }
-
-    // A screen captured with no width gives no ratio for that axis.
-    void catturaSenzaLarghezza()
-    {
-        Campione c;
-        c.s->resize(0, 6000);
-        c.r.ReInitialise();
-        c.s->resize(16000, 9000);
-        c.r.ResizeControls();
-        QCOMPARE(c.bottone->geometry(), QRect(800, 900, 1600, 1800));
+        QTEST(c.bottone->geometry(), "atteso");
     }
 
     void sulDisplay_data()

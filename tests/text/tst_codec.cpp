@@ -13,20 +13,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("byte");
         QTest::addColumn<QString>("testo");
-        QTest::newRow("ASCII") << QByteArray("Quante palle?") << QStringLiteral("Quante palle?");
         QTest::newRow("1252 accent") << QByteArray("C'\xe8 una palla") << QStringLiteral("C'\u00e8 una palla");
         QTest::newRow("1252 euro, curly quote") << QByteArray("\x80\x92") << QStringLiteral("\u20ac\u2019");
         QTest::newRow("UTF-8 without BOM") << QByteArray("C'\xc3\xa8") << QStringLiteral("C'\u00e8");
         QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf" "C'\xc3\xa8") << QStringLiteral("C'\u00e8");
-        QTest::newRow("BOM alone") << QByteArray("\xef\xbb\xbf") << QString();
         // One byte that breaks UTF-8 makes the whole file 1252.
         QTest::newRow("UTF-8 broken at the end") << QByteArray("\xc3\xa8\xe8") << QStringLiteral("\u00c3\u00a8\u00e8");
     }
     void decodifica()
     {
         QFETCH(QByteArray, byte);
-        QFETCH(QString, testo);
-        QCOMPARE(decodificaTesto(byte), testo);
+        QTEST(decodificaTesto(byte), "testo");
     }
 };
 

@@ -14,34 +14,31 @@ private Q_SLOTS:
     void movimento_data()
     {
         QTest::addColumn<QString>("prima"); // what the engine does before the panel exists
-        QTest::addColumn<QString>("dopo");  // and after
+        QTest::addColumn<QString>("dopo"); // and after
         QTest::addColumn<bool>("muove");
         QTest::newRow("idle") << "" << "" << false;
         QTest::newRow("speaking") << "" << "parla" << true;
         QTest::newRow("already speaking") << "parla" << "" << true;
-        QTest::newRow("finished") << "parla" << "finisci" << false;
-        QTest::newRow("stopped") << "" << "parla,ferma" << false;
+        QTest::newRow("stopped") << "parla" << "ferma" << false;
         QTest::newRow("engine gone while speaking") << "parla" << "distruggi" << false;
     }
     void movimento()
     {
         QFETCH(QString, prima);
         QFETCH(QString, dopo);
-        QFETCH(bool, muove);
         auto *m = new MotoreFinto;
-        m->durataMs = 60000;
-        auto fai = [&m](const QString &azioni) {
-            for (const QString &a : azioni.split(u',', Qt::SkipEmptyParts)) {
-                a == u"parla" ? m->SpeakText(QStringLiteral("Ciao")) : a == u"ferma" ? m->StopSpeech()
-                    : a == u"finisci"                              ? m->finisciOra()
-                                                                   : delete std::exchange(m, nullptr);
-            }
+        m->muto = true;
+        auto fai = [&m](const QString &a) {
+            a == u"parla" ? m->SpeakText(QStringLiteral("Ciao"))
+                : a == u"ferma" ? m->StopSpeech()
+                : a.isEmpty()   ? void()
+                                : delete std::exchange(m, nullptr);
         };
         fai(prima);
         PannelloBocca p(m);
         fai(dopo);
-        QCOMPARE(p.inMovimento(), muove);
-        QCOMPARE(p.apertura() > 0.0, muove);
+        QTEST(p.inMovimento(), "muove");
+        QTEST(p.apertura() > 0.0, "muove");
         delete m;
     }
 
@@ -55,12 +52,9 @@ private Q_SLOTS:
         QCOMPARE(richieste.size(), 0);
         QTest::mouseClick(&p, Qt::LeftButton, {}, p.rettangoloBottone().center());
         QCOMPARE(richieste.size(), 1);
-        p.setFocus();
-        QTest::keyClick(&p, Qt::Key_Space);
-        QCOMPARE(richieste.size(), 2);
         p.setEnabled(false);
         QTest::mouseClick(&p, Qt::LeftButton, {}, p.rettangoloBottone().center());
-        QCOMPARE(richieste.size(), 2);
+        QCOMPARE(richieste.size(), 1);
     }
 };
 
