@@ -25,17 +25,16 @@ private Q_SLOTS:
     {
         QTemporaryDir t;
         const QDir d(t.path());
-        for (const char *n : {"Zulu.lng", "italiano.LNG", "Alfa.Lng", "note.txt", ".nascosta.lng", "Due\nrighe.lng"})
+        for (const char *n : {"Zulu.lng", "italiano.LNG", "Alfa.Lng", "note.txt", ".nascosta.lng", "A\nB.lng"})
             QVERIFY(scriviFileAtomico(d.filePath(QString::fromLatin1(n)), "[Strings]\r\n"));
         QVERIFY(d.mkdir(QStringLiteral("Cartella.lng")));
         QCOMPARE(MenuLingue::lingueDisponibili(d.path()),
                  (QStringList{QStringLiteral("Alfa"), QStringLiteral("italiano"), QStringLiteral("Zulu")}));
     }
 
-    // "Altra" chosen from the menu; the menu made anew shows it checked and
-    // its texts. An installed program cannot store it (its folder read-only
-    // by permission bits, or by the immutable flag, which binds root too, and
-    // no settings folder): the choice then holds for the run.
+    // "Altra" chosen, then the menu made anew. An installed program cannot
+    // store it (a read-only folder; the immutable flag binds root too; no
+    // settings folder): the choice then holds for the run.
     void scelta_data()
     {
         QTest::addColumn<bool>("installato");
@@ -62,7 +61,6 @@ private Q_SLOTS:
         auto apri = [&a] { return qobject_cast<FormMenu *>(a.registro.mostra(QStringLiteral("FormMenu"))); };
         auto command3 = [](FormMenu *m) { return qobject_cast<QPushButton *>(m->controllo(QStringLiteral("Command3")))->text(); };
         FormMenu *m = apri();
-        QCOMPARE(m->menuLingue()->voci().size(), 2);
         m->menuLingue()->voci()[0]->trigger();
         QCOMPARE(a.lingua.MLSCurrentLanguage, QStringLiteral("Altra"));
         QCOMPARE(command3(m), QStringLiteral("Voice and speed")); // the loaded screen too
@@ -76,7 +74,6 @@ private Q_SLOTS:
         const QList<QAction *> voci = m->menuLingue()->voci();
         QVERIFY(voci[0]->isChecked() && !voci[1]->isChecked());
         QCOMPARE(command3(m), QStringLiteral("Voice and speed"));
-        QVERIFY(a.dialoghi.finestre.isEmpty());
     }
 };
 
