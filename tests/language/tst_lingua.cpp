@@ -41,21 +41,18 @@ class TstLingua : public QObject
 {
     Q_OBJECT
     std::optional<QTemporaryDir> m_dir;
-    QString programma() const { return m_dir->filePath(QStringLiteral("programma")); }
-    // Not made in advance: saving makes it when needed.
-    QString impostazioni() const { return m_dir->filePath(QStringLiteral("config/Zefra")); }
-    QString diProgramma() const { return programma() + QStringLiteral("/LangSetting.ini"); }
-    QString diUtente() const { return impostazioni() + QStringLiteral("/LangSetting.ini"); }
+    // The settings folder is not made in advance: saving makes it when needed.
+    QString p(const char *f) const { return m_dir->filePath(QString::fromLatin1(f)); }
 
 private Q_SLOTS:
     void init()
     {
         m_dir.emplace();
-        metti(programma() + QStringLiteral("/Italiano.lng"),
+        metti(p("programma/Italiano.lng"),
               "[Strings]\r\n0001=\"Esci?\"\r\n[FormProva]\r\nFormProva.Caption=\"Nuovo titolo\"\r\n"
               "Command1.Caption=\"senza indice\"\r\nCommand1(1).Caption=\"uno\"\r\nCommand1(0).Caption=\"\"\r\n"
               "Command1(1).ToolTipText=\"premi uno\"\r\nCommand1(1).Tag=\"@L,T\"\r\nLabel1(0).Caption=\"con indice\"\r\n");
-        metti(programma() + QStringLiteral("/English.lng"), "[Strings]\r\n0001=\"Quit?\"\r\n[FormProva]\r\n");
+        metti(p("programma/English.lng"), "[Strings]\r\n0001=\"Quit?\"\r\n[FormProva]\r\n");
     }
 
     // A start finds the language (the message MLSGetString gives shows
@@ -82,50 +79,48 @@ private Q_SLOTS:
         QFETCH(QByteArray, programma);
         QFETCH(QByteArray, utente);
         QFETCH(QString, prima);
-        metti(diProgramma(), programma);
-        metti(diUtente(), utente);
-        ModLanguageSupport l(this->programma(), impostazioni());
+        metti(p("programma/LangSetting.ini"), programma);
+        metti(p("config/Zefra/LangSetting.ini"), utente);
+        ModLanguageSupport l(p("programma"), p("config/Zefra"));
         l.MLSCurrentLanguage = prima;
         QTEST(l.MLSGetString(QStringLiteral("0001")), "messaggio");
         QVERIFY(l.salvaLingua(QStringLiteral("English")));
-        QTEST(leggi(diProgramma()), "programmaDopo");
-        QTEST(leggi(diUtente()), "utenteDopo");
+        QTEST(leggi(p("programma/LangSetting.ini")), "programmaDopo");
+        QTEST(leggi(p("config/Zefra/LangSetting.ini")), "utenteDopo");
     }
 
+    // A control gives "caption|tooltip|tag", the screen its title.
     void controlli_data()
     {
         QTest::addColumn<QString>("lingua");
         QTest::addColumn<QString>("nome"); // "-": the screen itself, titled; "": untitled
         QTest::addColumn<int>("indice");
-        QTest::addColumn<QString>("proprieta");
         QTest::addColumn<QString>("atteso");
         const QString it = QStringLiteral("Italiano");
-        QTest::newRow("indexed caption") << it << "Command1" << 1 << "text" << "uno";
-        QTest::newRow("empty value, plain key: kept") << it << "Command1" << 0 << "text" << "cifra";
-        QTest::newRow("indexed tooltip") << it << "Command1" << 1 << "toolTip" << "premi uno";
-        QTest::newRow("indexed tag") << it << "Command1" << 1 << "tag" << "@L,T";
-        QTest::newRow("indexed key, plain control") << it << "Label1" << -1 << "text" << "etichetta";
-        QTest::newRow("title") << it << "-" << -1 << "windowTitle" << "Nuovo titolo";
-        QTest::newRow("no title stays so") << it << "" << -1 << "windowTitle" << "";
-        QTest::newRow("missing key clears the title") << "English" << "-" << -1 << "windowTitle" << "";
-        QTest::newRow("no file: title kept") << "Klingon" << "-" << -1 << "windowTitle" << "Titolo";
+        QTest::newRow("indexed keys") << it << "Command1" << 1 << "uno|premi uno|@L,T";
+        QTest::newRow("empty value, plain key: kept") << it << "Command1" << 0 << "cifra||";
+        QTest::newRow("indexed key, plain control") << it << "Label1" << -1 << "etichetta||";
+        QTest::newRow("title") << it << "-" << -1 << "Nuovo titolo";
+        QTest::newRow("no title stays so") << it << "" << -1 << "";
+        QTest::newRow("missing key clears the title") << "English" << "-" << -1 << "";
+        QTest::newRow("no file: title kept") << "Klingon" << "-" << -1 << "Titolo";
     }
     void controlli()
     {
         QFETCH(QString, nome);
         QFETCH(int, indice);
-        QFETCH(QString, proprieta);
         Schermo s(QStringLiteral("FormProva"), 6000, 4000);
         s.setWindowTitle(nome.isEmpty() ? QString() : QStringLiteral("Titolo"));
         for (int i = 0; i < 2; ++i)
             s.aggiungi(new QPushButton(QStringLiteral("cifra"), s.client()), QStringLiteral("Command1"), i);
         s.aggiungi(new QLabel(QStringLiteral("etichetta"), s.client()), QStringLiteral("Label1"));
-        ModLanguageSupport l(programma());
+        ModLanguageSupport l(p("programma"));
         QFETCH(QString, lingua);
         l.MLSCurrentLanguage = lingua;
         l.MLSLoadFormStrings(s);
-        QObject *o = nome.size() < 2 ? &s : s.controllo(nome, indice);
-        QTEST(proprieta == QLatin1String("tag") ? Controllo(o).tag() : o->property(qPrintable(proprieta)).toString(), "atteso");
+        QWidget *w = nome.size() < 2 ? nullptr : qobject_cast<QWidget *>(s.controllo(nome, indice));
+        QTEST(w ? w->property("text").toString() + u'|' + w->toolTip() + u'|' + Controllo(w).tag() : s.windowTitle(),
+              "atteso");
     }
 };
 

@@ -13,8 +13,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("byte");
         QTest::addColumn<QString>("testo");
-        QTest::newRow("1252 accent") << QByteArray("C'\xe8 una palla") << QStringLiteral("C'\u00e8 una palla");
-        QTest::newRow("1252 euro, curly quote") << QByteArray("\x80\x92") << QStringLiteral("\u20ac\u2019");
+        QTest::newRow("Windows-1252") << QByteArray("C'\xe8 \x80\x92") << QStringLiteral("C'\u00e8 \u20ac\u2019");
         QTest::newRow("UTF-8 without BOM") << QByteArray("C'\xc3\xa8") << QStringLiteral("C'\u00e8");
         QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf" "C'\xc3\xa8") << QStringLiteral("C'\u00e8");
         // One byte that breaks UTF-8 makes the whole file 1252.

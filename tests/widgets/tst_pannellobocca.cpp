@@ -52,9 +52,6 @@ private Q_SLOTS:
         QCOMPARE(richieste.size(), 0);
         QTest::mouseClick(&p, Qt::LeftButton, {}, p.rettangoloBottone().center());
         QCOMPARE(richieste.size(), 1);
-        p.setEnabled(false);
-        QTest::mouseClick(&p, Qt::LeftButton, {}, p.rettangoloBottone().center());
-        QCOMPARE(richieste.size(), 1);
     }
 };
 
