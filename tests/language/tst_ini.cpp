@@ -76,8 +76,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, prima);
         QFETCH(QByteArray, dopo);
-        const QString p = m_dir.filePath(QStringLiteral("scrittura.ini"));
-        QFile::remove(p);
+        const QString p = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag())); // a file per row
         QVERIFY(prima == Assente || scriviFileAtomico(p, prima));
         QFETCH(QString, sezione);
         QFETCH(QString, chiave);

@@ -1,6 +1,4 @@
-// The language module: which language is current (LangSetting.ini of the
-// program folder, or the user's own copy in the settings folder), where a
-// choice is stored, MLSGetString and MLSLoadFormStrings.
+// The language module: the current language and where it is stored, MLSGetString, MLSLoadFormStrings.
 
 #include "codec.h"
 #include "modlanguagesupport.h"
@@ -14,18 +12,15 @@
 
 namespace {
 const QByteArray Assente = "<assente>";
-// A folder in the place of LangSetting.ini: it can be neither read nor
-// written, as in an installed program's folder (root ignores permission bits).
+// A folder in the place of LangSetting.ini: unreadable, unwritable even for root.
 const QByteArray Bloccato = "<bloccato>";
 
 QByteArray ls(const QByteArray &lingua) { return "[Language]\r\nCurrentLanguage=" + lingua + "\r\n"; }
 
 void metti(const QString &p, const QByteArray &b)
 {
-    QDir().mkpath(QFileInfo(p).path());
-    if (b == Bloccato)
-        QDir().mkpath(p);
-    else if (b != Assente)
+    QDir().mkpath(b == Bloccato ? p : QFileInfo(p).path());
+    if (b != Bloccato && b != Assente)
         scriviFileAtomico(p, b);
 }
 

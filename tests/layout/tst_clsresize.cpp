@@ -1,5 +1,4 @@
-// Proportional rescaling of a screen's controls (the tag rule, the capture of
-// the designed layout) and sizing a screen to a share of the display.
+// Rescaling a screen's controls in proportion, and sizing a screen to a share of the display.
 
 #include "clsresize.h"
 #include "schermo.h"

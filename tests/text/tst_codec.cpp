@@ -1,5 +1,4 @@
-// Decoding the program's text files: Windows-1252 unless the bytes are
-// valid UTF-8 (with or without a byte-order mark).
+// Text files are Windows-1252 unless their bytes are valid UTF-8 (with or without a BOM).
 
 #include "codec.h"
 

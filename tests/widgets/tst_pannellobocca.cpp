@@ -1,5 +1,4 @@
-// The engine's panel: the mouth moves only while the engine speaks (an idle
-// panel runs no timer), and only its marked button asks for a sample.
+// The mouth moves (a timer runs) only while the engine speaks; only the button asks for a sample.
 
 #include "motorefinto.h"
 #include "pannellobocca.h"
