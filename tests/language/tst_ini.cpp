@@ -38,7 +38,6 @@ private Q_SLOTS:
         QTest::newRow("same key twice") << QByteArray("[S]\r\nk=\"a\"\r\nk=\"b\"") << "k" << "a" << "a";
         QTest::newRow("longer key first") << QByteArray("[S]\r\nkk=\"x\"\r\nk=\"y\"") << "k" << "y" << "\"x";
         QTest::newRow("other case, blanks, quotes") << QByteArray("[ s ]\r\n  K  =  'v'  ") << "k" << "v" << "";
-        QTest::newRow("lone LF") << QByteArray("[S]\nk=\"v\"\n") << "k" << "v" << "";
         const QByteArray lungo = "[S]\r\nk=\"" + QByteArray(600, 'a') + "\"";
         QTest::newRow("600 characters cut to 511") << lungo << "k" << QString(511, u'a') << QString(600, u'a');
     }
@@ -57,20 +56,18 @@ private Q_SLOTS:
     void scrittura_data()
     {
         QTest::addColumn<QByteArray>("prima"); // Assente: no file
-        QTest::addColumn<QString>("sezione");
-        QTest::addColumn<QString>("chiave");
-        QTest::addColumn<QString>("valore");
+        QTest::addColumn<QStringList>("voce"); // section, key, value
         QTest::addColumn<QByteArray>("dopo");
         const QByteArray base = "; scelta\r\n[L]\r\nk=Italiano\r\nAltro = 1 \r\n\r\n[X]\r\ny=2\r\n";
-        QTest::newRow("in place, other case") << base << "l" << "K" << "v" << QByteArray(base).replace("Italiano", "v");
-        QTest::newRow("after the last entry") << base << "L" << "j" << "v" << QByteArray(base).replace("1 \r\n", "1 \r\nj=v\r\n");
-        QTest::newRow("new section at the end") << base << "Z" << "k" << "v" << QByteArray(base + "[Z]\r\nk=v\r\n");
-        QTest::newRow("no final line break") << QByteArray("[L]\r\nk=1") << "L" << "j" << "v" << QByteArray("[L]\r\nk=1\r\nj=v\r\n");
-        QTest::newRow("new file") << Assente << "L" << "k" << "v" << QByteArray("[L]\r\nk=v\r\n");
-        QTest::newRow("LF in value") << base << "L" << "k" << "Ita\nliano" << base;
-        QTest::newRow("NUL in value") << base << "L" << "k" << QStringLiteral("I") + QChar(0) << base;
-        QTest::newRow("CR in key") << base << "L" << "k\r[X]" << "v" << base;
-        QTest::newRow("LF in section, no file") << Assente << "L\nX" << "k" << "v" << Assente;
+        QTest::newRow("in place, other case") << base << QStringList{"l", "K", "v"} << QByteArray(base).replace("Italiano", "v");
+        QTest::newRow("after the last entry") << base << QStringList{"L", "j", "v"} << QByteArray(base).replace("1 \r\n", "1 \r\nj=v\r\n");
+        QTest::newRow("new section at the end") << base << QStringList{"Z", "k", "v"} << QByteArray(base + "[Z]\r\nk=v\r\n");
+        QTest::newRow("no final line break") << QByteArray("[L]\r\nk=1") << QStringList{"L", "j", "v"} << QByteArray("[L]\r\nk=1\r\nj=v\r\n");
+        QTest::newRow("new file") << Assente << QStringList{"L", "k", "v"} << QByteArray("[L]\r\nk=v\r\n");
+        QTest::newRow("LF in value") << base << QStringList{"L", "k", "Ita\nliano"} << base;
+        QTest::newRow("NUL in value") << base << QStringList{"L", "k", QStringLiteral("I") + QChar(0)} << base;
+        QTest::newRow("CR in key") << base << QStringList{"L", "k\r[X]", "v"} << base;
+        QTest::newRow("LF in section, no file") << Assente << QStringList{"L\nX", "k", "v"} << Assente;
     }
     void scrittura()
     {
@@ -78,10 +75,8 @@ private Q_SLOTS:
         QFETCH(QByteArray, dopo);
         const QString p = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag())); // a file per row
         QVERIFY(prima == Assente || scriviFileAtomico(p, prima));
-        QFETCH(QString, sezione);
-        QFETCH(QString, chiave);
-        QFETCH(QString, valore);
-        QCOMPARE(MLSWriteIniValue(p, sezione, chiave, valore) != 0, dopo != prima);
+        QFETCH(QStringList, voce);
+        QCOMPARE(MLSWriteIniValue(p, voce[0], voce[1], voce[2]) != 0, dopo != prima);
         QFile f(p);
         QCOMPARE(f.open(QIODevice::ReadOnly) ? f.readAll() : Assente, dopo);
     }

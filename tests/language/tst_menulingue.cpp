@@ -66,8 +66,7 @@ private Q_SLOTS:
         QFile f(file);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QTEST(f.readAll(), "salvata");
-        const QList<QAction *> voci = m->menuLingue()->voci();
-        QVERIFY(voci[0]->isChecked() && !voci[1]->isChecked());
+        QVERIFY(m->menuLingue()->voci()[0]->isChecked() && !m->menuLingue()->voci()[1]->isChecked());
         QCOMPARE(command3(m), QStringLiteral("Voice and speed"));
     }
 };

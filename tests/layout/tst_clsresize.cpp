@@ -5,7 +5,6 @@
 
 #include <QPushButton>
 #include <QtTest>
-#include <memory>
 
 namespace {
 // Sizes in pixels; 15 twips to the pixel keeps the ratios exact.
@@ -31,10 +30,9 @@ class TstClsResize : public QObject
 private Q_SLOTS:
     void cleanup() { Schermo::setDisplayPerTest(QSize()); }
 
-    // Captured at the row's width and 6000, the button moved after the
-    // capture (a measure the tag leaves alone stays as it was), the screen
-    // made tiny and then 16000 x 9000: every rescale starts from the
-    // captured layout, so no rounding piles up.
+    // Captured at the row's width and 6000, the button moved after the capture (a measure the tag
+    // leaves alone stays as it was), the screen made tiny, then 16000 x 9000: every rescale starts
+    // from the captured layout, so no rounding piles up.
     void scalaSecondoTag_data()
     {
         QTest::addColumn<int>("larghezza");
