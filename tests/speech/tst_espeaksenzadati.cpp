@@ -5,7 +5,7 @@
 #include <QTest>
 
 // espeak-ng keeps its state for the whole process, so an engine without
-// its data is tried in a process of its own: no voices, a reason, and every
+// its data gets a process of its own: no voices, a reason, and every
 // utterance ends at once instead of holding the buttons.
 class TestEspeakSenzaDati : public QObject
 {
@@ -19,7 +19,7 @@ private Q_SLOTS:
         QVERIFY(!m.VoiceNumber(1));
         QVERIFY(!m.errore().isEmpty());
         QSignalSpy fine(&m, &MotoreVoce::finito);
-        m.SpeakText(QStringLiteral("ciao"));
+        m.SpeakText(u"ciao"_qs);
         QCOMPARE(m.SpeakingStatus(), 0);
         QVERIFY(fine.wait(10000));
         m.StopSpeech();
