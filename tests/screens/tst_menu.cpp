@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace {
 
@@ -43,6 +44,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("mistoDopo");
         QTest::newRow("addizione") << "Command8" << true << "Form1" << false;
         QTest::newRow("sottrazione") << "Command7" << true << "Form2" << false;
+        QTest::newRow("misto") << "Command2" << false << "Form[12]" << true;
         QTest::newRow("voce: il modo resta") << "Command3" << true << "FormImposta" << true;
     }
 
@@ -56,24 +58,10 @@ private Q_SLOTS:
         a->stato.ModoMisto = mistoPrima ? True : False;
         clicca(menu, bottone);
         QVERIFY(menu.isNull());
-        QCOMPARE(a->mostrato()->objectName(), apre);
+        QVERIFY(QRegularExpression(QStringLiteral("^%1$").arg(apre))
+                    .match(a->mostrato()->objectName())
+                    .hasMatch());
         QCOMPARE(a->stato.ModoMisto, mistoDopo ? True : False);
-    }
-
-    // The mixed mode draws its first screen with the one generator.
-    void misto()
-    {
-        QSet<QString> aperti;
-        for (int i = 0; i < 40 && aperti.size() < 2; ++i) {
-            Schermo *menu = a->registro.mostra(QStringLiteral("FormMenu"));
-            Schermo *prima = a->mostrato() == menu ? nullptr : a->mostrato();
-            if (prima)
-                a->registro.scarica(prima);
-            clicca(menu, QStringLiteral("Command2"));
-            QCOMPARE(a->stato.ModoMisto, True);
-            aperti << a->mostrato()->objectName();
-        }
-        QCOMPARE(aperti, (QSet<QString>{QStringLiteral("Form1"), QStringLiteral("Form2")}));
     }
 
     void esci_data()

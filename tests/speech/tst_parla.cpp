@@ -71,16 +71,6 @@ private Q_SLOTS:
         QVERIFY2(motore->lettureStato < 10, qPrintable(QString::number(motore->lettureStato)));
     }
 
-    // A text made only of dropped characters reaches the engine empty; the
-    // buttons are locked and unlocked as usual.
-    void soloCaratteriEliminati()
-    {
-        parla.TestoDaDire = QStringLiteral("_");
-        parla.Parla(blocco());
-        QCOMPARE(motore->testi, QStringList{QString()});
-        QCOMPARE(blocchi.size(), 2);
-    }
-
     void fineDellAttesa_data()
     {
         QTest::addColumn<QString>("come");
