@@ -50,8 +50,7 @@ FormEsercizio *apri(Programma &p, int schermo, int n3, int n1, bool tenere)
             prima << s;
     p.stato().ModoMisto = False;
     prossimo(p, schermo, n3, n1);
-    auto *f = qobject_cast<FormEsercizio *>(
-        r.mostra(schermo == 1 ? QStringLiteral("Form1") : QStringLiteral("Form2")));
+    auto *f = qobject_cast<FormEsercizio *>(r.mostra(schermo == 1 ? QStringLiteral("Form1") : QStringLiteral("Form2")));
     if (!tenere) {
         for (Schermo *s : prima)
             r.scarica(s);
@@ -90,16 +89,14 @@ double secondiCpu()
 {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec)
-        + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
 double secondiCpuThread()
 {
     rusage u{};
     getrusage(RUSAGE_THREAD, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec)
-        + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
 QString statoMemoria(const char *voce)

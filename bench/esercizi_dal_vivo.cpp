@@ -92,9 +92,8 @@ int comandoFoto(Programma &p, const QString &cartella)
         }
         attendi(500);
         foto(cartella, base + QStringLiteral("7.png"));
-        std::printf("Form%d: Passo %d, right %d, wrong %d, operation \"%s\"\n", pr.schermo,
-                    f->problema().passo(), int(p.stato().NumeroEsatti), int(p.stato().NumeroErrati),
-                    qPrintable(f->operazione()->text()));
+        std::printf("Form%d: Passo %d, right %d, wrong %d, operation \"%s\"\n", pr.schermo, f->problema().passo(),
+                    int(p.stato().NumeroEsatti), int(p.stato().NumeroErrati), qPrintable(f->operazione()->text()));
     }
     return 0;
 }
@@ -116,12 +115,10 @@ int comandoCpu(Programma &p, int secondi)
     const double cpu = secondiCpu() - c0;
     const double muro = double(orologio.elapsed()) / 1000.0;
     const QSize cella = f->cella(0)->size();
-    std::printf("animations running: %d of 9, cell %dx%d px, display %dx%d\n", animate, cella.width(),
-                cella.height(), QGuiApplication::primaryScreen()->size().width(),
-                QGuiApplication::primaryScreen()->size().height());
+    std::printf("animations running: %d of 9, cell %dx%d px, display %dx%d\n", animate, cella.width(), cella.height(),
+                QGuiApplication::primaryScreen()->size().width(), QGuiApplication::primaryScreen()->size().height());
     std::printf("cpu: %.2f s over %.1f s = %.2f %% of one core\n", cpu, muro, 100.0 * cpu / muro);
-    std::printf("memory: VmRSS %s, VmHWM %s\n", qPrintable(statoMemoria("VmRSS:")),
-                qPrintable(statoMemoria("VmHWM:")));
+    std::printf("memory: VmRSS %s, VmHWM %s\n", qPrintable(statoMemoria("VmRSS:")), qPrintable(statoMemoria("VmHWM:")));
     cifra("cpu_esercizio_pct", 100.0 * cpu / muro);
     cifra("rss_esercizio_mb", rssMb());
     return animate == 9 ? 0 : 2;

@@ -100,8 +100,7 @@ bool preparaCartellaLingue(const QString &daCartella, const QString &cartella)
         }
     }
     for (const char *f : {"Italiano.lng", "English.lng", "LangSetting.ini"}) {
-        if (!QFile::copy(da.filePath(QString::fromLatin1(f)),
-                         QDir(cartella).filePath(QString::fromLatin1(f)))) {
+        if (!QFile::copy(da.filePath(QString::fromLatin1(f)), QDir(cartella).filePath(QString::fromLatin1(f)))) {
             std::fprintf(stderr, "cannot copy %s into %s\n", f, qPrintable(cartella));
             return false;
         }
@@ -125,8 +124,7 @@ int comandoMenu(Programma &p, int secondi)
     RegistroSchermi &r = p.registro();
     attendi(1000);
     Schermo *avvio = r.caricato(QStringLiteral("FormAvvio"));
-    auto *bottone
-        = avvio ? qobject_cast<QPushButton *>(avvio->controllo(QStringLiteral("BottoneAvvio"))) : nullptr;
+    auto *bottone = avvio ? qobject_cast<QPushButton *>(avvio->controllo(QStringLiteral("BottoneAvvio"))) : nullptr;
     if (!bottone) {
         std::fprintf(stderr, "no start screen with BottoneAvvio\n");
         return 1;
@@ -145,8 +143,7 @@ int comandoMenu(Programma &p, int secondi)
     const double cpu = secondiCpu() - c0;
     const double muro = double(orologio.elapsed()) / 1000.0;
     std::printf("menu: cpu %.3f s over %.1f s = %.2f %% of one core\n", cpu, muro, 100.0 * cpu / muro);
-    std::printf("menu: VmRSS %s, VmHWM %s\n", qPrintable(statoMemoria("VmRSS:")),
-                qPrintable(statoMemoria("VmHWM:")));
+    std::printf("menu: VmRSS %s, VmHWM %s\n", qPrintable(statoMemoria("VmRSS:")), qPrintable(statoMemoria("VmHWM:")));
     cifra("cpu_menu_pct", 100.0 * cpu / muro);
     cifra("rss_menu_mb", rssMb());
     return 0;
@@ -288,8 +285,8 @@ void confronta(RegistroSchermi &r, FormMenu *menu)
     for (qsizetype i = 0; i < qMin(italiano.size(), grande.size()); ++i) {
         if (italiano.at(i) != grande.at(i)) {
             ++diverse;
-            std::printf("  caption from the 70 KB file differs: %s  (Italiano.lng: %s)\n",
-                        qPrintable(grande.at(i)), qPrintable(italiano.at(i).section(QLatin1Char('='), 1)));
+            std::printf("  caption from the 70 KB file differs: %s  (Italiano.lng: %s)\n", qPrintable(grande.at(i)),
+                        qPrintable(italiano.at(i).section(QLatin1Char('='), 1)));
         }
     }
     std::printf("captions from the 70 KB file: %d of %lld differ from Italiano.lng's\n", diverse,
@@ -348,8 +345,7 @@ void scomponi(Programma &p, const QString &cartella)
         o.start();
         l.MLSLoadFormStrings(*s);
         std::printf("MLSLoadFormStrings(%s) with the 70 KB file: %.1f ms (UI thread CPU %.1f ms)\n",
-                    qPrintable(s->nomeForm()), double(o.nsecsElapsed()) / 1e6,
-                    (secondiCpuThread() - c0) * 1000.0);
+                    qPrintable(s->nomeForm()), double(o.nsecsElapsed()) / 1e6, (secondiCpuThread() - c0) * 1000.0);
     }
     l.MLSCurrentLanguage = prima;
     // Storing the choice for the next start, as every switch does.
@@ -374,8 +370,7 @@ int comandoLingua(Programma &p, int n)
     RegistroSchermi &r = p.registro();
     attendi(500);
     Schermo *avvio = r.caricato(QStringLiteral("FormAvvio"));
-    auto *bottone
-        = avvio ? qobject_cast<QPushButton *>(avvio->controllo(QStringLiteral("BottoneAvvio"))) : nullptr;
+    auto *bottone = avvio ? qobject_cast<QPushButton *>(avvio->controllo(QStringLiteral("BottoneAvvio"))) : nullptr;
     if (!bottone)
         return 1;
     bottone->click();
@@ -399,8 +394,7 @@ int comandoLingua(Programma &p, int n)
         cifra(nome, mediana(c.ms));
         cifra((QByteArray(nome) + "_cpu").constData(), c.cpuMs);
     };
-    const QString it = QStringLiteral("Italiano"), en = QStringLiteral("English"),
-                  gr = QStringLiteral("Grande");
+    const QString it = QStringLiteral("Italiano"), en = QStringLiteral("English"), gr = QStringLiteral("Grande");
     riga("switch, shipped files, ms", "lingua_menu_ms", cambi(menu, en, it, true, n));
     riga("switch to the 70 KB file, ms", "lingua_grande_menu_ms", cambi(menu, gr, it, false, n));
 

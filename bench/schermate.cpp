@@ -44,10 +44,7 @@ bool copiaCartella(const QString &da, const QString &a)
 class DialoghiStampati : public Dialoghi
 {
 public:
-    bool domanda(QWidget *, const QString &t, const QString &x) override
-    {
-        return stampa("question", t, x), false;
-    }
+    bool domanda(QWidget *, const QString &t, const QString &x) override { return stampa("question", t, x), false; }
     void informazione(QWidget *, const QString &t, const QString &x) override { stampa("information", t, x); }
     void avviso(QWidget *, const QString &t, const QString &x) override { stampa("warning", t, x); }
     void errore(QWidget *, const QString &t, const QString &x) override { stampa("error", t, x); }

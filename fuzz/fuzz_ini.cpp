@@ -24,8 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t n)
             std::abort();
     }
     // A value written reads back.
-    if (b.size() <= 64000 && MLSWriteIniValue(p, QStringLiteral("Language"), QStringLiteral("CurrentLanguage"), QStringLiteral("Italiano"))
-        && MLSReadIniValue(p, QStringLiteral("Language"), QStringLiteral("CurrentLanguage")) != QStringLiteral("Italiano"))
+    if (b.size() <= 64000
+        && MLSWriteIniValue(p, QStringLiteral("Language"), QStringLiteral("CurrentLanguage"),
+                            QStringLiteral("Italiano"))
+        && MLSReadIniValue(p, QStringLiteral("Language"), QStringLiteral("CurrentLanguage"))
+            != QStringLiteral("Italiano"))
         std::abort();
     return 0;
 }

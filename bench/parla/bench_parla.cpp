@@ -47,8 +47,7 @@ double cpuMs(int chi)
 {
     rusage r{};
     getrusage(chi, &r);
-    return (r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1000.0
-        + (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1000.0;
+    return (r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1000.0 + (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1000.0;
 }
 
 double percentile(std::vector<double> v, double p)
@@ -62,8 +61,7 @@ double percentile(std::vector<double> v, double p)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     ServerAudioProva server;
     const bool conServer = ServerAudioProva::disponibile() && server.avvia(22050);
     // The runtime folder the server made is the process's now; Qt wants it
@@ -102,8 +100,8 @@ int main(int argc, char **argv)
         motore.StopSpeech(); // only the start is measured
     });
     const QStringList frasi{QStringLiteral("Nel prato ci sono 3 conigli."),
-                            QStringLiteral("Quanti palloncini ci sono adesso?"),
-                            QStringLiteral(" 7 -  3 =  4"), QStringLiteral("Bravo! Ne arrivano 2.")};
+                            QStringLiteral("Quanti palloncini ci sono adesso?"), QStringLiteral(" 7 -  3 =  4"),
+                            QStringLiteral("Bravo! Ne arrivano 2.")};
     for (int i = 0; i < prove; ++i) {
         ritardo = -1;
         parla.TestoDaDire = frasi.at(i % frasi.size());
@@ -126,13 +124,11 @@ int main(int argc, char **argv)
     const double cpuThread = cpuMs(RUSAGE_THREAD) - cpuThread0;
     const double cpuProc = cpuMs(RUSAGE_SELF) - cpuProc0;
 
-    std::printf("audio output: %s\n",
-                motore.muto() ? "timed (no audio device)" : "PulseAudio null sink (real stream)");
+    std::printf("audio output: %s\n", motore.muto() ? "timed (no audio device)" : "PulseAudio null sink (real stream)");
     if (!ritardi.empty()) {
         std::printf("Parla -> first audio written: median %.2f ms, p90 %.2f ms, max %.2f ms over %zu runs "
                     "(goal: median < 30 ms)\n",
-                    percentile(ritardi, 0.5), percentile(ritardi, 0.9), percentile(ritardi, 1.0),
-                    ritardi.size());
+                    percentile(ritardi, 0.5), percentile(ritardi, 0.9), percentile(ritardi, 1.0), ritardi.size());
     } else {
         std::printf("Parla -> first audio written: no measurement\n");
     }

@@ -57,8 +57,7 @@ void CaricaImpostazioni(Modulo1 &m)
     QByteArray contenuto;
     if (!leggiFile(m.FileImpostazioni, &contenuto))
         return;
-    const QStringList righe
-        = decodificaTesto(contenuto).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    const QStringList righe = decodificaTesto(contenuto).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
     if (const auto v = numero(righe, 0))
         m.Velocita = *v;
     if (const auto v = numero(righe, 1))

@@ -11,9 +11,8 @@ const QString Trattini = QString(23, QLatin1Char('-'));
 
 QString bloccoCrediti()
 {
-    return QStringLiteral("Numerella project  ") + Acapo + QLatin1Char(' ') + Trattini + QLatin1Char(' ')
-        + Acapo + QStringLiteral("https://numerella.example.org") + Acapo
-        + QStringLiteral("E-mail: numerella@example.org");
+    return QStringLiteral("Numerella project  ") + Acapo + QLatin1Char(' ') + Trattini + QLatin1Char(' ') + Acapo
+        + QStringLiteral("https://numerella.example.org") + Acapo + QStringLiteral("E-mail: numerella@example.org");
 }
 } // namespace
 
@@ -37,7 +36,6 @@ void MostraInformazioni(Contesto &c, QWidget *padre)
 
 void ConfermaUscita(Contesto &c, QWidget *padre)
 {
-    if (c.dialoghi.domanda(padre, TitoloDomande, c.lingua.MLSGetString(QStringLiteral("0001")))
-        && c.registro.termina)
+    if (c.dialoghi.domanda(padre, TitoloDomande, c.lingua.MLSGetString(QStringLiteral("0001"))) && c.registro.termina)
         c.registro.termina(0);
 }

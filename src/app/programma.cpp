@@ -19,8 +19,7 @@
 Programma::Programma(Opzioni opzioni)
     : m_opzioni(std::move(opzioni))
     , m_istanza(std::make_unique<IstanzaUnica>(m_opzioni.cartellaLock))
-    , m_lingua(
-          std::make_unique<ModLanguageSupport>(m_opzioni.percorsi.programma, m_opzioni.percorsi.impostazioni))
+    , m_lingua(std::make_unique<ModLanguageSupport>(m_opzioni.percorsi.programma, m_opzioni.percorsi.impostazioni))
     , m_registro(std::make_unique<RegistroSchermi>())
     , m_parla(std::make_unique<PerParlare>())
 {
@@ -31,9 +30,9 @@ Programma::Programma(Opzioni opzioni)
     if (!m_opzioni.fabbricaMotore)
         m_opzioni.fabbricaMotore = [] { return std::make_unique<MotoreEspeak>(); };
 
-    m_contesto = std::make_unique<Contesto>(Contesto{m_stato, m_casuale, *m_lingua, *m_registro,
-                                                     *m_opzioni.dialoghi, *m_parla, *m_opzioni.suoni,
-                                                     m_opzioni.fabbricaMotore, m_opzioni.percorsi});
+    m_contesto
+        = std::make_unique<Contesto>(Contesto{m_stato, m_casuale, *m_lingua, *m_registro, *m_opzioni.dialoghi, *m_parla,
+                                              *m_opzioni.suoni, m_opzioni.fabbricaMotore, m_opzioni.percorsi});
 
     if (m_opzioni.termina) {
         m_registro->termina = m_opzioni.termina;
@@ -91,8 +90,7 @@ std::optional<int> Programma::Main()
         bocca->VoiceNumber(m_stato.Voce);
 
     // 7. The one random generator of the run.
-    m_casuale.semina(
-        m_opzioni.seme.value_or(quint64(std::chrono::system_clock::now().time_since_epoch().count())));
+    m_casuale.semina(m_opzioni.seme.value_or(quint64(std::chrono::system_clock::now().time_since_epoch().count())));
 
     // 8. The stories: without them no exercise can run.
     const QString errore = CaricaListe(m_stato, m_opzioni.percorsi.programma);

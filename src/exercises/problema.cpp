@@ -39,8 +39,8 @@ Operazione Operazione::perSottrazione()
     return {Tasto::Meno, true, QStringLiteral("0007"), false, QStringLiteral("0008"), QStringLiteral("0009")};
 }
 
-Problema::Problema(Operazione op, const std::vector<Storia> &storie, Casuale &casuale, Integer &esatti,
-                   Integer &errati, Messaggio messaggio)
+Problema::Problema(Operazione op, const std::vector<Storia> &storie, Casuale &casuale, Integer &esatti, Integer &errati,
+                   Messaggio messaggio)
     : m_op(std::move(op))
     , m_storie(storie)
     , m_casuale(casuale)
@@ -158,10 +158,10 @@ Esito Problema::premi(Pressione premuto)
         p.push_back(testo(Etichetta::Esatti, testoNumero(m_esatti)));
         // Subtraction reads a sentence in plain digits, nothing between the
         // parts: the messages carry the blanks.
-        p.push_back(parla(m_op.chiaveTra.isEmpty() ? m_operazione
-                                                   : QString::number(primo()) + m_messaggio(m_op.chiaveTra)
-                                  + QString::number(secondo()) + m_messaggio(m_op.chiavePrima)
-                                  + QString::number(risultato())));
+        p.push_back(parla(m_op.chiaveTra.isEmpty()
+                              ? m_operazione
+                              : QString::number(primo()) + m_messaggio(m_op.chiaveTra) + QString::number(secondo())
+                                  + m_messaggio(m_op.chiavePrima) + QString::number(risultato())));
         return e; // Passo stays 7
     }
     default:
@@ -224,8 +224,7 @@ Esito Problema::sbagliato()
     m_errati = piuUno(m_errati);
     Esito e;
     e.giusto = false;
-    e.passi
-        = {semplice(T::IconaNo), testo(Etichetta::Errati, testoNumero(m_errati)), semplice(T::SuonoErrato)};
+    e.passi = {semplice(T::IconaNo), testo(Etichetta::Errati, testoNumero(m_errati)), semplice(T::SuonoErrato)};
     return e;
 }
 
@@ -241,6 +240,5 @@ Esito Problema::azzera()
     m_esatti = 0;
     m_errati = 0;
     // Plain digits here; the next change of a count writes its number text.
-    return {{testo(Etichetta::Esatti, QString::number(m_esatti)),
-             testo(Etichetta::Errati, QString::number(m_errati))}};
+    return {{testo(Etichetta::Esatti, QString::number(m_esatti)), testo(Etichetta::Errati, QString::number(m_errati))}};
 }

@@ -17,17 +17,7 @@ struct Pressione {
 };
 
 // The labels of an exercise screen that the protocol writes.
-enum class Etichetta {
-    Domanda1,
-    Domanda2,
-    Domanda3,
-    Risposta1,
-    Risposta2,
-    Risposta3,
-    Operazione,
-    Esatti,
-    Errati
-};
+enum class Etichetta { Domanda1, Domanda2, Domanda3, Risposta1, Risposta2, Risposta3, Operazione, Esatti, Errati };
 
 // One thing a screen does for an outcome. The steps of an outcome are
 // carried out in their order, each sentence spoken to its end before the
@@ -86,8 +76,8 @@ public:
     using Messaggio = std::function<QString(const QString &chiave)>;
 
     // The counts are the program-wide ones, shared by both screens.
-    Problema(Operazione op, const std::vector<Storia> &storie, Casuale &casuale, Integer &esatti,
-             Integer &errati, Messaggio messaggio);
+    Problema(Operazione op, const std::vector<Storia> &storie, Casuale &casuale, Integer &esatti, Integer &errati,
+             Messaggio messaggio);
 
     // A new problem drawn from the generator: the row, then the total, then
     // the first term from it, so that small totals are as frequent as large.

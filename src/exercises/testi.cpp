@@ -11,8 +11,7 @@ QString testoNumero(int n)
     return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
 }
 
-QString fraseRisposta(const QString &prima, const QString &dopo, const QString &perUno,
-                      const QString *perZero, int n)
+QString fraseRisposta(const QString &prima, const QString &dopo, const QString &perUno, const QString *perZero, int n)
 {
     if (n == 1)
         return perUno;
@@ -163,8 +162,7 @@ EsitoLettura analizzaTesti(const QByteArray &contenuto, int campi, const QString
                     break;
                 esito.errore
                     = errore(nomeFile,
-                             QStringLiteral(
-                                 "la storia %1 è incompleta: il file finisce dopo il campo %2 di %3.")
+                             QStringLiteral("la storia %1 è incompleta: il file finisce dopo il campo %2 di %3.")
                                  .arg(record.size() + 1)
                                  .arg(k - 1)
                                  .arg(totale));
@@ -217,8 +215,7 @@ Storia storiaDaCampi(const std::vector<QString> &campi)
     return s;
 }
 
-QString CaricaListe(std::vector<Storia> &testi1, std::vector<Storia> &testi2,
-                    const QString &cartellaProgramma)
+QString CaricaListe(std::vector<Storia> &testi1, std::vector<Storia> &testi2, const QString &cartellaProgramma)
 {
     // Both files are read before either table changes: after an error
     // nothing from either file is used.

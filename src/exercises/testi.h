@@ -11,8 +11,7 @@ QString testoNumero(int n);
 // The answer rule: for n == 1 the sentence for one, for n == 0 the sentence
 // for zero when the step has one, otherwise before + " " + testoNumero(n) +
 // " " + after.
-QString fraseRisposta(const QString &prima, const QString &dopo, const QString &perUno,
-                      const QString *perZero, int n);
+QString fraseRisposta(const QString &prima, const QString &dopo, const QString &perUno, const QString *perZero, int n);
 
 inline constexpr int MassimoRecord = 100;
 
@@ -57,5 +56,4 @@ Storia storiaDaCampi(const std::vector<QString> &campi);
 // Fills both tables from <cartella>/testi/lista1.txt (15 fields a record)
 // and lista2.txt (16). Returns the error text of the first file that cannot
 // be loaded (empty on success); the tables are then left untouched.
-QString CaricaListe(std::vector<Storia> &testi1, std::vector<Storia> &testi2,
-                    const QString &cartellaProgramma);
+QString CaricaListe(std::vector<Storia> &testi1, std::vector<Storia> &testi2, const QString &cartellaProgramma);

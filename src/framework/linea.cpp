@@ -32,8 +32,7 @@ void Linea::aggiornaGeometria()
     const double t = std::min(m_p[1], m_p[3]) / TwipPerPixel;
     const double r = std::max(m_p[0], m_p[2]) / TwipPerPixel;
     const double b = std::max(m_p[1], m_p[3]) / TwipPerPixel;
-    setGeometry(int(std::lround(l)), int(std::lround(t)), int(std::lround(r - l)) + 1,
-                int(std::lround(b - t)) + 1);
+    setGeometry(int(std::lround(l)), int(std::lround(t)), int(std::lround(r - l)) + 1, int(std::lround(b - t)) + 1);
     update();
 }
 

@@ -113,8 +113,7 @@ std::optional<QString> leggiPiccolo(const QString &testo, const QString &sezione
         if (k.isEmpty() || !stessoNome(k, chiaveVoluta))
             continue;
         QString v = l.mid(l.indexOf(QLatin1Char('=')) + 1).trimmed();
-        if (v.size() >= 2 && (v.front() == QLatin1Char('"') || v.front() == QLatin1Char('\''))
-            && v.back() == v.front())
+        if (v.size() >= 2 && (v.front() == QLatin1Char('"') || v.front() == QLatin1Char('\'')) && v.back() == v.front())
             v = v.mid(1, v.size() - 2);
         const qsizetype nul = v.indexOf(QChar(0));
         if (nul >= 0)
@@ -170,8 +169,7 @@ std::optional<QString> MLSReadIniValue(const QString &file, const QString &sezio
     return leggiGrande(testo, chiave);
 }
 
-long MLSWriteIniValue(const QString &file, const QString &sezione, const QString &chiave,
-                      const QString &valore)
+long MLSWriteIniValue(const QString &file, const QString &sezione, const QString &chiave, const QString &valore)
 {
     // A line break would let a value write entries of its own; a key with
     // '=' or a section with ']' could never be read back.
@@ -188,11 +186,9 @@ long MLSWriteIniValue(const QString &file, const QString &sezione, const QString
         return 0;
     const bool inUtf8 = utf8(bytes);
     auto codifica = [inUtf8](const QString &s) { return inUtf8 ? s.toUtf8() : codificaWindows1252(s); };
-    auto decodifica
-        = [inUtf8](const QByteArray &b) { return inUtf8 ? QString::fromUtf8(b) : decodificaTesto(b); };
+    auto decodifica = [inUtf8](const QByteArray &b) { return inUtf8 ? QString::fromUtf8(b) : decodificaTesto(b); };
     // New lines follow the file's own line ends.
-    const QByteArray acapo
-        = (bytes.contains('\n') && !bytes.contains("\r\n")) ? QByteArray("\n") : QByteArray("\r\n");
+    const QByteArray acapo = (bytes.contains('\n') && !bytes.contains("\r\n")) ? QByteArray("\n") : QByteArray("\r\n");
 
     const QList<Riga> linee = righe(bytes);
     qsizetype inizioSezione = -1; // index of the header line

@@ -23,5 +23,4 @@ std::optional<QString> MLSReadIniValue(const QString &file, const QString &sezio
 // an existing value is replaced in place, the rest of the file is kept byte
 // for byte, and the file is replaced atomically. Refuses (returns 0) a
 // section, key or value holding a line break or a NUL. Non-zero on success.
-long MLSWriteIniValue(const QString &file, const QString &sezione, const QString &chiave,
-                      const QString &valore);
+long MLSWriteIniValue(const QString &file, const QString &sezione, const QString &chiave, const QString &valore);

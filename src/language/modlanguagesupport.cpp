@@ -109,8 +109,7 @@ void ModLanguageSupport::MLSLoadFormStrings(Schermo &schermo)
             continue;
         const QString nome = c.nome();
         const auto indice = c.indice();
-        const QString base
-            = indice ? nome + QLatin1Char('(') + QString::number(*indice) + QLatin1Char(')') : nome;
+        const QString base = indice ? nome + QLatin1Char('(') + QString::number(*indice) + QLatin1Char(')') : nome;
 
         const auto caption = leggi(base + QStringLiteral(".Caption"));
         if (caption && !caption->isEmpty())
@@ -123,8 +122,7 @@ void ModLanguageSupport::MLSLoadFormStrings(Schermo &schermo)
             c.setTag(*tag);
         const int schede = c.tabCount();
         for (int i = 0; i < schede; ++i) {
-            if (const auto v
-                = leggi(nome + QStringLiteral(".TabCaption(") + QString::number(i) + QLatin1Char(')')))
+            if (const auto v = leggi(nome + QStringLiteral(".TabCaption(") + QString::number(i) + QLatin1Char(')')))
                 c.setTabCaption(i, *v);
         }
         QCoreApplication::processEvents();

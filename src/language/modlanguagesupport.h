@@ -15,8 +15,7 @@ class Schermo;
 class ModLanguageSupport
 {
 public:
-    explicit ModLanguageSupport(const QString &cartellaProgramma,
-                                const QString &cartellaImpostazioni = QString());
+    explicit ModLanguageSupport(const QString &cartellaProgramma, const QString &cartellaImpostazioni = QString());
 
     QString cartellaProgramma() const { return m_cartella; }
     // Empty: the choice can only be kept in the program folder.

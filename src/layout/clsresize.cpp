@@ -78,8 +78,7 @@ clsResize::Misure clsResize::regolaTag(const QString &tag)
             t.contains(QLatin1Char('H'))};
 }
 
-clsResize::Collocazione clsResize::collocazione(quint8 Percent, double larghezzaDisplay,
-                                                double altezzaDisplay)
+clsResize::Collocazione clsResize::collocazione(quint8 Percent, double larghezzaDisplay, double altezzaDisplay)
 {
     const double quota = double(Percent) / 100.0;
     Collocazione c;
@@ -165,10 +164,9 @@ void clsResize::ResizeControls()
         Controllo controllo = voce.controllo;
         try {
             const Misure segue = regolaTag(controllo.tag());
-            const bool passi[4] = {segue.l && scalaOrizzontale, segue.t && scalaVerticale,
-                                   segue.w && scalaOrizzontale, segue.h && scalaVerticale};
-            const double rapporti[4]
-                = {rapportoLarghezza, rapportoAltezza, rapportoLarghezza, rapportoAltezza};
+            const bool passi[4] = {segue.l && scalaOrizzontale, segue.t && scalaVerticale, segue.w && scalaOrizzontale,
+                                   segue.h && scalaVerticale};
+            const double rapporti[4] = {rapportoLarghezza, rapportoAltezza, rapportoLarghezza, rapportoAltezza};
             for (int i = 0; i < 4; ++i) {
                 if (!passi[i])
                     continue;

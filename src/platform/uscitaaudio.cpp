@@ -133,8 +133,7 @@ void UscitaAudio::chiudi()
         // made up to that length with silence so that it is played at all.
         const qint64 minimo = m_formato.bytesForDuration(bufferMs * 1000);
         if (m_totale < minimo)
-            scrivi(QByteArray(minimo - m_totale,
-                              m_formato.sampleFormat() == QAudioFormat::UInt8 ? char(0x80) : '\0'));
+            scrivi(QByteArray(minimo - m_totale, m_formato.sampleFormat() == QAudioFormat::UInt8 ? char(0x80) : '\0'));
     }
     m_chiuso = true;
     controllaFine();

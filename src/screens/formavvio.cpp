@@ -48,8 +48,7 @@ FormAvvio::FormAvvio(Contesto &contesto)
         piazza(Label2[i], e.left, e.top, e.width, e.height);
     }
 
-    BottoneAvvio
-        = aggiungi(new QPushButton(QStringLiteral("Avvio"), client()), QStringLiteral("BottoneAvvio"));
+    BottoneAvvio = aggiungi(new QPushButton(QStringLiteral("Avvio"), client()), QStringLiteral("BottoneAvvio"));
     BottoneAvvio->setFont(fontProgetto(QStringLiteral("Arial"), 20.25, true));
     coloraBottone(BottoneAvvio, QColor(255, 255, 128));
     // Enter on the focused button starts, as on the platform the screens

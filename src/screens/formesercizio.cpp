@@ -86,8 +86,7 @@ QWidget *FormEsercizio::iconaNo() const
     return m_iconaNo;
 }
 
-QLabel *FormEsercizio::creaEtichetta(QWidget *padre, const QString &nome, const QString &testo,
-                                     const QRect &r)
+QLabel *FormEsercizio::creaEtichetta(QWidget *padre, const QString &nome, const QString &testo, const QRect &r)
 {
     auto *l = aggiungi(new QLabel(testo, padre), nome);
     piazza(l, r.x(), r.y(), r.width(), r.height());
@@ -122,8 +121,7 @@ void FormEsercizio::creaPannello(QWidget *padre)
     const QString icone = Percorsi::unisci(m_c.percorsi.programma, QStringLiteral("icone"));
     auto icona = [&](const QString &nome, const QString &file) {
         const QString base = icone + u'/' + file;
-        auto *i = aggiungi(new IconaScalata(base + QStringLiteral(".png"), base + QStringLiteral("@2x.png"),
-                                            pannello),
+        auto *i = aggiungi(new IconaScalata(base + QStringLiteral(".png"), base + QStringLiteral("@2x.png"), pannello),
                            nome);
         piazza(i, 240, 120, 735, 735);
         return i;
@@ -139,11 +137,9 @@ void FormEsercizio::creaPannello(QWidget *padre)
         return l;
     };
     conteggio(QStringLiteral("LabelEst"), QStringLiteral("Esatti"), QRect(1200, 360, 1215, 375), 12);
-    m_esatti = conteggio(QStringLiteral("EtichettaEsatti"), QStringLiteral("0"), QRect(2520, 240, 615, 615),
-                         20.25);
+    m_esatti = conteggio(QStringLiteral("EtichettaEsatti"), QStringLiteral("0"), QRect(2520, 240, 615, 615), 20.25);
     conteggio(QStringLiteral("LabelErt"), QStringLiteral("Errati"), QRect(3240, 360, 1215, 405), 12);
-    m_errati = conteggio(QStringLiteral("EtichettaErrati"), QStringLiteral("0"), QRect(4680, 240, 615, 615),
-                         20.25);
+    m_errati = conteggio(QStringLiteral("EtichettaErrati"), QStringLiteral("0"), QRect(4680, 240, 615, 615), 20.25);
 }
 
 void FormEsercizio::creaControlli()
@@ -158,8 +154,7 @@ void FormEsercizio::creaControlli()
 
     creaPannello(sf);
 
-    const QString altoparlante
-        = Percorsi::unisci(m_c.percorsi.programma, QStringLiteral("icone/altoparlante"));
+    const QString altoparlante = Percorsi::unisci(m_c.percorsi.programma, QStringLiteral("icone/altoparlante"));
     m_ripeti = aggiungi(new BottoneIcona(altoparlante + QStringLiteral(".png"),
                                          altoparlante + QStringLiteral("@2x.png"), sf),
                         QStringLiteral("Command6"));
@@ -182,8 +177,8 @@ void FormEsercizio::creaControlli()
     for (int k = 0; k < 3; ++k) {
         for (int j = 0; j < 2; ++j) {
             const QString nome = QString::fromLatin1(j == 0 ? "Domanda%1" : "Risposta%1").arg(k + 1);
-            QLabel *l = creaEtichetta(sf, nome, nome,
-                                      QRect(m_d.storiaLeft, tops[k][j], m_d.storiaWidth, altezze[k][j]));
+            QLabel *l
+                = creaEtichetta(sf, nome, nome, QRect(m_d.storiaLeft, tops[k][j], m_d.storiaWidth, altezze[k][j]));
             l->setFont(carattere("MS Sans Serif", 13.5));
             l->setWordWrap(true);
             l->setIndent(6); // the text does not touch the label's edge
@@ -200,8 +195,8 @@ void FormEsercizio::creaControlli()
     m_operazione->hide();
 
     for (int i = 0; i < 10; ++i) {
-        QPushButton *b = creaBottone(sf, QStringLiteral("Command1"), i, testoNumero(i),
-                                     QRect(200 + 600 * i, 5700, 495, 570));
+        QPushButton *b
+            = creaBottone(sf, QStringLiteral("Command1"), i, testoNumero(i), QRect(200 + 600 * i, 5700, 495, 570));
         b->setFont(carattere("Comic Sans MS", 14.25));
         coloraBottone(b, QColor(128, 255, 255));
         connect(b, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
@@ -222,18 +217,15 @@ void FormEsercizio::creaControlli()
 
     // Created after the row of buttons that it encloses, so that once shown
     // it lies on top of them and stays readable.
-    m_avanti = creaBottone(sf, QStringLiteral("Command2"), -1, QStringLiteral("avanti"),
-                           QRect(120, 5640, 8925, 705));
+    m_avanti = creaBottone(sf, QStringLiteral("Command2"), -1, QStringLiteral("avanti"), QRect(120, 5640, 8925, 705));
     m_avanti->setFont(carattere("Arial", 14.25));
     coloraBottone(m_avanti, QColor(192, 255, 255));
     m_avanti->hide();
     connect(m_avanti, &QPushButton::clicked, this, &FormEsercizio::Command2_Click);
     connect(m_ripeti, &QPushButton::clicked, this, &FormEsercizio::Command6_Click);
 
-    m_menuAzzera
-        = creaMenu(QStringLiteral("MenuAzzera"), QStringLiteral("Azzera conteggio").leftJustified(25));
-    m_menuInformazioni
-        = creaMenu(QStringLiteral("MenuInformazioni"), QStringLiteral("Informazioni").leftJustified(21));
+    m_menuAzzera = creaMenu(QStringLiteral("MenuAzzera"), QStringLiteral("Azzera conteggio").leftJustified(25));
+    m_menuInformazioni = creaMenu(QStringLiteral("MenuInformazioni"), QStringLiteral("Informazioni").leftJustified(21));
     m_menuEsci = creaMenu(QStringLiteral("mnuEsci"), QStringLiteral("Esci"));
     connect(m_menuAzzera, &QAction::triggered, this, &FormEsercizio::MenuAzzera_Click);
     connect(m_menuInformazioni, &QAction::triggered, this, &FormEsercizio::MenuInformazioni_Click);
@@ -290,17 +282,16 @@ void FormEsercizio::chiusuraRichiesta()
 double FormEsercizio::scalaX(double twip) const
 {
     const auto &r = m_c.stato.Ridimensiona;
-    const double base = (r && r->SourceForm() == this && r->larghezzaCatturata() > 0)
-        ? r->larghezzaCatturata()
-        : designWidthTwip();
+    const double base
+        = (r && r->SourceForm() == this && r->larghezzaCatturata() > 0) ? r->larghezzaCatturata() : designWidthTwip();
     return twip * innerWidthTwip() / base;
 }
 
 double FormEsercizio::scalaY(double twip) const
 {
     const auto &r = m_c.stato.Ridimensiona;
-    const double base = (r && r->SourceForm() == this && r->altezzaCatturata() > 0) ? r->altezzaCatturata()
-                                                                                    : designHeightTwip();
+    const double base
+        = (r && r->SourceForm() == this && r->altezzaCatturata() > 0) ? r->altezzaCatturata() : designHeightTwip();
     return twip * innerHeightTwip() / base;
 }
 

@@ -92,8 +92,7 @@ private:
     void creaControlli();
     void creaPannello(QWidget *padre);
     QLabel *creaEtichetta(QWidget *padre, const QString &nome, const QString &testo, const QRect &r);
-    QPushButton *creaBottone(QWidget *padre, const QString &nome, int indice, const QString &testo,
-                             const QRect &r);
+    QPushButton *creaBottone(QWidget *padre, const QString &nome, int indice, const QString &testo, const QRect &r);
     QAction *creaMenu(const QString &nome, const QString &testo);
 
     // Carries out an outcome of the problem, step by step. A sentence is

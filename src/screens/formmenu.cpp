@@ -40,8 +40,7 @@ FormMenu::FormMenu(Contesto &contesto)
         {Command1, "Command1", "Esci", 4320, &FormMenu::Command1_Click},
     };
     for (const Bottone &b : bottoni) {
-        b.membro
-            = aggiungi(new QPushButton(QString::fromUtf8(b.testo), client()), QString::fromLatin1(b.nome));
+        b.membro = aggiungi(new QPushButton(QString::fromUtf8(b.testo), client()), QString::fromLatin1(b.nome));
         b.membro->setFont(fontProgetto(QStringLiteral("Arial"), 15.75, true));
         coloraBottone(b.membro, QColor(255, 128, 255));
         b.membro->setAutoDefault(true);
@@ -57,8 +56,8 @@ FormMenu::FormMenu(Contesto &contesto)
 
     mnuLanguages = aggiungi(new QMenu(QStringLiteral("Lingua"), this), QStringLiteral("mnuLanguages"));
     menuBar()->addMenu(mnuLanguages);
-    mnuLanguage0 = aggiungi(new QAction(QStringLiteral("mnuLanguage 0"), mnuLanguages),
-                            QStringLiteral("mnuLanguage"), 0);
+    mnuLanguage0
+        = aggiungi(new QAction(QStringLiteral("mnuLanguage 0"), mnuLanguages), QStringLiteral("mnuLanguage"), 0);
     mnuLanguages->addAction(mnuLanguage0);
     m_lingue = new MenuLingue(*this, c);
     m_font = std::make_unique<FontInProporzione>(*this);

@@ -23,8 +23,7 @@ bool nomeAccettabile(const QString &nome)
     // caption: a line break or another control character would break both.
     return std::none_of(nome.cbegin(), nome.cend(), [](QChar ch) {
         const auto cat = ch.category();
-        return cat == QChar::Other_Control || cat == QChar::Separator_Line
-            || cat == QChar::Separator_Paragraph;
+        return cat == QChar::Other_Control || cat == QChar::Separator_Line || cat == QChar::Separator_Paragraph;
     });
 }
 } // namespace

@@ -103,8 +103,7 @@ void MotoreEspeak::SpeakText(const QString &testo)
         if (m_richiesta && numero == m_numeroRichiesta)
             m_uscita->scrivi(pcm);
     });
-    connect(r.get(), &SintesiEspeak::Richiesta::fine, this,
-            [this, numero](bool ok) { fineSintesi(numero, ok); });
+    connect(r.get(), &SintesiEspeak::Richiesta::fine, this, [this, numero](bool ok) { fineSintesi(numero, ok); });
 
     QAudioFormat formato;
     formato.setSampleRate(m_sintesi->frequenza());

@@ -105,8 +105,8 @@ public:
         c.richiesta = r;
         const QByteArray utf8 = testo.toUtf8();
         t_inCorso = &c;
-        const espeak_ng_STATUS s = espeak_ng_Synthesize(utf8.constData(), size_t(utf8.size()) + 1, 0,
-                                                        POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
+        const espeak_ng_STATUS s = espeak_ng_Synthesize(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
+                                                        espeakCHARS_UTF8, nullptr, nullptr);
         t_inCorso = nullptr;
         if (r && r->annullata.load()) {
             // After a synthesis stopped by the callback espeak-ng keeps the

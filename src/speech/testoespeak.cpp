@@ -27,8 +27,7 @@ QChar accentata(const QString &parola, QChar v)
         a = u'à';
         break;
     case u'e': {
-        const bool acuta
-            = p.endsWith(u"che") || p == u"ne" || p == u"se" || (p.endsWith(u"tre") && p.size() > 3);
+        const bool acuta = p.endsWith(u"che") || p == u"ne" || p == u"se" || (p.endsWith(u"tre") && p.size() > 3);
         a = acuta ? u'é' : u'è';
         break;
     }

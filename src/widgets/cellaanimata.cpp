@@ -124,8 +124,7 @@ void CellaAnimata::mostraFrame(int n)
     auto it = d->scalati.constFind(n);
     if (it == d->scalati.constEnd()) {
         const qreal dpr = devicePixelRatioF();
-        QPixmap p
-            = d->movie->currentPixmap().scaled(area * dpr, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QPixmap p = d->movie->currentPixmap().scaled(area * dpr, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         p.setDevicePixelRatio(dpr);
         if (d->scalati.size() >= framesInMemoria)
             d->scalati.clear();

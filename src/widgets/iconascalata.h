@@ -10,8 +10,7 @@
 // layout scales width and height by different ratios, and a squashed face
 // reads as a different face). usata, when given, says which source was
 // taken: 0 none, 1 small, 2 large.
-QPixmap scalaIcona(const QPixmap &piccolo, const QPixmap &grande, const QSize &bersaglio,
-                   int *usata = nullptr);
+QPixmap scalaIcona(const QPixmap &piccolo, const QPixmap &grande, const QSize &bersaglio, int *usata = nullptr);
 
 // A stretched picture: a small icon drawn at the size its label has after
 // scaling, sharp on a large display too.

@@ -187,8 +187,7 @@ void PannelloBocca::disegnaBottone(QPainter &p, const QRect &r) const
     p.drawEllipse(disco);
     const double k = d * 0.22;
     const QPointF c = disco.center() + QPointF(k * 0.25, 0);
-    const QPointF triangolo[3]
-        = {c + QPointF(-k, -k * 1.2), c + QPointF(-k, k * 1.2), c + QPointF(k * 1.3, 0)};
+    const QPointF triangolo[3] = {c + QPointF(-k, -k * 1.2), c + QPointF(-k, k * 1.2), c + QPointF(k * 1.3, 0)};
     p.setBrush(fondo);
     p.drawPolygon(triangolo, 3);
 

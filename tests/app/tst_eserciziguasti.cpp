@@ -63,13 +63,19 @@ private Q_SLOTS:
         auto *suoni = dynamic_cast<SuoniWav *>(&p.contesto().suoni);
         QVERIFY(suoni);
         for (auto [schermo, controllo] : {std::pair{"FormAvvio", "BottoneAvvio"}, {"FormMenu", "Command8"}}) {
-            QTest::mouseClick(qobject_cast<QAbstractButton *>(p.registro().caricato(QString::fromLatin1(schermo))->controllo(QString::fromLatin1(controllo))), Qt::LeftButton);
+            QTest::mouseClick(qobject_cast<QAbstractButton *>(p.registro()
+                                                                  .caricato(QString::fromLatin1(schermo))
+                                                                  ->controllo(QString::fromLatin1(controllo))),
+                              Qt::LeftButton);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
         auto *f = qobject_cast<FormEsercizio *>(p.registro().caricato(u"Form1"_qs));
         QVERIFY(f && f->isVisible());
         auto bottone = [f](Pressione p) {
-            return p.tasto == Tasto::Cifra ? f->bottoneCifra(p.cifra) : p.tasto == Tasto::Piu ? f->bottonePiu() : p.tasto == Tasto::Meno ? f->bottoneMeno() : f->bottoneUguale();
+            return p.tasto == Tasto::Cifra ? f->bottoneCifra(p.cifra)
+                : p.tasto == Tasto::Piu    ? f->bottonePiu()
+                : p.tasto == Tasto::Meno   ? f->bottoneMeno()
+                                           : f->bottoneUguale();
         };
         int celle = 0;
         for (int i = 0; i < 9; ++i) {
@@ -83,7 +89,8 @@ private Q_SLOTS:
             QVERIFY(passi < 20);
             const Pressione giusta = f->problema().attesa(f->problema().passo());
             const int prima = suoni->suonati();
-            QTest::mouseClick(bottone({Tasto::Cifra, giusta.tasto == Tasto::Cifra ? (giusta.cifra + 1) % 10 : 0}), Qt::LeftButton);
+            QTest::mouseClick(bottone({Tasto::Cifra, giusta.tasto == Tasto::Cifra ? (giusta.cifra + 1) % 10 : 0}),
+                              Qt::LeftButton);
             QCOMPARE(suoni->suonati(), prima + 1);
             QCOMPARE(suoni->ultimoAllarme(), bip);
             QTest::mouseClick(bottone(giusta), Qt::LeftButton);

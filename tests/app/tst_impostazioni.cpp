@@ -77,7 +77,8 @@ private Q_SLOTS:
         const QByteArray vecchio(" 95 \r\n 1 \r\n"), nuovo(" 150 \r\n 2 \r\n");
         QVERIFY(scriviFileAtomico(file(), vecchio));
         // [0]: saves done, [1]: 1 while a save is in progress.
-        auto *stato = static_cast<volatile unsigned *>(::mmap(nullptr, 8, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
+        auto *stato = static_cast<volatile unsigned *>(
+            ::mmap(nullptr, 8, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
         QVERIFY(stato != MAP_FAILED);
         std::mt19937 caso(20240607);
         int duranteSalvataggio = 0;
@@ -108,7 +109,8 @@ private Q_SLOTS:
             QVERIFY2(::waitpid(figlio, &come, 0) == figlio && WIFSIGNALED(come), "a save failed");
             duranteSalvataggio += stato[1];
             const QByteArray ora = leggi(file());
-            QVERIFY2(ora == vecchio || ora == nuovo, qPrintable(u"after kill %1: %2"_qs.arg(i).arg(QString::fromLatin1(ora.toPercentEncoding()))));
+            QVERIFY2(ora == vecchio || ora == nuovo,
+                     qPrintable(u"after kill %1: %2"_qs.arg(i).arg(QString::fromLatin1(ora.toPercentEncoding()))));
         }
         // The kills must really come while saving, or this proves nothing.
         QVERIFY2(duranteSalvataggio >= uccisioni / 4, qPrintable(QString::number(duranteSalvataggio)));

@@ -39,7 +39,8 @@ struct Corsa {
             if (!QDir().mkpath(QFileInfo(dest).path()) || !QFile::copy(it.filePath(), dest))
                 return false;
         }
-        return QFile::copy(QCoreApplication::applicationDirPath() + u"/numerella_osservato"_qs, base + u"/programma/numerella"_qs);
+        return QFile::copy(QCoreApplication::applicationDirPath() + u"/numerella_osservato"_qs,
+                           base + u"/programma/numerella"_qs);
     }
 
     explicit Corsa(const QString &b, const QStringList &ambiente = {})
@@ -67,7 +68,10 @@ struct Corsa {
             p.waitForFinished(50);
         return uscita().contains(segno);
     }
-    QByteArray come() { return (p.exitStatus() ? "signal " : "exit ") + QByteArray::number(p.exitCode()) + '\n' + uscita(); }
+    QByteArray come()
+    {
+        return (p.exitStatus() ? "signal " : "exit ") + QByteArray::number(p.exitCode()) + '\n' + uscita();
+    }
 };
 
 } // namespace
@@ -90,12 +94,17 @@ private Q_SLOTS:
 
         QTest::newRow("stories missing") << l1 << QByteArray("<rm>") << no << QStringList{u"lista1.txt"_qs};
         QTest::newRow("stories garbage") << l2 << spazzatura << no << QStringList{u"lista2.txt"_qs};
-        QTest::newRow("101 stories") << l2 << storie(101, 16) << no << QStringList{u"lista2.txt"_qs, u"più di 100 storie"_qs};
-        QTest::newRow("last story cut short") << l1 << tronca << no << QStringList{u"lista1.txt"_qs, u"la storia 3 è incompleta"_qs};
+        QTest::newRow("101 stories") << l2 << storie(101, 16) << no
+                                     << QStringList{u"lista2.txt"_qs, u"più di 100 storie"_qs};
+        QTest::newRow("last story cut short")
+            << l1 << tronca << no << QStringList{u"lista1.txt"_qs, u"la storia 3 è incompleta"_qs};
         QTest::newRow("language file missing") << u"programma/Italiano.lng"_qs << QByteArray("<rm>") << no << no;
-        QTest::newRow("settings garbage") << u"config/ImpostazioniProgrammiZefra/numerella.INI"_qs << spazzatura.left(4096) << no << no;
-        QTest::newRow("no sound server") << QString() << QByteArray() << QStringList{u"PULSE_SERVER=unix:%BASE%/nessuno"_qs} << no;
-        QTest::newRow("no espeak-ng data") << QString() << QByteArray() << QStringList{u"ESPEAK_DATA_PATH=%BASE%/vuota"_qs} << no;
+        QTest::newRow("settings garbage")
+            << u"config/ImpostazioniProgrammiZefra/numerella.INI"_qs << spazzatura.left(4096) << no << no;
+        QTest::newRow("no sound server") << QString() << QByteArray()
+                                         << QStringList{u"PULSE_SERVER=unix:%BASE%/nessuno"_qs} << no;
+        QTest::newRow("no espeak-ng data")
+            << QString() << QByteArray() << QStringList{u"ESPEAK_DATA_PATH=%BASE%/vuota"_qs} << no;
     }
     void guasti()
     {
@@ -108,7 +117,8 @@ private Q_SLOTS:
         if (!file.isEmpty()) {
             QFile f(dir.filePath(file));
             QDir().mkpath(QFileInfo(f.fileName()).path());
-            QVERIFY(contenuto == "<rm>" ? f.remove() : f.open(QIODevice::WriteOnly) && f.write(contenuto) == contenuto.size());
+            QVERIFY(contenuto == "<rm>" ? f.remove()
+                                        : f.open(QIODevice::WriteOnly) && f.write(contenuto) == contenuto.size());
         }
         Corsa c(dir.path(), ambiente);
         if (messaggio.isEmpty()) {
@@ -116,14 +126,16 @@ private Q_SLOTS:
             QVERIFY2(c.inCorso(), "ended after showing its start screen");
             c.p.terminate();
             QVERIFY2(c.p.waitForFinished(LimiteMs), "SIGTERM did not end it");
-            QVERIFY2(c.p.exitStatus() == QProcess::NormalExit ? c.p.exitCode() == 0 : c.p.exitCode() == SIGTERM, c.come().constData());
+            QVERIFY2(c.p.exitStatus() == QProcess::NormalExit ? c.p.exitCode() == 0 : c.p.exitCode() == SIGTERM,
+                     c.come().constData());
         } else {
             QVERIFY2(c.attendi("non si può caricare"), c.come().constData());
             for (const QString &m : std::as_const(messaggio))
                 QVERIFY2(QString::fromUtf8(c.uscita()).contains(m), c.come().constData());
             // The message box waits for the user; a program that went on
             // regardless would paint its start screen next.
-            QVERIFY2(!c.p.waitForFinished(1000) || (c.p.exitStatus() == QProcess::NormalExit && c.p.exitCode() == 1), c.come().constData());
+            QVERIFY2(!c.p.waitForFinished(1000) || (c.p.exitStatus() == QProcess::NormalExit && c.p.exitCode() == 1),
+                     c.come().constData());
             QVERIFY(!c.uscita().contains(PrimoDisegno));
         }
     }
@@ -146,7 +158,8 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(impostazioni + u"/leggimi.txt"_qs));
         Corsa seconda(dir.path());
         QVERIFY(seconda.p.waitForFinished(LimiteMs));
-        QVERIFY2(seconda.p.exitStatus() == QProcess::NormalExit && seconda.p.exitCode() == 0 && !seconda.uscita().contains(PrimoDisegno),
+        QVERIFY2(seconda.p.exitStatus() == QProcess::NormalExit && seconda.p.exitCode() == 0
+                     && !seconda.uscita().contains(PrimoDisegno),
                  seconda.come().constData());
         QCOMPARE(QDir(impostazioni).entryList(QDir::Files | QDir::Hidden), QStringList());
         QVERIFY(nuova.inCorso());

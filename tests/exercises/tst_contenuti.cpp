@@ -28,9 +28,7 @@ QString difetto(const QString &frase, const QString &fine)
     if (!fine.contains(frase.back()))
         return QStringLiteral("ends with %1").arg(frase.back());
     // Only the designed double blank, before the number of the answer rule.
-    if (QString(frase)
-            .replace(QRegularExpression(QStringLiteral("  \\d ")), QStringLiteral(" 0 "))
-            .contains(u"  "))
+    if (QString(frase).replace(QRegularExpression(QStringLiteral("  \\d ")), QStringLiteral(" 0 ")).contains(u"  "))
         return QStringLiteral("doubled blank");
     // An apostrophe standing for an accent ("e'") is read badly.
     static const QRegularExpression accentoFinto(QStringLiteral("[aeiouAEIOU]['’](?=$|[\\s.,;:!?])"));
@@ -63,8 +61,8 @@ private Q_SLOTS:
         QVERIFY(storie.size() >= 30);
         Casuale c;
         Integer esatti = 0, errati = 0;
-        Problema p(sottrazione ? Operazione::perSottrazione() : Operazione::perAddizione(), storie, c, esatti,
-                   errati, [](const QString &) { return QStringLiteral("Scrivi."); });
+        Problema p(sottrazione ? Operazione::perSottrazione() : Operazione::perAddizione(), storie, c, esatti, errati,
+                   [](const QString &) { return QStringLiteral("Scrivi."); });
         QStringList difetti;
         for (int riga = 1; riga <= int(storie.size()); ++riga) {
             for (int n3 = 1; n3 <= 9; ++n3) {
@@ -82,8 +80,7 @@ private Q_SLOTS:
                         if (s.tipo != Passaggio::Tipo::Parla || s.testo == QLatin1String("Scrivi."))
                             continue;
                         const QString d
-                            = difetto(s.testo,
-                                      s.testo.endsWith(u'?') ? QStringLiteral("?") : QStringLiteral(".!"));
+                            = difetto(s.testo, s.testo.endsWith(u'?') ? QStringLiteral("?") : QStringLiteral(".!"));
                         if (!d.isEmpty())
                             difetti << QStringLiteral("story %1, %2 and %3: \"%4\": %5")
                                            .arg(riga)

@@ -21,10 +21,7 @@ Storia storiaProva(bool sottrazione)
 
 QString messaggio(const QString &chiave)
 {
-    static const QHash<QString, QString> m{{"0005", "Scrivi"},
-                                           {"0007", "Togli"},
-                                           {"0008", " meno "},
-                                           {"0009", " fa "}};
+    static const QHash<QString, QString> m{{"0005", "Scrivi"}, {"0007", "Togli"}, {"0008", " meno "}, {"0009", " fa "}};
     return m.value(chiave);
 }
 
@@ -66,8 +63,8 @@ Pressione pressione(QChar t)
 struct Banco {
     explicit Banco(bool sottrazione)
         : storie{storiaProva(sottrazione)}
-        , p(sottrazione ? Operazione::perSottrazione() : Operazione::perAddizione(), storie, casuale, esatti,
-            errati, messaggio)
+        , p(sottrazione ? Operazione::perSottrazione() : Operazione::perAddizione(), storie, casuale, esatti, errati,
+            messaggio)
     {
     }
     std::vector<Storia> storie;
@@ -115,14 +112,14 @@ private Q_SLOTS:
             << true << 7 << 3 << "7347-3=4"
             << QStringList{"R1=r1a  7 r1b R2=r2a  3 r2b R3=r3a  4 r3b +D1 «d1» c0:ci.gif c1:ci.gif c2:ci.gif "
                            "c3:ci.gif c4:ci.gif c5:ci.gif c6:ci.gif",
-                           "c0~via.gif c1~via.gif c2~via.gif +R1 «r1a  7 r1b» +D2 «d2»",
-                           "+R2 «r2a  3 r2b» +D3 «d3»", "+R3 «r3a  4 r3b» Op=Togli +Op"}
+                           "c0~via.gif c1~via.gif c2~via.gif +R1 «r1a  7 r1b» +D2 «d2»", "+R2 «r2a  3 r2b» +D3 «d3»",
+                           "+R3 «r3a  4 r3b» Op=Togli +Op"}
             << "7 meno 3 fa 4";
         QTest::newRow("sottrazione tutti via")
             << true << 3 << 3 << "3303-3=0"
             << QStringList{"R1=r1a  3 r1b R2=r2a  3 r2b R3=r3zero +D1 «d1» c0:ci.gif c1:ci.gif c2:ci.gif",
-                           "c0~via.gif c1~via.gif c2~via.gif +R1 «r1a  3 r1b» +D2 «d2»",
-                           "+R2 «r2a  3 r2b» +D3 «d3»", "+R3 «r3zero» Op=Togli +Op"}
+                           "c0~via.gif c1~via.gif c2~via.gif +R1 «r1a  3 r1b» +D2 «d2»", "+R2 «r2a  3 r2b» +D3 «d3»",
+                           "+R3 «r3zero» Op=Togli +Op"}
             << "3 meno 3 fa 0";
     }
 
@@ -147,8 +144,7 @@ private Q_SLOTS:
                 QCOMPARE(traccia(e), storia[i + 1]);
                 continue;
             }
-            operazione
-                += tasti[i].isDigit() ? QStringLiteral(" ") + tasti[i] : QStringLiteral(" %1 ").arg(tasti[i]);
+            operazione += tasti[i].isDigit() ? QStringLiteral(" ") + tasti[i] : QStringLiteral(" %1 ").arg(tasti[i]);
             QCOMPARE(traccia(e),
                      i < 7 ? QStringLiteral("Op=%1 ♪si").arg(operazione)
                            : QStringLiteral("Op=%1 +avanti si Esatti= 1 «%2»").arg(operazione, detto));
@@ -177,8 +173,7 @@ private Q_SLOTS:
                 else
                     sbagliati << u'9' << (giusto == u'=' ? mio : QChar(u'='));
                 for (QChar t : sbagliati)
-                    QTest::addRow("%s passo %d tasto %c", sott ? "sottrazione" : "addizione", passo,
-                                  t.toLatin1())
+                    QTest::addRow("%s passo %d tasto %c", sott ? "sottrazione" : "addizione", passo, t.toLatin1())
                         << sott << passo << t;
             }
         }

@@ -46,22 +46,18 @@ private Q_SLOTS:
         QTest::newRow("LF line ends") << QByteArray("a\nb\nc\nx\n") << abc;
         QTest::newRow("quotes are not part of the value") << QByteArray("\"a\",  \"b\"  ,c,x") << abc;
         QTest::newRow("blanks before skipped, after trimmed") << QByteArray("  a  ,\tb,c ,x") << abc;
-        QTest::newRow("quoted comma kept")
-            << QByteArray("\"a, b\",b,c,x") << QStringList{QStringLiteral("a, b|b|c")};
+        QTest::newRow("quoted comma kept") << QByteArray("\"a, b\",b,c,x") << QStringList{QStringLiteral("a, b|b|c")};
         QTest::newRow("no final line break") << QByteArray("a,b,c,x") << abc;
         QTest::newRow("blank lines after the last record") << QByteArray("a,b,c,x\r\n\r\n  \r\n\r\n") << abc;
-        QTest::newRow("blank line between records")
-            << QByteArray("a,b,c,x\r\n\r\nd,e,f,x\r\n")
-            << QStringList{QStringLiteral("a|b|c"), QStringLiteral("d|e|f")};
+        QTest::newRow("blank line between records") << QByteArray("a,b,c,x\r\n\r\nd,e,f,x\r\n")
+                                                    << QStringList{QStringLiteral("a|b|c"), QStringLiteral("d|e|f")};
         QTest::newRow("last record without the dropped field")
-            << QByteArray("a,b,c,x\r\nd,e,f\r\n")
-            << QStringList{QStringLiteral("a|b|c"), QStringLiteral("d|e|f")};
-        QTest::newRow("empty field between commas")
-            << QByteArray("a,,c,x") << QStringList{QStringLiteral("a||c")};
-        QTest::newRow("Windows-1252 letters") << QByteArray("citt\xe0,perch\xe9,c,x")
-                                              << QStringList{QStringLiteral("citt\u00e0|perch\u00e9|c")};
-        QTest::newRow("UTF-8 letters")
-            << QByteArray("citt\xc3\xa0,b,c,x") << QStringList{QStringLiteral("citt\u00e0|b|c")};
+            << QByteArray("a,b,c,x\r\nd,e,f\r\n") << QStringList{QStringLiteral("a|b|c"), QStringLiteral("d|e|f")};
+        QTest::newRow("empty field between commas") << QByteArray("a,,c,x") << QStringList{QStringLiteral("a||c")};
+        QTest::newRow("Windows-1252 letters")
+            << QByteArray("citt\xe0,perch\xe9,c,x") << QStringList{QStringLiteral("citt\u00e0|perch\u00e9|c")};
+        QTest::newRow("UTF-8 letters") << QByteArray("citt\xc3\xa0,b,c,x")
+                                       << QStringList{QStringLiteral("citt\u00e0|b|c")};
     }
 
     void sintassi()

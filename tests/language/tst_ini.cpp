@@ -26,6 +26,7 @@ class TstIni : public QObject
 private Q_SLOTS:
     // Section "S", key "k" unless the row says otherwise; read from a file of
     // 64000 bytes (the INI reader), then of 64001 bytes (the line scan).
+    // clang-format off
     void lettura_data()
     {
         QTest::addColumn<QByteArray>("contenuto");
@@ -41,6 +42,7 @@ private Q_SLOTS:
         const QByteArray lungo = "[S]\r\nk=\"" + QByteArray(600, 'a') + "\"";
         QTest::newRow("600 characters cut to 511") << lungo << "k" << QString(511, u'a') << QString(600, u'a');
     }
+    // clang-format on
     void lettura()
     {
         QFETCH(QByteArray, contenuto);
@@ -53,6 +55,7 @@ private Q_SLOTS:
     }
 
     // A row whose file stays as it was (or is not made) is a refusal.
+    // clang-format off
     void scrittura_data()
     {
         QTest::addColumn<QByteArray>("prima"); // Assente: no file
@@ -69,6 +72,7 @@ private Q_SLOTS:
         QTest::newRow("CR in key") << base << QStringList{"L", "k\r[X]", "v"} << base;
         QTest::newRow("LF in section, no file") << Assente << QStringList{"L\nX", "k", "v"} << Assente;
     }
+    // clang-format on
     void scrittura()
     {
         QFETCH(QByteArray, prima);

@@ -15,7 +15,10 @@ const QByteArray Assente = "<assente>";
 // A folder in the place of LangSetting.ini: unreadable, unwritable even for root.
 const QByteArray Bloccato = "<bloccato>";
 
-QByteArray ls(const QByteArray &lingua) { return "[Language]\r\nCurrentLanguage=" + lingua + "\r\n"; }
+QByteArray ls(const QByteArray &lingua)
+{
+    return "[Language]\r\nCurrentLanguage=" + lingua + "\r\n";
+}
 
 void metti(const QString &p, const QByteArray &b)
 {
@@ -46,7 +49,8 @@ private Q_SLOTS:
         metti(p("programma/Italiano.lng"),
               "[Strings]\r\n0001=\"Esci?\"\r\n[FormProva]\r\nFormProva.Caption=\"Nuovo titolo\"\r\n"
               "Command1.Caption=\"senza indice\"\r\nCommand1(1).Caption=\"uno\"\r\nCommand1(0).Caption=\"\"\r\n"
-              "Command1(1).ToolTipText=\"premi uno\"\r\nCommand1(1).Tag=\"@L,T\"\r\nLabel1(0).Caption=\"con indice\"\r\n");
+              "Command1(1).ToolTipText=\"premi uno\"\r\nCommand1(1).Tag=\"@L,T\"\r\nLabel1(0).Caption=\"con "
+              "indice\"\r\n");
         metti(p("programma/English.lng"), "[Strings]\r\n0001=\"Quit?\"\r\n[FormProva]\r\n");
     }
 
@@ -92,8 +96,10 @@ private Q_SLOTS:
         QTest::newRow("indexed key, plain control") << it << "Label1" << -1 << "etichetta||";
         QTest::newRow("title") << it << "-" << -1 << "Nuovo titolo";
         QTest::newRow("no title stays so") << it << "" << -1 << "";
-        QTest::newRow("missing key clears the title") << "English" << "-" << -1 << "";
-        QTest::newRow("no file: title kept") << "Klingon" << "-" << -1 << "Titolo";
+        QTest::newRow("missing key clears the title") << "English"
+                                                      << "-" << -1 << "";
+        QTest::newRow("no file: title kept") << "Klingon"
+                                             << "-" << -1 << "Titolo";
     }
     void controlli()
     {

@@ -54,7 +54,8 @@ private Q_SLOTS:
                 QSKIP("this file system lets the test write any folder");
         }
         auto apri = [&a] { return qobject_cast<FormMenu *>(a.registro.mostra(QStringLiteral("FormMenu"))); };
-        auto command3 = [](FormMenu *m) { return qobject_cast<QPushButton *>(m->controllo(QStringLiteral("Command3")))->text(); };
+        auto command3
+            = [](FormMenu *m) { return qobject_cast<QPushButton *>(m->controllo(QStringLiteral("Command3")))->text(); };
         FormMenu *m = apri();
         m->menuLingue()->voci()[0]->trigger();
         QCOMPARE(a.lingua.MLSCurrentLanguage, QStringLiteral("Altra"));

@@ -135,8 +135,8 @@ private Q_SLOTS:
         FormEsercizio *f = apri(1, 1, 5, 3);
         bool bloccati = false;
         durante(a->motore(), [&] {
-            bloccati = !f->bottoneCifra(5)->isEnabled() && !f->bottonePiu()->isEnabled()
-                && !f->bottoneUguale()->isEnabled();
+            bloccati
+                = !f->bottoneCifra(5)->isEnabled() && !f->bottonePiu()->isEnabled() && !f->bottoneUguale()->isEnabled();
             QTest::keyClick(f, Qt::Key_9);
             a->motore()->chiamate.clear();
             QTest::keyClick(f, Qt::Key_Space);
@@ -145,8 +145,7 @@ private Q_SLOTS:
         QVERIFY(bloccati);
         QCOMPARE(a->stato.NumeroErrati, Integer(0));
         QCOMPARE(a->motore()->chiamate.value(0), QStringLiteral("StopSpeech"));
-        QCOMPARE(a->motore()->chiamate.value(1),
-                 QStringLiteral("SpeakText:") + a->stato.Testi1[0].risposta1.per(3));
+        QCOMPARE(a->motore()->chiamate.value(1), QStringLiteral("SpeakText:") + a->stato.Testi1[0].risposta1.per(3));
         QCOMPARE(f->problema().passo(), 1);
         QVERIFY(f->bottoneCifra(5)->isEnabled());
     }
@@ -177,8 +176,7 @@ private Q_SLOTS:
             // The hand-over draw, then the new problem's draws.
             const int nt = int((altro == 1 ? a->stato.Testi1 : a->stato.Testi2).size());
             a->steera([&](Casuale &c) {
-                return (!altroSchermo || c.estrai(2) == 2) && c.estrai(nt) == 2 && c.estrai(9) == 3
-                    && c.estrai(3) == 1;
+                return (!altroSchermo || c.estrai(2) == 2) && c.estrai(nt) == 2 && c.estrai(9) == 3 && c.estrai(3) == 1;
             });
             QTest::mouseClick(f->bottoneAvanti(), Qt::LeftButton);
         });
@@ -208,9 +206,7 @@ private Q_SLOTS:
             if (!parla || std::exchange(premuto, true))
                 return;
             a->prossimo(2, 2, 2, 1);
-            qobject_cast<FormEsercizio *>(a->registro.caricato(QStringLiteral("Form2")))
-                ->bottoneAvanti()
-                ->click();
+            qobject_cast<FormEsercizio *>(a->registro.caricato(QStringLiteral("Form2")))->bottoneAvanti()->click();
         });
         auto *f = qobject_cast<FormEsercizio *>(a->registro.mostra(QStringLiteral("Form2")));
         QCOMPARE(f->problema().riga(), 2);

@@ -12,7 +12,10 @@
 class TstFormImposta : public QObject
 {
     Q_OBJECT
-    template<class T> static T *ctrl(Schermo *s, const char *nome) { return qobject_cast<T *>(s->controllo(QString::fromLatin1(nome))); }
+    template <class T> static T *ctrl(Schermo *s, const char *nome)
+    {
+        return qobject_cast<T *>(s->controllo(QString::fromLatin1(nome)));
+    }
 
 private Q_SLOTS:
     // The confirm button, or the window's close button, which means the
@@ -39,7 +42,8 @@ private Q_SLOTS:
         ctrl<QComboBox>(f, "Combo1")->setCurrentIndex(1);
         QCOMPARE(proprio->voce, 2);
         proprio->emettiSampleRequest();
-        QCOMPARE(proprio->chiamate.mid(proprio->chiamate.size() - 2).join(u';'), "SpeechSpeed:150;SpeakText:Frase di prova.");
+        QCOMPARE(proprio->chiamate.mid(proprio->chiamate.size() - 2).join(u';'),
+                 "SpeechSpeed:150;SpeakText:Frase di prova.");
         // Nothing reaches the rest of the program before the confirmation.
         QCOMPARE(a.motore()->voce, 1);
         QCOMPARE(a.motore()->velocita, 130);

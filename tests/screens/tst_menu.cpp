@@ -58,9 +58,7 @@ private Q_SLOTS:
         a->stato.ModoMisto = mistoPrima ? True : False;
         clicca(menu, bottone);
         QVERIFY(menu.isNull());
-        QVERIFY(QRegularExpression(QStringLiteral("^%1$").arg(apre))
-                    .match(a->mostrato()->objectName())
-                    .hasMatch());
+        QVERIFY(QRegularExpression(QStringLiteral("^%1$").arg(apre)).match(a->mostrato()->objectName()).hasMatch());
         QCOMPARE(a->stato.ModoMisto, mistoDopo ? True : False);
     }
 

@@ -33,7 +33,8 @@ private Q_SLOTS:
             QVERIFY(fine.wait(60000));
             QCOMPARE(m.SpeakingStatus(), 0);
             QVERIFY2(m.durataAudioMs() > 500 && m.durataAudioMs() <= stima,
-                     qPrintable(u"%1: %2 ms of audio, %3 estimated"_qs.arg(m.VoiceName(v)).arg(m.durataAudioMs()).arg(stima)));
+                     qPrintable(
+                         u"%1: %2 ms of audio, %3 estimated"_qs.arg(m.VoiceName(v)).arg(m.durataAudioMs()).arg(stima)));
         }
     }
 

@@ -19,9 +19,8 @@ class TestParla : public QObject
 
     PerParlare::Blocco blocco()
     {
-        return [this](bool abilitato) {
-            blocchi << (abilitato ? QStringLiteral("sblocca") : QStringLiteral("blocca"));
-        };
+        return
+            [this](bool abilitato) { blocchi << (abilitato ? QStringLiteral("sblocca") : QStringLiteral("blocca")); };
     }
 
     // Runs `azione` inside the wait, once the engine speaks.
@@ -96,8 +95,7 @@ private Q_SLOTS:
             });
         } else if (come == QLatin1String("annidato")) {
             durante([&] {
-                PerParlare::Blocco interno
-                    = [&](bool a) { blocchi << (a ? "dentro-sblocca" : "dentro-blocca"); };
+                PerParlare::Blocco interno = [&](bool a) { blocchi << (a ? "dentro-sblocca" : "dentro-blocca"); };
                 QTimer::singleShot(0, motore, [&] { motore->finisciOra(); });
                 parla.TestoDaDire = QStringLiteral("Ne arrivano due.");
                 parla.Parla(interno);

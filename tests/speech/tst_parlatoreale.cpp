@@ -60,8 +60,10 @@ private Q_SLOTS:
         MotoreEspeak m;
         PerParlare parla;
         parla.usaMotore(&m);
-        QObject::connect(&m, &MotoreEspeak::primoAudio, &m, [this] { server.uccidi(); }, Qt::SingleShotConnection);
-        for (const QString &frase : {u"Giulia ha sette caramelle, ne mangia tre, poi ne regala due a Marco."_qs, u"Quante caramelle restano?"_qs}) {
+        QObject::connect(
+            &m, &MotoreEspeak::primoAudio, &m, [this] { server.uccidi(); }, Qt::SingleShotConnection);
+        for (const QString &frase : {u"Giulia ha sette caramelle, ne mangia tre, poi ne regala due a Marco."_qs,
+                                     u"Quante caramelle restano?"_qs}) {
             blocchi.clear();
             parla.TestoDaDire = frase;
             parla.Parla(blocca);

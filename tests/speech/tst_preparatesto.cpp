@@ -15,8 +15,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("atteso");
         QTest::newRow("accents and ampersand")
             << u"Città è bella & cara"_qs << u"Citta' e' bella e commerciale cara"_qs;
-        QTest::newRow("space before final stop")
-            << u"Rimangono 4 palloncini ."_qs << u"Rimangono 4 palloncini. "_qs;
+        QTest::newRow("space before final stop") << u"Rimangono 4 palloncini ."_qs << u"Rimangono 4 palloncini. "_qs;
         QTest::newRow("capital accent gives lower-case") << u"POTÈ"_qs << u"POTe'"_qs;
         QTest::newRow("typographic apostrophe") << u"l’acqua"_qs << u"l'acqua"_qs;
         QTest::newRow("underscore and middle dot dropped") << u"a_b·c"_qs << u"abc"_qs;
@@ -42,8 +41,7 @@ private Q_SLOTS:
         QTest::newRow("-che words acute") << u"perche' poiche' benche'"_qs << u"perché poiché benché"_qs;
         QTest::newRow("ne se acute") << u"ne' l'uno ne' se'"_qs << u"né l'uno né sé"_qs;
         QTest::newRow("capital stays capital") << u"E' bello"_qs << u"È bello"_qs;
-        QTest::newRow("elision untouched")
-            << u"l'acqua dell'albero un'ape"_qs << u"l'acqua dell'albero un'ape"_qs;
+        QTest::newRow("elision untouched") << u"l'acqua dell'albero un'ape"_qs << u"l'acqua dell'albero un'ape"_qs;
         QTest::newRow("elided then accent") << u"c'e' dov'e'"_qs << u"c'è dov'è"_qs;
         QTest::newRow("quoted word left alone") << u"disse 'ciao' a tutti"_qs << u"disse 'ciao' a tutti"_qs;
         QTest::newRow("typographic apostrophe") << u"Citta’ e’"_qs << u"Città è"_qs;

@@ -16,7 +16,8 @@ private Q_SLOTS:
         const auto sintesi = SintesiEspeak::condivisa();
         QVERIFY2(sintesi->pronta() && !sintesi->fonemi(u"uno"_qs).isEmpty(), qPrintable(sintesi->errore()));
         for (const auto &[file, campi] : {std::pair{"lista1.txt", 15}, {"lista2.txt", 16}}) {
-            const EsitoLettura e = leggiFileTesti(qEnvironmentVariable("NUMERELLA_DATA") + u"/testi/"_qs + QLatin1String(file), campi);
+            const EsitoLettura e
+                = leggiFileTesti(qEnvironmentVariable("NUMERELLA_DATA") + u"/testi/"_qs + QLatin1String(file), campi);
             QVERIFY2(e.ok() && !e.record.empty(), qPrintable(e.errore));
             for (const auto &record : e.record) {
                 const Storia s = storiaDaCampi(record);
@@ -24,7 +25,8 @@ private Q_SLOTS:
                 for (int n = 0; n <= 9; ++n)
                     frasi << s.risposta1.per(n) << s.risposta2.per(n) << s.risposta3.per(n);
                 for (const QString &frase : std::as_const(frasi))
-                    QCOMPARE(sintesi->fonemi(testoPerEspeak(preparaTesto(frase))), sintesi->fonemi(testoPerEspeak(frase)));
+                    QCOMPARE(sintesi->fonemi(testoPerEspeak(preparaTesto(frase))),
+                             sintesi->fonemi(testoPerEspeak(frase)));
             }
         }
     }

@@ -26,9 +26,11 @@ bool ServerAudioProva::avvia(int frequenza)
     m_daemon.setProcessChannelMode(QProcess::MergedChannels);
     m_daemon.setStandardOutputFile(base + u"/pulseaudio.log"_qs);
     // -n: no default configuration; as root pulseaudio only warns.
-    m_daemon.start(u"pulseaudio"_qs, {u"--daemonize=no"_qs, u"--exit-idle-time=-1"_qs, u"-n"_qs, u"--disallow-exit"_qs, u"--use-pid-file=no"_qs,
-                                      u"--load=module-null-sink sink_name=numerella_test rate=%1"_qs.arg(frequenza),
-                                      u"--load=module-native-protocol-unix auth-anonymous=1 socket=%1"_qs.arg(socket)});
+    m_daemon.start(u"pulseaudio"_qs,
+                   {u"--daemonize=no"_qs, u"--exit-idle-time=-1"_qs, u"-n"_qs, u"--disallow-exit"_qs,
+                    u"--use-pid-file=no"_qs,
+                    u"--load=module-null-sink sink_name=numerella_test rate=%1"_qs.arg(frequenza),
+                    u"--load=module-native-protocol-unix auth-anonymous=1 socket=%1"_qs.arg(socket)});
     // The socket appears a moment before the modules are all loaded; pactl
     // answering means the server is ready (without pactl the socket has to do).
     for (QDeadlineTimer t(30000); m_daemon.waitForStarted(10000) && !t.hasExpired(); QThread::msleep(50)) {
@@ -41,7 +43,8 @@ bool ServerAudioProva::avvia(int frequenza)
     }
     QFile log(base + u"/pulseaudio.log"_qs);
     log.open(QIODevice::ReadOnly);
-    m_errore = u"pulseaudio did not come up: %1 %2"_qs.arg(m_daemon.errorString(), QString::fromLocal8Bit(log.readAll()));
+    m_errore
+        = u"pulseaudio did not come up: %1 %2"_qs.arg(m_daemon.errorString(), QString::fromLocal8Bit(log.readAll()));
     ferma();
     return false;
 }
@@ -52,12 +55,14 @@ bool ServerAudioProva::registra()
     const QString file = m_dir.filePath(u"registrazione.raw"_qs);
     QFile::remove(file);
     m_registratore.setStandardOutputFile(file);
-    m_registratore.start(u"parec"_qs, {u"--device=numerella_test.monitor"_qs, u"--format=s16le"_qs, u"--rate=%1"_qs.arg(m_frequenza),
-                                       u"--channels=1"_qs, u"--latency-msec=20"_qs, u"--raw"_qs});
+    m_registratore.start(u"parec"_qs,
+                         {u"--device=numerella_test.monitor"_qs, u"--format=s16le"_qs, u"--rate=%1"_qs.arg(m_frequenza),
+                          u"--channels=1"_qs, u"--latency-msec=20"_qs, u"--raw"_qs});
     // The null sink renders in long blocks until a client asks for a short
     // latency; once the recorder gets data the sink has taken its 20 ms, and
     // a stream started now plays at once.
-    for (QDeadlineTimer t(20000); m_registratore.waitForStarted(10000) && QFileInfo(file).size() == 0 && !t.hasExpired();)
+    for (QDeadlineTimer t(20000);
+         m_registratore.waitForStarted(10000) && QFileInfo(file).size() == 0 && !t.hasExpired();)
         QThread::msleep(20);
     m_errore = u"parec recorded nothing: "_qs + m_registratore.errorString();
     return QFileInfo(file).size() > 0;

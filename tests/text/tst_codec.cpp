@@ -14,8 +14,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("testo");
         QTest::newRow("Windows-1252") << QByteArray("C'\xe8 \x80\x92") << QStringLiteral("C'\u00e8 \u20ac\u2019");
         QTest::newRow("UTF-8 without BOM") << QByteArray("C'\xc3\xa8") << QStringLiteral("C'\u00e8");
-        QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf" "C'\xc3\xa8") << QStringLiteral("C'\u00e8");
-        QTest::newRow("one byte breaking UTF-8: all 1252") << QByteArray("\xc3\xa8\xe8") << QStringLiteral("\u00c3\u00a8\u00e8");
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf"
+                                                      "C'\xc3\xa8")
+                                        << QStringLiteral("C'\u00e8");
+        QTest::newRow("one byte breaking UTF-8: all 1252")
+            << QByteArray("\xc3\xa8\xe8") << QStringLiteral("\u00c3\u00a8\u00e8");
     }
     void decodifica()
     {

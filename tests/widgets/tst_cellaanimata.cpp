@@ -24,7 +24,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, file);
         QFETCH(bool, mostra);
-        const QString gif = qEnvironmentVariable("NUMERELLA_DATA") + u"/gifanimate/biscotto.gif"_qs, cartella = radice.filePath(u"gifanimate"_qs);
+        const QString gif = qEnvironmentVariable("NUMERELLA_DATA") + u"/gifanimate/biscotto.gif"_qs,
+                      cartella = radice.filePath(u"gifanimate"_qs);
         QDir().mkpath(cartella);
         QFile::copy(gif, cartella + u"/gatto.gif"_qs);
         QFile::copy(gif, radice.filePath(u"fuori.gif"_qs));

@@ -15,11 +15,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("prima"); // what the engine does before the panel exists
         QTest::addColumn<QString>("dopo"); // and after
         QTest::addColumn<bool>("muove");
-        QTest::newRow("idle") << "" << "" << false;
-        QTest::newRow("speaking") << "" << "parla" << true;
-        QTest::newRow("already speaking") << "parla" << "" << true;
-        QTest::newRow("stopped") << "parla" << "ferma" << false;
-        QTest::newRow("engine gone while speaking") << "parla" << "distruggi" << false;
+        QTest::newRow("idle") << ""
+                              << "" << false;
+        QTest::newRow("speaking") << ""
+                                  << "parla" << true;
+        QTest::newRow("already speaking") << "parla"
+                                          << "" << true;
+        QTest::newRow("stopped") << "parla"
+                                 << "ferma" << false;
+        QTest::newRow("engine gone while speaking") << "parla"
+                                                    << "distruggi" << false;
     }
     void movimento()
     {
@@ -28,7 +33,7 @@ private Q_SLOTS:
         auto *m = new MotoreFinto;
         m->muto = true;
         auto fai = [&m](const QString &a) {
-            a == u"parla" ? m->SpeakText(QStringLiteral("Ciao"))
+            a == u"parla"       ? m->SpeakText(QStringLiteral("Ciao"))
                 : a == u"ferma" ? m->StopSpeech()
                 : a.isEmpty()   ? void()
                                 : delete std::exchange(m, nullptr);
