@@ -1,4 +1,4 @@
-// The settings file: whatever it holds, reading it must not crash.
+// The settings reader on any bytes.
 #include "codec.h"
 #include "impostazioni.h"
 #include "modulo1.h"

@@ -1,5 +1,4 @@
-// Language files and LangSetting.ini: both readers and the writer on any
-// bytes. An odd first byte pads the file past 64000 bytes (the line scan).
+// Both INI readers and the writer on any bytes; an odd first byte pads the file past 64000 bytes.
 #include "codec.h"
 #include "ini.h"
 
@@ -23,7 +22,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t n)
         if (v && b.size() <= 64000 && v->size() > 511)
             std::abort();
     }
-    // A value written reads back.
     if (b.size() <= 64000
         && MLSWriteIniValue(p, QStringLiteral("Language"), QStringLiteral("CurrentLanguage"),
                             QStringLiteral("Italiano"))

@@ -1,5 +1,4 @@
-// Story files: any bytes give either records of the right number of fields
-// or a plain error, never a crash or a hang; every record makes a story.
+// Story files: any bytes give records of the right number of fields, each making a story, or an error.
 #include "testi.h"
 
 #include <cstdint>

@@ -1,5 +1,4 @@
-# The black-box tests run the program built from its own main, with the
-# benchmarks' mark of the start screen's first paint on standard error.
+# The black-box tests run the program with the benchmarks' mark of the first paint on standard error.
 qt_add_executable(numerella_osservato ${PROJECT_SOURCE_DIR}/src/main.cpp ${PROJECT_SOURCE_DIR}/bench/spiaprimodisegno.cpp)
 set_target_properties(numerella_osservato PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 target_compile_definitions(numerella_osservato PRIVATE NUMERELLA_MISURA)

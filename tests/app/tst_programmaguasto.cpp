@@ -1,10 +1,7 @@
-// The real program against broken data, one row per kind of fault. A broken
-// story file is fatal: the program names the file and the fault and shows no
-// screen. Anything else: the start screen comes up and SIGTERM ends it.
+// The real program against broken data, one row per kind. A broken story file is fatal: the program
+// names the file and the fault, shows no screen. Otherwise the start screen comes, SIGTERM ends it.
 
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -21,8 +18,7 @@ QByteArray storie(int quante, int campi)
     return (QByteArray("\"x\",").repeated(campi) + "-\r\n").repeated(quante);
 }
 
-// One copy of the program in base/programma, settings in base/config, the
-// lock in base/run.
+// One copy of the program in base/programma, settings in base/config, the lock in base/run.
 struct Corsa {
     QString base;
     QProcess p;
@@ -101,8 +97,6 @@ private Q_SLOTS:
         QTest::newRow("language file missing") << u"programma/Italiano.lng"_qs << QByteArray("<rm>") << no << no;
         QTest::newRow("settings garbage")
             << u"config/ImpostazioniProgrammiZefra/numerella.INI"_qs << spazzatura.left(4096) << no << no;
-        QTest::newRow("no sound server") << QString() << QByteArray()
-                                         << QStringList{u"PULSE_SERVER=unix:%BASE%/nessuno"_qs} << no;
         QTest::newRow("no espeak-ng data")
             << QString() << QByteArray() << QStringList{u"ESPEAK_DATA_PATH=%BASE%/vuota"_qs} << no;
     }
@@ -132,16 +126,14 @@ private Q_SLOTS:
             QVERIFY2(c.attendi("non si può caricare"), c.come().constData());
             for (const QString &m : std::as_const(messaggio))
                 QVERIFY2(QString::fromUtf8(c.uscita()).contains(m), c.come().constData());
-            // The message box waits for the user; a program that went on
-            // regardless would paint its start screen next.
+            // The message box waits for the user; a program going on would paint its start screen.
             QVERIFY2(!c.p.waitForFinished(1000) || (c.p.exitStatus() == QProcess::NormalExit && c.p.exitCode() == 1),
                      c.come().constData());
             QVERIFY(!c.uscita().contains(PrimoDisegno));
         }
     }
 
-    // A copy killed outright leaves its lock behind for the next start to take
-    // over. A second copy ends at once with status 0, writing and showing nothing.
+    // A killed copy's lock is taken over; a second copy ends at once with 0, writing and showing nothing.
     void riavvioDopoUccisione()
     {
         QTemporaryDir dir;

@@ -1,3 +1,4 @@
+#include "codec.h"
 #include "suoniwav.h"
 
 #include <QTemporaryDir>
@@ -46,16 +47,11 @@ private Q_SLOTS:
         QFETCH(QByteArray, file);
         QFETCH(int, formato);
         QTemporaryDir dir;
-        QFile f(dir.filePath(u"prova.wav"_qs));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) == file.size());
-        f.close();
-        const auto a = SuoniWav::leggiWav(f.fileName());
-        QCOMPARE(a.has_value(), formato >= 0);
-        if (a) {
-            QCOMPARE(int(a->formato.sampleFormat()), formato);
-            QTEST(a->formato.channelCount(), "canali");
-            QTEST(int(a->pcm.size()), "byte");
-        }
+        QVERIFY(scriviFileAtomico(dir.filePath(u"prova.wav"_qs), file));
+        const auto a = SuoniWav::leggiWav(dir.filePath(u"prova.wav"_qs));
+        QCOMPARE(a ? int(a->formato.sampleFormat()) : -1, formato);
+        QTEST(a ? a->formato.channelCount() : 0, "canali");
+        QTEST(a ? int(a->pcm.size()) : 0, "byte");
     }
 };
 

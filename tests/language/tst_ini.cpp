@@ -1,4 +1,4 @@
-// The INI reader and writer of the language files and LangSetting.ini.
+// The INI reader and writer of the language files and LangSetting.ini, and the text decoder they use.
 
 #include "codec.h"
 #include "ini.h"
@@ -24,8 +24,7 @@ class TstIni : public QObject
     QTemporaryDir m_dir;
 
 private Q_SLOTS:
-    // Section "S", key "k" unless the row says otherwise; read from a file of
-    // 64000 bytes (the INI reader), then of 64001 bytes (the line scan).
+    // Section "S", key given; read from a file of 64000 bytes (the INI reader), then 64001 (the line scan).
     // clang-format off
     void lettura_data()
     {
@@ -83,6 +82,22 @@ private Q_SLOTS:
         QCOMPARE(MLSWriteIniValue(p, voce[0], voce[1], voce[2]) != 0, dopo != prima);
         QFile f(p);
         QCOMPARE(f.open(QIODevice::ReadOnly) ? f.readAll() : Assente, dopo);
+    }
+
+    // Text files are Windows-1252 unless their bytes are valid UTF-8 (with or without a BOM).
+    void decodifica_data()
+    {
+        QTest::addColumn<QByteArray>("byte");
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("Windows-1252") << QByteArray("C'\xe8 \x80\x92") << QStringLiteral("C'\u00e8 \u20ac\u2019");
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf\x43'\xc3\xa8") << QStringLiteral("C'\u00e8");
+        QTest::newRow("one byte breaking UTF-8: all 1252")
+            << QByteArray("\xc3\xa8\xe8") << QStringLiteral("\u00c3\u00a8\u00e8");
+    }
+    void decodifica()
+    {
+        QFETCH(QByteArray, byte);
+        QTEST(decodificaTesto(byte), "testo");
     }
 };
 

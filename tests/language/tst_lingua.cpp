@@ -1,19 +1,24 @@
-// The language module: the current language and where it is stored, MLSGetString, MLSLoadFormStrings.
+// The language module and menu: the current language and where it is stored, the strings, the files listed.
 
+#include "ambiente.h"
 #include "codec.h"
+#include "formmenu.h"
+#include "menulingue.h"
 #include "modlanguagesupport.h"
 #include "schermo.h"
 
+#include <QAction>
 #include <QDir>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 const QByteArray Assente = "<assente>";
-// A folder in the place of LangSetting.ini: unreadable, unwritable even for root.
-const QByteArray Bloccato = "<bloccato>";
+const QByteArray Bloccato = "<bloccato>"; // a folder in its place: unwritable even for root
 
 QByteArray ls(const QByteArray &lingua)
 {
@@ -39,7 +44,6 @@ class TstLingua : public QObject
 {
     Q_OBJECT
     std::optional<QTemporaryDir> m_dir;
-    // The settings folder is not made in advance: saving makes it when needed.
     QString p(const char *f) const { return m_dir->filePath(QString::fromLatin1(f)); }
 
 private Q_SLOTS:
@@ -54,8 +58,7 @@ private Q_SLOTS:
         metti(p("programma/English.lng"), "[Strings]\r\n0001=\"Quit?\"\r\n[FormProva]\r\n");
     }
 
-    // A start finds the language (the message MLSGetString gives shows
-    // which), then the user picks English, which is stored.
+    // A start finds the language (MLSGetString's message shows which), then English is picked and stored.
     void scelta_data()
     {
         QTest::addColumn<QByteArray>("programma"); // LangSetting.ini in the program folder
@@ -96,10 +99,8 @@ private Q_SLOTS:
         QTest::newRow("indexed key, plain control") << it << "Label1" << -1 << "etichetta||";
         QTest::newRow("title") << it << "-" << -1 << "Nuovo titolo";
         QTest::newRow("no title stays so") << it << "" << -1 << "";
-        QTest::newRow("missing key clears the title") << "English"
-                                                      << "-" << -1 << "";
-        QTest::newRow("no file: title kept") << "Klingon"
-                                             << "-" << -1 << "Titolo";
+        QTest::newRow("missing key clears the title") << u"English"_qs << "-" << -1 << "";
+        QTest::newRow("no file: title kept") << u"Klingon"_qs << "-" << -1 << "Titolo";
     }
     void controlli()
     {
@@ -117,6 +118,57 @@ private Q_SLOTS:
         QWidget *w = nome.size() < 2 ? nullptr : qobject_cast<QWidget *>(s.controllo(nome, indice));
         QTEST(w ? w->property("text").toString() + u'|' + w->toolTip() + u'|' + Controllo(w).tag() : s.windowTitle(),
               "atteso");
+    }
+
+    void menuElenco()
+    {
+        QTemporaryDir t;
+        const QDir d(t.path());
+        for (const char *n : {"Zulu.lng", "italiano.LNG", "Alfa.Lng", "note.txt", ".nascosta.lng", "A\nB.lng"})
+            QVERIFY(scriviFileAtomico(d.filePath(QString::fromLatin1(n)), "[Strings]\r\n"));
+        QVERIFY(d.mkdir(QStringLiteral("Cartella.lng")));
+        QCOMPARE(MenuLingue::lingueDisponibili(d.path()), QStringLiteral("Alfa italiano Zulu").split(u' '));
+    }
+
+    // "Altra" chosen, the menu made anew. Installed (a read-only immutable folder, binding root too,
+    // and no settings folder) the choice cannot be stored and holds for the run.
+    void menuScelta_data()
+    {
+        QTest::addColumn<bool>("installato");
+        QTest::addColumn<QByteArray>("salvata");
+        QTest::newRow("stored") << false << ls("Altra");
+        QTest::newRow("cannot be stored") << true << ls("Prova");
+    }
+    void menuScelta()
+    {
+        QFETCH(bool, installato);
+        Ambiente a(Ambiente::datiTest() + QStringLiteral("/voice"));
+        const QString d = a.programma.path(), file = d + QStringLiteral("/LangSetting.ini");
+        QVERIFY(scriviFileAtomico(file, ls("Prova")));
+        const auto sblocca = qScopeGuard([&] {
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), d});
+            QFile::setPermissions(d, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+        if (installato) {
+            QFile::setPermissions(d, QFile::ReadOwner | QFile::ExeOwner);
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), d});
+            if (QFile(d + QStringLiteral("/prova")).open(QIODevice::WriteOnly))
+                QSKIP("this file system lets the test write any folder");
+        }
+        auto apri = [&a] { return qobject_cast<FormMenu *>(a.registro.mostra(QStringLiteral("FormMenu"))); };
+        auto command3
+            = [](FormMenu *m) { return qobject_cast<QPushButton *>(m->controllo(QStringLiteral("Command3")))->text(); };
+        FormMenu *m = apri();
+        m->menuLingue()->voci()[0]->trigger();
+        QCOMPARE(a.lingua.MLSCurrentLanguage, QStringLiteral("Altra"));
+        QCOMPARE(command3(m), QStringLiteral("Voice and speed")); // the loaded screen too
+        a.registro.scarica(m);
+        if (!installato) // the next start reads the stored choice
+            a.lingua.MLSCurrentLanguage.clear();
+        m = apri();
+        QTEST(leggi(file), "salvata");
+        QVERIFY(m->menuLingue()->voci()[0]->isChecked() && !m->menuLingue()->voci()[1]->isChecked());
+        QCOMPARE(command3(m), QStringLiteral("Voice and speed"));
     }
 };
 

@@ -7,8 +7,7 @@
 #include <QtTest>
 
 namespace {
-// Sizes in pixels; 15 twips to the pixel keeps the ratios exact.
-constexpr int T = 15;
+constexpr int T = 15; // twips to the pixel: ratios stay exact
 
 // A screen designed 8000 x 6000 pixels inside, one button at 800, 600, 1600, 1200.
 struct Campione {
@@ -30,9 +29,8 @@ class TstClsResize : public QObject
 private Q_SLOTS:
     void cleanup() { Schermo::setDisplayPerTest(QSize()); }
 
-    // Captured at the row's width and 6000, the button moved after the capture (a measure the tag
-    // leaves alone stays as it was), the screen made tiny, then 16000 x 9000: every rescale starts
-    // from the captured layout, so no rounding piles up.
+    // Captured at the row's width and 6000, the button moved (a measure the tag leaves alone stays), the
+    // screen made tiny, then 16000 x 9000: every rescale starts from the capture, so no rounding piles up.
     void scalaSecondoTag_data()
     {
         QTest::addColumn<int>("larghezza");
@@ -44,8 +42,7 @@ private Q_SLOTS:
         QTest::newRow("@lt, not moved") << 8000 << "@lt" << false << QRect(1600, 900, 1600, 1200);
         QTest::newRow("@WH, moved") << 8000 << "@WH" << true << QRect(10, 20, 3200, 1800);
         QTest::newRow("@ alone") << 8000 << "@" << true << QRect(10, 20, 30, 40);
-        // No width captured: no ratio for that axis.
-        QTest::newRow("captured width 0") << 0 << QString() << false << QRect(800, 900, 1600, 1800);
+        QTest::newRow("no width captured: no ratio for it") << 0 << QString() << false << QRect(800, 900, 1600, 1800);
     }
     void scalaSecondoTag()
     {

@@ -1,5 +1,4 @@
-// The voice settings screen tries voice and speed out on its own engine; the program-wide
-// engine and the settings file learn them only when the choice is confirmed.
+// The voice screen tries voice and speed on its own engine; the rest learns them only once confirmed.
 
 #include "ambiente.h"
 #include "formimposta.h"
@@ -18,8 +17,7 @@ class TstFormImposta : public QObject
     }
 
 private Q_SLOTS:
-    // The confirm button, or the window's close button, which means the
-    // same; the saved speed opens clamped to the slider's range.
+    // The confirm or the window's close button; the saved speed opens clamped to the slider's range.
     void conferma_data()
     {
         QTest::addColumn<bool>("chiudendo");

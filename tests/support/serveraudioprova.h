@@ -1,21 +1,19 @@
 #pragma once
 
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 // A private PulseAudio daemon with one null sink whose monitor can be recorded.
-// avvia() points PULSE_SERVER (and the runtime folders) of this process at
-// its own socket: call it before anything touches audio.
+// avvia() points PULSE_SERVER of this process at it: call it before anything touches audio.
 class ServerAudioProva
 {
 public:
     ~ServerAudioProva() { ferma(); }
-    static bool disponibile(); // the pulseaudio program is installed
+    static bool disponibile() { return !QStandardPaths::findExecutable(u"pulseaudio"_qs).isEmpty(); }
     bool avvia(int frequenza = 22050); // false with errore() when it does not answer
     QString errore() const { return m_errore; }
-    // Records the sink's monitor (mono s16) until fermaRegistrazione(),
-    // which returns the samples.
-    bool registra();
+    bool registra(); // records the monitor (mono s16) until fermaRegistrazione()
     QByteArray fermaRegistrazione();
     void uccidi(); // SIGKILL, as a crash would
     void ferma();
