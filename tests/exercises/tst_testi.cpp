@@ -102,21 +102,12 @@ private Q_SLOTS:
         QCOMPARE(t2.size(), size_t(100)); // 100 stories are allowed, 101 are not
         // Every field lands in the place it names.
         const Storia &s = t1[2];
-        const QStringList campi{s.fileCi,
-                                s.fileCambia,
-                                s.domanda1,
-                                s.risposta1.prima,
-                                s.risposta1.dopo,
-                                s.risposta1.perUno,
-                                s.domanda2,
-                                s.risposta2.prima,
-                                s.risposta2.dopo,
-                                s.risposta2.perUno,
-                                s.risposta2.perZero.value_or("-"),
-                                s.domanda3,
-                                s.risposta3.prima,
-                                s.risposta3.dopo,
+        // clang-format off
+        const QStringList campi{s.fileCi, s.fileCambia, s.domanda1, s.risposta1.prima, s.risposta1.dopo,
+                                s.risposta1.perUno, s.domanda2, s.risposta2.prima, s.risposta2.dopo, s.risposta2.perUno,
+                                s.risposta2.perZero.value_or("-"), s.domanda3, s.risposta3.prima, s.risposta3.dopo,
                                 s.risposta3.perUno};
+        // clang-format on
         for (int k = 0; k < campi.size(); ++k)
             QCOMPARE(campi[k], QStringLiteral("r3f%1").arg(k + 1));
         QVERIFY(!s.risposta1.perZero && !s.risposta3.perZero); // addition's third answer has none
