@@ -2,6 +2,9 @@
 #include "testi.h"
 
 #include <QDir>
+#include <QMovie>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -27,13 +30,33 @@ QByteArray generati(int n, int campi)
     return b;
 }
 
+// What a sentence handed to the speech engine must not look like.
+QString difetto(const QString &frase)
+{
+    static const QRegularExpression numero(QStringLiteral("  \\d "));
+    // An apostrophe standing for an accent ("e'") is read badly.
+    static const QRegularExpression accentoFinto(QStringLiteral("[aeiouAEIOU]['’](?=$|[\\s.,;:!?])"));
+    if (frase.trimmed().isEmpty() || frase != frase.trimmed() || !frase.front().isUpper())
+        return QStringLiteral("empty, blank at an end or no capital");
+    if (!QStringLiteral(".!?").contains(frase.back()))
+        return QStringLiteral("no final stop");
+    // Only the designed double blank, before the number of the answer rule.
+    if (QString(frase).replace(numero, QStringLiteral(" 0 ")).contains(u"  "))
+        return QStringLiteral("doubled blank");
+    return accentoFinto.match(frase).hasMatch() ? QStringLiteral("apostrophe used as an accent") : QString();
+}
+
 } // namespace
 
 // The story files: the field syntax, the faults named in the message, the
-// fields of a record landing in the story's named places.
+// fields of a record landing in the story's named places; then the shipped
+// stories: every answer sentence for every number well formed, every
+// animation a story names there and decodable.
 class TstTesti : public QObject
 {
     Q_OBJECT
+    std::vector<Storia> testi1, testi2;
+
 private Q_SLOTS:
     // Three fields kept, the fourth read and dropped.
     void sintassi_data()
@@ -126,7 +149,57 @@ private Q_SLOTS:
         QVERIFY2(errore.contains(QStringLiteral("non esiste")), qPrintable(errore));
         QCOMPARE(t1.size(), size_t(1));
     }
+
+    // The shipped stories.
+    void storieDistribuite()
+    {
+        QCOMPARE(CaricaListe(testi1, testi2, qEnvironmentVariable("NUMERELLA_DATA")), QString());
+        QVERIFY(testi1.size() >= 30 && testi2.size() >= 30);
+    }
+
+    void frasi()
+    {
+        QStringList difetti;
+        auto controlla = [&](const QString &frase) {
+            if (const QString d = difetto(frase); !d.isEmpty())
+                difetti << QStringLiteral("\"%1\": %2").arg(frase, d);
+        };
+        for (const auto *t : {&testi1, &testi2}) {
+            for (const Storia &s : *t) {
+                for (const QString &d : {s.domanda1, s.domanda2, s.domanda3}) {
+                    controlla(d);
+                    if (!d.endsWith(u'?'))
+                        difetti << d + QStringLiteral(": not a question");
+                }
+                for (int n = 0; n <= 9; ++n) {
+                    for (const FraseRisposta *r : {&s.risposta1, &s.risposta2, &s.risposta3})
+                        controlla(r->per(n));
+                }
+            }
+        }
+        difetti.removeDuplicates();
+        QVERIFY2(difetti.isEmpty(), qPrintable(difetti.join(u'\n')));
+    }
+
+    // Opened by the name as the story writes it, every frame; none unused.
+    void animazioni()
+    {
+        QSet<QString> nominate;
+        for (const auto *t : {&testi1, &testi2}) {
+            for (const Storia &s : *t)
+                nominate << s.fileCi << s.fileCambia;
+        }
+        const QDir cartella(qEnvironmentVariable("NUMERELLA_DATA") + QStringLiteral("/gifanimate"));
+        const QStringList presenti = cartella.entryList(QDir::Files);
+        QCOMPARE(QSet<QString>(presenti.begin(), presenti.end()), nominate);
+        for (const QString &nome : nominate) {
+            QMovie film(cartella.filePath(nome));
+            QVERIFY2(film.isValid() && film.frameCount() > 1, qPrintable(nome));
+            for (int i = 0; i < film.frameCount(); ++i)
+                QVERIFY2(film.jumpToFrame(i) && !film.currentImage().isNull(), qPrintable(nome));
+        }
+    }
 };
 
-QTEST_GUILESS_MAIN(TstTesti)
+QTEST_MAIN(TstTesti)
 #include "tst_testi.moc"

@@ -58,8 +58,7 @@ struct Ambiente {
         }
     }
 
-    // dati: a folder of tests/data (or a whole folder) copied as the program
-    // folder; lingua: the current language.
+    // dati: copied as the program folder.
     explicit Ambiente(const QString &dati = datiTest() + QStringLiteral("/exercises"),
                       const QString &nomeLingua = QStringLiteral("Prova"), QSize display = QSize(1024, 768))
     {
@@ -73,7 +72,6 @@ struct Ambiente {
         stato.SuonoAttivo = True;
         stato.Velocita = 130;
         stato.Voce = 1;
-        fabbrica.prepara = [](MotoreFinto &m) { m.durataMs = 1; };
         c.reset(new Contesto{stato, casuale, lingua, registro, dialoghi, parla, suoni, fabbrica.fabbrica(), p});
         CaricaListe(stato, programma.path()); // a folder without stories leaves the tables empty
         registro.termina = [this](int s) { terminati.append(s); };

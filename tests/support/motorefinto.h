@@ -7,15 +7,10 @@
 #include <QTimer>
 #include <functional>
 
-// A speech engine for tests: nothing is heard.
-// - An utterance lasts durataMs; SpeakingStatus() is 1 meanwhile, and at
-//   its end finito() comes from the event loop, as from the real engine.
-//   SpeakText while speaking replaces the utterance; an empty text reports
-//   its end at once.
-// - muto: the utterance never ends by itself, only by StopSpeech or
-//   finisciOra(), so a test decides when a sentence ends.
-// - chiamate records every call ("SpeakText:<text>", "StopSpeech",
-//   "VoiceNumber:<n>", "SpeechSpeed:<n>"); testi only the spoken texts.
+// A speech engine for tests: nothing is heard. An utterance lasts durataMs
+// (muto: until StopSpeech or finisciOra), then finito() comes from the event
+// loop; an empty text ends at once. chiamate records every call
+// ("SpeakText:<text>", "StopSpeech", "VoiceNumber:<n>", "SpeechSpeed:<n>").
 class MotoreFinto : public MotoreVoce
 {
     Q_OBJECT
@@ -51,8 +46,7 @@ private:
     bool m_parla = false;
 };
 
-// Hands out MotoreFinto engines and keeps each one it made, in order: the
-// first one is FormBocca's, the next ones FormImposta's.
+// Makes MotoreFinto engines and keeps them in order: FormBocca's comes first.
 class FabbricaFinta
 {
 public:

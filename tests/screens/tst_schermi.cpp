@@ -1,7 +1,7 @@
-// The exercise screens' wiring: presses and keys reach the problem, its
-// outcomes reach the labels, cells, icons, speech and sounds, and the screen
-// can be left or handed over at any moment, also while a sentence is read.
-// The protocol's rules themselves are tested on the core.
+// The screens' wiring: presses reach the problem (whose rules are tested on
+// the core) and its outcomes the widgets, speech and sounds; a screen can be
+// left or handed over at any moment, also while a sentence is read; the menu
+// opens the screens, and only the exit question ends the run.
 
 #include "ambiente.h"
 #include "cellaanimata.h"
@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -27,8 +28,7 @@ Qt::Key tastoDi(QChar t)
     return t == u'+' ? Qt::Key_Plus : t == u'-' ? Qt::Key_Minus : Qt::Key_Equal;
 }
 
-// Runs `azione` inside the wait for the sentence being read now, then lets
-// the sentence end: no timer decides what happens first.
+// Runs `azione` inside the wait for the sentence being read, then ends it.
 void durante(MotoreFinto *m, const std::function<void()> &azione)
 {
     m->muto = true;
@@ -48,9 +48,15 @@ int celleVisibili(FormEsercizio *f)
     return n;
 }
 
+void clicca(Schermo *s, const QString &nome)
+{
+    QTest::mouseClick(qobject_cast<QPushButton *>(s->controllo(nome)), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 } // namespace
 
-class TestEsercizi : public QObject
+class TestSchermi : public QObject
 {
     Q_OBJECT
     std::unique_ptr<Ambiente> a;
@@ -92,7 +98,6 @@ private Q_SLOTS:
         if (lingua != QLatin1String("Prova"))
             a = std::make_unique<Ambiente>(Ambiente::datiProgramma(), lingua);
         FormEsercizio *f = apri(schermo, 1, n3, n1);
-        QVERIFY(f);
         const Storia &s = (schermo == 1 ? a->stato.Testi1 : a->stato.Testi2)[0];
         QCOMPARE(f->domanda(0)->text(), s.domanda1);
         QCOMPARE(a->motore()->testi.value(0), preparaTesto(s.domanda1));
@@ -199,8 +204,7 @@ private Q_SLOTS:
     void avantiNascostoMentreLaPrimaDomanda()
     {
         a->prossimo(2, 1, 7, 3);
-        // Once the first question is being read (loading the screen lets
-        // events run before that).
+        // Once the first question is read (loading lets events run before).
         bool premuto = false;
         connect(a->motore(), &MotoreVoce::statoCambiato, this, [&](bool parla) {
             if (!parla || std::exchange(premuto, true))
@@ -252,7 +256,78 @@ private Q_SLOTS:
             QVERIFY(a->motore()->chiamate.contains(QStringLiteral("StopSpeech")));
         QVERIFY(a->terminati.isEmpty());
     }
+
+    void avvioApreIlMenu()
+    {
+        QPointer<Schermo> avvio = a->registro.mostra(QStringLiteral("FormAvvio"));
+        clicca(avvio, QStringLiteral("BottoneAvvio"));
+        QVERIFY(avvio.isNull());
+        QCOMPARE(a->mostrato()->objectName(), QStringLiteral("FormMenu"));
+    }
+
+    void bottoni_data()
+    {
+        QTest::addColumn<QString>("bottone");
+        QTest::addColumn<bool>("mistoPrima");
+        QTest::addColumn<QString>("apre");
+        QTest::addColumn<bool>("mistoDopo");
+        QTest::newRow("addizione") << "Command8" << true << "Form1" << false;
+        QTest::newRow("sottrazione") << "Command7" << true << "Form2" << false;
+        QTest::newRow("misto") << "Command2" << false << "Form[12]" << true;
+        QTest::newRow("voce: il modo resta") << "Command3" << true << "FormImposta" << true;
+    }
+
+    void bottoni()
+    {
+        QFETCH(QString, bottone);
+        QFETCH(bool, mistoPrima);
+        QFETCH(QString, apre);
+        QFETCH(bool, mistoDopo);
+        QPointer<Schermo> menu = a->registro.mostra(QStringLiteral("FormMenu"));
+        a->stato.ModoMisto = mistoPrima ? True : False;
+        clicca(menu, bottone);
+        QVERIFY(menu.isNull());
+        QVERIFY(QRegularExpression(QStringLiteral("^%1$").arg(apre)).match(a->mostrato()->objectName()).hasMatch());
+        QCOMPARE(a->stato.ModoMisto, mistoDopo ? True : False);
+    }
+
+    void esciDalMenu_data()
+    {
+        QTest::addColumn<bool>("si");
+        QTest::addColumn<bool>("chiusura"); // the window's close button instead of "Esci"
+        QTest::newRow("no") << false << false;
+        QTest::newRow("si") << true << false;
+        QTest::newRow("chiusura, no") << false << true;
+        QTest::newRow("chiusura, si") << true << true;
+    }
+
+    void esciDalMenu()
+    {
+        QFETCH(bool, si);
+        QFETCH(bool, chiusura);
+        Schermo *menu = a->registro.mostra(QStringLiteral("FormMenu"));
+        a->dialoghi.risposte = {si};
+        if (chiusura)
+            menu->close();
+        else
+            clicca(menu, QStringLiteral("Command1"));
+        QCOMPARE(a->dialoghi.tipi(), QStringList{QStringLiteral("domanda")});
+        QCOMPARE(a->dialoghi.finestre[0].titolo, QStringLiteral("Numerella parlato"));
+        QCOMPARE(a->terminati, si ? QList<int>{0} : QList<int>{});
+        if (!si)
+            QVERIFY(menu->isVisible());
+        // Leaving writes nothing.
+        QVERIFY(!QFile::exists(a->stato.FileImpostazioni));
+    }
+
+    // Closing the start screen's window ends the run without a question.
+    void chiusuraDellAvvio()
+    {
+        a->registro.mostra(QStringLiteral("FormAvvio"))->close();
+        QCOMPARE(a->terminati, QList<int>{0});
+        QVERIFY(a->dialoghi.finestre.isEmpty());
+    }
 };
 
-QTEST_MAIN(TestEsercizi)
-#include "tst_esercizi.moc"
+QTEST_MAIN(TestSchermi)
+#include "tst_schermi.moc"
