@@ -27,6 +27,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("celleVuote");
         QTest::newRow("every WAV garbage") << u"suoni/"_qs << true << false;
         QTest::newRow("every GIF garbage") << u"gifanimate/"_qs << false << true;
+        QTest::newRow("stories garbage: an error naming the file, status 1") << u"testi/lista1"_qs << false << false;
     }
     void gioca()
     {
@@ -49,13 +50,19 @@ private Q_SLOTS:
         o.cartellaLock = dir.filePath(u"run"_qs);
         o.seme = 1;
         FabbricaFinta fabbrica;
-        fabbrica.prepara = [](MotoreFinto &m) { m.durataMs = 1; };
         o.fabbricaMotore = fabbrica.fabbrica();
-        o.dialoghi = std::make_unique<DialoghiFinti>();
+        auto *dialoghi = new DialoghiFinti;
+        o.dialoghi.reset(dialoghi);
         o.registraSchermi = registraSchermi;
         o.termina = [](int) {};
         Schermo::setDisplayPerTest(QSize(1024, 768));
         Programma p(std::move(o));
+        if (guasto.startsWith(u"testi")) {
+            QCOMPARE(p.Main(), std::optional<int>(1));
+            QVERIFY(dialoghi->tipi() == QStringList{u"errore"_qs}
+                    && dialoghi->finestre[0].testo.contains(u"lista1.txt"_qs));
+            return;
+        }
         QCOMPARE(p.Main(), std::optional<int>());
         auto *suoni = dynamic_cast<SuoniWav *>(&p.contesto().suoni);
         QVERIFY(suoni);

@@ -257,33 +257,30 @@ private Q_SLOTS:
         QVERIFY(a->terminati.isEmpty());
     }
 
-    void avvioApreIlMenu()
-    {
-        QPointer<Schermo> avvio = a->registro.mostra(QStringLiteral("FormAvvio"));
-        clicca(avvio, QStringLiteral("BottoneAvvio"));
-        QVERIFY(avvio.isNull());
-        QCOMPARE(a->mostrato()->objectName(), QStringLiteral("FormMenu"));
-    }
-
     void bottoni_data()
     {
+        QTest::addColumn<QString>("schermo");
         QTest::addColumn<QString>("bottone");
         QTest::addColumn<bool>("mistoPrima");
         QTest::addColumn<QString>("apre");
         QTest::addColumn<bool>("mistoDopo");
-        QTest::newRow("addizione") << "Command8" << true << "Form1" << false;
-        QTest::newRow("sottrazione") << "Command7" << true << "Form2" << false;
-        QTest::newRow("misto") << "Command2" << false << "Form[12]" << true;
-        QTest::newRow("voce: il modo resta") << "Command3" << true << "FormImposta" << true;
+        // clang-format off
+        QTest::newRow("avvio") << "FormAvvio" << "BottoneAvvio" << false << "FormMenu" << false;
+        QTest::newRow("addizione") << "FormMenu" << "Command8" << true << "Form1" << false;
+        QTest::newRow("sottrazione") << "FormMenu" << "Command7" << true << "Form2" << false;
+        QTest::newRow("misto") << "FormMenu" << "Command2" << false << "Form[12]" << true;
+        QTest::newRow("voce: il modo resta") << "FormMenu" << "Command3" << true << "FormImposta" << true;
+        // clang-format on
     }
 
     void bottoni()
     {
+        QFETCH(QString, schermo);
         QFETCH(QString, bottone);
         QFETCH(bool, mistoPrima);
         QFETCH(QString, apre);
         QFETCH(bool, mistoDopo);
-        QPointer<Schermo> menu = a->registro.mostra(QStringLiteral("FormMenu"));
+        QPointer<Schermo> menu = a->registro.mostra(schermo);
         a->stato.ModoMisto = mistoPrima ? True : False;
         clicca(menu, bottone);
         QVERIFY(menu.isNull());
@@ -316,7 +313,6 @@ private Q_SLOTS:
         QCOMPARE(a->terminati, si ? QList<int>{0} : QList<int>{});
         if (!si)
             QVERIFY(menu->isVisible());
-        // Leaving writes nothing.
         QVERIFY(!QFile::exists(a->stato.FileImpostazioni));
     }
 

@@ -17,16 +17,13 @@
 #include "schermi.h"
 #include "schermo.h"
 #include "suonifinti.h"
-#include "testi.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
-#include <memory>
 
 struct Ambiente {
     QTemporaryDir programma;
