@@ -62,6 +62,7 @@ Esito Problema::inizia(int riga, int n3, int n1)
 {
     ++m_generazione;
     m_passo = 0;
+    m_scritta = false;
     m_riga = riga;
     // A story file without records gives row 1 with empty fields: empty
     // sentences and empty cells, but no fault.
@@ -125,6 +126,10 @@ Pressione Problema::attesa(int passo) const
 
 Esito Problema::premi(Pressione premuto)
 {
+    // Once the operation is written, digits and operators do nothing until
+    // "avanti": the same result pressed again would count the problem twice.
+    if (m_scritta)
+        return {};
     const Pressione a = attesa(m_passo);
     if (premuto.tasto != a.tasto || (premuto.tasto == Tasto::Cifra && premuto.cifra != a.cifra))
         return sbagliato();
@@ -149,6 +154,7 @@ Esito Problema::premi(Pressione premuto)
         break;
     case 7: {
         m_operazione += testoNumero(premuto.cifra);
+        m_scritta = true;
         m_esatti = piuUno(m_esatti);
         p.push_back(testo(Etichetta::Operazione, m_operazione));
         // Shown before the operation is read, so the child may go on while

@@ -125,6 +125,7 @@ private:
     int m_n2 = 0;
     int m_n3 = 0;
     int m_passo = 0;
+    bool m_scritta = false; // the operation is complete
     QString m_operazione;
     int m_generazione = 0;
 };

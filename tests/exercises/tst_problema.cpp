@@ -142,6 +142,8 @@ private Q_SLOTS:
                            : QStringLiteral("Op=%1 +avanti si Esatti= 1 «%2»").arg(operazione, detto));
         }
         QCOMPARE(b.p.passo(), 7); // Passo stays 7 once the operation is written
+        for (QChar t : tasti.right(5)) // and then every press does nothing until "avanti"
+            QCOMPARE(traccia(b.p.premi(pressione(t))), QString());
         QCOMPARE(b.esatti, Integer(1));
         QCOMPARE(b.errati, Integer(0));
     }
