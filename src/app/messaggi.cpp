@@ -5,18 +5,26 @@
 #include "modlanguagesupport.h"
 #include "registroschermi.h"
 
+#include <QDir>
+
 namespace {
 const QString Acapo = QStringLiteral("\r\n");
 const QString Trattini = QString(23, QLatin1Char('-'));
 
-QString bloccoCrediti()
+// What is true of this copy: its name, version and licence, and the folders
+// where a teacher finds the stories, animations and language files.
+QString bloccoCrediti(const QString &programma)
 {
-    return QStringLiteral("Numerella project  ") + Acapo + QLatin1Char(' ') + Trattini + QLatin1Char(' ') + Acapo
-        + QStringLiteral("https://numerella.example.org") + Acapo + QStringLiteral("E-mail: numerella@example.org");
+    const QString cartella = QDir::toNativeSeparators(programma);
+    return QStringLiteral("Numerella " NUMERELLA_VERSIONE) + Acapo + QLatin1Char(' ') + Trattini + QLatin1Char(' ')
+        + Acapo + QStringLiteral("Licenza: GNU GPL, versione 3 o successiva") + Acapo + QStringLiteral("Storie: ")
+        + QDir::toNativeSeparators(programma + QStringLiteral("/testi")) + Acapo + QStringLiteral("Animazioni: ")
+        + QDir::toNativeSeparators(programma + QStringLiteral("/gifanimate")) + Acapo
+        + QStringLiteral("Lingue (file .lng): ") + cartella;
 }
 } // namespace
 
-QString testoInformazioni(ModLanguageSupport &lingua)
+QString testoInformazioni(ModLanguageSupport &lingua, const QString &programma)
 {
     QString testo;
     for (const char *chiave : {"9996", "9997", "9998", "9999"}) {
@@ -26,12 +34,12 @@ QString testoInformazioni(ModLanguageSupport &lingua)
     }
     if (!testo.isEmpty())
         testo = Acapo + Trattini + Acapo + testo;
-    return testo + bloccoCrediti();
+    return testo + bloccoCrediti(programma);
 }
 
 void MostraInformazioni(Contesto &c, QWidget *padre)
 {
-    c.dialoghi.informazione(padre, TitoloDomande, testoInformazioni(c.lingua));
+    c.dialoghi.informazione(padre, TitoloDomande, testoInformazioni(c.lingua, c.percorsi.programma));
 }
 
 void ConfermaUscita(Contesto &c, QWidget *padre)

@@ -9,8 +9,8 @@ inline const QString TitoloDomande = QStringLiteral("Numerella parlato");
 inline const QString TitoloApplicazione = QStringLiteral("Numerella");
 
 // The About text: the non-empty messages "9996".."9999" under a dashed line,
-// then the credit block.
-QString testoInformazioni(class ModLanguageSupport &lingua);
+// then the program's name, version, licence and data folders.
+QString testoInformazioni(class ModLanguageSupport &lingua, const QString &programma);
 void MostraInformazioni(Contesto &c, QWidget *padre);
 // Asks message "0001"; on Yes ends the run at once (exit status 0).
 void ConfermaUscita(Contesto &c, QWidget *padre);

@@ -128,6 +128,9 @@ private Q_SLOTS:
         // A key held down gives one press, not a stream.
         QKeyEvent tenuto(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"), true);
         QApplication::sendEvent(f, &tenuto);
+        f->menuInformazioni()->trigger(); // what is true: no invented address
+        QVERIFY(a->dialoghi.finestre.value(0).testo.contains(a->programma.path() + QStringLiteral("/testi")));
+        QVERIFY(!a->dialoghi.finestre.value(0).testo.contains(QStringLiteral("example")));
         f->menuAzzera()->trigger();
         QCOMPARE(f->errati()->text(), QStringLiteral("0"));
         QCOMPARE(f->problema().passo(), 0); // the problem in progress goes on
