@@ -1,5 +1,7 @@
 #include "testoespeak.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 bool vocale(QChar c)
@@ -103,5 +105,12 @@ QString testoPerEspeak(const QString &testo)
         }
         out += c;
     }
+    // Inside a sentence espeak-ng reads "c'è" as an unstressed "ce" and the
+    // verb "è" as the conjunction "e". Written "cè" and "èh" they keep their
+    // stressed open vowel ("dov'è" and the like are already read right).
+    static const QRegularExpression ce(QStringLiteral("(?<![\\p{L}'])([cC])'([èÈ])(?!\\p{L})"));
+    static const QRegularExpression verbo(QStringLiteral("(?<![\\p{L}'])([èÈ])(?!\\p{L})"));
+    out.replace(ce, QStringLiteral("\\1\\2"));
+    out.replace(verbo, QStringLiteral("\\1h"));
     return out;
 }

@@ -12,5 +12,7 @@
 // - a minus sign that is not a hyphen inside a word becomes "meno"
 //   (espeak-ng drops a lone "-"); "+" and "=" are read right as they are;
 // - "&" becomes "e commerciale" and the typographic apostrophe a plain one
-//   (the repeat buttons hand over texts that were not prepared).
+//   (the repeat buttons hand over texts that were not prepared);
+// - "c'è" becomes "cè" and the verb "è" becomes "èh", which espeak-ng reads
+//   with their stress.
 QString testoPerEspeak(const QString &testo);
