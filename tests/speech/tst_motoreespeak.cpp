@@ -59,7 +59,7 @@ private Q_SLOTS:
         QCOMPARE(m.SpeakingStatus(), 0);
     }
 
-    // Every sentence of the shipped stories sounds the same prepared by Parla or as written.
+    // Every shipped sentence sounds the same prepared or not; "c'è" and "è" keep their stress.
     void storie()
     {
         const auto sintesi = SintesiEspeak::condivisa();
@@ -76,7 +76,6 @@ private Q_SLOTS:
                 for (const QString &frase : std::as_const(frasi)) {
                     const QString fonemi = sintesi->fonemi(testoPerEspeak(preparaTesto(frase)));
                     QCOMPARE(fonemi, sintesi->fonemi(testoPerEspeak(frase)));
-                    // "c'è" and the verb "è" keep their stressed open vowel.
                     if (frase.contains(u"c'è"_qs, Qt::CaseInsensitive))
                         QVERIFY2(fonemi.contains(u"tS'E"_qs), qPrintable(frase + u' ' + fonemi));
                     if (frase.contains(QRegularExpression(u"(^| )[èÈ] "_qs)))

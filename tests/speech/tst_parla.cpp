@@ -48,8 +48,7 @@ private Q_SLOTS:
     void testoVuotoNonFaNulla()
     {
         parla.Parla(blocco());
-        QVERIFY(blocchi.isEmpty());
-        QVERIFY(motore->chiamate.isEmpty());
+        QVERIFY(blocchi.isEmpty() && motore->chiamate.isEmpty());
     }
 
     // Locked before the text reaches the engine, unlocked only at its end;
