@@ -241,9 +241,7 @@ private Q_SLOTS:
     {
         Banco b(false);
         b.p.inizia(1, 2, 1);
-        int g = b.p.generazione();
-        QVERIFY(!traccia(b.p.avanti(false)).contains(QStringLiteral("altro")));
-        QCOMPARE(b.p.generazione(), ++g);
+        QVERIFY(!traccia(b.p.avanti(false)).contains(QStringLiteral("altro")) && b.p.generazione() == 2);
         // The mixed mode draws: both a new problem here and the other screen come.
         int altro = 0;
         for (int i = 0; i < 200; ++i)

@@ -89,11 +89,8 @@ struct Ambiente {
 
     Schermo *mostrato() const
     {
-        for (Schermo *s : registro.caricati()) {
-            if (s->isVisible())
-                return s;
-        }
-        return nullptr;
+        const QList<Schermo *> c = registro.caricati();
+        return *std::find_if(c.begin(), c.end(), [](Schermo *s) { return s->isVisible(); });
     }
 
     // Seeds the generator with the first seed whose draws pass the check.

@@ -54,6 +54,11 @@ QByteArray ServerAudioProva::fermaRegistrazione()
 {
     m_registratore.terminate();
     m_registratore.waitForFinished(10000);
+    return registrato();
+}
+
+QByteArray ServerAudioProva::registrato() const
+{
     QFile f(m_dir.filePath(u"registrazione.raw"_qs));
     QByteArray dati = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     return dati.chopped(dati.size() % 2);

@@ -15,6 +15,7 @@ public:
     QString errore() const { return m_errore; }
     bool registra(); // records the monitor (mono s16) until fermaRegistrazione()
     QByteArray fermaRegistrazione();
+    QByteArray registrato() const; // what has been recorded so far
     void uccidi(); // SIGKILL, as a crash would
     void ferma();
 
