@@ -1,5 +1,7 @@
 #include "modlanguagesupport.h"
 
+#include "messaggiitaliani.h"
+
 #include "ini.h"
 #include "schermo.h"
 
@@ -76,7 +78,14 @@ QString ModLanguageSupport::MLSGetString(const QString &chiave)
         if (const auto salvata = leggiLinguaSalvata())
             MLSCurrentLanguage = *salvata;
     }
-    return MLSReadIniValue(percorsoLingua(), QStringLiteral("Strings"), chiave).value_or(QString());
+    // A message the current language lacks comes from Italian, the designed language: an empty question box
+    // or a closing sentence spoken as one large number ("734") helps no one.
+    for (const QString &file : {percorsoLingua(), QDir(m_cartella).filePath(QStringLiteral("Italiano.lng"))}) {
+        if (const QString v = MLSReadIniValue(file, QStringLiteral("Strings"), chiave).value_or(QString());
+            !v.isEmpty())
+            return v;
+    }
+    return messaggioItaliano(chiave);
 }
 
 void ModLanguageSupport::MLSLoadFormStrings(Schermo &schermo)

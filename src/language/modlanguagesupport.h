@@ -49,7 +49,8 @@ public:
     bool salvaLingua(const QString &nome);
 
     // The message of a four-digit key from section "Strings" of the current
-    // language file; empty text on any failure.
+    // language file; where it is missing or empty, from Italiano.lng, then
+    // from the Italian built into the program.
     QString MLSGetString(const QString &chiave);
 
     // Puts the current language's title, tooltip, tag and the captions,

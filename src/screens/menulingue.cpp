@@ -105,6 +105,7 @@ void MenuLingue::MLSFillMenuLanguages()
         }
         a->setVisible(true);
         a->setText(lingua);
+        a->setData(lingua);
         ++i;
     }
 
@@ -145,8 +146,10 @@ void MenuLingue::mnuLanguage_Click(int Index)
 
 void MenuLingue::cambia(int Index)
 {
+    // Only an entry made from a language file is a language: the designed
+    // placeholder, left alone when there is no file, is not one to store.
     QAction *scelta = voce(Index);
-    if (!scelta)
+    if (!scelta || scelta->data().toString().isEmpty())
         return;
     for (QAction *a : voci())
         a->setChecked(false);
@@ -154,7 +157,7 @@ void MenuLingue::cambia(int Index)
 
     // The language made current is what is stored, even when the new
     // language file gives the entry another caption meanwhile.
-    const QString lingua = scelta->text();
+    const QString lingua = scelta->data().toString();
     c.lingua.MLSCurrentLanguage = lingua;
 
     QList<QPointer<Schermo>> schermi;

@@ -3,6 +3,7 @@
 #include "ambiente.h"
 #include "codec.h"
 #include "formmenu.h"
+#include "ini.h"
 #include "menulingue.h"
 #include "modlanguagesupport.h"
 #include "schermo.h"
@@ -70,7 +71,7 @@ private Q_SLOTS:
         QTest::newRow("program folder's") << it << Assente << "Esci?" << en << Assente;
         QTest::newRow("the user's copy wins") << en << mia + it << "Esci?" << en << mia + en;
         QTest::newRow("the user's copy alone") << Bloccato << it << "Esci?" << Bloccato << en;
-        QTest::newRow("installed: the user's copy made") << Bloccato << Assente << "" << Bloccato << en;
+        QTest::newRow("installed: the user's copy made") << Bloccato << Assente << "Esci?" << Bloccato << en;
         QTest::newRow("user's copy names none") << it << ls("") << "Esci?" << it << en;
     }
     void scelta()
@@ -84,6 +85,17 @@ private Q_SLOTS:
         QVERIFY(l.salvaLingua(QStringLiteral("English")));
         QTEST(leggi(p("programma/LangSetting.ini")), "programmaDopo");
         QTEST(leggi(p("config/Zefra/LangSetting.ini")), "utenteDopo");
+    }
+
+    // A message the current language lacks comes from Italiano.lng, then from the Italian built in: the shipped one's.
+    void messaggi()
+    {
+        ModLanguageSupport l(p("programma"));
+        l.MLSCurrentLanguage = u"Klingon"_qs;
+        QCOMPARE(l.MLSGetString(u"0001"_qs), u"Esci?"_qs);
+        for (const QString &k : {u"0006"_qs, u"0008"_qs, u"0015"_qs, u"9999"_qs})
+            QCOMPARE(l.MLSGetString(k),
+                     *MLSReadIniValue(qEnvironmentVariable("NUMERELLA_DATA") + u"/Italiano.lng"_qs, u"Strings"_qs, k));
     }
 
     // A control gives "caption|tooltip|tag", the screen its title.
@@ -128,6 +140,16 @@ private Q_SLOTS:
             QVERIFY(scriviFileAtomico(d.filePath(QString::fromLatin1(n)), "[Strings]\r\n"));
         QVERIFY(d.mkdir(QStringLiteral("Cartella.lng")));
         QCOMPARE(MenuLingue::lingueDisponibili(d.path()), QStringLiteral("Alfa italiano Zulu").split(u' '));
+    }
+
+    // With no language file at all, choosing the menu's placeholder stores nothing.
+    void menuSenzaLingue()
+    {
+        QTemporaryDir vuota;
+        Ambiente a(vuota.path());
+        auto *m = qobject_cast<FormMenu *>(a.registro.mostra(QStringLiteral("FormMenu")));
+        m->menuLingue()->voci().value(0)->trigger();
+        QVERIFY(!QFile::exists(a.programma.filePath(QStringLiteral("LangSetting.ini"))));
     }
 
     // "Altra" chosen, the menu made anew. Installed (a read-only immutable folder, binding root too,
