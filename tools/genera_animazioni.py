@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Draws the animations of the stories into data/gifanimate/.
 
-Every theme gets three looping GIFs of 96 by 96 pixels with a transparent
-background:
+Every theme gets three GIFs of 96 by 96 pixels with a transparent background;
+the idle one loops, the other two play once and end on their last picture
+(the thing there, or its empty outline), which is what the child counts:
 
   <tema>.gif         the thing, there, moving a little (idle)
   <tema>_arriva.gif  the thing arriving (addition stories, field 2)
@@ -883,7 +884,7 @@ TRASP = 255     # palette index of the transparent pixels
 METODO = Image.Quantize.LIBIMAGEQUANT if features.check("libimagequant") else Image.Quantize.MEDIANCUT
 
 
-def salva_gif(percorso, fotogrammi):
+def salva_gif(percorso, fotogrammi, per_sempre=True):
     piccoli = [rimpicciolisci(fr) for fr, _ in fotogrammi]
     # One palette for all frames (255 colours and the transparent index), so
     # no frame changes colours when the decoder moves on.
@@ -900,7 +901,8 @@ def salva_gif(percorso, fotogrammi):
     out += LATO.to_bytes(2, "little") + LATO.to_bytes(2, "little")
     out += bytes([0xF7, TRASP, 0])          # global table of 256 colours
     out += bytes(pal)
-    out += b"\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00"  # loop for ever
+    if per_sempre:  # without this block a GIF plays once
+        out += b"\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00"  # loop for ever
     for p, (_, ms) in zip(piccoli, fotogrammi):
         q = p.convert("RGB").quantize(palette=tavolozza, dither=Image.Dither.NONE)
         trasp = p.getchannel("A").point(lambda v: 255 if v < 128 else 0)
@@ -962,7 +964,7 @@ def main(argv):
         riga = []
         for j, (nome, fotogrammi) in enumerate(serie.items()):
             assert 8 <= len(fotogrammi) <= 16, (nome, len(fotogrammi))
-            piccoli = salva_gif(os.path.join(USCITA, nome), fotogrammi)
+            piccoli = salva_gif(os.path.join(USCITA, nome), fotogrammi, per_sempre=(j == 0))
             meta = len(piccoli) // 2
             # the idle loop from its start, the others mid-way and as they end
             riga.append((nome, piccoli[0 if j == 0 else meta], piccoli[meta if j == 0 else -1]))

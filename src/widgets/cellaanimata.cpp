@@ -18,6 +18,7 @@ public:
     QString cartella; // canonical, without the trailing separator
     QMovie *movie = nullptr;
     bool avviata = false;
+    bool finita = false; // played as many times as the file says: its last frame stays
     QSize dimensione; // the size the cached frames were scaled for
     QHash<int, QPixmap> scalati;
 };
@@ -48,6 +49,7 @@ void CellaAnimata::setFile(const QString &percorso)
     }
     d->scalati.clear();
     d->avviata = false;
+    d->finita = false;
     clear();
 
     // Only files inside the animations folder: a story's name with ".." or
@@ -63,18 +65,9 @@ void CellaAnimata::setFile(const QString &percorso)
     }
     d->movie = m;
     connect(m, &QMovie::frameChanged, this, [this](int n) { mostraFrame(n); });
-    // A file that says "play once" (or a few times) keeps playing here.
-    // Restarted from the event loop: QMovie is still finishing when it
-    // reports the end.
-    connect(m, &QMovie::finished, this, [this, m] {
-        QMetaObject::invokeMethod(
-            this,
-            [this, m] {
-                if (d->movie == m && d->avviata && isVisible() && m->state() == QMovie::NotRunning)
-                    m->start();
-            },
-            Qt::QueuedConnection);
-    });
+    // The file's own loop count holds: a thing that arrived or went away is
+    // counted on the last frame, which must stay, not come round again.
+    connect(m, &QMovie::finished, this, [this] { d->finita = true; });
     mostraFrame(m->currentFrameNumber());
 }
 
@@ -89,6 +82,8 @@ void CellaAnimata::start()
 
 void CellaAnimata::riprendi()
 {
+    if (d->finita)
+        return;
     if (d->movie->state() == QMovie::Paused)
         d->movie->setPaused(false);
     else if (d->movie->state() == QMovie::NotRunning)

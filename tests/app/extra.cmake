@@ -4,4 +4,3 @@ set_target_properties(numerella_osservato PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${
 target_compile_definitions(numerella_osservato PRIVATE NUMERELLA_MISURA)
 target_link_libraries(numerella_osservato PRIVATE numerella_screens numerella_app)
 add_dependencies(tst_programmaguasto numerella_osservato numerella_data)
-set_tests_properties(tst_programmaguasto PROPERTIES TIMEOUT 900)

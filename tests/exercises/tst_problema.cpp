@@ -1,5 +1,4 @@
-// The answer protocol on the exercise core: what each press does, in order,
-// for addition and subtraction, with the boundaries of the numbers.
+// The answer protocol on the exercise core: what each press does, in order, for both operations and boundaries.
 
 #include "casuale.h"
 #include "problema.h"

@@ -79,8 +79,7 @@ private Q_SLOTS:
         QFETCH(QString, come);
         parla.TestoDaDire = QStringLiteral("Quante mele ci sono?");
         if (come == QLatin1String("ripeti")) {
-            // The repeat button: stop, speak again; the wait goes on until
-            // that utterance has ended too.
+            // The repeat button: stop, speak again; the wait goes on until that one ends too.
             durante([&] {
                 motore->StopSpeech();
                 motore->SpeakText(parla.TestoDaDire);

@@ -46,6 +46,18 @@ private Q_SLOTS:
         QVERIFY(!c.inRiproduzione());
     }
 
+    // A thing that arrived or went away stays as it ended, also when shown again (what is there loops).
+    void giocaUnaVolta()
+    {
+        const QString cartella = qEnvironmentVariable("NUMERELLA_DATA") + u"/gifanimate"_qs;
+        CellaAnimata via(cartella);
+        via.setFile(cartella + u"/palloncino_via.gif"_qs);
+        via.show(), via.start();
+        QTRY_VERIFY_WITH_TIMEOUT(!via.inRiproduzione(), 20000);
+        via.hide(), via.show();
+        QVERIFY(!via.inRiproduzione() && !via.pixmap().isNull());
+    }
+
     // clang-format off
     void movimento_data()
     {
