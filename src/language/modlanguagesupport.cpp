@@ -80,9 +80,12 @@ QString ModLanguageSupport::MLSGetString(const QString &chiave)
     }
     // A message the current language lacks comes from Italian, the designed language: an empty question box
     // or a closing sentence spoken as one large number ("734") helps no one.
-    for (const QString &file : {percorsoLingua(), QDir(m_cartella).filePath(QStringLiteral("Italiano.lng"))}) {
-        if (const QString v = MLSReadIniValue(file, QStringLiteral("Strings"), chiave).value_or(QString());
-            !v.isEmpty())
+    QStringList file{percorsoLingua()};
+    const QString italiano = QDir(m_cartella).filePath(QStringLiteral("Italiano.lng"));
+    if (QDir::cleanPath(file.first()) != QDir::cleanPath(italiano))
+        file << italiano; // when Italian is current its file is read once
+    for (const QString &f : std::as_const(file)) {
+        if (const QString v = MLSReadIniValue(f, QStringLiteral("Strings"), chiave).value_or(QString()); !v.isEmpty())
             return v;
     }
     return messaggioItaliano(chiave);
