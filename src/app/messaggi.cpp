@@ -15,12 +15,13 @@ const QString Trattini = QString(23, QLatin1Char('-'));
 // where a teacher finds the stories, animations and language files.
 QString bloccoCrediti(const QString &programma)
 {
-    const QString cartella = QDir::toNativeSeparators(programma);
+    const auto cartella = [&programma](const QString &sotto) {
+        return QDir::toNativeSeparators(QDir::cleanPath(programma + u'/' + sotto));
+    };
     return QStringLiteral("Numerella " NUMERELLA_VERSIONE) + Acapo + QLatin1Char(' ') + Trattini + QLatin1Char(' ')
         + Acapo + QStringLiteral("Licenza: GNU GPL, versione 3 o successiva") + Acapo + QStringLiteral("Storie: ")
-        + QDir::toNativeSeparators(programma + QStringLiteral("/testi")) + Acapo + QStringLiteral("Animazioni: ")
-        + QDir::toNativeSeparators(programma + QStringLiteral("/gifanimate")) + Acapo
-        + QStringLiteral("Lingue (file .lng): ") + cartella;
+        + cartella(QStringLiteral("testi")) + Acapo + QStringLiteral("Animazioni: ")
+        + cartella(QStringLiteral("gifanimate")) + Acapo + QStringLiteral("Lingue (file .lng): ") + cartella(QString());
 }
 } // namespace
 
