@@ -164,10 +164,10 @@ Esito Problema::premi(Pressione premuto)
         p.push_back(testo(Etichetta::Esatti, testoNumero(m_esatti)));
         // Subtraction reads a sentence in plain digits, nothing between the
         // parts: the messages carry the blanks.
-        p.push_back(parla(m_op.chiaveTra.isEmpty()
-                              ? m_operazione
-                              : QString::number(primo()) + m_messaggio(m_op.chiaveTra) + QString::number(secondo())
-                                  + m_messaggio(m_op.chiavePrima) + QString::number(risultato())));
+        p.push_back(parla(m_op.chiaveDopoPrimo.isEmpty() ? m_operazione
+                                                         : QString::number(primo()) + m_messaggio(m_op.chiaveDopoPrimo)
+                                  + QString::number(secondo()) + m_messaggio(m_op.chiaveDopoSecondo)
+                                  + QString::number(risultato())));
         return e; // Passo stays 7
     }
     default:

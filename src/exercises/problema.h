@@ -44,8 +44,6 @@ struct Passaggio {
     Etichetta etichetta = Etichetta::Operazione;
     int cella = -1;
     QString testo;
-
-    bool operator==(const Passaggio &) const = default;
 };
 
 struct Esito {
@@ -61,8 +59,8 @@ struct Operazione {
     bool promptParlato; // read aloud (addition) or only shown (subtraction)
     // The joining words of the closing sentence; empty: the operation as
     // written is read instead.
-    QString chiaveTra;
-    QString chiavePrima;
+    QString chiaveDopoPrimo;
+    QString chiaveDopoSecondo;
 
     static Operazione perAddizione();
     static Operazione perSottrazione();
