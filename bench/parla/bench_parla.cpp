@@ -15,8 +15,6 @@
 
 #include "motoreespeak.h"
 #include "perparlare.h"
-#include "registroschermi.h"
-#include "schermo.h"
 #include "serveraudioprova.h"
 
 #include <QApplication>
@@ -31,17 +29,6 @@
 #include <vector>
 
 namespace {
-
-class BoccaBench : public Schermo, public PortatoreMotore
-{
-public:
-    BoccaBench()
-        : Schermo(QStringLiteral("FormBocca"), 1500, 1500)
-    {
-    }
-    MotoreVoce &Bocca() override { return motore; }
-    MotoreEspeak motore;
-};
 
 double cpuMs(int chi)
 {
@@ -72,16 +59,13 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const int prove = argc > 1 ? std::max(1, atoi(argv[1])) : 30;
 
-    RegistroSchermi registro;
-    BoccaBench *bocca = nullptr;
-    registro.registra(QStringLiteral("FormBocca"), [&] { return bocca = new BoccaBench; });
-    registro.schermo(QStringLiteral("FormBocca"));
-    MotoreEspeak &motore = bocca->motore;
+    MotoreEspeak motore;
     if (motore.VoiceCount() == 0) {
         std::fprintf(stderr, "espeak-ng cannot speak: %s\n", qPrintable(motore.errore()));
         return 1;
     }
-    PerParlare parla(registro);
+    PerParlare parla;
+    parla.usaMotore(&motore);
 
     // A recorder on the null sink's monitor makes the sink work in short
     // blocks, as a real sound card does.
@@ -138,7 +122,6 @@ int main(int argc, char **argv)
                 parete, motore.durataAudioMs(), cpuThread, 100.0 * cpuThread / parete, cpuProc,
                 100.0 * cpuProc / parete);
     server.fermaRegistrazione();
-    registro.scaricaTutti();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;
 }

@@ -2,9 +2,18 @@
 
 #include "codec.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -90,15 +99,18 @@ bool stessoNome(const QString &a, const QString &b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-std::optional<QString> leggiPiccolo(const QString &testo, const QString &sezione, const QString &chiave)
+QStringList lineePiccolo(const QString &testo)
+{
+    static const QRegularExpression finiRiga(QStringLiteral("\r\n|\r|\n"));
+    return testo.split(finiRiga);
+}
+
+std::optional<QString> leggiPiccolo(const QStringList &linee, const QString &sezione, const QString &chiave)
 {
     const QString voluta = sezione.trimmed();
     const QString chiaveVoluta = chiave.trimmed();
     bool dentro = false;
     bool vista = false; // only the first section of that name counts
-    // Built once: every caption of every screen is a lookup.
-    static const QRegularExpression finiRiga(QStringLiteral("\r\n|\r|\n"));
-    const QStringList linee = testo.split(finiRiga);
     for (const QString &l : linee) {
         if (intestazione(l)) {
             if (dentro)
@@ -126,7 +138,17 @@ std::optional<QString> leggiPiccolo(const QString &testo, const QString &sezione
 // Large files are scanned as the designed program did: lines end at CR or
 // CR LF only, the first line starting with the key wins whatever section
 // it is in, and the value is what follows "key=" less its enclosing quotes.
-std::optional<QString> leggiGrande(const QString &testo, const QString &chiave)
+// The value a large file's line gives when it starts with the key.
+std::optional<QString> valoreGrande(QStringView riga, const QString &chiave)
+{
+    const QStringView resto = riga.mid(qMin(riga.size(), chiave.size() + 1));
+    if (resto.size() < 2)
+        return std::nullopt;
+    return resto.mid(1, resto.size() - 2).toString();
+}
+
+// Calls f(start, end) for every line of a large file, in order, until f returns true.
+template <class F> void perOgniRigaGrande(const QString &testo, F f)
 {
     qsizetype i = 0;
     const qsizetype n = testo.size();
@@ -134,18 +156,25 @@ std::optional<QString> leggiGrande(const QString &testo, const QString &chiave)
         qsizetype j = testo.indexOf(QLatin1Char('\r'), i);
         if (j < 0)
             j = n;
-        const QStringView riga = QStringView(testo).mid(i, j - i);
-        if (riga.startsWith(chiave, Qt::CaseSensitive)) {
-            const QStringView resto = riga.mid(qMin(riga.size(), chiave.size() + 1));
-            if (resto.size() < 2)
-                return std::nullopt;
-            return resto.mid(1, resto.size() - 2).toString();
-        }
+        if (f(i, j))
+            return;
         i = j + 1;
         if (i < n && testo[i] == QLatin1Char('\n'))
             ++i;
     }
-    return QString();
+}
+
+std::optional<QString> leggiGrande(const QString &testo, const QString &chiave)
+{
+    std::optional<QString> v = QString();
+    perOgniRigaGrande(testo, [&](qsizetype i, qsizetype j) {
+        const QStringView riga = QStringView(testo).mid(i, j - i);
+        if (!riga.startsWith(chiave, Qt::CaseSensitive))
+            return false;
+        v = valoreGrande(riga, chiave);
+        return true;
+    });
+    return v;
 }
 
 bool vietato(const QString &s)
@@ -165,7 +194,7 @@ std::optional<QString> MLSReadIniValue(const QString &file, const QString &sezio
         return std::nullopt;
     const QString testo = decodificaTesto(bytes);
     if (bytes.size() <= SogliaLetturaIni)
-        return leggiPiccolo(testo, sezione, chiave);
+        return leggiPiccolo(lineePiccolo(testo), sezione, chiave);
     return leggiGrande(testo, chiave);
 }
 
@@ -232,4 +261,145 @@ long MLSWriteIniValue(const QString &file, const QString &sezione, const QString
         nuovo += '[' + codifica(sez) + ']' + acapo + voce;
     }
     return scriviFileAtomico(file, nuovo) ? 1 : 0;
+}
+
+namespace letturaini {
+
+// What tells a file on disk from an earlier one of the same name.
+struct Identita {
+    bool valida = false;
+    qint64 dispositivo = 0, nodo = 0, dimensione = 0, modificato = 0, cambiato = 0;
+    bool operator==(const Identita &) const = default;
+};
+
+#ifdef Q_OS_UNIX
+Identita identita(const struct stat &st)
+{
+    if (!S_ISREG(st.st_mode))
+        return {};
+    return {true,
+            qint64(st.st_dev),
+            qint64(st.st_ino),
+            qint64(st.st_size),
+            qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+            qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
+}
+#endif
+
+Identita identitaDi(const QString &file)
+{
+#ifdef Q_OS_UNIX
+    struct stat st {
+    };
+    if (::stat(QFile::encodeName(file).constData(), &st) != 0)
+        return {};
+    return identita(st);
+#else
+    const QFileInfo f(file);
+    if (!f.isFile())
+        return {};
+    return {true, 0, 0, f.size(), f.lastModified().toMSecsSinceEpoch(), f.metadataChangeTime().toMSecsSinceEpoch()};
+#endif
+}
+
+std::u16string_view vista(QStringView v)
+{
+    return {reinterpret_cast<const char16_t *>(v.utf16()), size_t(v.size())};
+}
+
+struct RigaIndice {
+    quint32 inizio;
+    quint32 lunghezza;
+};
+
+} // namespace letturaini
+
+using namespace letturaini;
+
+struct LettoreIni::Letto {
+    // Kept open while the file is in memory: on disk its identity (inode)
+    // cannot then be given to another file.
+    QFile file;
+    Identita id;
+    QString testo;
+    bool grande = false;
+    QStringList linee; // a small file's lines
+    std::vector<RigaIndice> indice; // a large file's lines, in text order, then in file order
+
+    QStringView riga(const RigaIndice &r) const { return QStringView(testo).mid(r.inizio, r.lunghezza); }
+
+    // The scan's answer: the first line in the file that starts with the key.
+    std::optional<QString> cercaGrande(const QString &chiave) const
+    {
+        const std::u16string_view k = vista(chiave);
+        auto it = std::lower_bound(indice.begin(), indice.end(), k,
+                                   [this](const RigaIndice &r, std::u16string_view x) { return vista(riga(r)) < x; });
+        const RigaIndice *prima = nullptr;
+        for (; it != indice.end() && vista(riga(*it)).starts_with(k); ++it) {
+            if (!prima || it->inizio < prima->inizio)
+                prima = &*it;
+        }
+        if (!prima)
+            return QString();
+        return valoreGrande(riga(*prima), chiave);
+    }
+};
+
+LettoreIni::LettoreIni() = default;
+LettoreIni::~LettoreIni() = default;
+
+std::optional<QString> LettoreIni::leggi(const QString &file, const QString &sezione, const QString &chiave)
+{
+    const Identita id = identitaDi(file);
+    auto it = m_file.find(file);
+    if (it != m_file.end() && !(id.valida && it->second->id == id)) {
+        m_file.erase(it);
+        it = m_file.end();
+    }
+    if (it == m_file.end() && id.valida) {
+        auto l = std::make_unique<Letto>();
+        l->file.setFileName(file);
+        QByteArray bytes;
+        if (l->file.open(QIODevice::ReadOnly)) {
+#ifdef Q_OS_UNIX
+            struct stat st {
+            };
+            l->id = ::fstat(l->file.handle(), &st) == 0 ? identita(st) : Identita{};
+#else
+            l->id = id;
+#endif
+            bytes = l->file.readAll();
+#ifndef Q_OS_UNIX
+            l->file.close();
+#endif
+        }
+        // What cannot be read, or changes while it is read, is left to MLSReadIniValue.
+        if (l->id.valida && l->id == id && bytes.size() == id.dimensione && bytes.size() < 0x7fffffff) {
+            l->testo = decodificaTesto(bytes);
+            l->grande = bytes.size() > SogliaLetturaIni;
+            if (!l->grande) {
+                l->linee = lineePiccolo(l->testo);
+                l->testo.clear();
+            } else {
+                perOgniRigaGrande(l->testo, [&l](qsizetype i, qsizetype j) {
+                    l->indice.push_back({quint32(i), quint32(j - i)});
+                    return false;
+                });
+                std::sort(l->indice.begin(), l->indice.end(), [&l](const RigaIndice &a, const RigaIndice &b) {
+                    const auto va = vista(l->riga(a)), vb = vista(l->riga(b));
+                    return va < vb || (va == vb && a.inizio < b.inizio);
+                });
+            }
+            it = m_file.emplace(file, std::move(l)).first;
+        }
+    }
+    if (it == m_file.end())
+        return MLSReadIniValue(file, sezione, chiave);
+    const Letto &l = *it->second;
+    return l.grande ? l.cercaGrande(chiave) : leggiPiccolo(l.linee, sezione, chiave);
+}
+
+void LettoreIni::tieniSolo(const QStringList &file)
+{
+    std::erase_if(m_file, [&file](const auto &voce) { return !file.contains(voce.first); });
 }

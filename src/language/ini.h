@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <map>
+#include <memory>
 #include <optional>
 
 // Files above this size are not read as INI files but scanned line by line.
@@ -24,3 +26,25 @@ std::optional<QString> MLSReadIniValue(const QString &file, const QString &sezio
 // for byte, and the file is replaced atomically. Refuses (returns 0) a
 // section, key or value holding a line break or a NUL. Non-zero on success.
 long MLSWriteIniValue(const QString &file, const QString &sezione, const QString &chiave, const QString &valore);
+
+// MLSReadIniValue with the files kept in memory: each file is read and
+// decoded once (a large one also indexed by its lines), and every later
+// lookup gives what MLSReadIniValue would give, without reading it again.
+// A file is read anew once it has changed on disk (replaced, or its size
+// or times changed); only the files of the last few lookups are kept.
+class LettoreIni
+{
+public:
+    LettoreIni();
+    ~LettoreIni();
+    LettoreIni(const LettoreIni &) = delete;
+    LettoreIni &operator=(const LettoreIni &) = delete;
+
+    std::optional<QString> leggi(const QString &file, const QString &sezione, const QString &chiave);
+    // Forgets every file but these.
+    void tieniSolo(const QStringList &file);
+
+private:
+    struct Letto;
+    std::map<QString, std::unique_ptr<Letto>> m_file;
+};

@@ -72,6 +72,13 @@ bool ModLanguageSupport::salvaLingua(const QString &nome)
     return MLSWriteIniValue(utente, SezioneLingua, ChiaveLingua, nome) != 0;
 }
 
+LettoreIni &ModLanguageSupport::lettore()
+{
+    // Another language's file is not read again by any lookup: it goes.
+    m_lettore.tieniSolo({percorsoLingua(), QDir(m_cartella).filePath(QStringLiteral("Italiano.lng"))});
+    return m_lettore;
+}
+
 QString ModLanguageSupport::MLSGetString(const QString &chiave)
 {
     if (MLSCurrentLanguage.isEmpty()) {
@@ -85,7 +92,7 @@ QString ModLanguageSupport::MLSGetString(const QString &chiave)
     if (QDir::cleanPath(file.first()) != QDir::cleanPath(italiano))
         file << italiano; // when Italian is current its file is read once
     for (const QString &f : std::as_const(file)) {
-        if (const QString v = MLSReadIniValue(f, QStringLiteral("Strings"), chiave).value_or(QString()); !v.isEmpty())
+        if (const QString v = lettore().leggi(f, QStringLiteral("Strings"), chiave).value_or(QString()); !v.isEmpty())
             return v;
     }
     return messaggioItaliano(chiave);
@@ -99,7 +106,8 @@ void ModLanguageSupport::MLSLoadFormStrings(Schermo &schermo)
     if (!QFileInfo(file).isFile())
         return;
     const QString form = schermo.nomeForm();
-    auto leggi = [&file, &form](const QString &chiave) { return MLSReadIniValue(file, form, chiave); };
+    LettoreIni &l = lettore();
+    auto leggi = [&l, &file, &form](const QString &chiave) { return l.leggi(file, form, chiave); };
 
     if (!schermo.windowTitle().isEmpty()) {
         if (const auto v = leggi(form + QStringLiteral(".Caption")))

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "ini.h"
+
 #include <QString>
 #include <optional>
 
 class Schermo;
 
 // The language support module: the current language and the lookups that
-// every screen makes. Every call reads the files anew; nothing is cached.
+// every screen makes. The language files are read once and kept in memory
+// until the language changes or a file changes on disk; the language
+// settings are read anew at every call.
 //
 // The language choice lives in LangSetting.ini beside the program. An
 // installed program usually cannot write its own folder, so the choice then
@@ -58,6 +62,9 @@ public:
     void MLSLoadFormStrings(Schermo &schermo);
 
 private:
+    // The current language's file and Italiano.lng, kept for the lookups.
+    LettoreIni &lettore();
+    LettoreIni m_lettore;
     QString m_cartella;
     QString m_impostazioni;
 };

@@ -47,10 +47,24 @@ private Q_SLOTS:
         QFETCH(QByteArray, contenuto);
         QFETCH(QString, chiave);
         const QString p = m_dir.filePath(QStringLiteral("lettura.ini"));
+        LettoreIni inMemoria; // must answer as the reader does, also once the file is replaced
         QVERIFY(scriviFileAtomico(p, riempito(contenuto, 64000)));
         QTEST(MLSReadIniValue(p, QStringLiteral("S"), chiave).value_or("<nullopt>"), "piccolo");
+        QTEST(inMemoria.leggi(p, QStringLiteral("S"), chiave).value_or("<nullopt>"), "piccolo");
         QVERIFY(scriviFileAtomico(p, riempito(contenuto, 64001)));
         QTEST(MLSReadIniValue(p, QStringLiteral("S"), chiave).value_or("<nullopt>"), "grande");
+        QTEST(inMemoria.leggi(p, QStringLiteral("S"), chiave).value_or("<nullopt>"), "grande");
+    }
+
+    // A file kept in memory is read again once replaced on disk, also at the same size.
+    void fileSostituito()
+    {
+        const QString p = m_dir.filePath(QStringLiteral("sostituito.lng"));
+        LettoreIni l;
+        for (const char *v : {"1", "2"}) {
+            QVERIFY(scriviFileAtomico(p, riempito(QByteArray("k=\"") + v + '"', 64001)));
+            QCOMPARE(l.leggi(p, QStringLiteral("S"), QStringLiteral("k")), QString::fromLatin1(v));
+        }
     }
 
     // A row whose file stays as it was (or is not made) is a refusal.
