@@ -5,10 +5,10 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <algorithm>
-#include <string_view>
 #include <vector>
 
 #ifdef Q_OS_UNIX
@@ -302,11 +302,6 @@ Identita identitaDi(const QString &file)
 #endif
 }
 
-std::u16string_view vista(QStringView v)
-{
-    return {reinterpret_cast<const char16_t *>(v.utf16()), size_t(v.size())};
-}
-
 struct RigaIndice {
     quint32 inizio;
     quint32 lunghezza;
@@ -324,24 +319,32 @@ struct LettoreIni::Letto {
     QString testo;
     bool grande = false;
     QStringList linee; // a small file's lines
-    std::vector<RigaIndice> indice; // a large file's lines, in text order, then in file order
+    // A large file's lines by their first four characters, each group in file order.
+    QHash<quint64, std::vector<RigaIndice>> gruppi;
 
     QStringView riga(const RigaIndice &r) const { return QStringView(testo).mid(r.inizio, r.lunghezza); }
+
+    static quint64 primiQuattro(QStringView v)
+    {
+        quint64 k = 0;
+        for (qsizetype i = 0; i < 4; ++i)
+            k = k << 16 | v[i].unicode();
+        return k;
+    }
 
     // The scan's answer: the first line in the file that starts with the key.
     std::optional<QString> cercaGrande(const QString &chiave) const
     {
-        const std::u16string_view k = vista(chiave);
-        auto it = std::lower_bound(indice.begin(), indice.end(), k,
-                                   [this](const RigaIndice &r, std::u16string_view x) { return vista(riga(r)) < x; });
-        const RigaIndice *prima = nullptr;
-        for (; it != indice.end() && vista(riga(*it)).starts_with(k); ++it) {
-            if (!prima || it->inizio < prima->inizio)
-                prima = &*it;
-        }
-        if (!prima)
+        if (chiave.size() < 4)
+            return leggiGrande(testo, chiave);
+        const auto gruppo = gruppi.constFind(primiQuattro(chiave));
+        if (gruppo == gruppi.constEnd())
             return QString();
-        return valoreGrande(riga(*prima), chiave);
+        for (const RigaIndice &r : *gruppo) {
+            if (riga(r).startsWith(chiave, Qt::CaseSensitive))
+                return valoreGrande(riga(r), chiave);
+        }
+        return QString();
     }
 };
 
@@ -382,12 +385,11 @@ std::optional<QString> LettoreIni::leggi(const QString &file, const QString &sez
                 l->testo.clear();
             } else {
                 perOgniRigaGrande(l->testo, [&l](qsizetype i, qsizetype j) {
-                    l->indice.push_back({quint32(i), quint32(j - i)});
+                    // A line shorter than four characters starts no key of four or more.
+                    if (j - i >= 4)
+                        l->gruppi[Letto::primiQuattro(QStringView(l->testo).mid(i))].push_back(
+                            {quint32(i), quint32(j - i)});
                     return false;
-                });
-                std::sort(l->indice.begin(), l->indice.end(), [&l](const RigaIndice &a, const RigaIndice &b) {
-                    const auto va = vista(l->riga(a)), vb = vista(l->riga(b));
-                    return va < vb || (va == vb && a.inizio < b.inizio);
                 });
             }
             it = m_file.emplace(file, std::move(l)).first;

@@ -34,9 +34,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("grande");
         QTest::newRow("quoted") << QByteArray("[S]\r\nk=\"valore\"") << "k" << "valore" << "valore";
         QTest::newRow("unquoted") << QByteArray("[S]\r\nk=valore") << "k" << "valore" << "alor";
-        QTest::newRow("same key in two sections") << QByteArray("[A]\r\nk=\"1\"\r\n[S]\r\nk=\"2\"") << "k" << "2" << "1";
+        QTest::newRow("same key in two sections") << QByteArray("[A]\r\nkkkk=\"1\"\r\n[S]\r\nkkkk=\"2\"") << "kkkk" << "2" << "1";
         QTest::newRow("same key twice") << QByteArray("[S]\r\nk=\"a\"\r\nk=\"b\"") << "k" << "a" << "a";
-        QTest::newRow("longer key first") << QByteArray("[S]\r\nkk=\"x\"\r\nk=\"y\"") << "k" << "y" << "\"x";
+        QTest::newRow("longer key first") << QByteArray("[S]\r\nkkkkk=\"x\"\r\nkkkk=\"y\"") << "kkkk" << "y" << "\"x";
         QTest::newRow("other case, blanks, quotes") << QByteArray("[ s ]\r\n  K  =  'v'  ") << "k" << "v" << "";
         const QByteArray lungo = "[S]\r\nk=\"" + QByteArray(600, 'a') + "\"";
         QTest::newRow("600 characters cut to 511") << lungo << "k" << QString(511, u'a') << QString(600, u'a');
