@@ -1,26 +1,106 @@
 #include "cellaanimata.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QMovie>
+#include <QImageReader>
 #include <QPixmap>
+#include <QTimer>
+#include <memory>
+#include <vector>
 
-namespace {
-// Frames kept scaled for the current size; a story's animation has a few
-// dozen at most, this only bounds a pathological file.
-constexpr int framesInMemoria = 240;
-} // namespace
+namespace animazioni {
+
+// The frames of one file at one size, shared by every cell that shows it:
+// each frame is decoded and scaled the first time a cell reaches it, then
+// kept for as long as a cell shows the file.
+class Fotogrammi
+{
+public:
+    Fotogrammi(const QString &file, const QSize &lato, qreal dpr)
+        : m_lettore(file)
+        , m_lato(lato)
+        , m_dpr(dpr)
+    {
+        haFrame(0);
+    }
+
+    // Whether the file has frame n, decoding and scaling up to it.
+    bool haFrame(int n)
+    {
+        while (int(m_frame.size()) <= n && !m_finiti)
+            leggiProssimo();
+        return n < int(m_frame.size());
+    }
+    const QPixmap &frame(int n) const { return m_frame[size_t(n)]; }
+    int ritardo(int n) const { return m_ritardi[size_t(n)]; }
+    int quanti() const { return int(m_frame.size()); }
+    // A frame could not be decoded: the animation ends there.
+    bool rotto() const { return m_rotto; }
+    // How many times the file says to play it again: -1 for ever.
+    int ripetizioni() { return m_lettore.loopCount(); }
+
+private:
+    void leggiProssimo()
+    {
+        if (!m_lettore.canRead()) {
+            m_finiti = true;
+            return;
+        }
+        const QImage img = m_lettore.read();
+        if (img.isNull()) {
+            m_finiti = m_rotto = true;
+            return;
+        }
+        QPixmap p = QPixmap::fromImage(img.scaled(m_lato, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        p.setDevicePixelRatio(m_dpr);
+        m_frame.push_back(p);
+        m_ritardi.push_back(m_lettore.nextImageDelay());
+    }
+
+    QImageReader m_lettore;
+    QSize m_lato; // in device pixels
+    qreal m_dpr;
+    std::vector<QPixmap> m_frame;
+    std::vector<int> m_ritardi; // ms to wait after each frame
+    bool m_finiti = false;
+    bool m_rotto = false;
+};
+
+// The frames of a file at a size, shared while a cell holds them.
+std::shared_ptr<Fotogrammi> fotogrammiDi(const QString &file, const QSize &area, qreal dpr)
+{
+    static QHash<QString, std::weak_ptr<Fotogrammi>> condivisi;
+    const QSize lato = area * dpr;
+    const QString chiave = QStringLiteral("%1|%2x%3|%4").arg(file).arg(lato.width()).arg(lato.height()).arg(dpr);
+    if (auto f = condivisi.value(chiave).lock())
+        return f;
+    condivisi.removeIf([](const auto &voce) { return voce.value().expired(); });
+    auto f = std::make_shared<Fotogrammi>(file, lato, dpr);
+    condivisi.insert(chiave, f);
+    return f;
+}
+
+} // namespace animazioni
+
+using namespace animazioni;
 
 class CellaAnimata::Privato
 {
 public:
+    enum class Stato { Ferma, InCorso, Pausa };
     QString cartella; // canonical, without the trailing separator
-    QMovie *movie = nullptr;
+    QString vero; // the canonical path of a valid file; empty otherwise
+    std::shared_ptr<Fotogrammi> fotogrammi; // at the size last shown
+    QSize area; // that size
+    qreal dpr = 0;
+    QTimer timer;
+    Stato stato = Stato::Ferma;
+    int n = 0; // the frame on display
+    bool primoGiro = true;
+    int giriRimasti = 0;
     bool avviata = false;
     bool finita = false; // played as many times as the file says: its last frame stays
-    QSize dimensione; // the size the cached frames were scaled for
-    QHash<int, QPixmap> scalati;
+    bool rifaiDopo = false; // a new size to show, once the resizes of this pass are over
 };
 
 CellaAnimata::CellaAnimata(const QString &cartellaAnimazioni, QWidget *padre)
@@ -28,26 +108,26 @@ CellaAnimata::CellaAnimata(const QString &cartellaAnimazioni, QWidget *padre)
     , d(new Privato)
 {
     d->cartella = QFileInfo(cartellaAnimazioni).canonicalFilePath();
+    d->timer.setSingleShot(true);
+    connect(&d->timer, &QTimer::timeout, this, &CellaAnimata::avanza);
     setAlignment(Qt::AlignCenter);
     setScaledContents(false);
 }
 
 CellaAnimata::~CellaAnimata()
 {
-    delete d->movie;
     delete d;
 }
 
 void CellaAnimata::setFile(const QString &percorso)
 {
     m_file = percorso;
-    if (d->movie) {
-        d->movie->disconnect(this);
-        d->movie->stop();
-        d->movie->deleteLater(); // it may be the one emitting right now
-        d->movie = nullptr;
-    }
-    d->scalati.clear();
+    d->timer.stop();
+    d->stato = Privato::Stato::Ferma;
+    d->fotogrammi.reset();
+    d->vero.clear();
+    d->n = 0;
+    d->primoGiro = true;
     d->avviata = false;
     d->finita = false;
     clear();
@@ -58,22 +138,27 @@ void CellaAnimata::setFile(const QString &percorso)
     if (vero.isEmpty() || d->cartella.isEmpty() || !vero.startsWith(d->cartella + QLatin1Char('/')))
         return;
 
-    auto *m = new QMovie(vero);
-    if (!m->isValid() || !m->jumpToFrame(0) || m->currentPixmap().isNull()) {
-        delete m;
-        return;
+    const QSize area = contentsRect().size();
+    if (area.isEmpty()) {
+        // No size to scale to yet: only whether the first frame can be read.
+        QImageReader r(vero);
+        if (r.read().isNull())
+            return;
+    } else {
+        auto f = fotogrammiDi(vero, area, devicePixelRatioF());
+        if (f->quanti() == 0)
+            return;
+        d->fotogrammi = std::move(f);
+        d->area = area;
+        d->dpr = devicePixelRatioF();
     }
-    d->movie = m;
-    connect(m, &QMovie::frameChanged, this, [this](int n) { mostraFrame(n); });
-    // The file's own loop count holds: a thing that arrived or went away is
-    // counted on the last frame, which must stay, not come round again.
-    connect(m, &QMovie::finished, this, [this] { d->finita = true; });
-    mostraFrame(m->currentFrameNumber());
+    d->vero = vero;
+    mostraFrame();
 }
 
 void CellaAnimata::start()
 {
-    if (!d->movie)
+    if (d->vero.isEmpty())
         return;
     d->avviata = true;
     if (isVisible())
@@ -84,54 +169,95 @@ void CellaAnimata::riprendi()
 {
     if (d->finita)
         return;
-    if (d->movie->state() == QMovie::Paused)
-        d->movie->setPaused(false);
-    else if (d->movie->state() == QMovie::NotRunning)
-        d->movie->start();
+    if (d->stato == Privato::Stato::Pausa) {
+        d->stato = Privato::Stato::InCorso;
+        if (d->fotogrammi && d->fotogrammi->haFrame(d->n))
+            d->timer.start(d->fotogrammi->ritardo(d->n));
+        else
+            avanza();
+    } else if (d->stato == Privato::Stato::Ferma) {
+        d->stato = Privato::Stato::InCorso;
+        avanza();
+    }
+}
+
+// The next frame, as the file's own loop count says; at the end, the last
+// frame stays.
+void CellaAnimata::avanza()
+{
+    if (d->stato != Privato::Stato::InCorso)
+        return;
+    if (!d->fotogrammi)
+        mostraFrame();
+    Fotogrammi *f = d->fotogrammi.get();
+    if (!f) {
+        d->timer.start(100); // not sized yet: look again shortly
+        return;
+    }
+    int prossimo = d->n + 1;
+    if (!f->haFrame(prossimo)) {
+        if (d->primoGiro) {
+            d->giriRimasti = f->ripetizioni();
+            d->primoGiro = false;
+        }
+        if (d->giriRimasti == 0 || f->rotto()) {
+            d->stato = Privato::Stato::Ferma;
+            d->finita = true;
+            return;
+        }
+        if (d->giriRimasti > 0)
+            --d->giriRimasti;
+        prossimo = 0;
+    }
+    d->n = prossimo;
+    mostraFrame();
+    d->timer.start(qMax(0, f->ritardo(d->n)));
 }
 
 bool CellaAnimata::inRiproduzione() const
 {
-    return d->movie && d->movie->state() == QMovie::Running;
+    return d->stato == Privato::Stato::InCorso;
 }
 
 bool CellaAnimata::vuota() const
 {
-    return !d->movie;
+    return d->vero.isEmpty();
 }
 
 int CellaAnimata::framesScalati() const
 {
-    return int(d->scalati.size());
+    return d->fotogrammi ? d->fotogrammi->quanti() : 0;
 }
 
-void CellaAnimata::mostraFrame(int n)
+void CellaAnimata::mostraFrame()
 {
-    if (!d->movie)
+    if (d->vero.isEmpty())
         return;
     const QSize area = contentsRect().size();
     if (area.isEmpty())
         return;
-    if (area != d->dimensione) {
-        d->scalati.clear();
-        d->dimensione = area;
+    const qreal dpr = devicePixelRatioF();
+    if (!d->fotogrammi || area != d->area || dpr != d->dpr) {
+        auto qui = fotogrammiDi(d->vero, area, dpr);
+        d->area = area;
+        d->dpr = dpr;
+        // The same frame at the new size (of a file that turned unreadable meanwhile, the last one there is).
+        if (!qui->haFrame(d->n))
+            d->n = qMax(0, qui->quanti() - 1);
+        d->fotogrammi = std::move(qui);
     }
-    auto it = d->scalati.constFind(n);
-    if (it == d->scalati.constEnd()) {
-        const qreal dpr = devicePixelRatioF();
-        QPixmap p = d->movie->currentPixmap().scaled(area * dpr, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        p.setDevicePixelRatio(dpr);
-        if (d->scalati.size() >= framesInMemoria)
-            d->scalati.clear();
-        it = d->scalati.insert(n, p);
-    }
-    setPixmap(*it);
+    if (d->fotogrammi->quanti() > 0)
+        setPixmap(d->fotogrammi->frame(d->n));
 }
 
 void CellaAnimata::showEvent(QShowEvent *e)
 {
     QLabel::showEvent(e);
-    if (d->movie && d->avviata)
+    if (d->rifaiDopo) {
+        d->rifaiDopo = false;
+        mostraFrame();
+    }
+    if (!d->vero.isEmpty() && d->avviata)
         riprendi();
 }
 
@@ -139,13 +265,24 @@ void CellaAnimata::hideEvent(QHideEvent *e)
 {
     QLabel::hideEvent(e);
     // A hidden cell costs nothing: no timer, no decoding.
-    if (d->movie && d->movie->state() == QMovie::Running)
-        d->movie->setPaused(true);
+    if (d->stato == Privato::Stato::InCorso) {
+        d->stato = Privato::Stato::Pausa;
+        d->timer.stop();
+    }
 }
 
 void CellaAnimata::resizeEvent(QResizeEvent *e)
 {
     QLabel::resizeEvent(e);
-    if (d->movie)
-        mostraFrame(d->movie->currentFrameNumber());
+    if (d->vero.isEmpty() || d->rifaiDopo)
+        return;
+    // A cell is often resized several times in a row, or given a new file
+    // right after: only the size it has once that is over is scaled to.
+    d->rifaiDopo = true;
+    QTimer::singleShot(0, this, [this] {
+        if (!d->rifaiDopo || !isVisible())
+            return;
+        d->rifaiDopo = false;
+        mostraFrame();
+    });
 }

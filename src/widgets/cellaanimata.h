@@ -3,12 +3,11 @@
 #include <QLabel>
 #include <QString>
 
-class QMovie;
-
-// One animation cell of the 3 by 3 grid: one looping animated GIF, scaled
-// once per size (not on every paint) and stopped while hidden. A missing or
-// broken file, or a path that leaves the animations folder, shows an empty
-// cell.
+// One animation cell of the 3 by 3 grid: one animated GIF, played as many
+// times as the file says and then held on its last frame, stopped while
+// hidden. Frames are decoded and scaled when they are first shown, once for
+// every cell that shows the same file at the same size. A missing or broken
+// file, or a path that leaves the animations folder, shows an empty cell.
 class CellaAnimata : public QLabel
 {
     Q_OBJECT
@@ -21,9 +20,9 @@ public:
     void setFile(const QString &percorso);
     QString file() const { return m_file; }
     void start();
-    bool inRiproduzione() const; // for tests: the movie is running
+    bool inRiproduzione() const; // for tests: the animation is running
     bool vuota() const; // for tests: nothing valid to show
-    int framesScalati() const; // for tests: frames kept scaled for this size
+    int framesScalati() const; // frames decoded and scaled so far for this file at this size
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -31,7 +30,8 @@ protected:
     void resizeEvent(QResizeEvent *e) override;
 
 private:
-    void mostraFrame(int n);
+    void mostraFrame();
+    void avanza();
     void riprendi();
     class Privato;
     Privato *d;
