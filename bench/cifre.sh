@@ -32,7 +32,8 @@ SCHERMO='xvfb-run -a -s "-screen 0 1920x1080x24"'
 echo "building $B (Release, benchmarks on)..." >&2
 cmake -S "$RADICE" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DNUMERELLA_BENCH=ON \
     -DNUMERELLA_TESTS=ON >"$LOG/cmake.log" 2>&1 || { cat "$LOG/cmake.log" >&2; exit 1; }
-cmake --build "$BUILD" --target numerella numerella_data numerella_esercizi_dal_vivo bench_parla \
+cmake --build "$BUILD" --target numerella numerella_misurato numerella_nudo numerella_data numerella_esercizi_dal_vivo \
+    bench_parla \
     >"$LOG/build.log" 2>&1 || { tail -n 40 "$LOG/build.log" >&2; exit 1; }
 CARICO_PRIMA="$(cut -d' ' -f1-3 /proc/loadavg)"
 
@@ -64,6 +65,20 @@ echo "start-up..." >&2
 esegui "$LOG/avvio.log" "$RADICE/bench/avvio.sh" "$BUILD" 9
 AVVIO="$(sed -n 's/^first paint of the start screen, median: \([0-9.]*\) ms.*/\1/p' "$LOG/avvio.log")"
 [ -n "$AVVIO" ] || AVVIO=failed
+
+# The start screen beside a bare Qt Widgets label, both on a 1280x800 display.
+echo "start-up beside a bare Qt Widgets program..." >&2
+esegui "$LOG/confronto.log" "$RADICE/bench/confronto_avvio.sh" "$BUILD" 9
+R_AVVIO="$(cifra avvio_rapporto "$LOG/confronto.log")"
+R_MEMORIA="$(cifra memoria_rapporto "$LOG/confronto.log")"
+P_MEMORIA="$(sed -n 's/^resident memory: program \([0-9.]*\) MB.*/\1/p' "$LOG/confronto.log")"
+P_MEMORIA="${P_MEMORIA:-failed}"
+
+# Start-up with a language file of 10 MB.
+echo "start-up with a 10 MB language file..." >&2
+esegui "$LOG/lingua_grande.log" "$RADICE/bench/lingua_grande.sh" "$BUILD" 9
+AVVIO_GRANDE="$(sed -n 's/^first paint of the start screen, median: \([0-9.]*\) ms.*/\1/p' "$LOG/lingua_grande.log")"
+[ -n "$AVVIO_GRANDE" ] || AVVIO_GRANDE=failed
 
 # 2. The menu: CPU while nothing happens, resident memory.
 echo "menu, $RUNS runs..." >&2
@@ -107,6 +122,14 @@ PROBLEMI=12
 esegui "$LOG/risposta.log" xvfb-run -a -s "-screen 0 1920x1080x24" "$BUILD/numerella_esercizi_dal_vivo" risposta "$PROBLEMI"
 RISPOSTA="$(cifra risposta_audio_ms "$LOG/risposta.log" | mediana)"
 
+# The exercise button to the first question painted, "avanti" to the next.
+echo "opening the addition screen, avanti..." >&2
+APERTURE=9
+esegui "$LOG/apertura.log" xvfb-run -a -s "-screen 0 1920x1080x24" "$BUILD/numerella_esercizi_dal_vivo" apertura "$APERTURE"
+APERTURA="$(cifra apertura_ms "$LOG/apertura.log" | mediana)"
+APERTURA_PRIMA="$(cifra apertura_primo_ms "$LOG/apertura.log")"
+AVANTI="$(cifra avanti_ms "$LOG/apertura.log" | mediana)"
+
 # 6. The language switch of every loaded screen.
 echo "language switch..." >&2
 CAMBI=11
@@ -149,6 +172,13 @@ echo "| Figure | Value | Goal | Met | Command |"
 echo "|---|---|---|---|---|"
 riga "Start to first painted screen" "$(uno "$AVVIO" " ms") (median of 9 starts)" 150 " ms" "$AVVIO" \
     "bench/avvio.sh $B 9"
+riga "Start screen beside a bare Qt Widgets 1280x800 label: time to first paint, ratio" \
+    "${R_AVVIO:-failed}x (median of 9 each)" 1.3 "x" "$R_AVVIO" "bench/confronto_avvio.sh $B 9"
+riga "Start screen beside a bare Qt Widgets 1280x800 label: resident memory, ratio" \
+    "${R_MEMORIA:-failed}x, program $(uno "$P_MEMORIA" " MB") (median of 9 each)" 1.3 "x" "$R_MEMORIA" \
+    "bench/confronto_avvio.sh $B 9"
+riga "Start to first painted screen, 10 MB language file" "$(uno "$AVVIO_GRANDE" " ms") (median of 9 starts)" \
+    1000 " ms" "$AVVIO_GRANDE" "bench/lingua_grande.sh $B 9"
 riga "Resident memory, main menu" "$(uno "$RSS_MENU" " MB") (median of $RUNS runs)" 80 " MB" "$RSS_MENU" \
     "$SCHERMO $V menu 8"
 riga "Resident memory, exercise screen with nine animations" "$(uno "$RSS_ES" " MB") (median of $RUNS runs)" \
@@ -160,6 +190,11 @@ riga "CPU idle, main menu" "$(uno "$CPU_MENU" " %") of a core (median of $RUNS r
 riga "CPU while waiting for speech (UI thread)" \
     "$(uno "$ATTESA" " %") of a core; whole process $(uno "$ATTESA_TUTTO" " %") (median of $RUNS runs)" \
     3 " %" "$ATTESA" "$B/bench_parla 10"
+riga "\"Problemi con addizione\" pressed to the first question painted" \
+    "$(uno "$APERTURA" " ms"), first time $(uno "$APERTURA_PRIMA" " ms") (median of $APERTURE)" 100 " ms" \
+    "$APERTURA" "$SCHERMO $V apertura $APERTURE"
+riga "\"avanti\" to the next question painted" "$(uno "$AVANTI" " ms") (median of $APERTURE)" 50 " ms" "$AVANTI" \
+    "$SCHERMO $V apertura $APERTURE"
 riga "Right answer to first audio sample of the answer" \
     "$(uno "$RISPOSTA" " ms") (median of $PROBLEMI problems)" 30 " ms" "$RISPOSTA" "$SCHERMO $V risposta $PROBLEMI"
 riga "Language switch, FormBocca + FormMenu, shipped files" \

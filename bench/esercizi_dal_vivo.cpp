@@ -18,6 +18,11 @@
 //       on the addition screen, at step 0 with speech silent, presses the
 //       right number and measures the time to the first audio of the answer
 //       sentence, over that many problems (default 12).
+//   numerella_esercizi_dal_vivo apertura [times]
+//       from the menu, presses "Problemi con addizione" and measures the
+//       time to the first paint of the first question, then "avanti" and
+//       the time to the first paint of the next question; back to the menu
+//       and again, that many times (default 9).
 //   numerella_esercizi_dal_vivo lingua [switches]
 //       times the switch of every loaded screen through the menu's
 //       "Lingua" entries: shipped files and a language file of about 70 KB,
@@ -129,12 +134,12 @@ int comandoCpu(Programma &p, int secondi)
 int main(int argc, char *argv[])
 {
     const QString comando = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    const QStringList comandi{QStringLiteral("foto"), QStringLiteral("cpu"), QStringLiteral("menu"),
-                              QStringLiteral("risposta"), QStringLiteral("lingua")};
+    const QStringList comandi{QStringLiteral("foto"),     QStringLiteral("cpu"),    QStringLiteral("menu"),
+                              QStringLiteral("risposta"), QStringLiteral("lingua"), QStringLiteral("apertura")};
     if (!comandi.contains(comando)) {
         std::fprintf(stderr,
                      "usage: %s foto <folder> | cpu [seconds] | menu [seconds] | risposta [problems] | "
-                     "lingua [switches]\n",
+                     "lingua [switches] | apertura [times]\n",
                      argv[0]);
         return 64;
     }
@@ -202,6 +207,8 @@ int main(int argc, char *argv[])
             esito = comandoMenu(p, a2.isEmpty() ? 10 : a2.toInt());
         else if (comando == QLatin1String("risposta"))
             esito = comandoRisposta(p, a2.isEmpty() ? 12 : a2.toInt());
+        else if (comando == QLatin1String("apertura"))
+            esito = comandoApertura(p, a2.isEmpty() ? 9 : a2.toInt());
         else
             esito = comandoLingua(p, a2.isEmpty() ? 11 : a2.toInt());
         QCoreApplication::exit(esito);

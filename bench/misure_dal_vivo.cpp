@@ -17,11 +17,14 @@
 #include "schermo.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -408,4 +411,93 @@ int comandoLingua(Programma &p, int n)
     confronta(r, menu);
     scomponi(p, p.contesto().lingua.cartellaProgramma());
     return 0;
+}
+
+namespace {
+
+// The moment a widget of that name is painted for the first time after
+// arma(), taken in a queued call after the paint, when the frame has been
+// flushed to the display (as bench/spiaprimodisegno.cpp does).
+class SpiaDisegno : public QObject
+{
+public:
+    explicit SpiaDisegno(const QString &nome)
+        : m_nome(nome)
+    {
+        qApp->installEventFilter(this);
+    }
+    void arma()
+    {
+        ms = -1;
+        m_armata = true;
+        m_orologio.start();
+    }
+    double ms = -1;
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (m_armata && e->type() == QEvent::Paint && o->objectName() == m_nome) {
+            m_armata = false;
+            QTimer::singleShot(0, this, [this] { ms = double(m_orologio.nsecsElapsed()) / 1e6; });
+        }
+        return false;
+    }
+
+private:
+    QString m_nome;
+    QElapsedTimer m_orologio;
+    bool m_armata = false;
+};
+
+} // namespace
+
+// From the menu, "Problemi con addizione" pressed: the time to the first
+// paint of the first question; then, once it has been read, "avanti": the
+// time to the first paint of the next problem's question. Back to the menu
+// and again, that many times.
+int comandoApertura(Programma &p, int volte)
+{
+    RegistroSchermi &r = p.registro();
+    attendi(500);
+    Schermo *avvio = r.caricato(QStringLiteral("FormAvvio"));
+    auto *bottone = avvio ? qobject_cast<QPushButton *>(avvio->controllo(QStringLiteral("BottoneAvvio"))) : nullptr;
+    if (!bottone)
+        return 1;
+    bottone->click();
+    attendi(1000);
+    SpiaDisegno spia(QStringLiteral("Domanda1"));
+    std::vector<double> aperture, avanti;
+    for (int i = 0; i < volte; ++i) {
+        Schermo *menu = r.caricato(QStringLiteral("FormMenu"));
+        auto *addizione = menu ? qobject_cast<QPushButton *>(menu->controllo(QStringLiteral("Command8"))) : nullptr;
+        if (!addizione) {
+            std::fprintf(stderr, "no menu with Command8\n");
+            return 1;
+        }
+        spia.arma();
+        addizione->click(); // returns once the first question has been read
+        auto *f = qobject_cast<FormEsercizio *>(r.caricato(QStringLiteral("Form1")));
+        if (!f || spia.ms < 0) {
+            std::fprintf(stderr, "open %d: no addition screen, or its question was not painted\n", i + 1);
+            return 1;
+        }
+        aperture.push_back(spia.ms);
+        attendiSilenzio(p);
+        attendi(300);
+        spia.arma();
+        f->Command2_Click();
+        if (spia.ms >= 0)
+            avanti.push_back(spia.ms);
+        attendiSilenzio(p);
+        r.mostra(QStringLiteral("FormMenu"));
+        r.scarica(f);
+        attendi(300);
+    }
+    stampaSerie("menu press -> first question painted, ms", aperture);
+    stampaSerie("avanti -> next question painted, ms", avanti);
+    cifra("apertura_primo_ms", aperture.front());
+    cifra("apertura_ms", mediana(aperture));
+    cifra("avanti_ms", mediana(avanti));
+    return avanti.size() == size_t(volte) ? 0 : 2;
 }

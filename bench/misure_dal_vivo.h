@@ -11,6 +11,7 @@ class Programma;
 int comandoMenu(Programma &p, int secondi);
 int comandoRisposta(Programma &p, int problemi);
 int comandoLingua(Programma &p, int cambi);
+int comandoApertura(Programma &p, int volte);
 
 // A program folder for the language switch: the data of the built program
 // (animations, sounds, stories by link; language files copied) plus
