@@ -218,16 +218,17 @@ Storia storiaDaCampi(const std::vector<QString> &campi)
     return s;
 }
 
-QString CaricaListe(std::vector<Storia> &testi1, std::vector<Storia> &testi2, const QString &cartellaProgramma)
+QString CaricaListe(std::vector<Storia> &testi1, std::vector<Storia> &testi2, const QString &cartellaProgramma,
+                    const QString &storie)
 {
     // Both files are read before either table changes: after an error
     // nothing from either file is used.
     const EsitoLettura lista1
-        = leggiFileTesti(Percorsi::unisci(cartellaProgramma, QStringLiteral("testi/lista1.txt")), 15);
+        = leggiFileTesti(Percorsi::unisci(cartellaProgramma, storie + QStringLiteral("/lista1.txt")), 15);
     if (!lista1.ok())
         return lista1.errore;
     const EsitoLettura lista2
-        = leggiFileTesti(Percorsi::unisci(cartellaProgramma, QStringLiteral("testi/lista2.txt")), 16);
+        = leggiFileTesti(Percorsi::unisci(cartellaProgramma, storie + QStringLiteral("/lista2.txt")), 16);
     if (!lista2.ok())
         return lista2.errore;
 

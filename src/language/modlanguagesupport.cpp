@@ -72,12 +72,35 @@ bool ModLanguageSupport::salvaLingua(const QString &nome)
     return MLSWriteIniValue(utente, SezioneLingua, ChiaveLingua, nome) != 0;
 }
 
-QString ModLanguageSupport::MLSGetString(const QString &chiave)
+QString ModLanguageSupport::linguaCorrente()
 {
     if (MLSCurrentLanguage.isEmpty()) {
         if (const auto salvata = leggiLinguaSalvata())
             MLSCurrentLanguage = *salvata;
     }
+    return MLSCurrentLanguage;
+}
+
+QString ModLanguageSupport::valoreLingua(const QString &lingua, const QString &chiave) const
+{
+    // Names unique in the whole file: the scan of large files ignores sections.
+    return MLSReadIniValue(QDir(m_cartella).filePath(lingua + QStringLiteral(".lng")), QStringLiteral("Lingua"), chiave)
+        .value_or(QString());
+}
+
+QString ModLanguageSupport::cartellaStorie(const QString &lingua) const
+{
+    return valoreLingua(lingua, QStringLiteral("CartellaStorie"));
+}
+
+QByteArray ModLanguageSupport::voceEspeak(const QString &lingua) const
+{
+    return valoreLingua(lingua, QStringLiteral("VoceEspeak")).toLatin1();
+}
+
+QString ModLanguageSupport::MLSGetString(const QString &chiave)
+{
+    linguaCorrente();
     // A message the current language lacks comes from Italian, the designed language: an empty question box
     // or a closing sentence spoken as one large number ("734") helps no one.
     QStringList file{percorsoLingua()};

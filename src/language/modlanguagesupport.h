@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 
@@ -48,6 +49,17 @@ public:
     // be stored nowhere.
     bool salvaLingua(const QString &nome);
 
+    // MLSCurrentLanguage, the stored language first made current when it
+    // is still empty.
+    QString linguaCorrente();
+
+    // What a language file says of its language in section "Lingua": the
+    // folder of its own stories inside testi (CartellaStorie) and the
+    // espeak-ng language its voices speak (VoceEspeak). Empty where it names
+    // none, or there is no such file.
+    QString cartellaStorie(const QString &lingua) const;
+    QByteArray voceEspeak(const QString &lingua) const;
+
     // The message of a four-digit key from section "Strings" of the current
     // language file; where it is missing or empty, from Italiano.lng, then
     // from the Italian built into the program.
@@ -58,6 +70,8 @@ public:
     void MLSLoadFormStrings(Schermo &schermo);
 
 private:
+    QString valoreLingua(const QString &lingua, const QString &chiave) const;
+
     QString m_cartella;
     QString m_impostazioni;
 };

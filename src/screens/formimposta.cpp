@@ -134,6 +134,7 @@ void FormImposta::Form_Load()
     Modulo1 &m = c.stato;
     m.Velocita = Integer(std::clamp<int>(m.Velocita, Velocita::Minima, Velocita::Massima));
 
+    ParlaLaLingua(c, *m_motore);
     m_motore->VoiceNumber(m.Voce);
     m_motore->SpeechSpeed(m.Velocita);
 
