@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QThread>
 #include <chrono>
 
 Programma::Programma(Opzioni opzioni)
@@ -53,6 +54,8 @@ Programma::Programma(Opzioni opzioni)
 
 Programma::~Programma()
 {
+    if (m_controllo)
+        m_controllo->wait();
     // The screens hold references into the context: they go first, now,
     // rather than at some later turn of an event loop that may never come.
     m_registro->nessunoSchermoVisibile = nullptr;
@@ -110,5 +113,29 @@ std::optional<int> Programma::Main()
         chiudi();
         return 1;
     }
+
+    // 11. A story naming an animation that cannot be shown would leave the
+    // child counting empty cells; the teacher learns which, and the run goes on.
+    controllaAnimazioni();
     return std::nullopt;
+}
+
+void Programma::controllaAnimazioni()
+{
+    m_controllo.reset(QThread::create([this, t1 = m_stato.Testi1, t2 = m_stato.Testi2] {
+        m_guaste = animazioniGuaste(t1, t2, m_opzioni.percorsi.programma, QStringLiteral("testi"));
+    }));
+    QObject::connect(m_controllo.get(), &QThread::finished, m_controllo.get(), [this] {
+        if (m_guaste.isEmpty())
+            return;
+        constexpr int Massimo = 10;
+        QString testo = QStringLiteral("Alcune storie nominano animazioni che non si possono mostrare:\n\n")
+            + m_guaste.mid(0, Massimo).join(u'\n');
+        if (m_guaste.size() > Massimo)
+            testo += QStringLiteral("\n... e altre %1.").arg(m_guaste.size() - Massimo);
+        testo += QStringLiteral("\n\nIn queste storie le caselle restano vuote.");
+        qWarning("%s", qUtf8Printable(testo));
+        m_opzioni.dialoghi->avviso(nullptr, TitoloApplicazione, testo);
+    });
+    m_controllo->start(QThread::LowPriority);
 }

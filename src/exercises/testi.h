@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -57,3 +58,10 @@ Storia storiaDaCampi(const std::vector<QString> &campi);
 // and lista2.txt (16). Returns the error text of the first file that cannot
 // be loaded (empty on success); the tables are then left untouched.
 QString CaricaListe(std::vector<Storia> &testi1, std::vector<Storia> &testi2, const QString &cartellaProgramma);
+
+// The animations named by the stories that cannot be shown (the file is
+// missing or does not decode), one line each, naming the story file, the
+// story's number, the field and the fault; each file is opened once.
+// cartellaStorie: the folder of the story files, as the lines name it.
+QStringList animazioniGuaste(const std::vector<Storia> &testi1, const std::vector<Storia> &testi2,
+                             const QString &cartellaProgramma, const QString &cartellaStorie);

@@ -218,9 +218,8 @@ void FormImposta::BottoneEsci_Click()
 
     if (!SalvaImpostazioni(c.stato)) {
         c.dialoghi.avviso(this, TitoloApplicazione,
-                          QStringLiteral("Non è stato possibile salvare le impostazioni della voce nel file\n%1\n\n"
-                                         "La voce e la velocità scelte valgono fino alla chiusura del programma.")
-                              .arg(c.stato.FileImpostazioni));
+                          c.lingua.MLSGetString(QStringLiteral("0016")) + u'\n' + c.stato.FileImpostazioni
+                              + QStringLiteral("\n\n") + c.lingua.MLSGetString(QStringLiteral("0017")));
     }
     m_motore->StopSpeech();
     c.registro.mostra(QStringLiteral("FormMenu"));

@@ -1,5 +1,6 @@
 // The whole program in this process (fake speech, no sound server) shows a problem and
-// takes a wrong press: a sound that cannot be played beeps, a broken animation leaves its cell empty.
+// takes a wrong press: a sound that cannot be played beeps, a broken animation leaves its cell empty
+// and is named in a notice.
 
 #include "cellaanimata.h"
 #include "dialoghifinti.h"
@@ -39,6 +40,8 @@ private Q_SLOTS:
         const QString dati = qEnvironmentVariable("NUMERELLA_DATA"), programma = dir.filePath(u"prog"_qs);
         for (QDirIterator it(dati, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
             const QString relativo = QDir(dati).relativeFilePath(it.next());
+            if (relativo.startsWith(guasto) && relativo.endsWith(u"/palloncino.gif"_qs))
+                continue; // missing, not garbage
             QDir().mkpath(QFileInfo(programma + u'/' + relativo).path());
             QFile da(it.filePath()), a(programma + u'/' + relativo);
             QVERIFY(da.open(QIODevice::ReadOnly) && a.open(QIODevice::WriteOnly));
@@ -64,6 +67,14 @@ private Q_SLOTS:
             return;
         }
         QCOMPARE(p.Main(), std::optional<int>());
+        if (celleVuote) { // one notice for the teacher, ten of the files named
+            QTRY_COMPARE(dialoghi->tipi(), QStringList{u"avviso"_qs});
+            const QString t = dialoghi->finestre[0].testo;
+            QVERIFY2(t.count(u"testi/lista"_qs) == 10
+                         && t.contains(u"testi/lista1.txt, storia 1, campo 1: \"palloncino.gif\" non c'è."_qs)
+                         && t.contains(u"... e altre"_qs),
+                     qPrintable(t));
+        }
         auto *suoni = dynamic_cast<SuoniWav *>(&p.contesto().suoni);
         QVERIFY(suoni);
         for (auto [schermo, controllo] : {std::pair{"FormAvvio", "BottoneAvvio"}, {"FormMenu", "Command8"}}) {
