@@ -155,6 +155,7 @@ void FormImposta::Form_Load()
 
     m_motore->StopSpeech();
     Label1->setText(c.lingua.MLSGetString(QStringLiteral("0012")) + testoNumero(m.Velocita));
+    m_font->adatta(Label1);
     HScroll1->setValue(m.Velocita);
     m_motore->SpeakText(c.lingua.MLSGetString(QStringLiteral("0013")));
 }
@@ -186,6 +187,7 @@ void FormImposta::HScroll1_Change()
     Occupato o(this);
     c.stato.Velocita = Integer(HScroll1->value());
     Label1->setText(c.lingua.MLSGetString(QStringLiteral("0014")) + testoNumero(c.stato.Velocita));
+    m_font->adatta(Label1);
 }
 
 void FormImposta::Combo1_Click()

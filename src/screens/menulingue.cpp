@@ -10,7 +10,9 @@
 #include "schermo.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QMenu>
 #include <algorithm>
 
@@ -188,6 +190,12 @@ void MenuLingue::cambia(int Index)
     for (const QPointer<Schermo> &s : schermi) {
         if (s && s->caricato())
             c.lingua.MLSLoadFormStrings(*s);
+        // New captions may be longer than the old: the screen fits its
+        // text to them again.
+        if (s && s->caricato()) {
+            QEvent cambio(QEvent::LanguageChange);
+            QCoreApplication::sendEvent(s, &cambio);
+        }
     }
 
     // Where neither the program folder nor the settings folder can be
