@@ -87,15 +87,15 @@ private Q_SLOTS:
         QFETCH(QString, lingua);
         Ambiente a(Ambiente::datiProgramma(), QStringLiteral("Italiano"), display);
         scriviLunga(a.programma.path());
-        // The longest story, played to its end so that every sentence is on display.
-        const auto &t = a.stato.Testi1;
+        // The longest story of the language, played to its end so that every sentence is on display.
         const auto lunghezza = [](const Storia &s) {
             return s.domanda1.size() + s.domanda2.size() + s.domanda3.size() + s.risposta1.per(3).size()
                 + s.risposta2.per(2).size() + s.risposta3.per(5).size();
         };
-        const auto storia
-            = std::max_element(t.begin(), t.end(), [&](auto &x, auto &y) { return lunghezza(x) < lunghezza(y); });
         for (const char *nome : {"FormMenu", "FormAvvio", "Form1", "FormImposta"}) {
+            const auto &t = a.stato.Testi1;
+            const auto storia
+                = std::max_element(t.begin(), t.end(), [&](auto &x, auto &y) { return lunghezza(x) < lunghezza(y); });
             a.prossimo(1, int(storia - t.begin()) + 1, 5, 3);
             Schermo *s = a.registro.mostra(QString::fromLatin1(nome));
             if (auto *lingue = s->findChild<MenuLingue *>()) {
