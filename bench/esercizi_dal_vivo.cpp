@@ -4,7 +4,8 @@
 //   numerella_esercizi_dal_vivo foto <folder>
 //       plays an addition and a subtraction problem to the end and saves
 //       screenshots of the whole display at steps 0, 3 and 7 as
-//       <folder>/form1-passo0.png ... form2-passo7.png
+//       <folder>/form1-passo0.png ... form2-passo7.png, and
+//       form1-passo2-a.png and -b.png 1 s apart during step 2
 //   numerella_esercizi_dal_vivo cpu [seconds]
 //       opens the subtraction screen on a problem with nine things, waits
 //       for the first question to be read, then measures the process's CPU
@@ -92,6 +93,13 @@ int comandoFoto(Programma &p, const QString &cartella)
         const QString presse = QString::fromLatin1(pr.presse);
         for (int k = 0; k < presse.size(); ++k) {
             bottone(f, presse.at(k))->click();
+            // Step 2 of the addition, twice 1 s apart: the things that
+            // arrived stay, the same set in both pictures.
+            if (k == 0 && pr.schermo == 1) {
+                foto(cartella, QStringLiteral("form1-passo2-a.png"));
+                attendi(300);
+                foto(cartella, QStringLiteral("form1-passo2-b.png"));
+            }
             if (k == 2)
                 foto(cartella, base + QStringLiteral("3.png"));
         }

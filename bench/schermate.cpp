@@ -1,10 +1,15 @@
 // Takes the pictures of the voice settings screen and of the main menu with
 // its language menu open, before and after the switch to English, from the
 // real program on a real (virtual) display. Run through bench/schermate.sh.
+// With "lunga", instead: the exercise screen at its last step and the voice
+// screen in a language whose captions are the longer of Italian and English
+// made 40 per cent longer, named after the display's size.
 //
-//   numerella_schermate <data folder> <output folder>
+//   numerella_schermate <data folder> <output folder> [lunga]
 
 #include "dialoghi.h"
+#include "formesercizio.h"
+#include "ini.h"
 #include "menulingue.h"
 #include "programma.h"
 #include "registroschermi.h"
@@ -66,6 +71,34 @@ bool fotografa(const QString &file)
     return ok;
 }
 
+// Every caption of Italiano.lng replaced by the longer of the Italian and
+// the English one, followed by its first 40 per cent; made the run's language.
+void scriviLunga(const QString &cartella)
+{
+    QFile it(cartella + QStringLiteral("/Italiano.lng"));
+    if (!it.open(QIODevice::ReadOnly))
+        return;
+    QString lunga, sezione;
+    for (const QByteArray &riga : it.readAll().split('\n')) {
+        const QString r = QString::fromLatin1(riga).trimmed();
+        const qsizetype uguale = r.indexOf(u'=');
+        if (r.startsWith(u'['))
+            sezione = r.mid(1, r.size() - 2);
+        QString v;
+        for (const char *l : {"/Italiano.lng", "/English.lng"}) {
+            const QString t = MLSReadIniValue(cartella + QLatin1String(l), sezione, r.left(uguale)).value_or(QString());
+            v = t.size() > v.size() ? t : v;
+        }
+        lunga += uguale < 0 ? r : r.left(uguale) + QStringLiteral("=\"%1 %2\"").arg(v, v.left(v.size() * 2 / 5));
+        lunga += u'\n';
+    }
+    QFile f(cartella + QStringLiteral("/Lunga.lng"));
+    if (f.open(QIODevice::WriteOnly))
+        f.write(lunga.toUtf8());
+    MLSWriteIniValue(cartella + QStringLiteral("/LangSetting.ini"), QStringLiteral("Language"),
+                     QStringLiteral("CurrentLanguage"), QStringLiteral("Lunga"));
+}
+
 void apriMenuLingua(Schermo *menu)
 {
     auto *lingue = qobject_cast<QMenu *>(menu->controllo(QStringLiteral("mnuLanguages")));
@@ -103,6 +136,10 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    const bool lunga = argc > 3 && QByteArray(argv[3]) == "lunga";
+    if (lunga)
+        scriviLunga(programma.path());
+
     Programma::Opzioni o;
     o.percorsi.programma = programma.path();
     o.percorsi.impostazioni = impostazioni.path();
@@ -121,6 +158,26 @@ int main(int argc, char *argv[])
     r.mostra(QStringLiteral("FormMenu"));
     r.scarica(r.caricato(QStringLiteral("FormAvvio")));
     Schermo *menu = r.caricato(QStringLiteral("FormMenu"));
+
+    if (lunga) {
+        const QSize d = QGuiApplication::primaryScreen()->size();
+        const QString dim = QStringLiteral("-lunga-%1x%2.png").arg(d.width()).arg(d.height());
+        auto *f = qobject_cast<FormEsercizio *>(r.mostra(QStringLiteral("Form1")));
+        r.scarica(menu);
+        // The first story to its end: every sentence and the operation on display.
+        const Problema &pb = f->problema();
+        const QString tasti = QStringLiteral("%1%2%3+%2=%3").arg(pb.numero1()).arg(pb.numero2()).arg(pb.numero3());
+        for (QChar t : tasti)
+            QTest::keyClick(f, t.toLatin1());
+        errori += !fotografa(uscita + QStringLiteral("/form1") + dim);
+        r.mostra(QStringLiteral("FormMenu"));
+        r.scarica(f);
+        menu = r.caricato(QStringLiteral("FormMenu"));
+        qobject_cast<QPushButton *>(menu->controllo(QStringLiteral("Command3")))->click();
+        QTest::qWait(1500);
+        errori += !fotografa(uscita + QStringLiteral("/imposta") + dim);
+        return errori == 0 ? 0 : 1;
+    }
 
     apriMenuLingua(menu);
     errori += !fotografa(uscita + QStringLiteral("/menu-italiano.png"));

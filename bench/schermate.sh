@@ -1,6 +1,9 @@
 #!/bin/sh
 # Takes the pictures docs/imposta.png, docs/menu-italiano.png and
-# docs/menu-english.png from the real program on a virtual display.
+# docs/menu-english.png from the real program on a virtual display; then,
+# at 1024x768 and 3840x2160, the exercise and the voice screens in a
+# language with captions 40 per cent longer than the shipped ones
+# (docs/form1-lunga-<size>.png, docs/imposta-lunga-<size>.png).
 #   bench/schermate.sh [build folder] [output folder]
 # The build folder must be configured with -DNUMERELLA_BENCH=ON (bench/cifre.sh
 # makes build-bench so).
@@ -9,4 +12,7 @@ cd "$(dirname "$0")/.."
 BUILD="${1:-build-bench}"
 USCITA="${2:-docs}"
 cmake --build "$BUILD" --target numerella_schermate
-exec xvfb-run -a -s "-screen 0 1024x768x24" "$BUILD/numerella_schermate" data "$USCITA"
+xvfb-run -a -s "-screen 0 1024x768x24" "$BUILD/numerella_schermate" data "$USCITA"
+for schermo in 1024x768 3840x2160; do
+    xvfb-run -a -s "-screen 0 ${schermo}x24" "$BUILD/numerella_schermate" data "$USCITA" lunga
+done

@@ -48,3 +48,9 @@ void ConfermaUscita(Contesto &c, QWidget *padre)
     if (c.dialoghi.domanda(padre, TitoloDomande, c.lingua.MLSGetString(QStringLiteral("0001"))) && c.registro.termina)
         c.registro.termina(0);
 }
+
+void ParlaLaLingua(Contesto &c, MotoreVoce &motore)
+{
+    const QString lingua = c.lingua.linguaCorrente();
+    motore.SpeechLanguage(c.lingua.voceEspeak(lingua), c.lingua.MLSGetString(QStringLiteral("0008")).trimmed());
+}

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class MotoreVoce;
 class QWidget;
 struct Contesto;
 
@@ -12,5 +13,8 @@ inline const QString TitoloApplicazione = QStringLiteral("Numerella");
 // then the program's name, version, licence and data folders.
 QString testoInformazioni(class ModLanguageSupport &lingua, const QString &programma);
 void MostraInformazioni(Contesto &c, QWidget *padre);
+// Makes the engine speak the current language: its voices, and message
+// "0008" as the word for a minus sign.
+void ParlaLaLingua(Contesto &c, MotoreVoce &motore);
 // Asks message "0001"; on Yes ends the run at once (exit status 0).
 void ConfermaUscita(Contesto &c, QWidget *padre);

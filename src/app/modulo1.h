@@ -21,15 +21,19 @@ struct Modulo1 {
     // its numbers and Passo) belongs to the exercise screen on display.
     std::vector<Storia> Testi1;
     std::vector<Storia> Testi2;
+    QString CartellaStorie = QStringLiteral("testi"); // where they are read from, inside the program folder
     Integer Velocita = 0;
     Integer Voce = 0;
     QString FileImpostazioni;
 };
 
-// Fills Testi1 and Testi2 from <cartella>/testi/lista1.txt and lista2.txt.
-// Returns the error text of the first file that cannot be loaded (empty on
-// success); the tables are then left untouched.
-inline QString CaricaListe(Modulo1 &m, const QString &cartellaProgramma)
+// Fills Testi1 and Testi2 from lista1.txt and lista2.txt of testi/<propria>
+// in the program folder, a language's own stories, or of testi/ itself when
+// propria is empty. Returns the error text of the first file that cannot be
+// loaded (empty on success); the tables are then left untouched.
+QString CaricaListe(Modulo1 &m, const QString &cartellaProgramma, const QString &propria = QString());
+// Where those stories are, inside the program folder: "testi/<propria>" or "testi".
+inline QString percorsoStorie(const QString &propria)
 {
-    return CaricaListe(m.Testi1, m.Testi2, cartellaProgramma);
+    return propria.isEmpty() ? QStringLiteral("testi") : QStringLiteral("testi/") + propria;
 }

@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QThread>
 #include <chrono>
 
 Programma::Programma(Opzioni opzioni)
@@ -53,6 +54,8 @@ Programma::Programma(Opzioni opzioni)
 
 Programma::~Programma()
 {
+    if (m_controllo)
+        m_controllo->wait();
     // The screens hold references into the context: they go first, now,
     // rather than at some later turn of an event loop that may never come.
     m_registro->nessunoSchermoVisibile = nullptr;
@@ -86,14 +89,24 @@ std::optional<int> Programma::Main()
     // 6. The voice of the program-wide engine (loading FormBocca applies
     // it too; the second time does no harm).
     m_registro->schermo(QStringLiteral("FormBocca"));
-    if (MotoreVoce *bocca = m_parla->motore())
+    if (MotoreVoce *bocca = m_parla->motore()) {
+        ParlaLaLingua(*m_contesto, *bocca);
         bocca->VoiceNumber(m_stato.Voce);
+    }
 
     // 7. The one random generator of the run.
     m_casuale.semina(m_opzioni.seme.value_or(quint64(std::chrono::system_clock::now().time_since_epoch().count())));
 
-    // 8. The stories: without them no exercise can run.
-    const QString errore = CaricaListe(m_stato, m_opzioni.percorsi.programma);
+    // 8. The stories: the stored language's own, if it names any; those of
+    // testi/ otherwise, or when its own are broken (after telling which).
+    // Without them no exercise can run.
+    const QString propria = m_lingua->cartellaStorie(m_lingua->linguaCorrente());
+    QString errore = CaricaListe(m_stato, m_opzioni.percorsi.programma, propria);
+    if (!errore.isEmpty() && !propria.isEmpty()) {
+        qWarning("%s", qUtf8Printable(errore));
+        m_opzioni.dialoghi->avviso(nullptr, TitoloApplicazione, errore);
+        errore = CaricaListe(m_stato, m_opzioni.percorsi.programma);
+    }
     if (!errore.isEmpty()) {
         qCritical("%s", qUtf8Printable(errore)); // also for whoever started the program without a display
         m_opzioni.dialoghi->errore(nullptr, TitoloApplicazione, errore);
@@ -110,5 +123,30 @@ std::optional<int> Programma::Main()
         chiudi();
         return 1;
     }
+
+    // 11. A story naming an animation that cannot be shown would leave the
+    // child counting empty cells; the teacher learns which, and the run goes on.
+    controllaAnimazioni();
     return std::nullopt;
+}
+
+void Programma::controllaAnimazioni()
+{
+    m_controllo.reset(
+        QThread::create([this, t1 = m_stato.Testi1, t2 = m_stato.Testi2, storie = m_stato.CartellaStorie] {
+            m_guaste = animazioniGuaste(t1, t2, m_opzioni.percorsi.programma, storie);
+        }));
+    QObject::connect(m_controllo.get(), &QThread::finished, m_controllo.get(), [this] {
+        if (m_guaste.isEmpty())
+            return;
+        constexpr int Massimo = 10;
+        QString testo = QStringLiteral("Alcune storie nominano animazioni che non si possono mostrare:\n\n")
+            + m_guaste.mid(0, Massimo).join(u'\n');
+        if (m_guaste.size() > Massimo)
+            testo += QStringLiteral("\n... e altre %1.").arg(m_guaste.size() - Massimo);
+        testo += QStringLiteral("\n\nIn queste storie le caselle restano vuote.");
+        qWarning("%s", qUtf8Printable(testo));
+        m_opzioni.dialoghi->avviso(nullptr, TitoloApplicazione, testo);
+    });
+    m_controllo->start(QThread::LowPriority);
 }

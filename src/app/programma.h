@@ -5,6 +5,7 @@
 #include "modulo1.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -15,6 +16,7 @@ class ModLanguageSupport;
 class PerParlare;
 class RegistroSchermi;
 class Suoni;
+class QThread;
 
 // Owns everything a run shares and runs the start-up routine Main. The real
 // program and the tests build one each; tests inject folders, a seed, a fake
@@ -51,6 +53,11 @@ public:
     RegistroSchermi &registro() { return *m_registro; }
 
 private:
+    // Checks the animations the stories name on a thread of its own, so that
+    // decoding them all does not delay the start screen; any that cannot be
+    // shown are told in one notice.
+    void controllaAnimazioni();
+
     Opzioni m_opzioni;
     Modulo1 m_stato;
     Casuale m_casuale;
@@ -59,4 +66,6 @@ private:
     std::unique_ptr<RegistroSchermi> m_registro;
     std::unique_ptr<PerParlare> m_parla;
     std::unique_ptr<Contesto> m_contesto;
+    std::unique_ptr<QThread> m_controllo;
+    QStringList m_guaste;
 };

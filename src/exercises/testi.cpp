@@ -3,6 +3,9 @@
 #include "codec.h"
 #include "percorsi.h"
 
+#include <QFileInfo>
+#include <QHash>
+#include <QImageReader>
 #include <optional>
 
 QString testoNumero(int n)
@@ -215,16 +218,17 @@ Storia storiaDaCampi(const std::vector<QString> &campi)
     return s;
 }
 
-QString CaricaListe(std::vector<Storia> &testi1, std::vector<Storia> &testi2, const QString &cartellaProgramma)
+QString CaricaListe(std::vector<Storia> &testi1, std::vector<Storia> &testi2, const QString &cartellaProgramma,
+                    const QString &storie)
 {
     // Both files are read before either table changes: after an error
     // nothing from either file is used.
     const EsitoLettura lista1
-        = leggiFileTesti(Percorsi::unisci(cartellaProgramma, QStringLiteral("testi/lista1.txt")), 15);
+        = leggiFileTesti(Percorsi::unisci(cartellaProgramma, storie + QStringLiteral("/lista1.txt")), 15);
     if (!lista1.ok())
         return lista1.errore;
     const EsitoLettura lista2
-        = leggiFileTesti(Percorsi::unisci(cartellaProgramma, QStringLiteral("testi/lista2.txt")), 16);
+        = leggiFileTesti(Percorsi::unisci(cartellaProgramma, storie + QStringLiteral("/lista2.txt")), 16);
     if (!lista2.ok())
         return lista2.errore;
 
@@ -236,4 +240,37 @@ QString CaricaListe(std::vector<Storia> &testi1, std::vector<Storia> &testi2, co
     riempi(testi1, lista1);
     riempi(testi2, lista2);
     return QString();
+}
+
+QStringList animazioniGuaste(const std::vector<Storia> &testi1, const std::vector<Storia> &testi2,
+                             const QString &cartellaProgramma, const QString &cartellaStorie)
+{
+    QHash<QString, QString> guasto; // by file name; empty: it shows
+    QStringList righe;
+    const auto controlla = [&](const std::vector<Storia> &testi, const QString &file) {
+        for (size_t i = 0; i < testi.size(); ++i) {
+            const QString nomi[] = {testi[i].fileCi, testi[i].fileCambia};
+            for (int campo = 1; campo <= 2; ++campo) {
+                const QString &nome = nomi[campo - 1];
+                if (!guasto.contains(nome)) {
+                    const QString percorso = Percorsi::unisci(cartellaProgramma, QStringLiteral("gifanimate/") + nome);
+                    if (nome.isEmpty() || !QFileInfo(percorso).isFile())
+                        guasto[nome] = QStringLiteral("non c'è");
+                    else if (QImageReader(percorso).read().isNull())
+                        guasto[nome] = QStringLiteral("non si può leggere come animazione");
+                    else
+                        guasto[nome] = QString();
+                }
+                if (!guasto[nome].isEmpty())
+                    righe << QStringLiteral("%1/%2, storia %3, campo %4: \"%5\" %6.")
+                                 .arg(cartellaStorie, file)
+                                 .arg(i + 1)
+                                 .arg(campo)
+                                 .arg(nome, guasto[nome]);
+            }
+        }
+    };
+    controlla(testi1, QStringLiteral("lista1.txt"));
+    controlla(testi2, QStringLiteral("lista2.txt"));
+    return righe;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -53,7 +54,15 @@ struct Storia {
 // has a sentence for zero) as a story; fields that are missing stay empty.
 Storia storiaDaCampi(const std::vector<QString> &campi);
 
-// Fills both tables from <cartella>/testi/lista1.txt (15 fields a record)
+// Fills both tables from <cartella>/<storie>/lista1.txt (15 fields a record)
 // and lista2.txt (16). Returns the error text of the first file that cannot
 // be loaded (empty on success); the tables are then left untouched.
-QString CaricaListe(std::vector<Storia> &testi1, std::vector<Storia> &testi2, const QString &cartellaProgramma);
+QString CaricaListe(std::vector<Storia> &testi1, std::vector<Storia> &testi2, const QString &cartellaProgramma,
+                    const QString &storie = QStringLiteral("testi"));
+
+// The animations named by the stories that cannot be shown (the file is
+// missing or does not decode), one line each, naming the story file, the
+// story's number, the field and the fault; each file is opened once.
+// cartellaStorie: the folder of the story files, as the lines name it.
+QStringList animazioniGuaste(const std::vector<Storia> &testi1, const std::vector<Storia> &testi2,
+                             const QString &cartellaProgramma, const QString &cartellaStorie);

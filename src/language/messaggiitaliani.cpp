@@ -22,6 +22,8 @@ QString messaggioItaliano(const QString &chiave)
         {u"0013"_qs, u"Scegli la voce e la velocità che preferisci."_qs},
         {u"0014"_qs, u"Velocità:"_qs},
         {u"0015"_qs, u"Non riesco a usare questa voce. Prova a sceglierne un'altra."_qs},
+        {u"0016"_qs, u"Non è stato possibile salvare le impostazioni della voce nel file"_qs},
+        {u"0017"_qs, u"La voce e la velocità scelte valgono fino alla chiusura del programma."_qs},
         {u"9996"_qs, u"Numerella parlato"_qs},
         {u"9997"_qs, u"Problemi di addizione e sottrazione"_qs},
         {u"9998"_qs, u"per bambini dai 5 ai 7 anni"_qs},

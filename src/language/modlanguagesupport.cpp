@@ -72,19 +72,44 @@ bool ModLanguageSupport::salvaLingua(const QString &nome)
     return MLSWriteIniValue(utente, SezioneLingua, ChiaveLingua, nome) != 0;
 }
 
-LettoreIni &ModLanguageSupport::lettore()
+LettoreIni &ModLanguageSupport::lettore() const
 {
     // Another language's file is not read again by any lookup: it goes.
     m_lettore.tieniSolo({percorsoLingua(), QDir(m_cartella).filePath(QStringLiteral("Italiano.lng"))});
     return m_lettore;
 }
 
-QString ModLanguageSupport::MLSGetString(const QString &chiave)
+QString ModLanguageSupport::linguaCorrente()
 {
     if (MLSCurrentLanguage.isEmpty()) {
         if (const auto salvata = leggiLinguaSalvata())
             MLSCurrentLanguage = *salvata;
     }
+    return MLSCurrentLanguage;
+}
+
+QString ModLanguageSupport::valoreLingua(const QString &lingua, const QString &chiave) const
+{
+    // Names unique in the whole file: the scan of large files ignores sections.
+    // The current language's file under the name the lookups keep it in memory by.
+    const QString file
+        = lingua == MLSCurrentLanguage ? percorsoLingua() : QDir(m_cartella).filePath(lingua + QStringLiteral(".lng"));
+    return lettore().leggi(file, QStringLiteral("Lingua"), chiave).value_or(QString());
+}
+
+QString ModLanguageSupport::cartellaStorie(const QString &lingua) const
+{
+    return valoreLingua(lingua, QStringLiteral("CartellaStorie"));
+}
+
+QByteArray ModLanguageSupport::voceEspeak(const QString &lingua) const
+{
+    return valoreLingua(lingua, QStringLiteral("VoceEspeak")).toLatin1();
+}
+
+QString ModLanguageSupport::MLSGetString(const QString &chiave)
+{
+    linguaCorrente();
     // A message the current language lacks comes from Italian, the designed language: an empty question box
     // or a closing sentence spoken as one large number ("734") helps no one.
     QStringList file{percorsoLingua()};

@@ -2,6 +2,7 @@
 
 #include "ini.h"
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 
@@ -52,6 +53,17 @@ public:
     // be stored nowhere.
     bool salvaLingua(const QString &nome);
 
+    // MLSCurrentLanguage, the stored language first made current when it
+    // is still empty.
+    QString linguaCorrente();
+
+    // What a language file says of its language in section "Lingua": the
+    // folder of its own stories inside testi (CartellaStorie) and the
+    // espeak-ng language its voices speak (VoceEspeak). Empty where it names
+    // none, or there is no such file.
+    QString cartellaStorie(const QString &lingua) const;
+    QByteArray voceEspeak(const QString &lingua) const;
+
     // The message of a four-digit key from section "Strings" of the current
     // language file; where it is missing or empty, from Italiano.lng, then
     // from the Italian built into the program.
@@ -62,9 +74,11 @@ public:
     void MLSLoadFormStrings(Schermo &schermo);
 
 private:
+    QString valoreLingua(const QString &lingua, const QString &chiave) const;
+
     // The current language's file and Italiano.lng, kept for the lookups.
-    LettoreIni &lettore();
-    LettoreIni m_lettore;
+    LettoreIni &lettore() const;
+    mutable LettoreIni m_lettore;
     QString m_cartella;
     QString m_impostazioni;
 };

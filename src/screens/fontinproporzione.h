@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QList>
+#include <QObject>
 #include <QPointer>
 
 class QWidget;
@@ -11,25 +12,48 @@ class Schermo;
 // layout scaling moves and sizes the controls only, so on a large display
 // the designed point sizes would leave small text in large buttons. The
 // factor is the smaller of the two ratios between the inner size and the
-// designed one, so text never outgrows the control it was designed for.
-class FontInProporzione
+// designed one. A caption longer than the designed one (another language,
+// a long story sentence) may still not fit at that size: then that control
+// alone gets the largest size that fits, down to a readable floor. The menu
+// bar, which keeps the toolkit's font, grows with the factor too.
+class FontInProporzione : public QObject
 {
 public:
     // Records the fonts the screen's controls have now (the designed ones).
-    explicit FontInProporzione(const Schermo &schermo);
+    // A language switch tells the screen with QEvent::LanguageChange, and
+    // every control is fitted to its new caption.
+    explicit FontInProporzione(Schermo &schermo);
 
     // Sizes every recorded font for the screen's current inner size.
     void applica();
 
+    // Sizes the menu bar for the screen's current size. Its height is taken
+    // from the area the controls share, so it comes before their layout.
+    void applicaBarra();
+
+    // Fits one control again after its text has changed; only its own text
+    // is measured.
+    void adatta(QWidget *w);
+
     // The factor for the screen's current inner size.
     double fattore() const;
+
+    // The smallest size a caption is shrunk to, for a designed size.
+    static double minimo(double puntiDisegnati);
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
     struct Voce {
         QPointer<QWidget> widget;
         QFont font;
     };
+    void dimensiona(const Voce &v, double f);
+    void tutte(double f);
+
     QPointer<const Schermo> m_schermo;
     QList<Voce> m_voci;
+    Voce m_barra;
     double m_applicato = 1.0;
 };

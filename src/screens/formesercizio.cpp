@@ -252,6 +252,7 @@ void FormEsercizio::Form_Resize()
     // taken over the shared scaler, would otherwise rescale another screen.
     const auto &r = m_c.stato.Ridimensiona;
     if (r && r->SourceForm() == this) {
+        m_font->applicaBarra();
         r->ResizeControls();
         // The layout moves and sizes the controls only; the text grows with
         // them, or a large display would show small text in large boxes.
@@ -266,8 +267,10 @@ void FormEsercizio::Form_Activate()
     m_iconaSi->show();
     m_iconaNo->hide();
     mostraConteggi();
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < 10; ++i) {
         m_cifre[size_t(i)]->setText(testoNumero(i));
+        m_font->adatta(m_cifre[size_t(i)]);
+    }
     // 1300 design twips at the screen's scale, like every other measure.
     for (CellaAnimata *cella : m_celle)
         cella->resize(pixel(scalaX(1300)), cella->height());
@@ -299,6 +302,8 @@ void FormEsercizio::mostraConteggi()
 {
     m_esatti->setText(testoNumero(m_c.stato.NumeroEsatti));
     m_errati->setText(testoNumero(m_c.stato.NumeroErrati));
+    m_font->adatta(m_esatti);
+    m_font->adatta(m_errati);
 }
 
 void FormEsercizio::MenuInformazioni_Click()

@@ -5,6 +5,7 @@
 
 #include "cellaanimata.h"
 #include "contesto.h"
+#include "fontinproporzione.h"
 #include "iconascalata.h"
 #include "modulo1.h"
 #include "perparlare.h"
@@ -76,6 +77,7 @@ void FormEsercizio::esegui(const Esito &e)
         switch (p.tipo) {
         case T::Testo:
             etichetta(p.etichetta)->setText(p.testo);
+            m_font->adatta(etichetta(p.etichetta));
             break;
         case T::Mostra:
             etichetta(p.etichetta)->show();

@@ -134,6 +134,7 @@ void FormImposta::Form_Load()
     Modulo1 &m = c.stato;
     m.Velocita = Integer(std::clamp<int>(m.Velocita, Velocita::Minima, Velocita::Massima));
 
+    ParlaLaLingua(c, *m_motore);
     m_motore->VoiceNumber(m.Voce);
     m_motore->SpeechSpeed(m.Velocita);
 
@@ -154,6 +155,7 @@ void FormImposta::Form_Load()
 
     m_motore->StopSpeech();
     Label1->setText(c.lingua.MLSGetString(QStringLiteral("0012")) + testoNumero(m.Velocita));
+    m_font->adatta(Label1);
     HScroll1->setValue(m.Velocita);
     m_motore->SpeakText(c.lingua.MLSGetString(QStringLiteral("0013")));
 }
@@ -185,6 +187,7 @@ void FormImposta::HScroll1_Change()
     Occupato o(this);
     c.stato.Velocita = Integer(HScroll1->value());
     Label1->setText(c.lingua.MLSGetString(QStringLiteral("0014")) + testoNumero(c.stato.Velocita));
+    m_font->adatta(Label1);
 }
 
 void FormImposta::Combo1_Click()
@@ -216,9 +219,8 @@ void FormImposta::BottoneEsci_Click()
 
     if (!SalvaImpostazioni(c.stato)) {
         c.dialoghi.avviso(this, TitoloApplicazione,
-                          QStringLiteral("Non è stato possibile salvare le impostazioni della voce nel file\n%1\n\n"
-                                         "La voce e la velocità scelte valgono fino alla chiusura del programma.")
-                              .arg(c.stato.FileImpostazioni));
+                          c.lingua.MLSGetString(QStringLiteral("0016")) + u'\n' + c.stato.FileImpostazioni
+                              + QStringLiteral("\n\n") + c.lingua.MLSGetString(QStringLiteral("0017")));
     }
     m_motore->StopSpeech();
     c.registro.mostra(QStringLiteral("FormMenu"));

@@ -87,6 +87,8 @@ void FormMenu::Form_Activate()
 
 void FormMenu::Form_Resize()
 {
+    if (m_font)
+        m_font->applicaBarra();
     if (c.stato.Ridimensiona)
         c.stato.Ridimensiona->ResizeControls();
     if (m_font)

@@ -4,11 +4,15 @@
 #include "dialoghi.h"
 #include "messaggi.h"
 #include "modlanguagesupport.h"
+#include "modulo1.h"
+#include "perparlare.h"
 #include "registroschermi.h"
 #include "schermo.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QMenu>
 #include <algorithm>
 
@@ -151,14 +155,34 @@ void MenuLingue::cambia(int Index)
     QAction *scelta = voce(Index);
     if (!scelta || scelta->data().toString().isEmpty())
         return;
-    for (QAction *a : voci())
-        a->setChecked(false);
-    scelta->setChecked(true);
-
     // The language made current is what is stored, even when the new
     // language file gives the entry another caption meanwhile.
     const QString lingua = scelta->data().toString();
+
+    // A language with stories of its own brings them (no problem is in
+    // progress: this menu is on the main menu only); when they cannot be
+    // loaded the previous language stays, stories, check mark and all.
+    const QString propria = c.lingua.cartellaStorie(lingua);
+    if (percorsoStorie(propria) != c.stato.CartellaStorie) {
+        Modulo1 prova;
+        const QString errore = CaricaListe(prova, c.lingua.cartellaProgramma(), propria);
+        if (!errore.isEmpty()) {
+            for (QAction *a : voci())
+                a->setChecked(a->data().toString() == c.lingua.MLSCurrentLanguage);
+            c.dialoghi.avviso(&m_form, TitoloApplicazione, errore);
+            return;
+        }
+        c.stato.Testi1 = std::move(prova.Testi1);
+        c.stato.Testi2 = std::move(prova.Testi2);
+        c.stato.CartellaStorie = prova.CartellaStorie;
+    }
+
+    for (QAction *a : voci())
+        a->setChecked(false);
+    scelta->setChecked(true);
     c.lingua.MLSCurrentLanguage = lingua;
+    if (MotoreVoce *bocca = c.parla.motore())
+        ParlaLaLingua(c, *bocca);
 
     QList<QPointer<Schermo>> schermi;
     for (Schermo *s : c.registro.caricati())
@@ -166,6 +190,12 @@ void MenuLingue::cambia(int Index)
     for (const QPointer<Schermo> &s : schermi) {
         if (s && s->caricato())
             c.lingua.MLSLoadFormStrings(*s);
+        // New captions may be longer than the old: the screen fits its
+        // text to them again.
+        if (s && s->caricato()) {
+            QEvent cambio(QEvent::LanguageChange);
+            QCoreApplication::sendEvent(s, &cambio);
+        }
     }
 
     // Where neither the program folder nor the settings folder can be

@@ -73,7 +73,7 @@ void MotoreEspeak::SpeakText(const QString &testo)
     annullaRichiesta();
     m_uscita->ferma();
 
-    const QString pronto = testoPerEspeak(testo);
+    const QString pronto = testoPerEspeak(testo, m_lingua, m_meno);
     if (pronto.trimmed().isEmpty() || VoiceCount() == 0) {
         // Nothing to say, or nothing to say it with: the end is reported
         // at once, but after the caller has had the chance to wait for it.
@@ -88,12 +88,9 @@ void MotoreEspeak::SpeakText(const QString &testo)
         return;
     }
 
-    const QList<SintesiEspeak::Voce> voci = m_sintesi->voci();
-    const int voce = (m_voce >= 1 && m_voce <= voci.size()) ? m_voce : 1;
-
     auto r = std::make_shared<SintesiEspeak::Richiesta>();
     r->testo = pronto;
-    r->voce = voci.at(voce - 1).nomeEspeak;
+    r->voce = voceEspeak();
     r->paroleAlMinuto = m_velocita;
     // Blocks of a request given up may still be queued when the next one
     // starts, so each request is known by its number, never by its address
@@ -162,12 +159,26 @@ void MotoreEspeak::SpeechSpeed(int paroleAlMinuto)
 
 int MotoreEspeak::VoiceCount() const
 {
-    return int(m_sintesi->voci().size());
+    return int(m_sintesi->voci(m_lingua).size());
+}
+
+QByteArray MotoreEspeak::voceEspeak() const
+{
+    const QList<SintesiEspeak::Voce> voci = m_sintesi->voci(m_lingua);
+    if (voci.isEmpty())
+        return QByteArray();
+    return voci.at(m_voce >= 1 && m_voce <= voci.size() ? m_voce - 1 : 0).nomeEspeak;
+}
+
+void MotoreEspeak::SpeechLanguage(const QByteArray &lingua, const QString &meno)
+{
+    m_lingua = lingua.isEmpty() ? QByteArray("it") : lingua;
+    m_meno = meno;
 }
 
 QString MotoreEspeak::VoiceName(int numero) const
 {
-    const QList<SintesiEspeak::Voce> voci = m_sintesi->voci();
+    const QList<SintesiEspeak::Voce> voci = m_sintesi->voci(m_lingua);
     return numero >= 1 && numero <= voci.size() ? voci.at(numero - 1).nome : QString();
 }
 

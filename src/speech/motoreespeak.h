@@ -9,7 +9,8 @@
 
 class UscitaAudio;
 
-// The speech engine on espeak-ng: Italian voices, speed in words per
+// The speech engine on espeak-ng: the voices of one language (Italian
+// unless told otherwise), speed in words per
 // minute (Velocita::MinimaEspeak to MassimaEspeak), audio to the default output as it is synthesised.
 // Without an audio device speech is timed by its length, so callers see
 // the same start and end. Without usable espeak-ng data the engine has no
@@ -34,7 +35,12 @@ public:
     int VoiceCount() const override;
     QString VoiceName(int numero) const override;
     bool VoiceNumber(int numero) override;
+    void SpeechLanguage(const QByteArray &lingua, const QString &meno) override;
     int durataMassimaMs() const override;
+
+    // The espeak-ng voice the next utterance is spoken with: the chosen
+    // one, or the language's first when the number is beyond its list.
+    QByteArray voceEspeak() const;
 
     // Why the engine cannot speak (empty when it can).
     QString errore() const;
@@ -59,6 +65,8 @@ private:
     bool m_parla = false;
     bool m_sintesiFinita = false;
     int m_voce = 1;
+    QByteArray m_lingua = "it";
+    QString m_meno = QStringLiteral("meno");
     int m_velocita = Velocita::Predefinita;
     int m_stima = 0;
     quint64 m_generazione = 0;

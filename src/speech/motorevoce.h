@@ -27,6 +27,14 @@ public:
     // False when the voice cannot be selected.
     virtual bool VoiceNumber(int numero) = 0;
 
+    // The language spoken from now on: its code ("it", "en-gb"), which also
+    // chooses the voices offered, and its word for a minus sign.
+    virtual void SpeechLanguage(const QByteArray &lingua, const QString &meno)
+    {
+        Q_UNUSED(lingua);
+        Q_UNUSED(meno);
+    }
+
     // Longest time the current utterance can take, in ms (for the watchdog
     // of the speech wait).
     virtual int durataMassimaMs() const = 0;

@@ -19,14 +19,19 @@ struct Candidata {
     const char *nome;
 };
 
-// Italian with a few of espeak-ng's variants; only those that really speak
-// on this machine are offered.
+// Each language with a few of espeak-ng's variants, named in its own
+// language; only those that really speak on this machine are offered.
 const Candidata candidate[] = {
     {"it", "Italiano"},
     {"it+f3", "Italiano, voce femminile"},
     {"it+f5", "Italiano, voce femminile acuta"},
     {"it+m1", "Italiano, voce maschile grave"},
     {"it+klatt", "Italiano, voce sintetica"},
+    {"en-gb", "English"},
+    {"en-gb+f3", "English, woman's voice"},
+    {"en-gb+f5", "English, high woman's voice"},
+    {"en-gb+m1", "English, deep man's voice"},
+    {"en-gb+klatt", "English, robot voice"},
 };
 
 // Audio is handed over in blocks of this many ms: small enough that the
@@ -84,10 +89,25 @@ public:
         promessa.set_value();
     }
 
+    // A language code with its variant ("en-gb+f3") as the name of the voice
+    // file that speaks that language ("gmw/en+f3"): espeak-ng knows its
+    // voices by file name, and only some file names are language codes.
+    static QByteArray perLingua(const QByteArray &voce)
+    {
+        const qsizetype piu = voce.indexOf('+');
+        const QByteArray lingua = voce.left(piu < 0 ? voce.size() : piu);
+        espeak_VOICE cercata{};
+        cercata.languages = lingua.constData();
+        if (espeak_ng_SetVoiceByProperties(&cercata) != ENS_OK || !espeak_GetCurrentVoice()->identifier)
+            return QByteArray();
+        return QByteArray(espeak_GetCurrentVoice()->identifier) + (piu < 0 ? QByteArray() : voce.mid(piu));
+    }
+
     bool scegli(const QByteArray &voce, int velocita)
     {
         if (voce != m_voce) {
-            if (espeak_ng_SetVoiceByName(voce.constData()) != ENS_OK) {
+            if (espeak_ng_SetVoiceByName(voce.constData()) != ENS_OK
+                && espeak_ng_SetVoiceByName(perLingua(voce).constData()) != ENS_OK) {
                 m_voce.clear();
                 return false;
             }
@@ -253,6 +273,17 @@ QList<SintesiEspeak::Voce> SintesiEspeak::voci()
 {
     m_lavoratore->avvio.wait();
     return m_lavoratore->voci;
+}
+
+QList<SintesiEspeak::Voce> SintesiEspeak::voci(const QByteArray &lingua)
+{
+    QList<Voce> scelte;
+    for (const Voce &v : voci()) {
+        if (v.nomeEspeak.split('+').constFirst() == lingua)
+            scelte.append(v);
+    }
+    // A language without voices of its own is spoken by the Italian ones.
+    return scelte.isEmpty() && lingua != "it" ? voci("it") : scelte;
 }
 
 int SintesiEspeak::frequenza()

@@ -64,6 +64,9 @@ public:
     bool avviata() const;
     QString errore(); // why not, for a message
     QList<Voce> voci(); // the voices that really speak, "it" first
+    // Those of one espeak-ng language ("it", "en-gb"); the Italian ones for
+    // a language that has none.
+    QList<Voce> voci(const QByteArray &lingua);
     int frequenza(); // samples per second of the PCM blocks
 
     // Queues r for synthesis on the worker thread, after any earlier one.

@@ -54,10 +54,21 @@ bool lettera(const QString &s, qsizetype i)
 
 } // namespace
 
-QString testoPerEspeak(const QString &testo)
+QString testoPerEspeak(const QString &testo, const QByteArray &lingua, const QString &meno)
 {
     QString s = testo;
     s.replace(QChar(0x2019), u'\'');
+    const QString parolaMeno = u' ' + meno + u' ';
+    auto segnoMeno = [&s](qsizetype i) {
+        const QChar c = s.at(i);
+        return c == QChar(0x2212) || (c == u'-' && !(lettera(s, i - 1) && lettera(s, i + 1)));
+    };
+    if (!lingua.startsWith("it")) {
+        QString out;
+        for (qsizetype i = 0; i < s.size(); ++i)
+            out += segnoMeno(i) ? parolaMeno : QString(s.at(i));
+        return out;
+    }
 
     QString out;
     out.reserve(s.size() + 16);
@@ -92,11 +103,8 @@ QString testoPerEspeak(const QString &testo)
             }
             continue;
         }
-        if (c == u'-' || c == QChar(0x2212)) {
-            if (c == u'-' && lettera(s, i - 1) && lettera(s, i + 1))
-                out += c; // a hyphen inside a compound word
-            else
-                out += u" meno ";
+        if (segnoMeno(i)) {
+            out += parolaMeno; // not a hyphen inside a compound word
             continue;
         }
         if (c == u'&') {

@@ -1,9 +1,11 @@
 // The whole program in this process (fake speech, no sound server) shows a problem and
-// takes a wrong press: a sound that cannot be played beeps, a broken animation leaves its cell empty.
+// takes a wrong press: a sound that cannot be played beeps, a broken animation leaves its cell empty
+// and is named in a notice.
 
 #include "cellaanimata.h"
 #include "dialoghifinti.h"
 #include "formesercizio.h"
+#include "ini.h"
 #include "motorefinto.h"
 #include "programma.h"
 #include "registroschermi.h"
@@ -28,6 +30,8 @@ private Q_SLOTS:
         QTest::newRow("every WAV garbage") << u"suoni/"_qs << true << false;
         QTest::newRow("every GIF garbage") << u"gifanimate/"_qs << false << true;
         QTest::newRow("stories garbage: an error naming the file, status 1") << u"testi/lista1"_qs << false << false;
+        QTest::newRow("stored language's stories garbage: a notice, Italian ones")
+            << u"testi/English/"_qs << false << false;
     }
     void gioca()
     {
@@ -39,11 +43,15 @@ private Q_SLOTS:
         const QString dati = qEnvironmentVariable("NUMERELLA_DATA"), programma = dir.filePath(u"prog"_qs);
         for (QDirIterator it(dati, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
             const QString relativo = QDir(dati).relativeFilePath(it.next());
+            if (relativo.startsWith(guasto) && relativo.endsWith(u"/palloncino.gif"_qs))
+                continue; // missing, not garbage
             QDir().mkpath(QFileInfo(programma + u'/' + relativo).path());
             QFile da(it.filePath()), a(programma + u'/' + relativo);
             QVERIFY(da.open(QIODevice::ReadOnly) && a.open(QIODevice::WriteOnly));
             a.write(relativo.startsWith(guasto) ? QByteArray("RIFF GIF89a garbage") : da.readAll());
         }
+        QVERIFY(MLSWriteIniValue(programma + u"/LangSetting.ini"_qs, u"Language"_qs, u"CurrentLanguage"_qs,
+                                 guasto.contains(u"English"_qs) ? u"English"_qs : u"Italiano"_qs));
         QDir().mkpath(dir.filePath(u"run"_qs));
         Programma::Opzioni o;
         o.percorsi = Percorsi{programma, dir.filePath(u"config"_qs)};
@@ -57,13 +65,25 @@ private Q_SLOTS:
         o.termina = [](int) {};
         Schermo::setDisplayPerTest(QSize(1024, 768));
         Programma p(std::move(o));
-        if (guasto.startsWith(u"testi")) {
+        if (guasto.startsWith(u"testi/lista")) {
             QCOMPARE(p.Main(), std::optional<int>(1));
             QVERIFY(dialoghi->tipi() == QStringList{u"errore"_qs}
                     && dialoghi->finestre[0].testo.contains(u"lista1.txt"_qs));
             return;
         }
         QCOMPARE(p.Main(), std::optional<int>());
+        QCOMPARE(p.stato().CartellaStorie, u"testi"_qs);
+        if (guasto.contains(u"English"_qs))
+            QVERIFY(dialoghi->tipi() == QStringList{u"avviso"_qs}
+                    && dialoghi->finestre[0].testo.contains(u"testi/English/lista1.txt"_qs));
+        if (celleVuote) { // one notice for the teacher, ten of the files named
+            QTRY_COMPARE(dialoghi->tipi(), QStringList{u"avviso"_qs});
+            const QString t = dialoghi->finestre[0].testo;
+            QVERIFY2(t.count(u"testi/lista"_qs) == 10
+                         && t.contains(u"testi/lista1.txt, storia 1, campo 1: \"palloncino.gif\" non c'è."_qs)
+                         && t.contains(u"... e altre"_qs),
+                     qPrintable(t));
+        }
         auto *suoni = dynamic_cast<SuoniWav *>(&p.contesto().suoni);
         QVERIFY(suoni);
         for (auto [schermo, controllo] : {std::pair{"FormAvvio", "BottoneAvvio"}, {"FormMenu", "Command8"}}) {

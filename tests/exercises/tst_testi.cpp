@@ -43,6 +43,16 @@ QString difetto(const QString &frase)
     // Only the designed double blank, before the number of the answer rule.
     if (QString(frase).replace(numero, QStringLiteral(" 0 ")).contains(u"  "))
         return QStringLiteral("doubled blank");
+    // "Bevono il latte  3 gattini.": a plural verb and its object before the number hide who is counted.
+    static const QRegularExpression verboPrima(
+        QStringLiteral("^(\\S+ )?\\S+[ao]no (il|lo|la|i|gli|le|l['’])\\b.*  \\d"));
+    if (verboPrima.match(frase).hasMatch())
+        return QStringLiteral("verb and object before the counted subject");
+    // "Nessuna candelina è ancora accesa." says "not yet"; what has gone out is "non ... più".
+    static const QRegularExpression nessunoAncora(QStringLiteral("\\bnessun.*\\bancora\\b|\\bancora\\b.*\\bnessun"),
+                                                  QRegularExpression::CaseInsensitiveOption);
+    if (nessunoAncora.match(frase).hasMatch())
+        return QStringLiteral("\"nessuno\" with \"ancora\"");
     return accentoFinto.match(frase).hasMatch() ? QStringLiteral("apostrophe used as an accent") : QString();
 }
 

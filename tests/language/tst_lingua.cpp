@@ -152,6 +152,41 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(a.programma.filePath(QStringLiteral("LangSetting.ini"))));
     }
 
+    // A language naming stories of its own brings them and its voice; when they cannot be loaded the previous
+    // language stays, and nothing is stored.
+    void menuStorie_data()
+    {
+        QTest::addColumn<QString>("cartella");
+        QTest::addColumn<QByteArray>("lista1");
+        QTest::addColumn<QString>("avviso");
+        QTest::newRow("own stories") << u"Propria"_qs << QByteArray() << QString();
+        QTest::newRow("broken") << u"Propria"_qs << QByteArray("a,b") << u"testi/Propria/lista1.txt"_qs;
+        QTest::newRow("folder missing") << u"Nessuna"_qs << QByteArray() << u"testi/Nessuna/lista1.txt"_qs;
+        QTest::newRow("folder outside testi") << u"../testi"_qs << QByteArray() << u"\"../testi\" non si può"_qs;
+    }
+    void menuStorie()
+    {
+        QFETCH(QString, cartella);
+        QFETCH(QByteArray, lista1);
+        QFETCH(QString, avviso);
+        Ambiente a;
+        a.copia(Ambiente::datiTest() + u"/exercises/testi"_qs, u"testi/Propria"_qs);
+        if (!lista1.isEmpty())
+            metti(a.programma.filePath(u"testi/Propria/lista1.txt"_qs), lista1);
+        metti(a.programma.filePath(u"Inglese.lng"_qs),
+              "[Strings]\r\n0008=\" minus \"\r\n[Lingua]\r\nCartellaStorie=\"" + cartella.toLatin1()
+                  + "\"\r\nVoceEspeak=\"en-gb\"\r\n");
+        auto *m = qobject_cast<FormMenu *>(a.registro.mostra(QStringLiteral("FormMenu")));
+        m->menuLingue()->voci()[0]->trigger();
+        QCOMPARE(a.lingua.MLSCurrentLanguage, avviso.isEmpty() ? u"Inglese"_qs : u"Prova"_qs);
+        QCOMPARE(m->menuLingue()->voci()[0]->isChecked(), avviso.isEmpty());
+        QCOMPARE(a.stato.CartellaStorie, avviso.isEmpty() ? u"testi/Propria"_qs : u"testi"_qs);
+        QCOMPARE(a.motore()->chiamate.contains(u"SpeechLanguage:en-gb:minus"_qs), avviso.isEmpty());
+        QCOMPARE(QFile::exists(a.programma.filePath(u"LangSetting.ini"_qs)), avviso.isEmpty());
+        QCOMPARE(a.dialoghi.finestre.size(), avviso.isEmpty() ? 0 : 1);
+        QVERIFY(avviso.isEmpty() || a.dialoghi.finestre[0].testo.contains(avviso));
+    }
+
     // "Altra" chosen, the menu made anew. Installed (a read-only immutable folder, binding root too,
     // and no settings folder) the choice cannot be stored and holds for the run.
     void menuScelta_data()

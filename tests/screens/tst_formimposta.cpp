@@ -18,20 +18,28 @@ class TstFormImposta : public QObject
 
 private Q_SLOTS:
     // The confirm or the window's close button; the saved speed opens clamped to the slider's range.
+    // Settings that cannot be saved are told in the current language, Italian where it lacks the words.
     void conferma_data()
     {
         QTest::addColumn<bool>("chiudendo");
         QTest::addColumn<int>("salvata");
         QTest::addColumn<int>("velocita");
-        QTest::newRow("confirm button, 50 clamped to 70") << false << 50 << 70;
-        QTest::newRow("close button, 250 clamped to 200") << true << 250 << 200;
+        QTest::addColumn<bool>("salvabile");
+        QTest::newRow("confirm button, 50 clamped to 70") << false << 50 << 70 << true;
+        QTest::newRow("close button, 250 clamped to 200") << true << 250 << 200 << true;
+        QTest::newRow("settings folder is a file") << false << 130 << 130 << false;
     }
     void conferma()
     {
         QFETCH(bool, chiudendo);
         QFETCH(int, salvata);
+        QFETCH(bool, salvabile);
         Ambiente a(Ambiente::datiTest() + QStringLiteral("/voice"));
         a.stato.Velocita = Integer(salvata);
+        if (!salvabile) {
+            QFile(a.programma.filePath(u"file"_qs)).open(QIODevice::WriteOnly);
+            a.stato.FileImpostazioni = a.programma.filePath(u"file/numerella.INI"_qs);
+        }
         auto *f = qobject_cast<FormImposta *>(a.registro.mostra(QStringLiteral("FormImposta")));
         MotoreFinto *proprio = a.fabbrica.ultimo(); // the screen's own engine
         QTEST(ctrl<QSlider>(f, "HScroll1")->value(), "velocita");
@@ -51,8 +59,14 @@ private Q_SLOTS:
         else
             QTest::mouseClick(ctrl<QToolButton>(f, "BottoneEsci"), Qt::LeftButton);
         QFile file(a.stato.FileImpostazioni);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray(" 150 \r\n 2 \r\n"));
+        QCOMPARE(file.open(QIODevice::ReadOnly), salvabile);
+        if (salvabile) {
+            QCOMPARE(file.readAll(), QByteArray(" 150 \r\n 2 \r\n"));
+        } else {
+            QCOMPARE(a.dialoghi.finestre.last().testo,
+                     u"Impostazioni non salvate in\n"_qs + file.fileName()
+                         + u"\n\nLa voce e la velocità scelte valgono fino alla chiusura del programma."_qs);
+        }
         QCOMPARE(a.motore()->voce, 2);
         QCOMPARE(a.motore()->velocita, 150);
         QCOMPARE(a.mostrato()->nomeForm(), QStringLiteral("FormMenu"));

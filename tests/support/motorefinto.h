@@ -10,7 +10,7 @@
 // A speech engine for tests: nothing is heard. An utterance lasts durataMs
 // (muto: until StopSpeech or finisciOra), then finito() comes from the event
 // loop; an empty text ends at once. chiamate records every call
-// ("SpeakText:<text>", "StopSpeech", "VoiceNumber:<n>", "SpeechSpeed:<n>").
+// ("SpeakText:<text>", "StopSpeech", "VoiceNumber:<n>", "SpeechSpeed:<n>", "SpeechLanguage:<code>:<minus>").
 class MotoreFinto : public MotoreVoce
 {
     Q_OBJECT
@@ -24,6 +24,10 @@ public:
     int VoiceCount() const override { return int(voci.size()); }
     QString VoiceName(int numero) const override { return voci.value(numero - 1); }
     bool VoiceNumber(int numero) override;
+    void SpeechLanguage(const QByteArray &lingua, const QString &meno) override
+    {
+        chiamate << u"SpeechLanguage:"_qs + QString::fromLatin1(lingua) + u':' + meno;
+    }
     int durataMassimaMs() const override { return durataMs; }
 
     int durataMs = 1;
