@@ -363,7 +363,7 @@ std::optional<QString> LettoreIni::leggi(const QString &file, const QString &sez
         auto l = std::make_unique<Letto>();
         l->file.setFileName(file);
         QByteArray bytes;
-        if (l->file.open(QIODevice::ReadOnly)) {
+        if (l->file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
 #ifdef Q_OS_UNIX
             struct stat st {
             };
