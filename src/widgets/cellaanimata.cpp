@@ -31,6 +31,7 @@ public:
             leggiProssimo();
         return n < int(m_frame.size());
     }
+    bool pronto(int n) const { return n < int(m_frame.size()); }
     const QPixmap &frame(int n) const { return m_frame[size_t(n)]; }
     int ritardo(int n) const { return m_ritardi[size_t(n)]; }
     int quanti() const { return int(m_frame.size()); }
@@ -200,7 +201,7 @@ void CellaAnimata::avanza()
             d->giriRimasti = f->ripetizioni();
             d->primoGiro = false;
         }
-        if (d->giriRimasti == 0 || f->rotto()) {
+        if (d->giriRimasti == 0 || f->rotto() || !f->haFrame(0)) {
             d->stato = Privato::Stato::Ferma;
             d->finita = true;
             return;
@@ -210,8 +211,9 @@ void CellaAnimata::avanza()
         prossimo = 0;
     }
     d->n = prossimo;
-    mostraFrame();
-    d->timer.start(qMax(0, f->ritardo(d->n)));
+    mostraFrame(); // at a new size, from the frames of that size
+    const Fotogrammi *g = d->fotogrammi.get();
+    d->timer.start(g->pronto(d->n) ? qMax(0, g->ritardo(d->n)) : 0);
 }
 
 bool CellaAnimata::inRiproduzione() const
