@@ -131,7 +131,9 @@ int comandoCpu(Programma &p, int secondi)
     std::printf("animations running: %d of 9, cell %dx%d px, display %dx%d\n", animate, cella.width(), cella.height(),
                 QGuiApplication::primaryScreen()->size().width(), QGuiApplication::primaryScreen()->size().height());
     std::printf("cpu: %.2f s over %.1f s = %.2f %% of one core\n", cpu, muro, 100.0 * cpu / muro);
-    std::printf("memory: VmRSS %s, VmHWM %s\n", qPrintable(statoMemoria("VmRSS:")), qPrintable(statoMemoria("VmHWM:")));
+    std::printf("memory: VmRSS %s, VmHWM %s (RssAnon %s, RssFile %s)\n", qPrintable(statoMemoria("VmRSS:")),
+                qPrintable(statoMemoria("VmHWM:")), qPrintable(statoMemoria("RssAnon:")),
+                qPrintable(statoMemoria("RssFile:")));
     cifra("cpu_esercizio_pct", 100.0 * cpu / muro);
     cifra("rss_esercizio_mb", rssMb());
     return animate == 9 ? 0 : 2;

@@ -146,7 +146,9 @@ int comandoMenu(Programma &p, int secondi)
     const double cpu = secondiCpu() - c0;
     const double muro = double(orologio.elapsed()) / 1000.0;
     std::printf("menu: cpu %.3f s over %.1f s = %.2f %% of one core\n", cpu, muro, 100.0 * cpu / muro);
-    std::printf("menu: VmRSS %s, VmHWM %s\n", qPrintable(statoMemoria("VmRSS:")), qPrintable(statoMemoria("VmHWM:")));
+    std::printf("menu: VmRSS %s, VmHWM %s (RssAnon %s, RssFile %s)\n", qPrintable(statoMemoria("VmRSS:")),
+                qPrintable(statoMemoria("VmHWM:")), qPrintable(statoMemoria("RssAnon:")),
+                qPrintable(statoMemoria("RssFile:")));
     cifra("cpu_menu_pct", 100.0 * cpu / muro);
     cifra("rss_menu_mb", rssMb());
     return 0;
