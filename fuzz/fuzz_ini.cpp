@@ -1,4 +1,5 @@
-// Both INI readers and the writer on any bytes; an odd first byte pads the file past 64000 bytes.
+// Both INI readers and the writer on any bytes; an odd first byte pads the file past 64000 bytes. The reader
+// that keeps files in memory answers as the one that reads them, also once the file is replaced.
 #include "codec.h"
 #include "ini.h"
 
@@ -9,6 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t n)
 {
     static QTemporaryDir dir;
+    static LettoreIni inMemoria;
     const QString p = dir.filePath(QStringLiteral("prova.lng"));
     if (n == 0)
         return 0;
@@ -19,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t n)
         std::abort();
     for (const char *chiave : {"0001", "CurrentLanguage", "a", ""}) {
         const auto v = MLSReadIniValue(p, QStringLiteral("Strings"), QString::fromLatin1(chiave));
-        if (v && b.size() <= 64000 && v->size() > 511)
+        if ((v && b.size() <= 64000 && v->size() > 511)
+            || inMemoria.leggi(p, QStringLiteral("Strings"), QString::fromLatin1(chiave)) != v)
             std::abort();
     }
     if (b.size() <= 64000
