@@ -10,6 +10,7 @@
 #include "dialoghi.h"
 #include "formesercizio.h"
 #include "ini.h"
+#include "lingualunga.h"
 #include "menulingue.h"
 #include "programma.h"
 #include "registroschermi.h"
@@ -71,30 +72,10 @@ bool fotografa(const QString &file)
     return ok;
 }
 
-// Every caption of Italiano.lng replaced by the longer of the Italian and
-// the English one, followed by its first 40 per cent; made the run's language.
-void scriviLunga(const QString &cartella)
+// Lunga.lng made the run's language.
+void scriviLingua(const QString &cartella)
 {
-    QFile it(cartella + QStringLiteral("/Italiano.lng"));
-    if (!it.open(QIODevice::ReadOnly))
-        return;
-    QString lunga, sezione;
-    for (const QByteArray &riga : it.readAll().split('\n')) {
-        const QString r = QString::fromLatin1(riga).trimmed();
-        const qsizetype uguale = r.indexOf(u'=');
-        if (r.startsWith(u'['))
-            sezione = r.mid(1, r.size() - 2);
-        QString v;
-        for (const char *l : {"/Italiano.lng", "/English.lng"}) {
-            const QString t = MLSReadIniValue(cartella + QLatin1String(l), sezione, r.left(uguale)).value_or(QString());
-            v = t.size() > v.size() ? t : v;
-        }
-        lunga += uguale < 0 ? r : r.left(uguale) + QStringLiteral("=\"%1 %2\"").arg(v, v.left(v.size() * 2 / 5));
-        lunga += u'\n';
-    }
-    QFile f(cartella + QStringLiteral("/Lunga.lng"));
-    if (f.open(QIODevice::WriteOnly))
-        f.write(lunga.toUtf8());
+    scriviLunga(cartella);
     MLSWriteIniValue(cartella + QStringLiteral("/LangSetting.ini"), QStringLiteral("Language"),
                      QStringLiteral("CurrentLanguage"), QStringLiteral("Lunga"));
 }
@@ -138,7 +119,7 @@ int main(int argc, char *argv[])
 
     const bool lunga = argc > 3 && QByteArray(argv[3]) == "lunga";
     if (lunga)
-        scriviLunga(programma.path());
+        scriviLingua(programma.path());
 
     Programma::Opzioni o;
     o.percorsi.programma = programma.path();
@@ -166,9 +147,16 @@ int main(int argc, char *argv[])
         r.scarica(menu);
         // The first story to its end: every sentence and the operation on display.
         const Problema &pb = f->problema();
-        const QString tasti = QStringLiteral("%1%2%3+%2=%3").arg(pb.numero1()).arg(pb.numero2()).arg(pb.numero3());
-        for (QChar t : tasti)
-            QTest::keyClick(f, t.toLatin1());
+        const QString tasti
+            = QString::asprintf("%d%d%d%d+%d=%d", int(pb.numero1()), int(pb.numero2()), int(pb.numero3()),
+                                int(pb.numero1()), int(pb.numero2()), int(pb.numero3()));
+        for (QChar t : tasti) {
+            // A click returns once its sentences have been read.
+            QPushButton *b = t == u'+' ? f->bottonePiu()
+                : t == u'='            ? f->bottoneUguale()
+                                       : f->bottoneCifra(t.digitValue());
+            b->click();
+        }
         errori += !fotografa(uscita + QStringLiteral("/form1") + dim);
         r.mostra(QStringLiteral("FormMenu"));
         r.scarica(f);

@@ -72,11 +72,11 @@ std::optional<bool> entra(QWidget *w, const QFont &font)
     if (auto *l = qobject_cast<QLabel *>(w)) {
         if (l->text().isEmpty())
             return true;
+        // Measured as the label draws it: the advance alone leaves out the
+        // overhang of the last letter.
         const QRect r = areaEtichetta(l, fm);
-        if (!l->wordWrap())
-            return fm.horizontalAdvance(l->text()) <= r.width();
-        const QRect testo = fm.boundingRect(r, int(l->alignment()) | Qt::TextWordWrap, l->text());
-        return testo.height() <= r.height() && testo.width() <= r.width();
+        const QRect testo = fm.boundingRect(r, int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0), l->text());
+        return testo.width() <= r.width() && (!l->wordWrap() || testo.height() <= r.height());
     }
     if (auto *b = qobject_cast<QAbstractButton *>(w)) {
         if (!qobject_cast<QPushButton *>(b) && !qobject_cast<QToolButton *>(b))

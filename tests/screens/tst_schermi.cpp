@@ -11,21 +11,9 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
+#include <functional>
 
 namespace {
-
-QString nome(int schermo)
-{
-    return QStringLiteral("Form%1").arg(schermo);
-}
-
-Qt::Key tastoDi(QChar t)
-{
-    return t.isDigit() ? Qt::Key(Qt::Key_0 + t.digitValue())
-                       : (t == u'+'       ? Qt::Key_Plus
-                              : t == u'-' ? Qt::Key_Minus
-                                          : Qt::Key_Equal);
-}
 
 // Runs `azione` inside the wait for the sentence being read, then ends it.
 void durante(MotoreFinto *m, const std::function<void()> &azione)
@@ -61,7 +49,7 @@ class TestSchermi : public QObject
     {
         a->stato.ModoMisto = misto ? True : False;
         a->prossimo(schermo, riga, n3, n1);
-        return qobject_cast<FormEsercizio *>(a->registro.mostra(nome(schermo)));
+        return qobject_cast<FormEsercizio *>(a->registro.mostra(QStringLiteral("Form%1").arg(schermo)));
     }
 
 private Q_SLOTS:
@@ -73,12 +61,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("lingua");
         QTest::addColumn<int>("schermo");
         QTest::addColumn<QString>("tasti");
-        QTest::addColumn<int>("n3");
-        QTest::addColumn<int>("n1");
         QTest::addColumn<QString>("finale");
-        QTest::newRow("addizione") << "Prova" << 1 << "5055+0=5" << 5 << 5 << " 5 +  0 =  5";
-        QTest::newRow("sottrazione") << "Prova" << 2 << "7347-3=4" << 7 << 3 << "7 meno 3 fa 4";
-        QTest::newRow("sottrazione in inglese") << "English" << 2 << "7347-3=4" << 7 << 3 << "7 minus 3 is 4";
+        QTest::newRow("addizione") << "Prova" << 1 << "5055+0=5"
+                                   << " 5 +  0 =  5";
+        QTest::newRow("sottrazione in inglese") << "English" << 2 << "7347-3=4"
+                                                << "7 minus 3 is 4";
     }
 
     // One whole problem through the keyboard, on the real screen.
@@ -87,9 +74,8 @@ private Q_SLOTS:
         QFETCH(QString, lingua);
         QFETCH(int, schermo);
         QFETCH(QString, tasti);
-        QFETCH(int, n3);
-        QFETCH(int, n1);
         QFETCH(QString, finale);
+        const int n3 = tasti[schermo == 1 ? 2 : 0].digitValue(), n1 = tasti[schermo == 1 ? 0 : 1].digitValue();
         // The shipped stories and language file, as the program has them.
         if (lingua != QLatin1String("Prova"))
             a = std::make_unique<Ambiente>(Ambiente::datiProgramma(), lingua);
@@ -98,7 +84,7 @@ private Q_SLOTS:
         QCOMPARE(f->domanda(0)->text(), s.domanda1);
         QCOMPARE(a->motore()->testi.value(0), preparaTesto(s.domanda1));
         for (QChar t : tasti)
-            QTest::keyClick(f, tastoDi(t));
+            QTest::keyClick(f, t.toLatin1());
 
         QCOMPARE(a->stato.NumeroErrati, Integer(0));
         QCOMPARE(f->esatti()->text(), QStringLiteral(" 1"));
@@ -114,28 +100,17 @@ private Q_SLOTS:
         QVERIFY(!f->bottoneAvanti()->isVisibleTo(f));
     }
 
-    void pressioneSbagliata()
+    // A wrong press shows and counts; a key held down gives one press, not a stream. While a sentence is read the
+    // answer buttons and keys are locked, the repeat button speaks it again; after it they are free again.
+    void pressioni()
     {
         FormEsercizio *f = apri(1, 1, 5, 3);
         QTest::mouseClick(f->bottoneMeno(), Qt::LeftButton);
         QVERIFY(f->iconaNo()->isVisibleTo(f) && !f->iconaSi()->isVisibleTo(f));
         QCOMPARE(f->errati()->text(), QStringLiteral(" 1"));
         QCOMPARE(a->suoni.suonati, QStringList{QStringLiteral("errato")});
-        // A key held down gives one press, not a stream.
         QKeyEvent tenuto(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"), true);
         QApplication::sendEvent(f, &tenuto);
-        f->menuInformazioni()->trigger(); // what is true: no invented address
-        const QString informazioni = a->dialoghi.finestre.value(0).testo;
-        QVERIFY(informazioni.contains(a->programma.path() + QStringLiteral("/testi")) && !informazioni.contains(u'@'));
-        f->menuAzzera()->trigger();
-        QCOMPARE(f->errati()->text(), QStringLiteral("0"));
-        QCOMPARE(f->problema().passo(), 0); // the problem in progress goes on
-    }
-
-    // While a sentence is read the answer buttons and keys are locked; the repeat button speaks it again.
-    void bloccatiMentreParla()
-    {
-        FormEsercizio *f = apri(1, 1, 5, 3);
         bool bloccati = false;
         durante(a->motore(), [&] {
             bloccati
@@ -146,47 +121,36 @@ private Q_SLOTS:
         });
         QTest::mouseClick(f->bottoneCifra(3), Qt::LeftButton);
         QVERIFY(bloccati);
-        QCOMPARE(a->stato.NumeroErrati, Integer(0));
+        QCOMPARE(a->stato.NumeroErrati, Integer(1));
         QCOMPARE(a->motore()->chiamate.value(0), QStringLiteral("StopSpeech"));
         QCOMPARE(a->motore()->chiamate.value(1), QStringLiteral("SpeakText:") + a->stato.Testi1[0].risposta1.per(3));
         QCOMPARE(f->problema().passo(), 1);
         QVERIFY(f->bottoneCifra(5)->isEnabled());
+        f->menuInformazioni()->trigger(); // what is true: no invented address
+        const QString informazioni = a->dialoghi.finestre.value(0).testo;
+        QVERIFY(informazioni.contains(a->programma.path() + QStringLiteral("/testi")) && !informazioni.contains(u'@'));
+        f->menuAzzera()->trigger();
+        QCOMPARE(f->errati()->text(), QStringLiteral("0"));
+        QCOMPARE(f->problema().passo(), 1); // the problem in progress goes on
     }
 
-    void avantiMentreParla_data()
-    {
-        QTest::addColumn<int>("schermo");
-        QTest::addColumn<bool>("altroSchermo");
-        QTest::newRow("misto, da addizione a sottrazione") << 1 << true;
-        QTest::newRow("misto, da sottrazione ad addizione") << 2 << true;
-    }
-
-    // "avanti" while the finished operation is read: the new problem (or the other screen) starts inside
-    // that wait, and nothing of the finished problem's outcome runs after it.
+    // "avanti" in the mixed mode while the finished operation is read: the other screen starts inside that wait,
+    // and nothing of the finished problem's outcome runs after it.
     void avantiMentreParla()
     {
-        QFETCH(int, schermo);
-        QFETCH(bool, altroSchermo);
-        FormEsercizio *f = apri(schermo, 1, 5, 3, altroSchermo);
-        const QString tasti = schermo == 1 ? QStringLiteral("3253+2=5") : QStringLiteral("5325-3=2");
-        for (int k = 0; k < 7; ++k)
-            QTest::keyClick(f, tastoDi(tasti[k]));
+        FormEsercizio *f = apri(2, 1, 5, 3, true);
+        for (char t : QByteArray("5325-3="))
+            QTest::keyClick(f, t);
         QPointer<FormEsercizio> vecchio = f;
-        const int altro = altroSchermo ? 3 - schermo : schermo;
         durante(a->motore(), [&] {
-            // The hand-over draw, then the new problem's draws.
-            const int nt = int((altro == 1 ? a->stato.Testi1 : a->stato.Testi2).size());
-            a->steera([&](Casuale &c) {
-                return (!altroSchermo || c.estrai(2) == 2) && c.estrai(nt) == 2 && c.estrai(9) == 3 && c.estrai(3) == 1;
-            });
+            a->prossimo(1, 2, 3, 1, 2);
             QTest::mouseClick(f->bottoneAvanti(), Qt::LeftButton);
         });
-        QTest::keyClick(f, tastoDi(tasti[7]));
+        QTest::keyClick(f, '2');
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-        auto *dopo = qobject_cast<FormEsercizio *>(a->registro.caricato(nome(altro)));
-        QVERIFY(dopo && dopo->isVisible());
-        QCOMPARE(vecchio.isNull(), altroSchermo);
+        auto *dopo = qobject_cast<FormEsercizio *>(a->registro.caricato(QStringLiteral("Form1")));
+        QVERIFY(dopo && dopo->isVisible() && vecchio.isNull());
         QCOMPARE(dopo->problema().riga(), 2);
         QCOMPARE(dopo->problema().passo(), 0);
         QVERIFY(!dopo->bottoneAvanti()->isVisibleTo(dopo) && !dopo->operazione()->isVisibleTo(dopo));
@@ -212,46 +176,6 @@ private Q_SLOTS:
         QCOMPARE(celleVisibili(f), 2);
     }
 
-    void esci_data()
-    {
-        QTest::addColumn<bool>("si");
-        QTest::addColumn<bool>("mentreParla");
-        QTest::addColumn<bool>("chiusura"); // the window's close button instead of the menu
-        QTest::newRow("no") << false << false << false;
-        QTest::newRow("si") << true << false << false;
-        QTest::newRow("si mentre parla") << true << true << false;
-        QTest::newRow("chiusura della finestra") << true << false << true;
-    }
-
-    void esci()
-    {
-        QFETCH(bool, si);
-        QFETCH(bool, mentreParla);
-        QFETCH(bool, chiusura);
-        QPointer<FormEsercizio> f = apri(2, 1, 5, 3);
-        a->dialoghi.risposte << si;
-        auto esci = [&] {
-            if (chiusura)
-                f->close();
-            else
-                f->menuEsci()->trigger();
-        };
-        if (mentreParla) {
-            durante(a->motore(), esci);
-            QTest::keyClick(f, Qt::Key_5);
-        } else {
-            esci();
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(a->dialoghi.finestre.size(), 1);
-        QCOMPARE(a->dialoghi.finestre[0].testo, QStringLiteral("Torni al menù dalla sottrazione?"));
-        QCOMPARE(f.isNull(), si);
-        QCOMPARE(a->mostrato()->objectName(), si ? QStringLiteral("FormMenu") : QStringLiteral("Form2"));
-        if (si)
-            QVERIFY(a->motore()->chiamate.contains(QStringLiteral("StopSpeech")));
-        QVERIFY(a->terminati.isEmpty());
-    }
-
     void bottoni_data()
     {
         QTest::addColumn<QString>("schermo");
@@ -274,49 +198,80 @@ private Q_SLOTS:
         QFETCH(QString, bottone);
         QFETCH(bool, mistoPrima);
         QFETCH(QString, apre);
-        QFETCH(bool, mistoDopo);
         QPointer<Schermo> menu = a->registro.mostra(schermo);
         a->stato.ModoMisto = mistoPrima ? True : False;
         clicca(menu, bottone);
         QVERIFY(menu.isNull());
         QVERIFY(QRegularExpression(QStringLiteral("^%1$").arg(apre)).match(a->mostrato()->objectName()).hasMatch());
-        QCOMPARE(a->stato.ModoMisto, mistoDopo ? True : False);
+        QTEST(a->stato.ModoMisto == True, "mistoDopo");
     }
 
-    void esciDalMenu_data()
+    // An exercise screen asks its own question and goes back to the menu, the menu asks whether to end the run,
+    // the start screen's window ends it without a question. Nothing writes the settings.
+    void esci_data()
     {
+        QTest::addColumn<QString>("schermo");
+        QTest::addColumn<QString>("modo"); // "esci": its way out; "chiusura": the window's close button
         QTest::addColumn<bool>("si");
-        QTest::addColumn<bool>("chiusura"); // the window's close button instead of "Esci"
-        QTest::newRow("no") << false << false;
-        QTest::newRow("si") << true << false;
-        QTest::newRow("chiusura, no") << false << true;
-        QTest::newRow("chiusura, si") << true << true;
+        QTest::addColumn<QString>("domanda"); // empty: none asked
+        QTest::addColumn<QString>("dopo"); // the screen shown after; empty: the run ended
+        const QString sott = u"Torni al menù dalla sottrazione?"_qs, fine = u"Vuoi proprio uscire da Numerella?"_qs;
+        QTest::newRow("sottrazione, no") << "Form2"
+                                         << "esci" << false << sott << "Form2";
+        QTest::newRow("sottrazione, si") << "Form2"
+                                         << "esci" << true << sott << "FormMenu";
+        QTest::newRow("sottrazione, si mentre parla") << "Form2"
+                                                      << "mentre parla" << true << sott << "FormMenu";
+        QTest::newRow("sottrazione, chiusura") << "Form2"
+                                               << "chiusura" << true << sott << "FormMenu";
+        QTest::newRow("menu, no") << "FormMenu"
+                                  << "esci" << false << fine << "FormMenu";
+        QTest::newRow("menu, si") << "FormMenu"
+                                  << "esci" << true << fine << "";
+        QTest::newRow("menu, chiusura, no") << "FormMenu"
+                                            << "chiusura" << false << fine << "FormMenu";
+        QTest::newRow("menu, chiusura, si") << "FormMenu"
+                                            << "chiusura" << true << fine << "";
+        QTest::newRow("avvio, chiusura") << "FormAvvio"
+                                         << "chiusura" << true << ""
+                                         << "";
     }
 
-    void esciDalMenu()
+    void esci()
     {
+        QFETCH(QString, schermo);
+        QFETCH(QString, modo);
+        QFETCH(QString, domanda);
+        QFETCH(QString, dopo);
+        QPointer<Schermo> s = schermo == u"Form2"_qs ? apri(2, 1, 5, 3) : a->registro.mostra(schermo);
         QFETCH(bool, si);
-        QFETCH(bool, chiusura);
-        Schermo *menu = a->registro.mostra(QStringLiteral("FormMenu"));
         a->dialoghi.risposte = {si};
-        if (chiusura)
-            menu->close();
-        else
-            clicca(menu, QStringLiteral("Command1"));
-        QCOMPARE(a->dialoghi.tipi(), QStringList{QStringLiteral("domanda")});
-        QCOMPARE(a->dialoghi.finestre[0].titolo, QStringLiteral("Numerella parlato"));
-        QCOMPARE(a->terminati, si ? QList<int>{0} : QList<int>{});
-        if (!si)
-            QVERIFY(menu->isVisible());
+        auto esci = [&] {
+            if (modo == u"chiusura"_qs)
+                s->close();
+            else if (auto *f = qobject_cast<FormEsercizio *>(s.data()))
+                f->menuEsci()->trigger();
+            else
+                clicca(s, QStringLiteral("Command1"));
+        };
+        if (modo == u"mentre parla"_qs) {
+            durante(a->motore(), esci);
+            QTest::keyClick(s, Qt::Key_5);
+        } else {
+            esci();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QStringList chiesto;
+        for (const auto &d : std::as_const(a->dialoghi.finestre))
+            chiesto << d.tipo + u':' + d.testo;
+        QCOMPARE(chiesto, domanda.isEmpty() ? QStringList() : QStringList{u"domanda:"_qs + domanda});
+        QCOMPARE(a->terminati, dopo.isEmpty() ? QList<int>{0} : QList<int>{});
+        if (!dopo.isEmpty()) {
+            QCOMPARE(a->mostrato()->objectName(), dopo);
+            QCOMPARE(s.isNull(), dopo != schermo);
+        }
+        QVERIFY(s || a->motore()->chiamate.contains(QStringLiteral("StopSpeech"))); // a screen gone is silent
         QVERIFY(!QFile::exists(a->stato.FileImpostazioni));
-    }
-
-    // Closing the start screen's window ends the run without a question.
-    void chiusuraDellAvvio()
-    {
-        a->registro.mostra(QStringLiteral("FormAvvio"))->close();
-        QCOMPARE(a->terminati, QList<int>{0});
-        QVERIFY(a->dialoghi.finestre.isEmpty());
     }
 };
 

@@ -23,7 +23,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <functional>
 
 struct Ambiente {
     QTemporaryDir programma;
@@ -93,24 +92,19 @@ struct Ambiente {
         return *std::find_if(c.begin(), c.end(), [](Schermo *s) { return s->isVisible(); });
     }
 
-    // Seeds the generator with the first seed whose draws pass the check.
-    void steera(const std::function<bool(Casuale &)> &prova)
+    // Seeds the generator so that the next new problem on Form1 (schermo 1) or Form2 (2) is row `riga` with
+    // total n3 and first draw n1; `passaggio`, when given, is the mixed mode's draw before it (2: the other screen).
+    void prossimo(int schermo, int riga, int n3, int n1, int passaggio = 0)
     {
+        const int nt = int(schermo == 1 ? stato.Testi1.size() : stato.Testi2.size());
         for (quint64 s = 1; s < 2000000; ++s) {
             Casuale c(s);
-            if (prova(c)) {
+            if ((!passaggio || c.estrai(2) == passaggio) && c.estrai(nt) == riga && c.estrai(9) == n3
+                && c.estrai(n3) == n1) {
                 casuale.semina(s);
                 return;
             }
         }
         qFatal("no seed gives the wanted draws");
-    }
-
-    // The next new problem on Form1 (schermo 1) or Form2 (2) will be row
-    // `riga` with total n3 and first draw n1.
-    void prossimo(int schermo, int riga, int n3, int n1)
-    {
-        const int nt = int(schermo == 1 ? stato.Testi1.size() : stato.Testi2.size());
-        steera([=](Casuale &c) { return c.estrai(nt) == riga && c.estrai(9) == n3 && c.estrai(n3) == n1; });
     }
 };
