@@ -42,9 +42,11 @@
 #include "dialoghi.h"
 #include "formesercizio.h"
 #include "modulo1.h"
+#include "motoreespeak.h"
 #include "programma.h"
 #include "schermi.h"
 #include "suoni.h"
+#include "suoniwav.h"
 
 #ifdef NUMERELLA_SERVER_AUDIO
 #include "serveraudioprova.h"
@@ -199,6 +201,11 @@ int main(int argc, char *argv[])
     o.cartellaLock = temporanea.path();
     o.seme = 1;
     o.registraSchermi = registraSchermi;
+    // The engine and the sounds made here, not by the plugin, so that the
+    // measurements reach them; the program makes the same ones through it.
+    o.fabbricaMotore = [] { return std::make_unique<MotoreEspeak>(); };
+    o.fabbricaSuoni
+        = [](const Boolean &attivo, const QString &cartella) { return std::make_unique<SuoniWav>(attivo, cartella); };
     Programma p(std::move(o));
     if (const std::optional<int> uscita = p.Main())
         return *uscita;

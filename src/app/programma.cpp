@@ -5,12 +5,11 @@
 #include "istanzaunica.h"
 #include "messaggi.h"
 #include "modlanguagesupport.h"
-#include "motoreespeak.h"
 #include "perparlare.h"
 #include "registroschermi.h"
 #include "schermo.h"
-#include "suoniwav.h"
 #include "testi.h"
+#include "voce.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -26,14 +25,21 @@ Programma::Programma(Opzioni opzioni)
 {
     if (!m_opzioni.dialoghi)
         m_opzioni.dialoghi = std::make_unique<DialoghiQt>();
-    if (!m_opzioni.suoni)
-        m_opzioni.suoni = std::make_unique<SuoniWav>(m_stato.SuonoAttivo, m_opzioni.percorsi.programma);
+    if (!m_opzioni.fabbricaMotore || !m_opzioni.fabbricaSuoni) {
+        const QString plugin = m_opzioni.pluginVoce.isEmpty()
+            ? QCoreApplication::applicationDirPath() + QStringLiteral("/libnumerella_voce.so")
+            : m_opzioni.pluginVoce;
+        m_voce = std::make_unique<CaricatoreVoce>(plugin);
+    }
     if (!m_opzioni.fabbricaMotore)
-        m_opzioni.fabbricaMotore = [] { return std::make_unique<MotoreEspeak>(); };
+        m_opzioni.fabbricaMotore = [this] { return std::make_unique<MotoreDifferito>(m_voce.get()); };
+    if (m_opzioni.fabbricaSuoni)
+        m_suoni = m_opzioni.fabbricaSuoni(m_stato.SuonoAttivo, m_opzioni.percorsi.programma);
+    else
+        m_suoni = std::make_unique<SuoniDifferiti>(*m_voce, m_stato.SuonoAttivo, m_opzioni.percorsi.programma);
 
-    m_contesto
-        = std::make_unique<Contesto>(Contesto{m_stato, m_casuale, *m_lingua, *m_registro, *m_opzioni.dialoghi, *m_parla,
-                                              *m_opzioni.suoni, m_opzioni.fabbricaMotore, m_opzioni.percorsi});
+    m_contesto = std::make_unique<Contesto>(Contesto{m_stato, m_casuale, *m_lingua, *m_registro, *m_opzioni.dialoghi,
+                                                     *m_parla, *m_suoni, m_opzioni.fabbricaMotore, m_opzioni.percorsi});
 
     if (m_opzioni.termina) {
         m_registro->termina = m_opzioni.termina;
@@ -123,6 +129,10 @@ std::optional<int> Programma::Main()
         chiudi();
         return 1;
     }
+
+    // The speech and sound plugin, once the start screen is on display.
+    if (m_voce)
+        m_voce->avviaDopoIlDisegno(m_registro->caricato(QStringLiteral("FormAvvio")));
 
     // 11. A story naming an animation that cannot be shown would leave the
     // child counting empty cells; the teacher learns which, and the run goes on.

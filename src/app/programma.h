@@ -15,6 +15,7 @@ class IstanzaUnica;
 class ModLanguageSupport;
 class PerParlare;
 class RegistroSchermi;
+class CaricatoreVoce;
 class Suoni;
 class QThread;
 
@@ -28,9 +29,14 @@ public:
         Percorsi percorsi; // program and settings folders
         QString cartellaLock; // empty: the user's runtime folder
         std::optional<quint64> seme; // empty: seeded from the clock
-        FabbricaMotore fabbricaMotore; // empty: the real espeak-ng engine
+        FabbricaMotore fabbricaMotore; // empty: the espeak-ng engine of the speech and sound plugin
         std::unique_ptr<Dialoghi> dialoghi; // empty: real message boxes
-        std::unique_ptr<Suoni> suoni; // empty: the real WAV sounds
+        // Empty: the WAV sounds of the speech and sound plugin.
+        std::function<std::unique_ptr<Suoni>(const Boolean &suonoAttivo, const QString &cartella)> fabbricaSuoni;
+        // The speech and sound plugin, loaded after the start screen's first
+        // picture when an engine or the sounds come from it; empty:
+        // libnumerella_voce.so beside the program.
+        QString pluginVoce;
         // Registers the screens' factories (the screens library provides it).
         std::function<void(Contesto &)> registraSchermi;
         // Ends the run at once (exit question's Yes). Empty: release the lock,
@@ -65,6 +71,8 @@ private:
     std::unique_ptr<ModLanguageSupport> m_lingua;
     std::unique_ptr<RegistroSchermi> m_registro;
     std::unique_ptr<PerParlare> m_parla;
+    std::unique_ptr<CaricatoreVoce> m_voce; // null when neither speech nor sounds come from the plugin
+    std::unique_ptr<Suoni> m_suoni;
     std::unique_ptr<Contesto> m_contesto;
     std::unique_ptr<QThread> m_controllo;
     QStringList m_guaste;

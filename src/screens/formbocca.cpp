@@ -2,8 +2,8 @@
 
 #include "contesto.h"
 #include "modulo1.h"
-#include "motoreespeak.h"
 #include "perparlare.h"
+#include "voce.h"
 
 FormBocca::FormBocca(Contesto &c)
     : Schermo(QStringLiteral("FormBocca"), 3000, 2000)
@@ -12,7 +12,7 @@ FormBocca::FormBocca(Contesto &c)
     if (m_c.fabbricaMotore)
         m_bocca = m_c.fabbricaMotore();
     if (!m_bocca)
-        m_bocca = std::make_unique<MotoreEspeak>();
+        m_bocca = std::make_unique<MotoreDifferito>(nullptr); // silent
     // Listed like any control so the language walk sees the designed set.
     registra(m_bocca.get(), QStringLiteral("Bocca"));
     // Whoever speaks reaches the engine through the context.

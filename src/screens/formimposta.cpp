@@ -2,6 +2,7 @@
 #include "velocita.h"
 
 #include "perparlare.h"
+#include "voce.h"
 
 #include "clsresize.h"
 #include "contesto.h"
@@ -11,7 +12,6 @@
 #include "messaggi.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
-#include "motoreespeak.h"
 #include "motorevoce.h"
 #include "pannellobocca.h"
 #include "registroschermi.h"
@@ -62,7 +62,7 @@ FormImposta::FormImposta(Contesto &contesto)
     if (c.fabbricaMotore)
         m_motore = c.fabbricaMotore();
     if (!m_motore)
-        m_motore = std::make_unique<MotoreEspeak>();
+        m_motore = std::make_unique<MotoreDifferito>(nullptr); // silent
     // The designed title is empty, so the language file leaves it so.
     setWindowTitle(QString());
     QWidget *area = client();

@@ -59,6 +59,7 @@ private Q_SLOTS:
         o.seme = 1;
         FabbricaFinta fabbrica;
         o.fabbricaMotore = fabbrica.fabbrica();
+        o.fabbricaSuoni = [](const Boolean &a, const QString &c) { return std::make_unique<SuoniWav>(a, c); };
         auto *dialoghi = new DialoghiFinti;
         o.dialoghi.reset(dialoghi);
         o.registraSchermi = registraSchermi;

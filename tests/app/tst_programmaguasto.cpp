@@ -30,7 +30,9 @@ struct Corsa {
                 return false;
         }
         return QFile::copy(QCoreApplication::applicationDirPath() + u"/numerella_osservato"_qs,
-                           base + u"/programma/numerella"_qs);
+                           base + u"/programma/numerella"_qs)
+            && QFile::copy(qEnvironmentVariable("NUMERELLA_BUILD") + u"/libnumerella_voce.so"_qs,
+                           base + u"/programma/libnumerella_voce.so"_qs);
     }
 
     explicit Corsa(const QString &b, const QStringList &ambiente = {})
@@ -82,6 +84,7 @@ private Q_SLOTS:
                                          << QStringList{u"lista2.txt"_qs, u"il file non esiste"_qs};
         QTest::newRow("language file missing") << u"programma/Italiano.lng"_qs << no << no;
         QTest::newRow("no espeak-ng data") << QString() << QStringList{u"ESPEAK_DATA_PATH=%BASE%/vuota"_qs} << no;
+        QTest::newRow("speech and sound plugin missing") << u"programma/libnumerella_voce.so"_qs << no << no;
     }
     void guasti()
     {
@@ -94,6 +97,9 @@ private Q_SLOTS:
         Corsa c(dir.path(), ambiente);
         if (messaggio.isEmpty()) {
             QVERIFY2(c.attendi(PrimoDisegno), c.come().constData());
+            // The plugin is loaded after that picture; without it the program says so and goes on, silent.
+            QVERIFY2(!manca.endsWith(u".so"_qs) || c.attendi("libnumerella_voce.so cannot be used"),
+                     c.come().constData());
             QVERIFY2(c.inCorso(), "ended after showing its start screen");
             c.p.terminate();
             QVERIFY2(c.p.waitForFinished(LimiteMs), "SIGTERM did not end it");

@@ -1,0 +1,76 @@
+#include "perparlare.h"
+#include "serveraudioprova.h"
+#include "voce.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+
+// Speech and sounds as the program has them: from the plugin loaded after the first picture, into a private
+// PulseAudio sink, recorded. Its own process: espeak-ng and the sound server's client are the plugin's alone.
+class TstVoce : public QObject
+{
+    Q_OBJECT
+    ServerAudioProva server;
+    QStringList blocchi;
+    PerParlare::Blocco blocca = [this](bool abilitato) { blocchi << (abilitato ? u"on"_qs : u"off"_qs); };
+    const QStringList intorno{u"off"_qs, u"on"_qs};
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!ServerAudioProva::disponibile())
+            QSKIP("pulseaudio is not installed");
+        QVERIFY2(server.avvia(22050), qPrintable(server.errore()));
+    }
+
+    // As the program speaks and sounds: through the plugin loaded after the first picture. Without the plugin it
+    // is silent, says so once, and nothing waits.
+    void dopoIlCaricamento_data()
+    {
+        QTest::addColumn<QString>("plugin");
+        QTest::addColumn<bool>("sentito");
+        QTest::newRow("plugin beside the program")
+            << qEnvironmentVariable("NUMERELLA_BUILD") + u"/libnumerella_voce.so"_qs << true;
+        QTest::newRow("plugin missing") << u"/nonexistent/libnumerella_voce.so"_qs << false;
+    }
+    void dopoIlCaricamento()
+    {
+        QFETCH(QString, plugin);
+        QFETCH(bool, sentito);
+        if (!sentito)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"plugin /nonexistent/libnumerella_voce.so"_qs));
+        CaricatoreVoce caricatore(plugin);
+        QWidget finestra;
+        caricatore.avviaDopoIlDisegno(&finestra);
+        QSignalSpy pronto(&caricatore, &CaricatoreVoce::pronto);
+        finestra.show();
+        QVERIFY(pronto.wait(30000));
+        MotoreDifferito m(&caricatore);
+        const Boolean attivo = True;
+        SuoniDifferiti suoni(caricatore, attivo, qEnvironmentVariable("NUMERELLA_DATA"));
+        PerParlare parla;
+        parla.usaMotore(&m);
+        QVERIFY2(server.registra(), qPrintable(server.errore()));
+        blocchi.clear();
+        parla.TestoDaDire = u"Quante caramelle restano?"_qs;
+        parla.Parla(blocca);
+        QCOMPARE(blocchi, intorno);
+        suoni.SuonoEsatto();
+        // Loud samples (above -35 dBFS) followed by half a second of silence; none at all without the plugin.
+        const auto forti = [this] {
+            const QByteArray pcm = server.registrato();
+            const auto *s = reinterpret_cast<const qint16 *>(pcm.constData());
+            qint64 n = 0, ultimo = -1;
+            for (qint64 i = 0; i < pcm.size() / 2; ++i)
+                ultimo = std::abs(int(s[i])) > 600 ? (++n, i) : ultimo;
+            return std::pair{n, pcm.size() / 2 - ultimo};
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(forti().second > 22050 / 2 && (forti().first > 0 || !sentito), 30000);
+        QCOMPARE(forti().first > 22050, sentito); // more than a second of sentence and sound
+        server.fermaRegistrazione();
+    }
+};
+
+QTEST_MAIN(TstVoce)
+#include "tst_voce.moc"
