@@ -130,13 +130,18 @@ std::optional<int> Programma::Main()
         return 1;
     }
 
-    // The speech and sound plugin, once the start screen is on display.
-    if (m_voce)
-        m_voce->avviaDopoIlDisegno(m_registro->caricato(QStringLiteral("FormAvvio")));
-
     // 11. A story naming an animation that cannot be shown would leave the
-    // child counting empty cells; the teacher learns which, and the run goes on.
-    controllaAnimazioni();
+    // child counting empty cells; the teacher learns which, and the run goes
+    // on. Like the speech and sound plugin, this waits for the start screen
+    // to be on display, and then for the plugin, so as not to slow either.
+    if (m_voce) {
+        m_voce->avviaDopoIlDisegno(m_registro->caricato(QStringLiteral("FormAvvio")));
+        QObject::connect(
+            m_voce.get(), &CaricatoreVoce::pronto, m_voce.get(), [this] { controllaAnimazioni(); },
+            Qt::SingleShotConnection);
+    } else {
+        controllaAnimazioni();
+    }
     return std::nullopt;
 }
 
