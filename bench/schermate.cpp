@@ -20,6 +20,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -187,5 +188,19 @@ int main(int argc, char *argv[])
     qobject_cast<QPushButton *>(menu->controllo(QStringLiteral("Command3")))->click();
     QTest::qWait(1500); // the opening sentence makes the mouth move
     errori += !fotografa(uscita + QStringLiteral("/imposta.png"));
+
+    // The voice screen in English, its list of voices open: the English voices.
+    menu = r.mostra(QStringLiteral("FormMenu"));
+    r.scarica(r.caricato(QStringLiteral("FormImposta")));
+    for (QAction *a : menu->findChild<MenuLingue *>()->voci()) {
+        if (a->text() == QStringLiteral("English"))
+            a->trigger();
+    }
+    qobject_cast<QPushButton *>(menu->controllo(QStringLiteral("Command3")))->click();
+    QTest::qWait(1500);
+    if (auto *voci = r.caricato(QStringLiteral("FormImposta"))->findChild<QComboBox *>())
+        voci->showPopup();
+    QTest::qWait(300);
+    errori += !fotografa(uscita + QStringLiteral("/imposta-english.png"));
     return errori == 0 ? 0 : 1;
 }
