@@ -77,8 +77,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("manca"); // a file removed, relative to the run's folder
         QTest::addColumn<QStringList>("ambiente");
         QTest::addColumn<QStringList>("messaggio"); // empty: the program carries on
-        // What a story file can hold is read in tst_testi, garbage and the error box in process in
-        // tst_eserciziguasti, settings in tst_impostazioni: here the real binary's fatal path and its start.
+        // What a story file can hold is read in tst_testi, settings in tst_impostazioni: here the real binary's
+        // fatal path (message, no screen, status 1) and its start.
         const QStringList no;
         QTest::newRow("stories missing") << u"programma/testi/lista2.txt"_qs << no
                                          << QStringList{u"lista2.txt"_qs, u"il file non esiste"_qs};

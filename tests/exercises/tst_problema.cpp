@@ -49,9 +49,10 @@ QString traccia(const Esito &e)
 
 Pressione pressione(QChar t)
 {
-    if (t.isDigit())
-        return {Tasto::Cifra, t.digitValue()};
-    return {t == u'+' ? Tasto::Piu : t == u'-' ? Tasto::Meno : Tasto::Uguale};
+    return t.isDigit() ? Pressione{Tasto::Cifra, t.digitValue()}
+                       : Pressione{t == u'+'       ? Tasto::Piu
+                                       : t == u'-' ? Tasto::Meno
+                                                   : Tasto::Uguale};
 }
 
 struct Banco {

@@ -79,15 +79,18 @@ private Q_SLOTS:
         QTest::newRow("blanks before skipped, after trimmed") << QByteArray("  a  ,\tb,c ,x") << abc << ok;
         QTest::newRow("quoted comma kept")
             << QByteArray("\"a, b\",b,c,x") << QStringList{QStringLiteral("a, b|b|c")} << ok;
-        QTest::newRow("blank lines after the last record") << QByteArray("a,b,c,x\r\n\r\n  \r\n\r\n") << abc << ok;
-        QTest::newRow("blank line between records") << QByteArray("a,b,c,x\r\n\r\nd,e,f,x\r\n") << abcdef << ok;
+        QTest::newRow("blank lines between and after records")
+            << QByteArray("a,b,c,x\r\n\r\nd,e,f,x\r\n\r\n  \r\n\r\n") << abcdef << ok;
         QTest::newRow("last record without the dropped field") << QByteArray("a,b,c,x\r\nd,e,f") << abcdef << ok;
         QTest::newRow("empty field between commas")
             << QByteArray("a,,c,x") << QStringList{QStringLiteral("a||c")} << ok;
-        QTest::newRow("Windows-1252 letters")
-            << QByteArray("citt\xe0,perch\xe9,c,x") << QStringList{QStringLiteral("citt\u00e0|perch\u00e9|c")} << ok;
-        QTest::newRow("UTF-8 letters") << QByteArray("citt\xc3\xa0,b,c,x")
-                                       << QStringList{QStringLiteral("citt\u00e0|b|c")} << ok;
+        // Windows-1252 unless the bytes are all valid UTF-8, with or without a BOM.
+        QTest::newRow("Windows-1252, one byte breaking UTF-8")
+            << QByteArray("citt\xe0,\xc3\xa8\x80\x92,c,x") << QStringList{u"citt\u00e0|\u00c3\u00a8\u20ac\u2019|c"_qs}
+            << ok;
+        QTest::newRow("UTF-8") << QByteArray("citt\xc3\xa0,b,c,x") << QStringList{u"citt\u00e0|b|c"_qs} << ok;
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf\x61,\xc3\xa8,c,x") << QStringList{u"a|\u00e8|c"_qs}
+                                        << ok;
         QTest::newRow("empty file") << QByteArray() << QStringList() << "non contiene nessuna storia";
         QTest::newRow("second record cut short") << QByteArray("a,b,c,x\r\nd,e") << QStringList()
                                                  << "la storia 2 è incompleta: il file finisce dopo il campo 2 di 4";

@@ -1,4 +1,4 @@
-// The INI reader and writer of the language files and LangSetting.ini, and the text decoder they use.
+// The INI reader and writer of the language files and LangSetting.ini.
 
 #include "codec.h"
 #include "ini.h"
@@ -96,22 +96,6 @@ private Q_SLOTS:
         QCOMPARE(MLSWriteIniValue(p, voce[0], voce[1], voce[2]) != 0, dopo != prima);
         QFile f(p);
         QCOMPARE(f.open(QIODevice::ReadOnly) ? f.readAll() : Assente, dopo);
-    }
-
-    // Text files are Windows-1252 unless their bytes are valid UTF-8 (with or without a BOM).
-    void decodifica_data()
-    {
-        QTest::addColumn<QByteArray>("byte");
-        QTest::addColumn<QString>("testo");
-        QTest::newRow("Windows-1252") << QByteArray("C'\xe8 \x80\x92") << QStringLiteral("C'\u00e8 \u20ac\u2019");
-        QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf\x43'\xc3\xa8") << QStringLiteral("C'\u00e8");
-        QTest::newRow("one byte breaking UTF-8: all 1252")
-            << QByteArray("\xc3\xa8\xe8") << QStringLiteral("\u00c3\u00a8\u00e8");
-    }
-    void decodifica()
-    {
-        QFETCH(QByteArray, byte);
-        QTEST(decodificaTesto(byte), "testo");
     }
 };
 

@@ -63,9 +63,7 @@ private Q_SLOTS:
         if (salvabile) {
             QCOMPARE(file.readAll(), QByteArray(" 150 \r\n 2 \r\n"));
         } else {
-            QCOMPARE(a.dialoghi.finestre.last().testo,
-                     u"Impostazioni non salvate in\n"_qs + file.fileName()
-                         + u"\n\nLa voce e la velocità scelte valgono fino alla chiusura del programma."_qs);
+            QVERIFY(a.dialoghi.finestre.last().testo.startsWith(u"Impostazioni non salvate in\n"_qs + file.fileName()));
         }
         QCOMPARE(a.motore()->voce, 2);
         QCOMPARE(a.motore()->velocita, 150);

@@ -1,10 +1,8 @@
 #pragma once
 
-// The one fixture of the screen tests: a run of the program without its
-// start-up routine. A program folder and a settings folder of its own, the
-// real screens, fake speech (the first engine made is FormBocca's), recorded
-// sounds and message boxes, a seeded generator that a test can steer to the
-// problem it wants, and a display of known size.
+// The one fixture of the screen tests: a run of the program without its start-up routine. A program folder and a
+// settings folder of its own, the real screens, fake speech (the first engine made is FormBocca's), recorded sounds
+// and message boxes, a seeded generator that a test can steer to the problem it wants, and a display of known size.
 
 #include "casuale.h"
 #include "contesto.h"
@@ -45,12 +43,10 @@ struct Ambiente {
     void copia(const QString &da, const QString &sottocartella = QString())
     {
         const QString a = programma.filePath(sottocartella);
-        QDirIterator it(da, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString f = it.next();
-            const QString dest = a + u'/' + QDir(da).relativeFilePath(f);
+        for (QDirIterator it(da, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+            const QString dest = a + u'/' + QDir(da).relativeFilePath(it.next());
             QDir().mkpath(QFileInfo(dest).path());
-            QFile::copy(f, dest);
+            QFile::copy(it.filePath(), dest);
         }
     }
 
@@ -61,9 +57,7 @@ struct Ambiente {
         copia(dati);
         copia(datiProgramma() + QStringLiteral("/icone"), QStringLiteral("icone"));
         lingua.MLSCurrentLanguage = nomeLingua;
-        Percorsi p;
-        p.programma = programma.path();
-        p.impostazioni = impostazioni.path() + QStringLiteral("/ImpostazioniProgrammiZefra");
+        const Percorsi p{programma.path(), impostazioni.path() + QStringLiteral("/ImpostazioniProgrammiZefra")};
         stato.FileImpostazioni = p.impostazioni + QStringLiteral("/numerella.INI");
         stato.SuonoAttivo = True;
         stato.Velocita = 130;

@@ -5,45 +5,28 @@
 #include <QList>
 #include <QStringList>
 
-// Message boxes for tests: nothing is shown, every box is recorded in
-// finestre, and the questions take their answers from the front of
-// risposte (rispostaPredefinita once it is empty; true is Yes).
+// Message boxes for tests: nothing is shown, every box is recorded in finestre, and the questions take their
+// answers from the front of risposte (No once it is empty; true is Yes).
 class DialoghiFinti : public Dialoghi
 {
 public:
     struct Finestra {
         QString tipo; // "domanda", "informazione", "avviso", "errore"
-        QString titolo;
         QString testo;
     };
 
-    bool domanda(QWidget *, const QString &titolo, const QString &testo) override
+    bool domanda(QWidget *, const QString &, const QString &testo) override
     {
-        finestre.append({QStringLiteral("domanda"), titolo, testo});
-        return risposte.isEmpty() ? rispostaPredefinita : risposte.takeFirst();
+        finestre.append({u"domanda"_qs, testo});
+        return !risposte.isEmpty() && risposte.takeFirst();
     }
-    void informazione(QWidget *, const QString &t, const QString &x) override
+    void informazione(QWidget *, const QString &, const QString &x) override
     {
-        finestre.append({QStringLiteral("informazione"), t, x});
+        finestre.append({u"informazione"_qs, x});
     }
-    void avviso(QWidget *, const QString &t, const QString &x) override
-    {
-        finestre.append({QStringLiteral("avviso"), t, x});
-    }
-    void errore(QWidget *, const QString &t, const QString &x) override
-    {
-        finestre.append({QStringLiteral("errore"), t, x});
-    }
-
-    QStringList tipi() const
-    {
-        QStringList l;
-        for (const Finestra &f : finestre)
-            l << f.tipo;
-        return l;
-    }
+    void avviso(QWidget *, const QString &, const QString &x) override { finestre.append({u"avviso"_qs, x}); }
+    void errore(QWidget *, const QString &, const QString &x) override { finestre.append({u"errore"_qs, x}); }
 
     QList<bool> risposte;
-    bool rispostaPredefinita = false;
     QList<Finestra> finestre;
 };

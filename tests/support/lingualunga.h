@@ -5,9 +5,8 @@
 #include <QFile>
 #include <QString>
 
-// Writes <cartella>/Lunga.lng: for every key of Italiano.lng the longer of
-// the Italian and the English text, followed by its first 40 per cent. The
-// caption-fit test and the pictures of long captions use it.
+// Writes <cartella>/Lunga.lng: for every key of Italiano.lng the longer of the Italian and the English text,
+// followed by its first 40 per cent. The caption-fit test and the pictures of long captions use it.
 inline bool scriviLunga(const QString &cartella)
 {
     QFile it(cartella + QStringLiteral("/Italiano.lng"));

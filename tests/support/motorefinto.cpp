@@ -68,8 +68,6 @@ FabbricaMotore FabbricaFinta::fabbrica()
 {
     return [this]() -> std::unique_ptr<MotoreVoce> {
         auto m = std::make_unique<MotoreFinto>();
-        if (prepara)
-            prepara(*m);
         creati.append(m.get());
         return m;
     };

@@ -5,12 +5,10 @@
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
-#include <functional>
 
-// A speech engine for tests: nothing is heard. An utterance lasts durataMs
-// (muto: until StopSpeech or finisciOra), then finito() comes from the event
-// loop; an empty text ends at once. chiamate records every call
-// ("SpeakText:<text>", "StopSpeech", "VoiceNumber:<n>", "SpeechSpeed:<n>", "SpeechLanguage:<code>:<minus>").
+// A speech engine for tests: nothing is heard. An utterance lasts durataMs (muto: until StopSpeech or finisciOra),
+// then finito() comes from the event loop; an empty text ends at once. chiamate records every call ("SpeakText:<text>",
+// "StopSpeech", "VoiceNumber:<n>", "SpeechSpeed:<n>", "SpeechLanguage:<code>:<minus>").
 class MotoreFinto : public MotoreVoce
 {
     Q_OBJECT
@@ -56,6 +54,5 @@ class FabbricaFinta
 public:
     FabbricaMotore fabbrica();
     QList<QPointer<MotoreFinto>> creati;
-    std::function<void(MotoreFinto &)> prepara;
     MotoreFinto *ultimo() const { return creati.isEmpty() ? nullptr : creati.last().data(); }
 };

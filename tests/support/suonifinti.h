@@ -4,8 +4,7 @@
 
 #include <QStringList>
 
-// Sounds for tests: nothing is heard; each call is recorded in suonati as
-// "esatto" or "errato", in order.
+// Sounds for tests: nothing is heard; each call is recorded in suonati as "esatto" or "errato", in order.
 class SuoniFinti : public Suoni
 {
 public:
