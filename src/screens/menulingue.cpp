@@ -162,19 +162,15 @@ void MenuLingue::cambia(int Index)
     // A language with stories of its own brings them (no problem is in
     // progress: this menu is on the main menu only); when they cannot be
     // loaded the previous language stays, stories, check mark and all.
+    // CaricaListe changes nothing when it fails.
     const QString propria = c.lingua.cartellaStorie(lingua);
     if (percorsoStorie(propria) != c.stato.CartellaStorie) {
-        Modulo1 prova;
-        const QString errore = CaricaListe(prova, c.lingua.cartellaProgramma(), propria);
-        if (!errore.isEmpty()) {
+        if (const QString errore = CaricaListe(c.stato, c.lingua.cartellaProgramma(), propria); !errore.isEmpty()) {
             for (QAction *a : voci())
                 a->setChecked(a->data().toString() == c.lingua.MLSCurrentLanguage);
             c.dialoghi.avviso(&m_form, TitoloApplicazione, errore);
             return;
         }
-        c.stato.Testi1 = std::move(prova.Testi1);
-        c.stato.Testi2 = std::move(prova.Testi2);
-        c.stato.CartellaStorie = prova.CartellaStorie;
     }
 
     for (QAction *a : voci())
