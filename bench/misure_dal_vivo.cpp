@@ -120,18 +120,27 @@ bool preparaCartellaLingue(const QString &daCartella, const QString &cartella)
     return true;
 }
 
+namespace {
+// The start screen's button, or null (with a message) when there is none.
+QPushButton *bottoneAvvio(RegistroSchermi &r)
+{
+    Schermo *avvio = r.caricato(QStringLiteral("FormAvvio"));
+    auto *b = avvio ? qobject_cast<QPushButton *>(avvio->controllo(QStringLiteral("BottoneAvvio"))) : nullptr;
+    if (!b)
+        std::fprintf(stderr, "no start screen with BottoneAvvio\n");
+    return b;
+}
+} // namespace
+
 // "Avvio" pressed as a child would, the menu left to settle, then its CPU
 // use while nothing happens and its resident memory.
 int comandoMenu(Programma &p, int secondi)
 {
     RegistroSchermi &r = p.registro();
     attendi(1000);
-    Schermo *avvio = r.caricato(QStringLiteral("FormAvvio"));
-    auto *bottone = avvio ? qobject_cast<QPushButton *>(avvio->controllo(QStringLiteral("BottoneAvvio"))) : nullptr;
-    if (!bottone) {
-        std::fprintf(stderr, "no start screen with BottoneAvvio\n");
+    QPushButton *bottone = bottoneAvvio(r);
+    if (!bottone)
         return 1;
-    }
     std::printf("start screen: VmRSS %.1f MB\n", rssMb());
     bottone->click();
     if (!r.mostrato(QStringLiteral("FormMenu"))) {
@@ -374,8 +383,7 @@ int comandoLingua(Programma &p, int n)
 {
     RegistroSchermi &r = p.registro();
     attendi(500);
-    Schermo *avvio = r.caricato(QStringLiteral("FormAvvio"));
-    auto *bottone = avvio ? qobject_cast<QPushButton *>(avvio->controllo(QStringLiteral("BottoneAvvio"))) : nullptr;
+    QPushButton *bottone = bottoneAvvio(r);
     if (!bottone)
         return 1;
     bottone->click();
@@ -462,8 +470,7 @@ int comandoApertura(Programma &p, int volte)
 {
     RegistroSchermi &r = p.registro();
     attendi(500);
-    Schermo *avvio = r.caricato(QStringLiteral("FormAvvio"));
-    auto *bottone = avvio ? qobject_cast<QPushButton *>(avvio->controllo(QStringLiteral("BottoneAvvio"))) : nullptr;
+    QPushButton *bottone = bottoneAvvio(r);
     if (!bottone)
         return 1;
     bottone->click();
