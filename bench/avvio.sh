@@ -17,47 +17,12 @@ if [ -z "${NUMERELLA_BENCH_DENTRO:-}" ]; then
     exec xvfb-run -a -s "-screen 0 ${SCHERMO}x24" "$0" "$BUILD" "$RUNS" "$SCHERMO"
 fi
 
-# Settings folder and lock of a throw-away user: a real user's settings are
-# never touched.
-CASA="$(mktemp -d)"
-trap 'rm -rf "$CASA"' EXIT
-mkdir -m 700 "$CASA/run"
-export XDG_CONFIG_HOME="$CASA/config" XDG_RUNTIME_DIR="$CASA/run" NUMERELLA_BENCH=1
-
-# Starts the program, waits for its first paint; sets PID and MS.
-avvia() {
-    LOG="$CASA/log"
-    : >"$LOG"
-    inizio=$(date +%s%3N)
-    "$BUILD/numerella_misurato" 2>"$LOG" >/dev/null &
-    PID=$!
-    n=0
-    while ! grep -q '^NUMERELLA_BENCH primo-disegno' "$LOG"; do
-        n=$((n + 1))
-        if [ "$n" -gt 1000 ] || ! kill -0 "$PID" 2>/dev/null; then
-            echo "no first paint; the program said:" >&2
-            cat "$LOG" >&2
-            exit 1
-        fi
-        sleep 0.01
-    done
-    disegno=$(sed -n 's/^NUMERELLA_BENCH primo-disegno //p' "$LOG" | head -n 1)
-    MS=$((disegno - inizio))
-}
-
-ferma() {
-    kill "$PID" 2>/dev/null || true
-    wait "$PID" 2>/dev/null || true
-}
-
-rss_mb() {
-    awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' "/proc/$PID/status"
-}
+. "$(dirname "$0")/primodisegno.sh"
 
 TEMPI=""
 i=0
 while [ "$i" -lt "$RUNS" ]; do
-    avvia
+    avvia "$BUILD/numerella_misurato"
     TEMPI="$TEMPI $MS"
     i=$((i + 1))
     if [ "$i" -lt "$RUNS" ]; then

@@ -15,35 +15,15 @@ if [ -z "${NUMERELLA_BENCH_DENTRO:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$BUILD" "$RUNS"
 fi
 
-# Settings folder and lock of a throw-away user.
-CASA="$(mktemp -d)"
-trap 'rm -rf "$CASA"' EXIT
-mkdir -m 700 "$CASA/run"
-export XDG_CONFIG_HOME="$CASA/config" XDG_RUNTIME_DIR="$CASA/run" NUMERELLA_BENCH=1
+. "$(dirname "$0")/primodisegno.sh"
 
 # Starts a program, waits for its first paint, then 1 s; prints "ms rss_mb".
 misura() {
-    LOG="$CASA/log"
-    : >"$LOG"
-    inizio=$(date +%s%3N)
-    "$1" 2>"$LOG" >/dev/null &
-    PID=$!
-    n=0
-    while ! grep -q '^NUMERELLA_BENCH primo-disegno' "$LOG"; do
-        n=$((n + 1))
-        if [ "$n" -gt 1000 ] || ! kill -0 "$PID" 2>/dev/null; then
-            echo "$1: no first paint; it said:" >&2
-            cat "$LOG" >&2
-            exit 1
-        fi
-        sleep 0.01
-    done
-    disegno=$(sed -n 's/^NUMERELLA_BENCH primo-disegno //p' "$LOG" | head -n 1)
+    avvia "$1"
     sleep 1
-    rss=$(awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' "/proc/$PID/status")
-    kill "$PID" 2>/dev/null || true
-    wait "$PID" 2>/dev/null || true
-    echo "$((disegno - inizio)) $rss"
+    rss=$(rss_mb)
+    ferma
+    echo "$MS $rss"
 }
 
 mediana() {
