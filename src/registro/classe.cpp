@@ -1,0 +1,93 @@
+#include "classe.h"
+
+#include "codec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+int caratteri(const QString &s)
+{
+    return int(s.toUcs4().size());
+}
+} // namespace
+
+Classe::Verifica Classe::verifica(const QString &grezzo, int escluso) const
+{
+    const QString nome = grezzo.trimmed();
+    if (escluso < 0 && alunni.size() >= MassimoAlunni)
+        return ClassePiena;
+    if (nome.isEmpty())
+        return NomeVuoto;
+    if (caratteri(nome) > MassimoCaratteri)
+        return NomeLungo;
+    for (QChar ch : nome) {
+        if (ch.category() == QChar::Other_Control)
+            return NomeConControllo;
+    }
+    for (int i = 0; i < alunni.size(); ++i) {
+        if (i != escluso && alunni[i].nome.compare(nome, Qt::CaseInsensitive) == 0)
+            return NomeDoppio;
+    }
+    return NomeValido;
+}
+
+QString fileClasse(const QString &cartellaImpostazioni)
+{
+    return QDir(cartellaImpostazioni).filePath(QStringLiteral("numerella-classe.json"));
+}
+
+Classe caricaClasse(const QString &cartellaImpostazioni, QString *errore)
+{
+    errore->clear();
+    const QString percorso = fileClasse(cartellaImpostazioni);
+    Classe c;
+    if (!QFile::exists(percorso))
+        return c;
+    QByteArray testo;
+    QString guasto;
+    if (!leggiFile(percorso, &testo, &guasto)) {
+        *errore = percorso + QStringLiteral(": ") + guasto;
+        return c;
+    }
+    QJsonParseError e;
+    const QJsonDocument d = QJsonDocument::fromJson(testo, &e);
+    if (!d.isObject()) {
+        *errore = percorso + QStringLiteral(": ")
+            + (e.error != QJsonParseError::NoError ? e.errorString() + QStringLiteral(" (byte %1)").arg(e.offset)
+                                                   : QStringLiteral("not a JSON object"));
+        return c;
+    }
+    const QJsonObject o = d.object();
+    c.cartellaRegistro = o.value(QStringLiteral("cartellaRegistro")).toString();
+    c.soloAdultoEsce = o.value(QStringLiteral("soloAdultoEsce")).toBool();
+    // A pupil the class could not take (a name edited by hand) is left out
+    // rather than losing the whole class.
+    for (const QJsonValue v : o.value(QStringLiteral("alunni")).toArray()) {
+        const QJsonObject a = v.toObject();
+        const QString nome = a.value(QStringLiteral("nome")).toString().trimmed();
+        if (c.verifica(nome) == Classe::NomeValido)
+            c.alunni.append({nome, a.value(QStringLiteral("immagine")).toString()});
+    }
+    return c;
+}
+
+bool salvaClasse(const Classe &classe, const QString &cartellaImpostazioni, QString *errore)
+{
+    QJsonArray alunni;
+    for (const Alunno &a : classe.alunni)
+        alunni.append(QJsonObject{{QStringLiteral("nome"), a.nome}, {QStringLiteral("immagine"), a.immagine}});
+    const QJsonObject o{{QStringLiteral("alunni"), alunni},
+                        {QStringLiteral("cartellaRegistro"), classe.cartellaRegistro},
+                        {QStringLiteral("soloAdultoEsce"), classe.soloAdultoEsce}};
+    const QString percorso = fileClasse(cartellaImpostazioni);
+    if (!QDir().mkpath(cartellaImpostazioni)
+        || !scriviFileAtomico(percorso, QJsonDocument(o).toJson(QJsonDocument::Indented))) {
+        *errore = percorso;
+        return false;
+    }
+    return true;
+}

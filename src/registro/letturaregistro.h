@@ -1,0 +1,20 @@
+#pragma once
+
+#include "rigaregistro.h"
+
+#include <QStringList>
+#include <vector>
+
+// Every row of the record files in a folder.
+struct LetturaRegistro {
+    std::vector<RigaRegistro> righe; // file by file, in each file's order
+    QStringList file; // the files read
+    int scartate = 0; // rows skipped: cut by a kill, or not rows of this program
+    QStringList errori; // "<file>: <fault>" for each file that could not be read
+};
+
+// The rows of one file's text (with or without its byte order mark),
+// added to *lettura.
+void leggiTestoRegistro(const QByteArray &testo, LetturaRegistro *lettura);
+// Reads every registro-*.csv in the folder, in name order.
+LetturaRegistro leggiCartellaRegistro(const QString &cartella);
