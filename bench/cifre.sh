@@ -33,7 +33,7 @@ echo "building $B (Release, benchmarks on)..." >&2
 cmake -S "$RADICE" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DNUMERELLA_BENCH=ON \
     -DNUMERELLA_TESTS=ON >"$LOG/cmake.log" 2>&1 || { cat "$LOG/cmake.log" >&2; exit 1; }
 cmake --build "$BUILD" --target numerella numerella_misurato numerella_nudo numerella_data numerella_esercizi_dal_vivo \
-    bench_parla \
+    bench_parla bench_registro \
     >"$LOG/build.log" 2>&1 || { tail -n 40 "$LOG/build.log" >&2; exit 1; }
 CARICO_PRIMA="$(cut -d' ' -f1-3 /proc/loadavg)"
 
@@ -143,6 +143,12 @@ LG_ES="$(cifra lingua_grande_esercizio_ms "$LOG/lingua.log" | mediana)"
 cpu_lingua() {
     uno "$(cifra "$1_cpu" "$LOG/lingua.log" | mediana)" " ms"
 }
+# 7. The record view's reading and summaries of a school year, one append.
+echo "record..." >&2
+esegui "$LOG/registro.log" "$BUILD/bench_registro" 9
+R_VISTA="$(cifra registro_vista_ms "$LOG/registro.log")"
+R_AGGIUNTA="$(cifra registro_aggiunta_ms "$LOG/registro.log")"
+R_PRIMA="$(cifra registro_prima_aggiunta_ms "$LOG/registro.log")"
 CARICO_DOPO="$(cut -d' ' -f1-3 /proc/loadavg)"
 
 AUDIO="$(sed -n 's/^audio output: //p' "$LOG/risposta.log" | head -n 1)"
@@ -205,6 +211,11 @@ riga "Language switch, FormBocca + FormMenu, 70 KB language file" \
     "$(uno "$LG_MENU" " ms"), UI thread CPU $(cpu_lingua lingua_grande_menu_ms) (median of $CAMBI switches)" 50 " ms" "$LG_MENU" "$SCHERMO $V lingua $CAMBI"
 riga "Language switch, FormBocca + FormMenu + Form1, 70 KB language file" \
     "$(uno "$LG_ES" " ms"), UI thread CPU $(cpu_lingua lingua_grande_esercizio_ms) (median of $CAMBI switches)" 50 " ms" "$LG_ES" "$SCHERMO $V lingua $CAMBI"
+riga "Record view: reading and summaries of 120,000 rows (30 pupils, 20 problems a day, 200 days)" \
+    "$(uno "${R_VISTA:-failed}" " ms") (median of 9)" 300 " ms" "${R_VISTA:-failed}" "$B/bench_registro 9"
+riga "Record: one row appended and flushed to disk" \
+    "$(uno "${R_AGGIUNTA:-failed}" " ms"), the run's first $(uno "${R_PRIMA:-failed}" " ms") (median of 180)" 5 " ms" \
+    "${R_AGGIUNTA:-failed}" "$B/bench_registro 9"
 echo
 if awk -v a="${CARICO_PRIMA%% *}" -v b="${CARICO_DOPO%% *}" -v n="$(nproc)" 'BEGIN { exit !(a > n || b > n) }'; then
     echo "Warning: the machine was busy (load average above the number of cores): the wall-clock figures" \

@@ -11,14 +11,7 @@ void leggiTestoRegistro(const QByteArray &testo, LetturaRegistro *lettura)
     if (t.startsWith("\xEF\xBB\xBF"))
         t = t.sliced(3);
     // Pupils, languages and story files repeat on every row: one copy each.
-    QHash<QString, QString> uniche;
-    auto unica = [&uniche](QString &s) {
-        const auto it = uniche.constFind(s);
-        if (it != uniche.cend())
-            s = *it;
-        else
-            uniche.insert(s, s);
-    };
+    QHash<QByteArray, QString> uniche;
     qsizetype pos = 0;
     CampiCsv campi;
     bool primo = true;
@@ -26,11 +19,8 @@ void leggiTestoRegistro(const QByteArray &testo, LetturaRegistro *lettura)
         const bool intero = prossimoRecord(t, &pos, &campi);
         std::optional<RigaRegistro> r;
         if (intero)
-            r = rigaDaCampi(campi);
+            r = rigaDaCampi(campi, &uniche);
         if (r) {
-            unica(r->alunno);
-            unica(r->lingua);
-            unica(r->fileStorie);
             lettura->righe.push_back(std::move(*r));
         } else if (!primo) {
             ++lettura->scartate; // the first record is the header

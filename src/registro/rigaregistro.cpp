@@ -45,9 +45,14 @@ QDateTime dataDaIso(QByteArrayView c)
     return QDateTime(giorno, ora, Qt::OffsetFromUTC, offset);
 }
 
-QString testo(const QByteArray &c)
+QString testo(const QByteArray &c, QHash<QByteArray, QString> *uniche)
 {
-    return QString::fromUtf8(c);
+    if (!uniche)
+        return QString::fromUtf8(c);
+    auto it = uniche->constFind(c);
+    if (it == uniche->cend())
+        it = uniche->insert(QByteArray(c.data(), c.size()), QString::fromUtf8(c));
+    return *it;
 }
 
 } // namespace
@@ -63,8 +68,14 @@ QByteArray dataIso(const QDateTime &d)
 
 QStringList campiRiga(const RigaRegistro &r)
 {
-    QStringList c{QString::fromLatin1(dataIso(r.inizio)), r.alunno, r.lingua, QString(r.operazione), r.fileStorie,
-                  QString::number(r.rigaStoria), QString::number(r.primo), QString::number(r.secondo),
+    QStringList c{QString::fromLatin1(dataIso(r.inizio)),
+                  r.alunno,
+                  r.lingua,
+                  QString(r.operazione),
+                  r.fileStorie,
+                  QString::number(r.rigaStoria),
+                  QString::number(r.primo),
+                  QString::number(r.secondo),
                   QString::number(r.risultato)};
     for (int e : r.errati)
         c << QString::number(e);
@@ -91,54 +102,62 @@ QByteArray rigaCsv(const QStringList &campi)
 
 bool prossimoRecord(QByteArrayView t, qsizetype *pos, CampiCsv *campi)
 {
-    campi->clear();
-    QByteArray campo;
-    qsizetype i = *pos;
+    // A field without doubled quotes points into the text; only one with
+    // them is copied. The record view reads a school year of rows at once.
+    campi->resize(0);
+    const char *d = t.data();
     const qsizetype n = t.size();
-    bool virgolette = false;
-    bool citato = false; // the field began with a quote
-    while (i < n) {
-        const char ch = t[i++];
-        if (virgolette) {
-            if (ch != '"') {
-                campo += ch;
-            } else if (i < n && t[i] == '"') {
-                campo += '"';
+    qsizetype i = *pos;
+    for (;;) {
+        QByteArray campo;
+        if (i < n && d[i] == '"') {
+            const qsizetype inizio = ++i;
+            bool doppie = false;
+            for (;;) {
+                if (i >= n) {
+                    *pos = n;
+                    return false; // cut inside the quotes
+                }
+                if (d[i] == '"') {
+                    if (i + 1 < n && d[i + 1] == '"') {
+                        doppie = true;
+                        i += 2;
+                        continue;
+                    }
+                    break;
+                }
                 ++i;
-            } else {
-                virgolette = false;
             }
-            continue;
+            campo = QByteArray::fromRawData(d + inizio, i - inizio);
+            if (doppie)
+                campo = QByteArray(d + inizio, i - inizio).replace("\"\"", "\"");
+            ++i;
         }
-        switch (ch) {
-        case '"':
-            // A quote opens a field only at its start; elsewhere it is kept,
-            // as spreadsheets do.
-            if (campo.isEmpty() && !citato)
-                virgolette = citato = true;
-            else
-                campo += ch;
-            break;
-        case ';':
-            campi->append(campo);
-            campo.clear();
-            citato = false;
-            break;
-        case '\r':
-            break; // CR LF and a CR left by a cut row both end at the LF
-        case '\n':
-            campi->append(campo);
+        // Up to the end of the field. Anything after a closing quote is kept,
+        // as spreadsheets do; CRs are dropped, so CR LF and a CR left by a
+        // cut row both end at the LF.
+        const qsizetype inizio = i;
+        while (i < n && d[i] != ';' && d[i] != '\n')
+            ++i;
+        qsizetype fine = i;
+        while (fine > inizio && d[fine - 1] == '\r')
+            --fine;
+        if (fine > inizio)
+            campo = campo.isNull() ? QByteArray::fromRawData(d + inizio, fine - inizio)
+                                   : campo + QByteArray(d + inizio, fine - inizio);
+        campi->append(campo);
+        if (i >= n) {
+            *pos = n;
+            return false; // no line end: a row cut or still being written
+        }
+        if (d[i++] == '\n') {
             *pos = i;
             return true;
-        default:
-            campo += ch;
         }
     }
-    *pos = n;
-    return false;
 }
 
-std::optional<RigaRegistro> rigaDaCampi(const CampiCsv &c)
+std::optional<RigaRegistro> rigaDaCampi(const CampiCsv &c, QHash<QByteArray, QString> *uniche)
 {
     if (c.size() != ColonneRegistro)
         return std::nullopt;
@@ -146,11 +165,11 @@ std::optional<RigaRegistro> rigaDaCampi(const CampiCsv &c)
     r.inizio = dataDaIso(c[0]);
     if (!r.inizio.isValid() || (c[3] != "+" && c[3] != "-") || (c[15] != "0" && c[15] != "1"))
         return std::nullopt;
-    r.alunno = testo(c[1]);
-    r.lingua = testo(c[2]);
+    r.alunno = testo(c[1], uniche);
+    r.lingua = testo(c[2], uniche);
     r.operazione = QLatin1Char(c[3][0]);
-    r.fileStorie = testo(c[4]);
-    int *numeri[] = {&r.rigaStoria, &r.primo,      &r.secondo,    &r.risultato, &r.errati[0],
+    r.fileStorie = testo(c[4], uniche);
+    int *numeri[] = {&r.rigaStoria, &r.primo,     &r.secondo,   &r.risultato, &r.errati[0],
                      &r.errati[1],  &r.errati[2], &r.errati[3], &r.riascolti};
     for (int i = 0; i < 9; ++i) {
         *numeri[i] = intero(c[5 + i]);

@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QDate>
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -44,7 +45,8 @@ QStringList campiRiga(const RigaRegistro &r);
 // break or a blank at an end (RFC 4180), ended by CR LF; UTF-8.
 QByteArray rigaCsv(const QStringList &campi);
 
-// A record of the file, split into fields (quotes undone).
+// A record of the file, split into fields (quotes undone). A field may
+// point into the text it was read from, and lives no longer than it.
 using CampiCsv = QList<QByteArray>;
 // Reads the record that starts at *pos, moving *pos past it. False when the
 // text ends before the record does (no line end, or inside quotes): a row
@@ -52,4 +54,6 @@ using CampiCsv = QList<QByteArray>;
 bool prossimoRecord(QByteArrayView testo, qsizetype *pos, CampiCsv *campi);
 // The row of a record, or nothing when it is not one (the header, a row
 // closed after a cut, a field out of range).
-std::optional<RigaRegistro> rigaDaCampi(const CampiCsv &campi);
+// Texts that repeat from row to row (pupils, languages, story files) are
+// kept once in *uniche, when given.
+std::optional<RigaRegistro> rigaDaCampi(const CampiCsv &campi, QHash<QByteArray, QString> *uniche = nullptr);

@@ -54,11 +54,9 @@ QByteArray chiusura(QFile &f, QString *errore)
 
 } // namespace
 
-ScrittoreRegistro::ScrittoreRegistro(const QString &cartella, const QString &computer,
-                                     const QStringList &intestazione)
+ScrittoreRegistro::ScrittoreRegistro(const QString &cartella, const QString &computer, const QStringList &intestazione)
     : m_cartella(cartella)
-    , m_percorso(QDir(cartella).filePath(QStringLiteral("registro-") + nomeComputer(computer)
-                                         + QStringLiteral(".csv")))
+    , m_percorso(QDir(cartella).filePath(QStringLiteral("registro-") + nomeComputer(computer) + QStringLiteral(".csv")))
     , m_intestazione(Bom + rigaCsv(intestazione))
 {
 }

@@ -39,9 +39,22 @@ RigaRegistro esempio(const QString &alunno, const char *inizio = "2026-03-02T08:
     return r;
 }
 
-const QStringList Intestazione{"Inizio", "Alunno", "Lingua", "Operazione", "File", "Riga", "Primo", "Secondo",
-                               "Risultato", "Errori inizio", "Errori cambio", "Errori risultato",
-                               "Errori operazione", "Riascolti", "Secondi", "Finito"};
+const QStringList Intestazione{"Inizio",
+                               "Alunno",
+                               "Lingua",
+                               "Operazione",
+                               "File",
+                               "Riga",
+                               "Primo",
+                               "Secondo",
+                               "Risultato",
+                               "Errori inizio",
+                               "Errori cambio",
+                               "Errori risultato",
+                               "Errori operazione",
+                               "Riascolti",
+                               "Secondi",
+                               "Finito"};
 
 QByteArray leggi(const QString &p)
 {
@@ -63,13 +76,13 @@ private Q_SLOTS:
         QTest::newRow("visitor") << esempio({}) << "2026-03-02T08:15:00+01:00;" + coda;
         QTest::newRow("semicolon") << esempio("Anna; Bea") << "2026-03-02T08:15:00+01:00;\"Anna; Bea\"" + coda;
         QTest::newRow("quotes") << esempio("Lu \"Lulù\"") << "2026-03-02T08:15:00+01:00;\"Lu \"\"Lulù\"\"\"" + coda;
-        QTest::newRow("line breaks") << esempio("Ada\r\nBo\nCi") << "2026-03-02T08:15:00+01:00;\"Ada\r\nBo\nCi\"" + coda;
+        QTest::newRow("line breaks") << esempio("Ada\r\nBo\nCi")
+                                     << "2026-03-02T08:15:00+01:00;\"Ada\r\nBo\nCi\"" + coda;
         QTest::newRow("blank at an end") << esempio(" Eva") << "2026-03-02T08:15:00+01:00;\" Eva\"" + coda;
         QTest::newRow("left early, west of UTC")
             << esempio("Zoe", "2026-03-02T08:15:00-03:30", -1)
             << QByteArray("2026-03-02T08:15:00-03:30;Zoe;Italiano;-;testi/lista2.txt;12;7;3;4;1;0;2;3;2;;0\r\n");
-        QTest::newRow("UTC") << esempio("Ugo", "2026-03-02T08:15:00Z")
-                             << "2026-03-02T08:15:00+00:00;Ugo" + coda;
+        QTest::newRow("UTC") << esempio("Ugo", "2026-03-02T08:15:00Z") << "2026-03-02T08:15:00+00:00;Ugo" + coda;
     }
     void riga()
     {
@@ -118,7 +131,8 @@ private Q_SLOTS:
     {
         QFETCH(RigaRegistro, tagliata);
         QTemporaryDir d;
-        const RigaRegistro prima = esempio(QStringLiteral("Prima")), dopo = esempio(QStringLiteral("Dopo \"x\""), "2026-03-03T09:00:00+01:00", -1);
+        const RigaRegistro prima = esempio(QStringLiteral("Prima")),
+                           dopo = esempio(QStringLiteral("Dopo \"x\""), "2026-03-03T09:00:00+01:00", -1);
         const QByteArray intera = rigaCsv(campiRiga(tagliata));
         for (qsizetype n = 0; n < intera.size(); ++n) {
             ScrittoreRegistro s(d.path(), QStringLiteral("pc"), Intestazione);
@@ -162,7 +176,8 @@ private Q_SLOTS:
         QTemporaryDir d;
         ScrittoreRegistro a(d.path(), QStringLiteral("aula 1"), Intestazione);
         ScrittoreRegistro b(d.path(), QStringLiteral("AULA-2.scuola"), Intestazione);
-        QVERIFY(a.aggiungi(esempio("Ugo")) && b.aggiungi(esempio("Eva")) && a.aggiungi(esempio("Ugo", "2026-03-03T08:00:00+01:00")));
+        QVERIFY(a.aggiungi(esempio("Ugo")) && b.aggiungi(esempio("Eva"))
+                && a.aggiungi(esempio("Ugo", "2026-03-03T08:00:00+01:00")));
         QFile(d.filePath("altro.csv")).open(QIODevice::WriteOnly);
         const LetturaRegistro l = leggiCartellaRegistro(d.path());
         QCOMPARE(l.file, QStringList({d.filePath("registro-AULA-2.scuola.csv"), d.filePath("registro-aula_1.csv")}));
@@ -251,7 +266,8 @@ private Q_SLOTS:
         QString errore;
         QCOMPARE(caricaClasse(cartella, &errore), Classe());
         const Classe c{{{QStringLiteral("Anna; \"Bea\""), QStringLiteral("gattino.gif")}, {QStringLiteral("Lù"), {}}},
-                       QStringLiteral("//server/aula"), true};
+                       QStringLiteral("//server/aula"),
+                       true};
         QVERIFY(::salvaClasse(c, cartella, &errore));
         QCOMPARE(caricaClasse(cartella, &errore), c);
         QVERIFY(errore.isEmpty());

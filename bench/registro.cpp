@@ -1,0 +1,113 @@
+// The record's two figures: the record view's reading and summaries of a school year of a full class (30 pupils,
+// 20 problems a day, 200 school days: 120,000 rows in one folder, across two computers' files), and one row
+// appended to such a file. Prints the median of each as "CIFRA <name> <ms>".
+//   bench_registro [runs]
+
+#include "letturaregistro.h"
+#include "riassunto.h"
+#include "scrittoreregistro.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const QStringList Intestazione{"Inizio",        "Alunno",           "Lingua",        "Operazione",
+                               "File",          "Riga",             "Primo",         "Secondo",
+                               "Risultato",     "Errori inizio",    "Errori cambio", "Errori risultato",
+                               "Errori operazione", "Riascolti",    "Secondi",       "Finito"};
+
+double mediana(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+// 200 school days from 2026-09-14, five a week, 20 problems a pupil a day.
+void scriviAnno(const QString &cartella)
+{
+    QFile a(cartella + QStringLiteral("/registro-aula1.csv"));
+    QFile b(cartella + QStringLiteral("/registro-aula2.csv"));
+    a.open(QIODevice::WriteOnly);
+    b.open(QIODevice::WriteOnly);
+    const QByteArray intestazione = "\xEF\xBB\xBF" + rigaCsv(Intestazione);
+    a.write(intestazione);
+    b.write(intestazione);
+    QDate giorno(2026, 9, 14);
+    for (int g = 0; g < 200; giorno = giorno.addDays(1)) {
+        if (giorno.dayOfWeek() > 5)
+            continue;
+        ++g;
+        for (int alunno = 0; alunno < 30; ++alunno) {
+            for (int p = 0; p < 20; ++p) {
+                RigaRegistro r;
+                r.inizio = QDateTime(giorno, QTime(8, 0).addSecs(alunno * 60 + p * 30), Qt::OffsetFromUTC, 3600);
+                r.alunno = QStringLiteral("Alunno %1 \"%2\"").arg(alunno).arg(QChar(u'A' + alunno % 26));
+                r.lingua = QStringLiteral("Italiano");
+                r.operazione = p % 2 ? u'-' : u'+';
+                r.fileStorie = p % 2 ? QStringLiteral("testi/lista2.txt") : QStringLiteral("testi/lista1.txt");
+                r.rigaStoria = p % 17 + 1;
+                r.primo = p % 9;
+                r.secondo = alunno % 5;
+                r.risultato = 9;
+                r.errati = {p % 3, p % 2, 0, p % 4};
+                r.riascolti = p % 3;
+                r.finito = p % 7 != 0;
+                r.secondi = r.finito ? 20 + p : -1;
+                (alunno % 2 ? a : b).write(rigaCsv(campiRiga(r)));
+            }
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const int giri = argc > 1 ? std::max(1, atoi(argv[1])) : 9;
+    QTemporaryDir d;
+    scriviAnno(d.path());
+
+    std::vector<double> vista;
+    size_t righe = 0;
+    for (int i = 0; i < giri; ++i) {
+        QElapsedTimer t;
+        t.start();
+        const LetturaRegistro l = leggiCartellaRegistro(d.path());
+        const auto r = riassumi(l.righe, FiltroRegistro{});
+        vista.push_back(t.nsecsElapsed() / 1e6);
+        righe = l.righe.size();
+        if (r.size() != 30)
+            return 1;
+    }
+
+    // The first append of a run looks at the whole file; the later ones only
+    // at its size.
+    std::vector<double> aggiunte;
+    double prima = 0;
+    ScrittoreRegistro s(d.path(), QStringLiteral("aula1"), Intestazione);
+    RigaRegistro r;
+    r.inizio = QDateTime::currentDateTime();
+    r.alunno = QStringLiteral("Anna");
+    r.secondi = 12;
+    r.finito = true;
+    for (int i = 0; i < giri * 20 + 1; ++i) {
+        QElapsedTimer t;
+        t.start();
+        if (!s.aggiungi(r))
+            return 1;
+        (i ? aggiunte.push_back(t.nsecsElapsed() / 1e6) : void(prima = t.nsecsElapsed() / 1e6));
+    }
+    std::printf("%zu rows in 2 files; reading and summaries, median of %d: %.1f ms\n", righe, giri, mediana(vista));
+    std::printf("one append, median of %zu: %.2f ms (the run's first, which looks at the whole file: %.1f ms)\n",
+                aggiunte.size(), mediana(aggiunte), prima);
+    std::printf("CIFRA registro_vista_ms %.1f\nCIFRA registro_aggiunta_ms %.2f\nCIFRA registro_prima_aggiunta_ms %.1f\n",
+                mediana(vista), mediana(aggiunte), prima);
+    return 0;
+}
