@@ -17,10 +17,22 @@
 
 namespace {
 
-const QStringList Intestazione{"Inizio",        "Alunno",           "Lingua",        "Operazione",
-                               "File",          "Riga",             "Primo",         "Secondo",
-                               "Risultato",     "Errori inizio",    "Errori cambio", "Errori risultato",
-                               "Errori operazione", "Riascolti",    "Secondi",       "Finito"};
+const QStringList Intestazione{"Inizio",
+                               "Alunno",
+                               "Lingua",
+                               "Operazione",
+                               "File",
+                               "Riga",
+                               "Primo",
+                               "Secondo",
+                               "Risultato",
+                               "Errori inizio",
+                               "Errori cambio",
+                               "Errori risultato",
+                               "Errori operazione",
+                               "Riascolti",
+                               "Secondi",
+                               "Finito"};
 
 double mediana(std::vector<double> v)
 {
@@ -107,7 +119,8 @@ int main(int argc, char **argv)
     std::printf("%zu rows in 2 files; reading and summaries, median of %d: %.1f ms\n", righe, giri, mediana(vista));
     std::printf("one append, median of %zu: %.2f ms (the run's first, which looks at the whole file: %.1f ms)\n",
                 aggiunte.size(), mediana(aggiunte), prima);
-    std::printf("CIFRA registro_vista_ms %.1f\nCIFRA registro_aggiunta_ms %.2f\nCIFRA registro_prima_aggiunta_ms %.1f\n",
-                mediana(vista), mediana(aggiunte), prima);
+    std::printf(
+        "CIFRA registro_vista_ms %.1f\nCIFRA registro_aggiunta_ms %.2f\nCIFRA registro_prima_aggiunta_ms %.1f\n",
+        mediana(vista), mediana(aggiunte), prima);
     return 0;
 }

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "classe.h"
 #include "testi.h"
 #include "tipi.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <vector>
 
 class clsResize;
+class ScrittoreRegistro;
 
 // The program-wide shared state that connects the screens. One object lives
 // for the whole run; only the user-interface thread touches it.
@@ -25,6 +28,14 @@ struct Modulo1 {
     Integer Velocita = 0;
     Integer Voce = 0;
     QString FileImpostazioni;
+
+    // Beyond the designed program: the class, who is playing, and the
+    // record. With no pupils the screens are as designed; the record is
+    // kept all the same, a visitor's rows with an empty pupil.
+    Classe ClasseAlunni;
+    QString AlunnoCorrente; // empty: a visitor
+    std::shared_ptr<ScrittoreRegistro> Registro; // made at the first row; dropped when the folder changes
+    QStringList CartelleSenzaRegistro; // folders that could not be written, already told
 };
 
 // Fills Testi1 and Testi2 from lista1.txt and lista2.txt of testi/<propria>

@@ -1,4 +1,5 @@
 #include "programma.h"
+#include "registroclasse.h"
 
 #include "dialoghi.h"
 #include "impostazioni.h"
@@ -91,6 +92,7 @@ std::optional<int> Programma::Main()
     if (!EsisteFile(Percorsi::unisci(cartella, QStringLiteral("leggimi.txt"))))
         CreaLeggimi(*m_lingua, cartella);
     CaricaImpostazioni(m_stato);
+    caricaClasseDelProgramma(*m_contesto);
 
     // 6. The voice of the program-wide engine (loading FormBocca applies
     // it too; the second time does no harm).

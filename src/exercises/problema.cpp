@@ -50,6 +50,20 @@ Problema::Problema(Operazione op, const std::vector<Storia> &storie, Casuale &ca
 {
 }
 
+Problema::~Problema()
+{
+    finisci();
+}
+
+void Problema::finisci()
+{
+    if (!m_inCorso)
+        return;
+    m_inCorso = false;
+    if (allaFine)
+        allaFine(m_andamento);
+}
+
 Esito Problema::nuovo()
 {
     const int riga = m_casuale.estrai(int(m_storie.size()));
@@ -60,6 +74,7 @@ Esito Problema::nuovo()
 
 Esito Problema::inizia(int riga, int n3, int n1)
 {
+    finisci();
     ++m_generazione;
     m_passo = 0;
     m_scritta = false;
@@ -71,6 +86,8 @@ Esito Problema::inizia(int riga, int n3, int n1)
     m_n1 = n1;
     m_n2 = n3 - n1;
     m_operazione.clear();
+    m_andamento = {m_op.sottrazione, riga, primo(), secondo(), risultato(), orologio(), {}, 0, -1, false};
+    m_inCorso = true;
 
     // Which of the numbers each answer sentence is about, in story order.
     const Storia &s = m_storia;
@@ -156,6 +173,9 @@ Esito Problema::premi(Pressione premuto)
         m_operazione += testoNumero(premuto.cifra);
         m_scritta = true;
         m_esatti = piuUno(m_esatti);
+        m_andamento.finito = true;
+        m_andamento.secondi = int(qMax<qint64>(0, m_andamento.inizio.secsTo(orologio())));
+        finisci();
         p.push_back(testo(Etichetta::Operazione, m_operazione));
         // Shown before the operation is read, so the child may go on while
         // it is still being spoken.
@@ -228,6 +248,7 @@ Esito Problema::storia(int passo)
 Esito Problema::sbagliato()
 {
     m_errati = piuUno(m_errati);
+    ++m_andamento.errati[size_t(qMin(m_passo, 3))];
     Esito e;
     e.giusto = false;
     e.passi = {semplice(T::IconaNo), testo(Etichetta::Errati, testoNumero(m_errati)), semplice(T::SuonoErrato)};

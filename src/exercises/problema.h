@@ -3,7 +3,9 @@
 #include "testi.h"
 #include "tipi.h"
 
+#include <QDateTime>
 #include <QString>
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -66,6 +68,22 @@ struct Operazione {
     static Operazione perSottrazione();
 };
 
+// How a problem went, for the teacher's record.
+struct Andamento {
+    bool sottrazione = false;
+    int riga = 0; // ProblemaCorrente
+    int primo = 0; // the numbers in the story's order: 7 - 3 = 4
+    int secondo = 0;
+    int risultato = 0;
+    QDateTime inizio; // the first question
+    // Wrong presses while counting the things at first (Passo 0), at the
+    // change (1), at the result (2), and while writing the operation (3-7).
+    std::array<int, 4> errati{};
+    int riascolti = 0; // times the sentence was heard again
+    int secondi = -1; // first question to the complete operation; -1: not complete
+    bool finito = false;
+};
+
 // One exercise screen's problems, without widgets: draws a story and its
 // numbers, holds Passo, and answers every press with an outcome.
 class Problema
@@ -76,6 +94,21 @@ public:
     // The counts are the program-wide ones, shared by both screens.
     Problema(Operazione op, const std::vector<Storia> &storie, Casuale &casuale, Integer &esatti, Integer &errati,
              Messaggio messaggio);
+    // A problem still in progress ends here, unfinished.
+    ~Problema();
+    Problema(const Problema &) = delete;
+    Problema &operator=(const Problema &) = delete;
+
+    // Told once for every problem when it ends: when its operation is
+    // complete, or unfinished when the next one starts or the problem goes
+    // (the screen left by its exit entry, the mixed mode's hand-over, the
+    // window closed).
+    std::function<void(const Andamento &)> allaFine;
+    // The time of day of the first question and of the complete operation.
+    std::function<QDateTime()> orologio = [] { return QDateTime::currentDateTime(); };
+    // The repeat button was pressed.
+    void riascoltato() { ++m_andamento.riascolti; }
+    const Andamento &andamento() const { return m_andamento; }
 
     // A new problem drawn from the generator: the row, then the total, then
     // the first term from it, so that small totals are as frequent as large.
@@ -109,6 +142,7 @@ private:
     int risultato() const { return m_op.sottrazione ? m_n2 : m_n3; }
     Esito storia(int passo);
     Esito sbagliato();
+    void finisci();
 
     Operazione m_op;
     const std::vector<Storia> &m_storie;
@@ -126,4 +160,6 @@ private:
     bool m_scritta = false; // the operation is complete
     QString m_operazione;
     int m_generazione = 0;
+    Andamento m_andamento;
+    bool m_inCorso = false; // started and not yet told to allaFine
 };

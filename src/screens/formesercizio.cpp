@@ -1,4 +1,5 @@
 #include "formesercizio.h"
+#include "registroclasse.h"
 
 #include "bottoneicona.h"
 #include "casuale.h"
@@ -69,6 +70,8 @@ FormEsercizio::FormEsercizio(Contesto &c, const Disegno &d, Operazione op, const
     setFocusPolicy(Qt::StrongFocus);
     creaControlli();
     m_font = std::make_unique<FontInProporzione>(*this);
+    // Every problem that ends, finished or not, is a row of the record.
+    m_problema.allaFine = [&c](const Andamento &a) { annotaProblema(c, a); };
 }
 
 FormEsercizio::~FormEsercizio() = default;
@@ -337,6 +340,7 @@ void FormEsercizio::mnuEsci_Click()
 void FormEsercizio::Command6_Click()
 {
     Occupato o(this);
+    m_problema.riascoltato();
     // Straight to the engine, unprepared and without waiting: the child may
     // ask again while a sentence is still being read.
     if (MotoreVoce *bocca = m_c.parla.motore()) {

@@ -214,6 +214,66 @@ private Q_SLOTS:
         QVERIFY(traccia(e).contains(QStringLiteral("= 32767")));
     }
 
+    // The record's account of a problem: wrong presses by part, the sentence heard again ('r'), the time, and
+    // whether it was finished; told once, when it ends.
+    void andamento_data()
+    {
+        QTest::addColumn<bool>("sottrazione");
+        QTest::addColumn<QString>("tasti");
+        QTest::addColumn<QString>("fine"); // after the presses: "nuovo" the next problem, "via" the screen goes
+        QTest::addColumn<QString>("atteso");
+        QTest::newRow("finished, wrong at every part, heard twice") << false << "r43r32453-+2=55"
+                                                                    << "nuovo"
+                                                                    << "1: 3+2=5 1111 r2 40s finished";
+        QTest::newRow("left for the next problem") << false << "3r4"
+                                                   << "nuovo"
+                                                   << "1: 3+2=5 0100 r1 -1s left";
+        QTest::newRow("left when the screen goes") << true << "7"
+                                                   << "via"
+                                                   << "1: 7-3=4 0000 r0 -1s left";
+        QTest::newRow("not over yet") << true << "7347-3"
+                                      << ""
+                                      << "";
+        QTest::newRow("subtraction, wrong writing twice") << true << "7347-3-3=4"
+                                                          << "via"
+                                                          << "1: 7-3=4 0002 r0 40s finished";
+    }
+    void andamento()
+    {
+        QFETCH(bool, sottrazione);
+        QFETCH(QString, tasti);
+        QFETCH(QString, fine);
+        QFETCH(QString, atteso);
+        auto b = std::make_unique<Banco>(sottrazione);
+        QStringList detti;
+        int chiamate = 0;
+        b->p.orologio = [&chiamate] { return QDateTime(QDate(2026, 3, 2), QTime(8, 0)).addSecs(40 * chiamate++); };
+        b->p.allaFine = [&detti](const Andamento &a) {
+            detti << QStringLiteral("%1: %2%3%4=%5 %6%7%8%9 r%10 %11s %12")
+                         .arg(a.riga)
+                         .arg(a.primo)
+                         .arg(QChar(a.sottrazione ? u'-' : u'+'))
+                         .arg(a.secondo)
+                         .arg(a.risultato)
+                         .arg(a.errati[0])
+                         .arg(a.errati[1])
+                         .arg(a.errati[2])
+                         .arg(a.errati[3])
+                         .arg(a.riascolti)
+                         .arg(a.secondi)
+                         .arg(a.finito ? "finished" : "left");
+        };
+        b->p.inizia(1, sottrazione ? 7 : 5, 3);
+        QCOMPARE(b->p.andamento().inizio, QDateTime(QDate(2026, 3, 2), QTime(8, 0)));
+        for (QChar t : tasti)
+            t == u'r' ? b->p.riascoltato() : void(b->p.premi(pressione(t)));
+        if (fine == QStringLiteral("nuovo"))
+            b->p.nuovo();
+        else if (fine == QStringLiteral("via"))
+            b.reset();
+        QCOMPARE(detti.join(u'|'), atteso);
+    }
+
     // 1 <= first <= total <= 9, every story and every pair of numbers drawn. "avanti" draws a new problem; in the
     // mixed mode it may hand over to the other screen instead.
     void estrazioni()

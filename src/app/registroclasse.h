@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct Andamento;
+struct Alunno;
+struct Contesto;
+class ModLanguageSupport;
+
+// The record's column titles in the current language (messages "0120" to
+// "0135"; the Italian ones where the language has none).
+QStringList intestazioneRegistro(ModLanguageSupport &lingua);
+
+// Appends the row of a problem that ended to this computer's record file.
+// A folder that cannot be written is told once, after the current event,
+// and play goes on.
+void annotaProblema(Contesto &c, const Andamento &a);
+
+// The class of the settings folder into the shared state; a file that
+// cannot be read is told (and left as it is).
+void caricaClasseDelProgramma(Contesto &c);
+// The pupil now playing, or null for a visitor.
+const Alunno *alunnoCorrente(const Contesto &c);
