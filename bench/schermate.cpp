@@ -3,11 +3,15 @@
 // real program on a real (virtual) display. Run through bench/schermate.sh.
 // With "lunga", instead: the exercise screen at its last step and the voice
 // screen in a language whose captions are the longer of Italian and English
-// made 40 per cent longer, named after the display's size.
+// made 40 per cent longer, named after the display's size. With "classe": a
+// class of 30 pupils with six weeks of record, and the screens of the class,
+// the adult's question, "Chi gioca?" and the record view.
 //
-//   numerella_schermate <data folder> <output folder> [lunga]
+//   numerella_schermate <data folder> <output folder> [lunga|classe]
 
+#include "classe.h"
 #include "dialoghi.h"
+#include "formadulto.h"
 #include "formesercizio.h"
 #include "ini.h"
 #include "lingualunga.h"
@@ -16,6 +20,7 @@
 #include "registroschermi.h"
 #include "schermi.h"
 #include "schermo.h"
+#include "scrittoreregistro.h"
 #include "suoni.h"
 
 #include <QAction>
@@ -24,10 +29,12 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -81,6 +88,63 @@ void scriviLingua(const QString &cartella)
                      QStringLiteral("CurrentLanguage"), QStringLiteral("Lunga"));
 }
 
+// 30 pupils, each with a picture, and six school weeks of their record.
+void scriviClasse(const QString &impostazioni)
+{
+    const QStringList nomi{"Alessandro", "Beatrice", "Carlo",      "Davide",    "Elena",    "Francesca",
+                           "Giulia",     "Hamza",    "Irene",      "Jacopo",    "Kevin",    "Leonardo",
+                           "Martina",    "Nicolò",   "Olga",       "Pietro",    "Quang",    "Rebecca",
+                           "Sofia",      "Tommaso",  "Umberto",    "Valentina", "Wen",      "Xavier",
+                           "Yasmine",    "Zeno",     "Anna Maria", "Bianca",    "Cristian", "Diego"};
+    const QStringList figure{"barchetta.gif", "biscotto.gif", "candelina.gif",  "coccinella.gif", "farfalla.gif",
+                             "fiore.gif",     "fragola.gif",  "gattino.gif",    "macchinina.gif", "mela.gif",
+                             "orsetto.gif",   "palla.gif",    "palloncino.gif", "pesciolino.gif", "pulcino.gif",
+                             "rana.gif",      "stella.gif"};
+    Classe c;
+    for (int i = 0; i < nomi.size(); ++i)
+        c.alunni.append({nomi[i], figure[i % figure.size()]});
+    QString errore;
+    salvaClasse(c, impostazioni, &errore);
+    QFile f(impostazioni + QStringLiteral("/registro-aula1.csv"));
+    f.open(QIODevice::WriteOnly);
+    f.write("\xEF\xBB\xBFInizio\r\n");
+    QDate g(2026, 9, 14);
+    for (int giorno = 0; giorno < 30; g = g.addDays(1)) {
+        if (g.dayOfWeek() > 5)
+            continue;
+        ++giorno;
+        for (int a = 0; a < nomi.size(); ++a) {
+            const int problemi = 4 + (a * 7 + giorno * 3) % 9;
+            for (int p = 0; p < problemi; ++p) {
+                RigaRegistro r;
+                r.inizio = QDateTime(g, QTime(9, 0).addSecs(a * 97 + p * 41), Qt::OffsetFromUTC, 7200);
+                r.alunno = nomi[a];
+                r.lingua = QStringLiteral("Italiano");
+                r.fileStorie = QStringLiteral("testi/lista1.txt");
+                r.rigaStoria = 1 + p % 10;
+                r.primo = 1 + p % 5;
+                r.secondo = a % 4;
+                r.risultato = r.primo + r.secondo;
+                // Fewer wrong presses as the weeks go by.
+                const int e = (a + p + giorno / 5) % (3 + giorno / 4);
+                r.errati = {e == 1, 0, e == 2 ? 2 : 0, a % 5 == 0 && e == 0};
+                r.riascolti = p % 3 == 0;
+                r.finito = (a + p) % 11 != 0;
+                r.secondi = r.finito ? 25 + (a + p) % 30 : -1;
+                f.write(rigaCsv(campiRiga(r)));
+            }
+        }
+    }
+}
+
+// Types the adult's answer on the screen on display.
+void rispondi(RegistroSchermi &r)
+{
+    auto *a = qobject_cast<FormAdulto *>(r.caricato(QStringLiteral("FormAdulto")));
+    a->findChild<QLineEdit *>(QStringLiteral("TestoRisposta"))->setText(QString::number(a->domanda().risposta()));
+    a->BottoneConferma_Click();
+}
+
 void apriMenuLingua(Schermo *menu)
 {
     auto *lingue = qobject_cast<QMenu *>(menu->controllo(QStringLiteral("mnuLanguages")));
@@ -119,6 +183,9 @@ int main(int argc, char *argv[])
     }
 
     const bool lunga = argc > 3 && QByteArray(argv[3]) == "lunga";
+    const bool classe = argc > 3 && QByteArray(argv[3]) == "classe";
+    if (classe)
+        scriviClasse(impostazioni.path());
     if (lunga)
         scriviLingua(programma.path());
 
@@ -137,6 +204,25 @@ int main(int argc, char *argv[])
 
     int errori = 0;
     QTest::qWait(500);
+    if (classe) {
+        qobject_cast<QPushButton *>(r.caricato(QStringLiteral("FormAvvio"))->controllo(QStringLiteral("BottoneAvvio")))
+            ->click();
+        errori += !fotografa(uscita + QStringLiteral("/chigioca.png"));
+        r.caricato(QStringLiteral("FormChiGioca"))->findChildren<QAbstractButton *>().at(7)->click();
+        Schermo *m = r.caricato(QStringLiteral("FormMenu"));
+        FormAdulto::chiedi(p.contesto(), m, FormAdulto::Dopo::Classe);
+        errori += !fotografa(uscita + QStringLiteral("/adulto.png"));
+        rispondi(r);
+        errori += !fotografa(uscita + QStringLiteral("/classe.png"));
+        m = r.mostra(QStringLiteral("FormMenu"));
+        r.scarica(r.caricato(QStringLiteral("FormClasse")));
+        errori += !fotografa(uscita + QStringLiteral("/menu-alunno.png"));
+        FormAdulto::chiedi(p.contesto(), m, FormAdulto::Dopo::Registro);
+        rispondi(r);
+        r.caricato(QStringLiteral("FormRegistro"))->findChild<QTableWidget *>()->selectRow(3);
+        errori += !fotografa(uscita + QStringLiteral("/registro.png"));
+        return errori == 0 ? 0 : 1;
+    }
     r.mostra(QStringLiteral("FormMenu"));
     r.scarica(r.caricato(QStringLiteral("FormAvvio")));
     Schermo *menu = r.caricato(QStringLiteral("FormMenu"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "classe.h"
+#include "domandaadulto.h"
 #include "testi.h"
 #include "tipi.h"
 
@@ -36,6 +37,7 @@ struct Modulo1 {
     QString AlunnoCorrente; // empty: a visitor
     std::shared_ptr<ScrittoreRegistro> Registro; // made at the first row; dropped when the folder changes
     QStringList CartelleSenzaRegistro; // folders that could not be written, already told
+    DomandaAdulto UltimaDomandaAdulto; // the next one is another
 };
 
 // Fills Testi1 and Testi2 from lista1.txt and lista2.txt of testi/<propria>

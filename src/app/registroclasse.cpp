@@ -14,10 +14,22 @@
 
 namespace {
 
-const char *const Colonne[] = {"Inizio",           "Alunno",           "Lingua",        "Operazione",
-                               "File delle storie", "Riga",             "Primo numero",  "Secondo numero",
-                               "Risultato",        "Errori all'inizio", "Errori al cambio", "Errori al risultato",
-                               "Errori nell'operazione", "Riascolti", "Secondi", "Finito"};
+const char *const Colonne[] = {"Inizio",
+                               "Alunno",
+                               "Lingua",
+                               "Operazione",
+                               "File delle storie",
+                               "Riga",
+                               "Primo numero",
+                               "Secondo numero",
+                               "Risultato",
+                               "Errori all'inizio",
+                               "Errori al cambio",
+                               "Errori al risultato",
+                               "Errori nell'operazione",
+                               "Riascolti",
+                               "Secondi",
+                               "Finito"};
 
 // After the current event: the row may be written while a screen goes away.
 void avvisaDopo(Contesto &c, const QString &testo)
@@ -42,7 +54,7 @@ void annotaProblema(Contesto &c, const Andamento &a)
     Modulo1 &m = c.stato;
     if (!m.Registro) {
         m.Registro = std::make_shared<ScrittoreRegistro>(m.ClasseAlunni.cartellaDelRegistro(c.percorsi.impostazioni),
-                                                        QSysInfo::machineHostName(), intestazioneRegistro(c.lingua));
+                                                         QSysInfo::machineHostName(), intestazioneRegistro(c.lingua));
     }
     RigaRegistro r;
     r.inizio = a.inizio;
@@ -62,8 +74,9 @@ void annotaProblema(Contesto &c, const Andamento &a)
     if (m.Registro->aggiungi(r, &errore) || m.CartelleSenzaRegistro.contains(m.Registro->cartella()))
         return;
     m.CartelleSenzaRegistro << m.Registro->cartella();
-    avvisaDopo(c, c.lingua.MLSGetString(QStringLiteral("0100")) + QStringLiteral("\n\n") + m.Registro->cartella()
-                      + QStringLiteral("\n(") + errore + u')');
+    avvisaDopo(c,
+               c.lingua.MLSGetString(QStringLiteral("0100")) + QStringLiteral("\n\n") + m.Registro->cartella()
+                   + QStringLiteral("\n(") + errore + u')');
 }
 
 void caricaClasseDelProgramma(Contesto &c)

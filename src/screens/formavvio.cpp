@@ -113,7 +113,9 @@ void FormAvvio::BottoneAvvio_Click()
         return;
     Occupato o(this);
     m_inCorso = true;
-    Schermo *menu = c.registro.mostra(QStringLiteral("FormMenu"));
+    // With a class, the child says who is playing first.
+    Schermo *menu = c.registro.mostra(c.stato.ClasseAlunni.alunni.isEmpty() ? QStringLiteral("FormMenu")
+                                                                            : QStringLiteral("FormChiGioca"));
     m_inCorso = false;
     if (menu && caricato())
         c.registro.scarica(this);

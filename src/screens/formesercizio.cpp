@@ -1,4 +1,5 @@
 #include "formesercizio.h"
+#include "alunni.h"
 #include "registroclasse.h"
 
 #include "bottoneicona.h"
@@ -70,6 +71,7 @@ FormEsercizio::FormEsercizio(Contesto &c, const Disegno &d, Operazione op, const
     setFocusPolicy(Qt::StrongFocus);
     creaControlli();
     m_font = std::make_unique<FontInProporzione>(*this);
+    mostraAlunnoInBarra(*this, c);
     // Every problem that ends, finished or not, is a row of the record.
     m_problema.allaFine = [&c](const Andamento &a) { annotaProblema(c, a); };
 }

@@ -1,5 +1,8 @@
 #include "formmenu.h"
 
+#include "alunni.h"
+#include "formadulto.h"
+
 #include "casuale.h"
 #include "clsresize.h"
 #include "contesto.h"
@@ -60,6 +63,20 @@ FormMenu::FormMenu(Contesto &contesto)
         = aggiungi(new QAction(QStringLiteral("mnuLanguage 0"), mnuLanguages), QStringLiteral("mnuLanguage"), 0);
     mnuLanguages->addAction(mnuLanguage0);
     m_lingue = new MenuLingue(*this, c);
+
+    mnuClasse = aggiungi(new QAction(QStringLiteral("Classe"), this), QStringLiteral("mnuClasse"));
+    mnuRegistro = aggiungi(new QAction(QStringLiteral("Registro"), this), QStringLiteral("mnuRegistro"));
+    // "Chi gioca?" only with a class: without one the menu has nothing to
+    // change.
+    mnuChiGioca = aggiungi(new QAction(QStringLiteral("Chi gioca?"), this), QStringLiteral("mnuChiGioca"));
+    if (!c.stato.ClasseAlunni.alunni.isEmpty())
+        menuBar()->addAction(mnuChiGioca);
+    menuBar()->addAction(mnuClasse);
+    menuBar()->addAction(mnuRegistro);
+    connect(mnuClasse, &QAction::triggered, this, &FormMenu::mnuClasse_Click);
+    connect(mnuRegistro, &QAction::triggered, this, &FormMenu::mnuRegistro_Click);
+    connect(mnuChiGioca, &QAction::triggered, this, &FormMenu::mnuChiGioca_Click);
+    mostraAlunnoInBarra(*this, c);
     m_font = std::make_unique<FontInProporzione>(*this);
 }
 
@@ -151,5 +168,25 @@ void FormMenu::Command3_Click()
 
 void FormMenu::Command1_Click()
 {
-    esegui([this] { ConfermaUscita(c, this); });
+    esegui([this] {
+        if (c.stato.ClasseAlunni.soloAdultoEsce)
+            FormAdulto::chiedi(c, this, FormAdulto::Dopo::Uscita);
+        else
+            ConfermaUscita(c, this);
+    });
+}
+
+void FormMenu::mnuClasse_Click()
+{
+    esegui([this] { FormAdulto::chiedi(c, this, FormAdulto::Dopo::Classe); });
+}
+
+void FormMenu::mnuRegistro_Click()
+{
+    esegui([this] { FormAdulto::chiedi(c, this, FormAdulto::Dopo::Registro); });
+}
+
+void FormMenu::mnuChiGioca_Click()
+{
+    esegui([this] { apri(QStringLiteral("FormChiGioca"), std::nullopt); });
 }

@@ -39,6 +39,11 @@ public:
     void Command2_Click();
     void Command3_Click();
     void Command1_Click();
+    // Beyond the designed menu: the class and the record (behind the
+    // adult's question), and "Chi gioca?" when there are pupils.
+    void mnuClasse_Click();
+    void mnuRegistro_Click();
+    void mnuChiGioca_Click();
 
     MenuLingue *menuLingue() const { return m_lingue; }
 
@@ -59,5 +64,8 @@ private:
     QMenu *mnuLanguages;
     QAction *mnuLanguage0;
     MenuLingue *m_lingue;
+    QAction *mnuClasse;
+    QAction *mnuRegistro;
+    QAction *mnuChiGioca;
     bool m_inCorso = false;
 };

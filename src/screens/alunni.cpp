@@ -1,0 +1,140 @@
+#include "alunni.h"
+
+#include "contesto.h"
+#include "modulo1.h"
+#include "registroclasse.h"
+#include "schermo.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QStyleOptionFocusRect>
+
+namespace {
+
+QString cartellaAnimazioni(const Contesto &c)
+{
+    return Percorsi::unisci(c.percorsi.programma, QStringLiteral("gifanimate"));
+}
+
+// The picture beside the name keeps the height of the bar's text.
+class EtichettaAlunno : public QWidget
+{
+public:
+    EtichettaAlunno(const QString &nome, const QPixmap &immagine, QWidget *padre)
+        : QWidget(padre)
+        , m_immagine(immagine)
+    {
+        setObjectName(QStringLiteral("EtichettaAlunno"));
+        auto *l = new QHBoxLayout(this);
+        l->setContentsMargins(4, 0, 8, 0);
+        m_figura = new QLabel(this);
+        m_nome = new QLabel(nome, this);
+        l->addWidget(m_figura);
+        l->addWidget(m_nome);
+        setAccessibleName(nome);
+        adatta();
+    }
+
+protected:
+    void changeEvent(QEvent *e) override
+    {
+        if (e->type() == QEvent::FontChange)
+            adatta();
+        QWidget::changeEvent(e);
+    }
+
+private:
+    void adatta()
+    {
+        const int h = fontMetrics().height() + 4;
+        if (!m_immagine.isNull())
+            m_figura->setPixmap(m_immagine.scaled(h, h, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+    QPixmap m_immagine;
+    QLabel *m_figura;
+    QLabel *m_nome;
+};
+
+} // namespace
+
+QStringList immaginiAlunni(const Contesto &c)
+{
+    QStringList v;
+    const QStringList tutte
+        = QDir(cartellaAnimazioni(c)).entryList({QStringLiteral("*.gif")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QString &f : tutte) {
+        if (!f.contains(u'_'))
+            v << f;
+    }
+    return v;
+}
+
+QPixmap immagineAlunno(const Contesto &c, const QString &file)
+{
+    if (file.isEmpty())
+        return {};
+    const QString percorso = QDir(cartellaAnimazioni(c)).filePath(file);
+    QPixmap p;
+    if (!QPixmapCache::find(percorso, &p)) {
+        QImageReader r(percorso);
+        p = QPixmap::fromImage(r.read());
+        QPixmapCache::insert(percorso, p);
+    }
+    return p;
+}
+
+void mostraAlunnoInBarra(Schermo &s, const Contesto &c)
+{
+    const Alunno *a = alunnoCorrente(c);
+    if (!a)
+        return;
+    auto *barra = s.menuBar();
+    barra->setCornerWidget(new EtichettaAlunno(a->nome, immagineAlunno(c, a->immagine), barra), Qt::TopRightCorner);
+}
+
+BottoneAlunno::BottoneAlunno(const QString &nome, const QPixmap &immagine, QWidget *padre)
+    : QAbstractButton(padre)
+    , m_immagine(immagine)
+{
+    setText(nome);
+    // The text is also what a screen reader says.
+    setToolTip(nome);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void BottoneAlunno::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(2, 2, -2, -2);
+    p.setPen(QPen(QColor(128, 0, 128), isDown() ? 3 : 1.5));
+    p.setBrush(isDown() ? QColor(255, 160, 255) : QColor(255, 225, 255));
+    p.drawRoundedRect(r, 10, 10);
+    // The picture takes what the name leaves: at most two lines of it.
+    const QFontMetrics fm(font());
+    const int righe = fm.horizontalAdvance(text()) > r.width() - 8 ? 2 : 1;
+    const QRectF areaNome(r.left() + 4, r.bottom() - righe * fm.height() - 4, r.width() - 8, righe * fm.height());
+    const QRectF areaFigura(r.left() + 6, r.top() + 6, r.width() - 12, areaNome.top() - r.top() - 8);
+    if (!m_immagine.isNull() && areaFigura.height() > 4) {
+        const QSize s = m_immagine.size().scaled(areaFigura.size().toSize(), Qt::KeepAspectRatio);
+        p.drawPixmap(QRectF(areaFigura.center() - QPointF(s.width() / 2.0, s.height() / 2.0), s).toRect(),
+                     m_immagine);
+    }
+    p.setPen(Qt::black);
+    QString nome = text();
+    if (righe == 2 && fm.boundingRect(areaNome.toRect(), Qt::TextWordWrap, nome).height() > areaNome.height())
+        nome = fm.elidedText(nome, Qt::ElideRight, int(areaNome.width() * 2 - fm.averageCharWidth() * 4));
+    p.drawText(areaNome, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, nome);
+    if (hasFocus()) {
+        p.setPen(QPen(QColor(0, 0, 160), 3, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(r.adjusted(4, 4, -4, -4), 8, 8);
+    }
+}

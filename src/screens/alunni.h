@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
+
+struct Contesto;
+class Schermo;
+
+// The pictures a pupil can be given: the shipped animations of single
+// things (not their "_arriva" and "_via" moves), by file name.
+QStringList immaginiAlunni(const Contesto &c);
+// The first frame of a pupil's picture; null when the file cannot be read.
+QPixmap immagineAlunno(const Contesto &c, const QString &file);
+
+// The pupil now playing, picture and name, at the right end of a screen's
+// menu bar. Nothing is added for a visitor, so without a class the screen
+// stays as designed.
+void mostraAlunnoInBarra(Schermo &s, const Contesto &c);
+
+// A big button with a pupil's picture over the name, for a child who finds
+// their own picture before they can read their name.
+class BottoneAlunno : public QAbstractButton
+{
+    Q_OBJECT
+public:
+    BottoneAlunno(const QString &nome, const QPixmap &immagine, QWidget *padre);
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+
+private:
+    QPixmap m_immagine;
+};

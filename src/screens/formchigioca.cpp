@@ -1,0 +1,91 @@
+#include "formchigioca.h"
+
+#include "alunni.h"
+#include "clsresize.h"
+#include "contesto.h"
+#include "fontinproporzione.h"
+#include "modlanguagesupport.h"
+#include "modulo1.h"
+#include "registroschermi.h"
+#include "ridimensiona.h"
+#include "stile.h"
+
+#include <QLabel>
+#include <cmath>
+
+FormChiGioca::FormChiGioca(Contesto &contesto)
+    : Schermo(QStringLiteral("FormChiGioca"), LarghezzaProgetto, AltezzaProgetto)
+    , c(contesto)
+{
+    setWindowTitle(QStringLiteral("Numerella"));
+    coloraSfondo(client(), QColor(255, 192, 255));
+    LabelTitolo = aggiungi(new QLabel(QStringLiteral("Chi gioca?"), client()), QStringLiteral("LabelTitolo"));
+    LabelTitolo->setFont(fontProgetto(QStringLiteral("Comic Sans MS"), 24, true));
+    LabelTitolo->setAlignment(Qt::AlignCenter);
+    piazza(LabelTitolo, 240, 120, 9120, 840);
+
+    // As few rows and columns as hold everyone, so that a small class gets
+    // big buttons; 30 pupils and the visitor fill six by six.
+    const QList<Alunno> &alunni = c.stato.ClasseAlunni.alunni;
+    const int n = int(alunni.size()) + 1;
+    const int colonne = std::max(1, int(std::ceil(std::sqrt(double(n)))));
+    const int righe = (n + colonne - 1) / colonne;
+    const int left = 240, top = 1080, larghezza = 9120, altezza = 5880, spazio = 90;
+    const int w = (larghezza - (colonne - 1) * spazio) / colonne;
+    const int h = (altezza - (righe - 1) * spazio) / righe;
+    // The visitor's picture is the program's own.
+    const QPixmap figuraOspite(Percorsi::unisci(c.percorsi.programma, QStringLiteral("icone/numerella-128.png")));
+    const QFont font = fontProgetto(QStringLiteral("Arial"), 11, true);
+    for (int i = 0; i < n; ++i) {
+        const bool ospite = i == n - 1;
+        auto *b = aggiungi(new BottoneAlunno(ospite ? QStringLiteral("Ospite") : alunni[i].nome,
+                                             ospite ? figuraOspite : immagineAlunno(c, alunni[i].immagine), client()),
+                           // The visitor's caption comes from the language
+                           // file; a pupil's name is the pupil's own.
+                           ospite ? QStringLiteral("BottoneOspite") : QStringLiteral("BottoneAlunno"), ospite ? -1 : i);
+        b->setFont(font);
+        piazza(b, left + (i % colonne) * (w + spazio), top + (i / colonne) * (h + spazio), w, h);
+        connect(b, &QAbstractButton::clicked, this, [this, i, ospite] { BottoneAlunno_Click(ospite ? -1 : i); });
+        m_bottoni << b;
+    }
+    m_font = std::make_unique<FontInProporzione>(*this);
+}
+
+FormChiGioca::~FormChiGioca() = default;
+
+void FormChiGioca::Form_Load()
+{
+    c.lingua.MLSLoadFormStrings(*this);
+    if (!caricato())
+        return;
+    ridimensionaAlCaricamento(c.stato, *this);
+    m_font->applica();
+}
+
+void FormChiGioca::Form_Activate()
+{
+    riempiDisplay();
+    if (!m_bottoni.isEmpty())
+        m_bottoni.front()->setFocus();
+}
+
+void FormChiGioca::Form_Resize()
+{
+    if (c.stato.Ridimensiona)
+        c.stato.Ridimensiona->ResizeControls();
+    m_font->applica();
+}
+
+void FormChiGioca::BottoneAlunno_Click(int Index)
+{
+    if (m_inCorso)
+        return;
+    Occupato o(this);
+    m_inCorso = true;
+    const QList<Alunno> &alunni = c.stato.ClasseAlunni.alunni;
+    c.stato.AlunnoCorrente = Index >= 0 && Index < alunni.size() ? alunni[Index].nome : QString();
+    Schermo *menu = c.registro.mostra(QStringLiteral("FormMenu"));
+    m_inCorso = false;
+    if (menu && caricato())
+        c.registro.scarica(this);
+}

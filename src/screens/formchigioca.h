@@ -1,0 +1,41 @@
+#pragma once
+
+#include "schermo.h"
+
+#include <QList>
+#include <memory>
+
+class BottoneAlunno;
+class FontInProporzione;
+class QLabel;
+struct Contesto;
+
+// "Chi gioca?": one big button per pupil, with their picture and name, and
+// "Ospite" for a visitor. The choice goes on to the menu.
+class FormChiGioca : public Schermo
+{
+    Q_OBJECT
+public:
+    static constexpr int LarghezzaProgetto = 9600;
+    static constexpr int AltezzaProgetto = 7200;
+
+    explicit FormChiGioca(Contesto &c);
+    ~FormChiGioca() override;
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Resize() override;
+    // The window's close button goes on to the menu as a visitor.
+    void chiusuraRichiesta() override { BottoneAlunno_Click(-1); }
+
+    // A pupil's index in the class; -1: "Ospite".
+    void BottoneAlunno_Click(int Index);
+    const QList<BottoneAlunno *> &bottoni() const { return m_bottoni; }
+
+private:
+    Contesto &c;
+    QLabel *LabelTitolo;
+    QList<BottoneAlunno *> m_bottoni; // the pupils, then "Ospite"
+    std::unique_ptr<FontInProporzione> m_font;
+    bool m_inCorso = false;
+};

@@ -1,0 +1,271 @@
+#include "formclasse.h"
+
+#include "alunni.h"
+#include "classe.h"
+#include "clsresize.h"
+#include "contesto.h"
+#include "dialoghi.h"
+#include "fontinproporzione.h"
+#include "messaggi.h"
+#include "modlanguagesupport.h"
+#include "modulo1.h"
+#include "registroschermi.h"
+#include "ridimensiona.h"
+#include "stile.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+const QColor Viola(255, 128, 255);
+} // namespace
+
+FormClasse::FormClasse(Contesto &contesto)
+    : Schermo(QStringLiteral("FormClasse"), LarghezzaProgetto, AltezzaProgetto)
+    , c(contesto)
+{
+    setWindowTitle(QStringLiteral("Numerella"));
+    coloraSfondo(client(), QColor(255, 192, 255));
+    const QFont testo = fontProgetto(QStringLiteral("Arial"), 12, true);
+    auto etichetta = [&](const QString &nome, const QString &t, int l, int top, int w, int h) {
+        QLabel *e = aggiungi(new QLabel(t, client()), nome);
+        e->setFont(testo);
+        piazza(e, l, top, w, h);
+        return e;
+    };
+    auto bottone = [&](QPushButton *&b, const QString &nome, const QString &t, int l, int top, int w, int h,
+                       void (FormClasse::*click)()) {
+        b = aggiungi(new QPushButton(t, client()), nome);
+        b->setFont(testo);
+        coloraBottone(b, Viola);
+        piazza(b, l, top, w, h);
+        connect(b, &QPushButton::clicked, this, click);
+    };
+
+    // Each field is named by the label beside it, for a screen reader too.
+    QLabel *alunni = etichetta(QStringLiteral("LabelAlunni"), QStringLiteral("Alunni"), 240, 120, 4200, 420);
+    ListaAlunni = aggiungi(new QListWidget(client()), QStringLiteral("ListaAlunni"));
+    alunni->setBuddy(ListaAlunni);
+    ListaAlunni->setFont(testo);
+    piazza(ListaAlunni, 240, 600, 4200, 4080);
+    connect(ListaAlunni, &QListWidget::currentRowChanged, this, [this](int i) {
+        const QList<Alunno> &a = c.stato.ClasseAlunni.alunni;
+        if (i < 0 || i >= a.size())
+            return;
+        TestoNome->setText(a[i].nome);
+        const int k = int(m_immagini.indexOf(a[i].immagine));
+        ListaImmagini->setCurrentRow(k);
+    });
+
+    QLabel *nome = etichetta(QStringLiteral("LabelNome"), QStringLiteral("Nome"), 240, 4800, 1080, 540);
+    TestoNome = aggiungi(new QLineEdit(client()), QStringLiteral("TestoNome"));
+    TestoNome->setFont(testo);
+    TestoNome->setMaxLength(Classe::MassimoCaratteri);
+    piazza(TestoNome, 1320, 4800, 3120, 540);
+    nome->setBuddy(TestoNome);
+    connect(TestoNome, &QLineEdit::returnPressed, this, &FormClasse::BottoneAggiungi_Click);
+
+    bottone(BottoneAggiungi, QStringLiteral("BottoneAggiungi"), QStringLiteral("Aggiungi"), 240, 5460, 1320, 600,
+            &FormClasse::BottoneAggiungi_Click);
+    bottone(BottoneRinomina, QStringLiteral("BottoneRinomina"), QStringLiteral("Rinomina"), 1680, 5460, 1320, 600,
+            &FormClasse::BottoneRinomina_Click);
+    bottone(BottoneTogli, QStringLiteral("BottoneTogli"), QStringLiteral("Togli"), 3120, 5460, 1320, 600,
+            &FormClasse::BottoneTogli_Click);
+    LabelAvviso = etichetta(QStringLiteral("LabelAvviso"), QString(), 240, 6180, 6120, 780);
+    LabelAvviso->setWordWrap(true);
+    LabelAvviso->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0)"));
+
+    QLabel *immagini = etichetta(QStringLiteral("LabelImmagini"), QStringLiteral("Immagine"), 4680, 120, 4680, 420);
+    ListaImmagini = aggiungi(new QListWidget(client()), QStringLiteral("ListaImmagini"));
+    ListaImmagini->setViewMode(QListView::IconMode);
+    ListaImmagini->setResizeMode(QListView::Adjust);
+    ListaImmagini->setMovement(QListView::Static);
+    piazza(ListaImmagini, 4680, 600, 4680, 2880);
+    immagini->setBuddy(ListaImmagini);
+    m_immagini = immaginiAlunni(c);
+    for (const QString &f : std::as_const(m_immagini))
+        ListaImmagini->addItem(new QListWidgetItem(QIcon(immagineAlunno(c, f)), QFileInfo(f).completeBaseName()));
+    connect(ListaImmagini, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *i) { scegliImmagine(ListaImmagini->row(i)); });
+
+    QLabel *cartella
+        = etichetta(QStringLiteral("LabelCartella"), QStringLiteral("Cartella del registro"), 4680, 3600, 4680, 420);
+    TestoCartella = aggiungi(new QLineEdit(client()), QStringLiteral("TestoCartella"));
+    TestoCartella->setFont(testo);
+    piazza(TestoCartella, 4680, 4080, 3480, 540);
+    cartella->setBuddy(TestoCartella);
+    connect(TestoCartella, &QLineEdit::editingFinished, this, [this] { cambiaCartella(TestoCartella->text()); });
+    bottone(BottoneCartella, QStringLiteral("BottoneCartella"), QStringLiteral("Scegli…"), 8280, 4080, 1080, 540,
+            &FormClasse::BottoneCartella_Click);
+
+    SceltaSoloAdulto = aggiungi(new QCheckBox(QStringLiteral("Solo un adulto può uscire"), client()),
+                                QStringLiteral("SceltaSoloAdulto"));
+    SceltaSoloAdulto->setFont(testo);
+    piazza(SceltaSoloAdulto, 4680, 4800, 4680, 540);
+    connect(SceltaSoloAdulto, &QCheckBox::toggled, this, [this](bool v) {
+        c.stato.ClasseAlunni.soloAdultoEsce = v;
+        salva();
+    });
+
+    bottone(BottoneFatto, QStringLiteral("BottoneFatto"), QStringLiteral("Fatto"), 6600, 6180, 2760, 780,
+            &FormClasse::BottoneFatto_Click);
+    BottoneFatto->setFont(fontProgetto(QStringLiteral("Arial"), 15.75, true));
+
+    const Classe &k = c.stato.ClasseAlunni;
+    TestoCartella->setText(QDir::toNativeSeparators(k.cartellaDelRegistro(c.percorsi.impostazioni)));
+    SceltaSoloAdulto->setChecked(k.soloAdultoEsce);
+    riempiLista(0);
+    m_font = std::make_unique<FontInProporzione>(*this);
+}
+
+FormClasse::~FormClasse() = default;
+
+void FormClasse::Form_Load()
+{
+    c.lingua.MLSLoadFormStrings(*this);
+    if (!caricato())
+        return;
+    ridimensionaAlCaricamento(c.stato, *this);
+    m_font->applica();
+}
+
+void FormClasse::Form_Activate()
+{
+    riempiDisplay();
+    TestoNome->setFocus();
+}
+
+void FormClasse::Form_Resize()
+{
+    if (c.stato.Ridimensiona)
+        c.stato.Ridimensiona->ResizeControls();
+    m_font->applica();
+    // Six pictures a row, whatever the screen.
+    const int lato = std::max(16, ListaImmagini->viewport()->width() / 6 - 14);
+    ListaImmagini->setIconSize(QSize(lato, lato));
+    ListaAlunni->setIconSize(QSize(ListaAlunni->fontMetrics().height(), ListaAlunni->fontMetrics().height()) * 3 / 2);
+    // The box to tick grows with its caption.
+    const int casella = SceltaSoloAdulto->fontMetrics().height();
+    SceltaSoloAdulto->setStyleSheet(
+        QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(casella));
+}
+
+void FormClasse::riempiLista(int scelto)
+{
+    ListaAlunni->clear();
+    for (const Alunno &a : std::as_const(c.stato.ClasseAlunni.alunni))
+        ListaAlunni->addItem(new QListWidgetItem(QIcon(immagineAlunno(c, a.immagine)), a.nome));
+    ListaAlunni->setCurrentRow(std::min(scelto, int(ListaAlunni->count()) - 1));
+}
+
+int FormClasse::selezionato() const
+{
+    return ListaAlunni->currentRow();
+}
+
+bool FormClasse::nomeAccettato(const QString &nome, int escluso)
+{
+    static const char *const chiavi[] = {"", "0102", "0103", "0104", "0105", "0106"};
+    const Classe::Verifica v = c.stato.ClasseAlunni.verifica(nome, escluso);
+    LabelAvviso->setText(v == Classe::NomeValido ? QString()
+                                                 : c.lingua.MLSGetString(QString::fromLatin1(chiavi[int(v)])));
+    return v == Classe::NomeValido;
+}
+
+void FormClasse::salva()
+{
+    QString errore;
+    if (!salvaClasse(c.stato.ClasseAlunni, c.percorsi.impostazioni, &errore))
+        c.dialoghi.avviso(this, TitoloApplicazione,
+                          c.lingua.MLSGetString(QStringLiteral("0108")) + QStringLiteral("\n\n") + errore);
+}
+
+void FormClasse::BottoneAggiungi_Click()
+{
+    const QString nome = TestoNome->text().trimmed();
+    if (!nomeAccettato(nome, -1))
+        return;
+    QList<Alunno> &a = c.stato.ClasseAlunni.alunni;
+    // A new pupil gets the next picture in turn; the adult may choose another.
+    const QString immagine = m_immagini.isEmpty() ? QString() : m_immagini[a.size() % m_immagini.size()];
+    a.append({nome, immagine});
+    salva();
+    riempiLista(int(a.size()) - 1);
+    TestoNome->clear();
+}
+
+void FormClasse::BottoneRinomina_Click()
+{
+    const int i = selezionato();
+    const QString nome = TestoNome->text().trimmed();
+    if (i < 0 || !nomeAccettato(nome, i))
+        return;
+    Alunno &a = c.stato.ClasseAlunni.alunni[i];
+    if (c.stato.AlunnoCorrente == a.nome)
+        c.stato.AlunnoCorrente = nome;
+    a.nome = nome;
+    salva();
+    riempiLista(i);
+}
+
+void FormClasse::BottoneTogli_Click()
+{
+    const int i = selezionato();
+    QList<Alunno> &a = c.stato.ClasseAlunni.alunni;
+    if (i < 0 || i >= a.size())
+        return;
+    const QString nome = a[i].nome;
+    if (!c.dialoghi.domanda(this, TitoloDomande, c.lingua.MLSGetString(QStringLiteral("0107")).arg(nome)))
+        return;
+    a.removeAt(i);
+    if (c.stato.AlunnoCorrente == nome)
+        c.stato.AlunnoCorrente.clear();
+    salva();
+    riempiLista(i);
+}
+
+void FormClasse::scegliImmagine(int k)
+{
+    const int i = selezionato();
+    QList<Alunno> &a = c.stato.ClasseAlunni.alunni;
+    if (i < 0 || i >= a.size() || k < 0 || k >= m_immagini.size())
+        return;
+    a[i].immagine = m_immagini[k];
+    ListaAlunni->item(i)->setIcon(QIcon(immagineAlunno(c, a[i].immagine)));
+    salva();
+}
+
+void FormClasse::cambiaCartella(const QString &cartella)
+{
+    Classe &k = c.stato.ClasseAlunni;
+    const QString scelta = QDir::fromNativeSeparators(cartella.trimmed());
+    const QString nuova = scelta == c.percorsi.impostazioni ? QString() : scelta;
+    if (nuova == k.cartellaRegistro)
+        return;
+    k.cartellaRegistro = nuova;
+    // The next row goes to the new folder, and a folder that cannot be
+    // written is told again.
+    c.stato.Registro.reset();
+    TestoCartella->setText(QDir::toNativeSeparators(k.cartellaDelRegistro(c.percorsi.impostazioni)));
+    salva();
+}
+
+void FormClasse::BottoneCartella_Click()
+{
+    const QString d = QFileDialog::getExistingDirectory(this, QString(), TestoCartella->text());
+    if (!d.isEmpty())
+        cambiaCartella(d);
+}
+
+void FormClasse::BottoneFatto_Click()
+{
+    Occupato o(this);
+    if (c.registro.mostra(QStringLiteral("FormMenu")) && caricato())
+        c.registro.scarica(this);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "schermo.h"
+
+#include <memory>
+
+class FontInProporzione;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+struct Contesto;
+
+// The class, for the adult: pupils added, renamed and removed (their rows
+// stay in the record), each with a picture from the shipped animations; the
+// record folder; whether only an adult may leave. Every change is saved at
+// once.
+class FormClasse : public Schermo
+{
+    Q_OBJECT
+public:
+    static constexpr int LarghezzaProgetto = 9600;
+    static constexpr int AltezzaProgetto = 7200;
+
+    explicit FormClasse(Contesto &c);
+    ~FormClasse() override;
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Resize() override;
+    void chiusuraRichiesta() override { BottoneFatto_Click(); }
+
+    void BottoneAggiungi_Click();
+    void BottoneRinomina_Click();
+    void BottoneTogli_Click();
+    void BottoneCartella_Click();
+    void BottoneFatto_Click();
+    // The folder typed or chosen; empty: the settings folder.
+    void cambiaCartella(const QString &cartella);
+    void scegliImmagine(int i);
+
+private:
+    void riempiLista(int selezionato);
+    int selezionato() const;
+    bool nomeAccettato(const QString &nome, int escluso);
+    void salva();
+
+    Contesto &c;
+    std::unique_ptr<FontInProporzione> m_font;
+    QListWidget *ListaAlunni;
+    QLineEdit *TestoNome;
+    QPushButton *BottoneAggiungi;
+    QPushButton *BottoneRinomina;
+    QPushButton *BottoneTogli;
+    QLabel *LabelAvviso;
+    QListWidget *ListaImmagini;
+    QLineEdit *TestoCartella;
+    QPushButton *BottoneCartella;
+    QCheckBox *SceltaSoloAdulto;
+    QPushButton *BottoneFatto;
+    QStringList m_immagini;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "letturaregistro.h"
+#include "riassunto.h"
+#include "schermo.h"
+#include "stamparegistro.h"
+
+#include <memory>
+
+class FontInProporzione;
+class QChartView;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+struct Contesto;
+
+// The record view, for the adult: every record file of the record folder,
+// summed up per pupil in a table, the chart of the pupil chosen in it, a
+// filter by pupil and by dates, and "Stampa", which writes the same as a
+// PDF, a page per pupil.
+class FormRegistro : public Schermo
+{
+    Q_OBJECT
+public:
+    static constexpr int LarghezzaProgetto = 9600;
+    static constexpr int AltezzaProgetto = 7200;
+
+    explicit FormRegistro(Contesto &c);
+    ~FormRegistro() override;
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Resize() override;
+    void chiusuraRichiesta() override { BottoneIndietro_Click(); }
+
+    void BottoneStampa_Click();
+    void BottoneIndietro_Click();
+
+    const std::vector<RiassuntoAlunno> &riassunti() const { return m_riassunti; }
+    // The PDF "Stampa" writes today.
+    QString fileStampa() const;
+
+private:
+    void leggi();
+    void aggiorna();
+    void mostraGrafico(int riga);
+    TestiRegistro testi() const;
+
+    Contesto &c;
+    std::unique_ptr<FontInProporzione> m_font;
+    LetturaRegistro m_lettura;
+    std::vector<RiassuntoAlunno> m_riassunti;
+    QComboBox *ComboAlunno;
+    QDateEdit *DataDal;
+    QDateEdit *DataAl;
+    QTableWidget *TabellaAlunni;
+    QChartView *Grafico;
+    QLabel *LabelFile;
+    QPushButton *BottoneStampa;
+    QPushButton *BottoneIndietro;
+};
