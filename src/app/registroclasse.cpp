@@ -39,13 +39,17 @@ void avvisaDopo(Contesto &c, const QString &testo)
 
 } // namespace
 
+QString messaggioClasse(ModLanguageSupport &lingua, int chiave, const char *italiano)
+{
+    const QString s = lingua.MLSGetString(QStringLiteral("%1").arg(chiave, 4, 10, QLatin1Char('0')));
+    return s.isEmpty() ? QString::fromUtf8(italiano) : s;
+}
+
 QStringList intestazioneRegistro(ModLanguageSupport &lingua)
 {
     QStringList t;
-    for (int i = 0; i < ColonneRegistro; ++i) {
-        const QString s = lingua.MLSGetString(QStringLiteral("%1").arg(120 + i, 4, 10, QLatin1Char('0')));
-        t << (s.isEmpty() ? QString::fromUtf8(Colonne[i]) : s);
-    }
+    for (int i = 0; i < ColonneRegistro; ++i)
+        t << messaggioClasse(lingua, 120 + i, Colonne[i]);
     return t;
 }
 
@@ -75,8 +79,8 @@ void annotaProblema(Contesto &c, const Andamento &a)
         return;
     m.CartelleSenzaRegistro << m.Registro->cartella();
     avvisaDopo(c,
-               c.lingua.MLSGetString(QStringLiteral("0100")) + QStringLiteral("\n\n") + m.Registro->cartella()
-                   + QStringLiteral("\n(") + errore + u')');
+               messaggioClasse(c.lingua, 100, "Non riesco a scrivere il registro nella cartella qui sotto.")
+                   + QStringLiteral("\n\n") + m.Registro->cartella() + QStringLiteral("\n(") + errore + u')');
 }
 
 void caricaClasseDelProgramma(Contesto &c)
@@ -84,7 +88,9 @@ void caricaClasseDelProgramma(Contesto &c)
     QString errore;
     c.stato.ClasseAlunni = caricaClasse(c.percorsi.impostazioni, &errore);
     if (!errore.isEmpty())
-        avvisaDopo(c, c.lingua.MLSGetString(QStringLiteral("0101")) + QStringLiteral("\n\n") + errore);
+        avvisaDopo(c,
+                   messaggioClasse(c.lingua, 101, "Non riesco a leggere la classe salvata.") + QStringLiteral("\n\n")
+                       + errore);
 }
 
 const Alunno *alunnoCorrente(const Contesto &c)

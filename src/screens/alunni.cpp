@@ -124,8 +124,7 @@ void BottoneAlunno::paintEvent(QPaintEvent *)
     const QRectF areaFigura(r.left() + 6, r.top() + 6, r.width() - 12, areaNome.top() - r.top() - 8);
     if (!m_immagine.isNull() && areaFigura.height() > 4) {
         const QSize s = m_immagine.size().scaled(areaFigura.size().toSize(), Qt::KeepAspectRatio);
-        p.drawPixmap(QRectF(areaFigura.center() - QPointF(s.width() / 2.0, s.height() / 2.0), s).toRect(),
-                     m_immagine);
+        p.drawPixmap(QRectF(areaFigura.center() - QPointF(s.width() / 2.0, s.height() / 2.0), s).toRect(), m_immagine);
     }
     p.setPen(Qt::black);
     QString nome = text();

@@ -8,6 +8,7 @@
 #include "messaggi.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
+#include "registroclasse.h"
 #include "registroschermi.h"
 #include "ridimensiona.h"
 #include "stile.h"
@@ -47,7 +48,8 @@ FormAdulto::FormAdulto(Contesto &contesto)
     piazza(LabelEsito, 480, 3000, 6075, 600);
 
     BottoneConferma = aggiungi(new QPushButton(QStringLiteral("OK"), client()), QStringLiteral("BottoneConferma"));
-    BottoneIndietro = aggiungi(new QPushButton(QStringLiteral("Indietro"), client()), QStringLiteral("BottoneIndietro"));
+    BottoneIndietro
+        = aggiungi(new QPushButton(QStringLiteral("Indietro"), client()), QStringLiteral("BottoneIndietro"));
     int left = 1200;
     for (QPushButton *b : {BottoneConferma, BottoneIndietro}) {
         b->setFont(font);
@@ -80,10 +82,8 @@ void FormAdulto::Form_Load()
     c.lingua.MLSLoadFormStrings(*this);
     if (!caricato())
         return;
-    QString testo = c.lingua.MLSGetString(QStringLiteral("0110"));
-    if (testo.isEmpty())
-        testo = QStringLiteral("Per l'adulto: quanto fa %1 + %2?");
-    LabelDomanda->setText(testo.arg(m_domanda.a).arg(m_domanda.b));
+    LabelDomanda->setText(
+        messaggioClasse(c.lingua, 110, "Per l'adulto: quanto fa %1 + %2?").arg(m_domanda.a).arg(m_domanda.b));
     ridimensionaAlCaricamento(c.stato, *this);
     m_font->applica();
 }

@@ -9,6 +9,7 @@
 #include "messaggi.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
+#include "registroclasse.h"
 #include "registroschermi.h"
 #include "ridimensiona.h"
 #include "stile.h"
@@ -152,8 +153,7 @@ void FormClasse::Form_Resize()
     ListaAlunni->setIconSize(QSize(ListaAlunni->fontMetrics().height(), ListaAlunni->fontMetrics().height()) * 3 / 2);
     // The box to tick grows with its caption.
     const int casella = SceltaSoloAdulto->fontMetrics().height();
-    SceltaSoloAdulto->setStyleSheet(
-        QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(casella));
+    SceltaSoloAdulto->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(casella));
 }
 
 void FormClasse::riempiLista(int scelto)
@@ -171,10 +171,14 @@ int FormClasse::selezionato() const
 
 bool FormClasse::nomeAccettato(const QString &nome, int escluso)
 {
-    static const char *const chiavi[] = {"", "0102", "0103", "0104", "0105", "0106"};
+    static const char *const testi[] = {"",
+                                        "Scrivi il nome dell'alunno.",
+                                        "Il nome è troppo lungo: al massimo 40 lettere.",
+                                        "C'è già un alunno con questo nome.",
+                                        "Il nome contiene caratteri che non si possono usare.",
+                                        "La classe è piena: al massimo 30 alunni."};
     const Classe::Verifica v = c.stato.ClasseAlunni.verifica(nome, escluso);
-    LabelAvviso->setText(v == Classe::NomeValido ? QString()
-                                                 : c.lingua.MLSGetString(QString::fromLatin1(chiavi[int(v)])));
+    LabelAvviso->setText(v == Classe::NomeValido ? QString() : messaggioClasse(c.lingua, 101 + int(v), testi[int(v)]));
     return v == Classe::NomeValido;
 }
 
@@ -183,7 +187,8 @@ void FormClasse::salva()
     QString errore;
     if (!salvaClasse(c.stato.ClasseAlunni, c.percorsi.impostazioni, &errore))
         c.dialoghi.avviso(this, TitoloApplicazione,
-                          c.lingua.MLSGetString(QStringLiteral("0108")) + QStringLiteral("\n\n") + errore);
+                          messaggioClasse(c.lingua, 108, "Non è stato possibile salvare la classe nel file")
+                              + QStringLiteral("\n\n") + errore);
 }
 
 void FormClasse::BottoneAggiungi_Click()
@@ -221,7 +226,11 @@ void FormClasse::BottoneTogli_Click()
     if (i < 0 || i >= a.size())
         return;
     const QString nome = a[i].nome;
-    if (!c.dialoghi.domanda(this, TitoloDomande, c.lingua.MLSGetString(QStringLiteral("0107")).arg(nome)))
+    if (!c.dialoghi.domanda(this, TitoloDomande,
+                            messaggioClasse(c.lingua, 107,
+                                            "Vuoi togliere %1 dalla classe? Le sue righe nel registro "
+                                            "restano.")
+                                .arg(nome)))
         return;
     a.removeAt(i);
     if (c.stato.AlunnoCorrente == nome)

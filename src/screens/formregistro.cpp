@@ -7,6 +7,7 @@
 #include "messaggi.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
+#include "registroclasse.h"
 #include "registroschermi.h"
 #include "ridimensiona.h"
 #include "stile.h"
@@ -25,10 +26,9 @@
 namespace {
 const QColor Viola(255, 128, 255);
 
-QString messaggio(const Contesto &c, int chiave, const char *altrimenti)
+QString messaggio(const Contesto &c, int chiave, const char *italiano)
 {
-    const QString s = c.lingua.MLSGetString(QStringLiteral("%1").arg(chiave, 4, 10, QLatin1Char('0')));
-    return s.isEmpty() ? QString::fromUtf8(altrimenti) : s;
+    return messaggioClasse(c.lingua, chiave, italiano);
 }
 } // namespace
 
@@ -93,7 +93,8 @@ FormRegistro::FormRegistro(Contesto &contesto)
     piazza(LabelFile, 240, 6480, 4920, 600);
 
     BottoneStampa = aggiungi(new QPushButton(QStringLiteral("Stampa"), client()), QStringLiteral("BottoneStampa"));
-    BottoneIndietro = aggiungi(new QPushButton(QStringLiteral("Indietro"), client()), QStringLiteral("BottoneIndietro"));
+    BottoneIndietro
+        = aggiungi(new QPushButton(QStringLiteral("Indietro"), client()), QStringLiteral("BottoneIndietro"));
     left = 5400;
     for (QPushButton *b : {BottoneStampa, BottoneIndietro}) {
         b->setFont(fontProgetto(QStringLiteral("Arial"), 12, true));
@@ -169,7 +170,8 @@ void FormRegistro::leggi()
     for (const Alunno &a : std::as_const(c.stato.ClasseAlunni.alunni))
         alunni << a.nome;
     alunni.removeDuplicates();
-    std::sort(alunni.begin(), alunni.end(), [](const QString &a, const QString &b) { return a.localeAwareCompare(b) < 0; });
+    std::sort(alunni.begin(), alunni.end(),
+              [](const QString &a, const QString &b) { return a.localeAwareCompare(b) < 0; });
 
     const QSignalBlocker b1(ComboAlunno), b2(DataDal), b3(DataAl);
     const TestiRegistro t = testi();
@@ -185,8 +187,9 @@ void FormRegistro::leggi()
     LabelFile->setText(
         QDir::toNativeSeparators(cartella) + QStringLiteral(": ")
         + messaggio(c, 155, "%1 file, %2 righe").arg(m_lettura.file.size()).arg(m_lettura.righe.size())
-        + (m_lettura.scartate ? QStringLiteral(", ") + messaggio(c, 156, "%1 righe interrotte saltate").arg(m_lettura.scartate)
-                              : QString())
+        + (m_lettura.scartate
+               ? QStringLiteral(", ") + messaggio(c, 156, "%1 righe interrotte saltate").arg(m_lettura.scartate)
+               : QString())
         + (m_lettura.errori.isEmpty() ? QString() : QStringLiteral("\n") + m_lettura.errori.join(u'\n')));
     TabellaAlunni->setColumnCount(int(t.colonne.size()));
     TabellaAlunni->setHorizontalHeaderLabels(t.colonne);

@@ -112,8 +112,7 @@ bool stampaRegistro(const QString &file, const std::vector<RiassuntoAlunno> &ria
         for (int k = 0; k < v.size(); ++k, y += riga) {
             p.drawLine(pagina.left(), y, pagina.right(), y);
             p.drawText(QRect(pagina.left(), y, pagina.width() / 2, riga), Qt::AlignVCenter, t.colonne.value(k + 1));
-            p.drawText(QRect(pagina.left() + pagina.width() / 2, y, pagina.width() / 2, riga), Qt::AlignVCenter,
-                       v[k]);
+            p.drawText(QRect(pagina.left() + pagina.width() / 2, y, pagina.width() / 2, riga), Qt::AlignVCenter, v[k]);
         }
         p.drawLine(pagina.left(), y, pagina.right(), y);
     }

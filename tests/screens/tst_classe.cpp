@@ -1,0 +1,192 @@
+// The class and the record on the real screens: "Chi gioca?" after "Avvio" only with pupils, the pupil's name on
+// the menu and the exercise screens and in the rows, the adult's question in front of the class, the record and
+// (when asked) the exit, the class screen saving what it changes, the record view of two computers' files with its
+// PDF, and a record folder that cannot be written told once.
+
+#include "alunni.h"
+#include "ambiente.h"
+#include "formadulto.h"
+#include "formchigioca.h"
+#include "letturaregistro.h"
+#include "scrittoreregistro.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableWidget>
+
+namespace {
+QString alunnoInBarra(Schermo *s)
+{
+    QWidget *w = s ? s->menuBar()->cornerWidget(Qt::TopRightCorner) : nullptr;
+    return w ? w->accessibleName() : QString();
+}
+
+template <class T> T *figlio(Schermo *s, const char *nome)
+{
+    return s->findChild<T *>(QString::fromLatin1(nome));
+}
+} // namespace
+
+class TestClasse : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<Ambiente> a;
+
+    QString cartella() const { return a->c->percorsi.impostazioni; }
+    Schermo *menu() { return a->registro.mostra(QStringLiteral("FormMenu")); }
+    void risposta(int quanto)
+    {
+        Schermo *s = a->registro.caricato(QStringLiteral("FormAdulto"));
+        figlio<QLineEdit>(s, "TestoRisposta")->setText(QString::number(quanto));
+        figlio<QPushButton>(s, "BottoneConferma")->click();
+    }
+
+private Q_SLOTS:
+    void init() { a = std::make_unique<Ambiente>(); }
+    void cleanup() { a.reset(); }
+
+    void chiGioca_data()
+    {
+        QTest::addColumn<int>("alunni");
+        QTest::addColumn<int>("scelto"); // the button pressed on "Chi gioca?"
+        QTest::addColumn<QString>("nome");
+        QTest::newRow("no class: as designed") << 0 << -1 << QString();
+        QTest::newRow("a pupil") << 2 << 1 << QStringLiteral("Bo \"B\"; 2");
+        QTest::newRow("a visitor") << 2 << 2 << QString();
+    }
+    void chiGioca()
+    {
+        QFETCH(int, alunni);
+        QFETCH(int, scelto);
+        QFETCH(QString, nome);
+        for (const QString &n : QStringList{QStringLiteral("Ada"), QStringLiteral("Bo \"B\"; 2")}.mid(0, alunni))
+            a->stato.ClasseAlunni.alunni.append({n, QStringLiteral("mela.gif")});
+        figlio<QPushButton>(a->registro.mostra(QStringLiteral("FormAvvio")), "BottoneAvvio")->click();
+        auto *chi = qobject_cast<FormChiGioca *>(a->registro.caricato(QStringLiteral("FormChiGioca")));
+        QCOMPARE(chi != nullptr, alunni > 0);
+        if (chi) {
+            QCOMPARE(chi->bottoni().size(), alunni + 1);
+            chi->bottoni()[scelto]->click();
+        }
+        Schermo *m = a->registro.caricato(QStringLiteral("FormMenu"));
+        QVERIFY(m && m->isVisible());
+        QCOMPARE(alunnoInBarra(m), nome);
+        QCOMPARE(m->menuBar()->actions().size(), alunni ? 4 : 3); // Lingua, (Chi gioca?,) Classe, Registro
+
+        // A problem left at once is a row with the pupil, unfinished.
+        figlio<QPushButton>(m, "Command8")->click();
+        Schermo *f = a->registro.caricato(QStringLiteral("Form1"));
+        QCOMPARE(alunnoInBarra(f), nome);
+        a->dialoghi.risposte = {true};
+        figlio<QAction>(f, "mnuEsci")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const LetturaRegistro l = leggiCartellaRegistro(cartella());
+        QCOMPARE(l.righe.size(), size_t(1));
+        const RigaRegistro &r = l.righe[0];
+        QCOMPARE(r.alunno, nome);
+        QCOMPARE(r.lingua, a->lingua.MLSCurrentLanguage);
+        QCOMPARE(r.fileStorie, QStringLiteral("testi/lista1.txt"));
+        QVERIFY(!r.finito && r.rigaStoria >= 1 && r.primo + r.secondo == r.risultato);
+    }
+
+    void domandaAdulto_data()
+    {
+        QTest::addColumn<QString>("entrata");
+        QTest::addColumn<bool>("soloAdulto");
+        QTest::addColumn<QList<bool>>("giuste");
+        QTest::addColumn<QString>("dopo");
+        QTest::newRow("class") << "mnuClasse" << false << QList<bool>{false, true} << "FormClasse";
+        QTest::newRow("record") << "mnuRegistro" << false << QList<bool>{true} << "FormRegistro";
+        QTest::newRow("three wrong") << "mnuClasse" << false << QList<bool>{false, false, false} << "FormMenu";
+        QTest::newRow("exit, adult only") << "Command1" << true << QList<bool>{true} << "fine";
+        QTest::newRow("exit, anyone") << "Command1" << false << QList<bool>{} << "fine";
+    }
+    void domandaAdulto()
+    {
+        QFETCH(QString, entrata);
+        QFETCH(bool, soloAdulto);
+        QFETCH(QList<bool>, giuste);
+        QFETCH(QString, dopo);
+        a->stato.ClasseAlunni.soloAdultoEsce = soloAdulto;
+        a->dialoghi.risposte = {true};
+        Schermo *m = menu();
+        if (auto *b = m->findChild<QPushButton *>(entrata))
+            b->click();
+        else
+            m->findChild<QAction *>(entrata)->trigger();
+        for (bool giusta : giuste) {
+            auto *s = qobject_cast<FormAdulto *>(a->registro.caricato(QStringLiteral("FormAdulto")));
+            QVERIFY(s && s->isVisible());
+            risposta(s->domanda().risposta() + (giusta ? 0 : 1));
+        }
+        if (dopo == QStringLiteral("fine")) {
+            QCOMPARE(a->terminati, QList<int>{0});
+        } else {
+            QVERIFY(a->terminati.isEmpty());
+            QVERIFY(a->registro.mostrato(dopo));
+            QVERIFY(!a->registro.caricato(QStringLiteral("FormAdulto")));
+        }
+    }
+
+    void classe()
+    {
+        Schermo *s = a->registro.mostra(QStringLiteral("FormClasse"));
+        auto *nome = figlio<QLineEdit>(s, "TestoNome");
+        // The second name is the first again.
+        for (const QString &n : {QStringLiteral(" Ugo; \"U\" "), QStringLiteral("ugo; \"u\""), QStringLiteral("Eva")}) {
+            nome->setText(n);
+            figlio<QPushButton>(s, "BottoneAggiungi")->click();
+            QCOMPARE(figlio<QLabel>(s, "LabelAvviso")->text().isEmpty(), n != QStringLiteral("ugo; \"u\""));
+        }
+        a->dialoghi.risposte = {true};
+        figlio<QPushButton>(s, "BottoneTogli")->click(); // Eva, the last added
+        QString errore;
+        const Classe salvata = caricaClasse(cartella(), &errore);
+        QCOMPARE(salvata, a->stato.ClasseAlunni);
+        QCOMPARE(salvata.alunni.size(), 1);
+        QCOMPARE(salvata.alunni[0].nome, QStringLiteral("Ugo; \"U\""));
+    }
+
+    // Two computers' files in one folder, three pupils: three rows in the view, three pages in the PDF.
+    void registroEStampa()
+    {
+        ScrittoreRegistro uno(cartella(), QStringLiteral("aula1"), {}), due(cartella(), QStringLiteral("aula2"), {});
+        RigaRegistro r;
+        r.inizio = QDateTime::currentDateTime();
+        for (const char *n : {"Ada", "Bo", "Ada", ""}) {
+            r.alunno = QString::fromUtf8(n);
+            QVERIFY((r.alunno == QStringLiteral("Bo") ? due : uno).aggiungi(r));
+        }
+        Schermo *s = a->registro.mostra(QStringLiteral("FormRegistro"));
+        auto *t = figlio<QTableWidget>(s, "TabellaAlunni");
+        QCOMPARE(t->rowCount(), 3);
+        QCOMPARE(t->item(0, 0)->text(), QStringLiteral("Ada"));
+        QCOMPARE(t->item(0, 2)->text(), QStringLiteral("2"));
+        figlio<QPushButton>(s, "BottoneStampa")->click();
+        QCOMPARE(a->dialoghi.finestre.size(), 1);
+        QFile pdf(QDir(cartella()).filePath(QStringLiteral("stampa-registro-%1.pdf").arg(QDate::currentDate().toString(Qt::ISODate))));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromLatin1(pdf.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 3);
+    }
+
+    void cartellaNonScrivibile()
+    {
+        QDir().mkpath(cartella());
+        QVERIFY(QFile(cartella() + QStringLiteral("/file")).open(QIODevice::WriteOnly));
+        a->stato.ClasseAlunni.cartellaRegistro = cartella() + QStringLiteral("/file");
+        a->registro.mostra(QStringLiteral("Form1"));
+        auto *avanti = a->registro.caricato(QStringLiteral("Form1"))->findChild<QPushButton *>(QStringLiteral("Command2"));
+        avanti->click();
+        avanti->click();
+        QCoreApplication::processEvents();
+        QCOMPARE(a->dialoghi.finestre.size(), 1);
+        QVERIFY(a->dialoghi.finestre[0].testo.contains(cartella() + QStringLiteral("/file")));
+    }
+};
+
+QTEST_MAIN(TestClasse)
+#include "tst_classe.moc"
