@@ -65,9 +65,13 @@ public:
     QByteArray voceEspeak(const QString &lingua) const;
 
     // The message of a four-digit key from section "Strings" of the current
-    // language file; where it is missing or empty, from Italiano.lng, then
-    // from the Italian built into the program.
+    // language file; where the file lacks the key, from Italiano.lng, then
+    // from the Italian built into the program. A key written with an empty
+    // value gives the empty text.
     QString MLSGetString(const QString &chiave);
+    // The same message from the current language file only: empty where it
+    // has none, for what must not be said in Italian in another language.
+    QString messaggioProprio(const QString &chiave);
 
     // Puts the current language's title, tooltip, tag and the captions,
     // tooltips and tags of every control on a screen. Never fails.
