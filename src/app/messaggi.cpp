@@ -69,5 +69,8 @@ void ParlaLaLingua(Contesto &c, MotoreVoce &motore)
     const QByteArray voce = c.lingua.voceEspeak(lingua);
     motore.SpeechLanguage(voce, c.lingua.MLSGetString(QStringLiteral("0008")).trimmed());
     // A language without a voice of its own is spoken by the Italian voices.
-    c.parla.preparazione = {voce.isEmpty() || voce.startsWith("it"), c.lingua.messaggioProprio(u"0022"_qs).trimmed()};
+    // Italian has its own word for "&" and neither Italiano.lng nor the
+    // built-in messages name one, so a language without "0022" leaves "&"
+    // to the engine.
+    c.parla.preparazione = {voce.isEmpty() || voce.startsWith("it"), c.lingua.MLSGetString(u"0022"_qs).trimmed()};
 }

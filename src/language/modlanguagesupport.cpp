@@ -125,12 +125,6 @@ QString ModLanguageSupport::MLSGetString(const QString &chiave)
     return messaggioItaliano(chiave);
 }
 
-QString ModLanguageSupport::messaggioProprio(const QString &chiave)
-{
-    linguaCorrente();
-    return lettore().leggi(percorsoLingua(), QStringLiteral("Strings"), chiave).value_or(QString());
-}
-
 void ModLanguageSupport::MLSLoadFormStrings(Schermo &schermo)
 {
     const QString file = percorsoLingua();

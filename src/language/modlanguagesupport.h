@@ -69,9 +69,6 @@ public:
     // from the Italian built into the program. A key written with an empty
     // value gives the empty text.
     QString MLSGetString(const QString &chiave);
-    // The same message from the current language file only: empty where it
-    // has none, for what must not be said in Italian in another language.
-    QString messaggioProprio(const QString &chiave);
 
     // Puts the current language's title, tooltip, tag and the captions,
     // tooltips and tags of every control on a screen. Never fails.

@@ -103,7 +103,7 @@ private Q_SLOTS:
         a->stato.CartellaStorie = u"testi/Propria"_qs; // what is true: the stories in use, no invented address
         f->menuInformazioni()->trigger();
         const QString informazioni = a->dialoghi.finestre.value(0).testo;
-        QVERIFY(informazioni.contains(u"\r\nStorie: "_qs + a->programma.path() + u"/testi/Propria\r\n"_qs)
+        QVERIFY(informazioni.contains(u"\r\nLe storie: "_qs + a->programma.path() + u"/testi/Propria\r\n"_qs)
                 && !informazioni.contains(u'@'));
         f->menuAzzera()->trigger();
         QCOMPARE(f->errati()->text(), QStringLiteral("0"));
