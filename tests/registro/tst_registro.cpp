@@ -76,8 +76,8 @@ private Q_SLOTS:
         QTest::newRow("visitor") << esempio({}) << "2026-03-02T08:15:00+01:00;" + coda;
         QTest::newRow("semicolon") << esempio("Anna; Bea") << "2026-03-02T08:15:00+01:00;\"Anna; Bea\"" + coda;
         QTest::newRow("quotes") << esempio("Lu \"Lulù\"") << "2026-03-02T08:15:00+01:00;\"Lu \"\"Lulù\"\"\"" + coda;
-        QTest::newRow("line breaks") << esempio("Ada\r\nBo\nCi")
-                                     << "2026-03-02T08:15:00+01:00;\"Ada\r\nBo\nCi\"" + coda;
+        QTest::newRow("line feed") << esempio("Ada\nBo") << "2026-03-02T08:15:00+01:00;\"Ada\nBo\"" + coda;
+        QTest::newRow("carriage return") << esempio("Ada\rBo") << "2026-03-02T08:15:00+01:00;\"Ada\rBo\"" + coda;
         QTest::newRow("blank at an end") << esempio(" Eva") << "2026-03-02T08:15:00+01:00;\" Eva\"" + coda;
         QTest::newRow("left early, west of UTC")
             << esempio("Zoe", "2026-03-02T08:15:00-03:30", -1)

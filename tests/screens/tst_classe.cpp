@@ -81,6 +81,7 @@ private Q_SLOTS:
         figlio<QPushButton>(m, "Command8")->click();
         Schermo *f = a->registro.caricato(QStringLiteral("Form1"));
         QCOMPARE(alunnoInBarra(f), nome);
+        figlio<QPushButton>(f, "Command6")->click();
         a->dialoghi.risposte = {true};
         figlio<QAction>(f, "mnuEsci")->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -90,7 +91,7 @@ private Q_SLOTS:
         QCOMPARE(r.alunno, nome);
         QCOMPARE(r.lingua, a->lingua.MLSCurrentLanguage);
         QCOMPARE(r.fileStorie, QStringLiteral("testi/lista1.txt"));
-        QVERIFY(!r.finito && r.rigaStoria >= 1 && r.primo + r.secondo == r.risultato);
+        QVERIFY(!r.finito && r.riascolti == 1 && r.rigaStoria >= 1 && r.primo + r.secondo == r.risultato);
     }
 
     void domandaAdulto_data()
@@ -168,7 +169,9 @@ private Q_SLOTS:
         QCOMPARE(t->item(0, 2)->text(), QStringLiteral("2"));
         figlio<QPushButton>(s, "BottoneStampa")->click();
         QCOMPARE(a->dialoghi.finestre.size(), 1);
-        QFile pdf(QDir(cartella()).filePath(QStringLiteral("stampa-registro-%1.pdf").arg(QDate::currentDate().toString(Qt::ISODate))));
+        QFile pdf(
+            QDir(cartella())
+                .filePath(QStringLiteral("stampa-registro-%1.pdf").arg(QDate::currentDate().toString(Qt::ISODate))));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromLatin1(pdf.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 3);
     }
@@ -179,7 +182,8 @@ private Q_SLOTS:
         QVERIFY(QFile(cartella() + QStringLiteral("/file")).open(QIODevice::WriteOnly));
         a->stato.ClasseAlunni.cartellaRegistro = cartella() + QStringLiteral("/file");
         a->registro.mostra(QStringLiteral("Form1"));
-        auto *avanti = a->registro.caricato(QStringLiteral("Form1"))->findChild<QPushButton *>(QStringLiteral("Command2"));
+        auto *avanti
+            = a->registro.caricato(QStringLiteral("Form1"))->findChild<QPushButton *>(QStringLiteral("Command2"));
         avanti->click();
         avanti->click();
         QCoreApplication::processEvents();
