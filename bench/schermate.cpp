@@ -210,6 +210,10 @@ int main(int argc, char *argv[])
         errori += !fotografa(uscita + QStringLiteral("/chigioca.png"));
         r.caricato(QStringLiteral("FormChiGioca"))->findChildren<QAbstractButton *>().at(7)->click();
         Schermo *m = r.caricato(QStringLiteral("FormMenu"));
+        qobject_cast<QPushButton *>(m->controllo(QStringLiteral("Command8")))->click();
+        errori += !fotografa(uscita + QStringLiteral("/form1-alunno.png"));
+        m = r.mostra(QStringLiteral("FormMenu"));
+        r.scarica(r.caricato(QStringLiteral("Form1")));
         FormAdulto::chiedi(p.contesto(), m, FormAdulto::Dopo::Classe);
         rispondi(r);
         errori += !fotografa(uscita + QStringLiteral("/classe.png"));

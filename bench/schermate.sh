@@ -4,8 +4,8 @@
 # at 1024x768 and 3840x2160, the exercise and the voice screens in a
 # language with captions 40 per cent longer than the shipped ones
 # (docs/form1-lunga-<size>.png, docs/imposta-lunga-<size>.png); last, at
-# 1024x768, a class of 30 pupils: docs/chigioca.png, docs/classe.png and
-# docs/registro.png.
+# 1024x768, a class of 30 pupils: docs/chigioca.png, docs/form1-alunno.png,
+# docs/classe.png and docs/registro.png.
 #   bench/schermate.sh [build folder] [output folder]
 # The build folder must be configured with -DNUMERELLA_BENCH=ON (bench/cifre.sh
 # makes build-bench so).

@@ -102,9 +102,8 @@ BottoneAlunno::BottoneAlunno(const QString &nome, const QPixmap &immagine, QWidg
     : QAbstractButton(padre)
     , m_immagine(immagine)
 {
-    setText(nome);
     // The text is also what a screen reader says.
-    setToolTip(nome);
+    setText(nome);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
 }

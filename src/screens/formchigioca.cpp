@@ -44,6 +44,8 @@ FormChiGioca::FormChiGioca(Contesto &contesto)
                            // file; a pupil's name is the pupil's own.
                            ospite ? QStringLiteral("BottoneOspite") : QStringLiteral("BottoneAlunno"), ospite ? -1 : i);
         b->setFont(font);
+        if (!ospite)
+            b->setToolTip(alunni[i].nome); // a long name may not show whole
         piazza(b, left + (i % colonne) * (w + spazio), top + (i / colonne) * (h + spazio), w, h);
         connect(b, &QAbstractButton::clicked, this, [this, i, ospite] { BottoneAlunno_Click(ospite ? -1 : i); });
         m_bottoni << b;

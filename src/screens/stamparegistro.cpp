@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QGraphicsScene>
 #include <QLineSeries>
-#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QValueAxis>
@@ -83,7 +82,8 @@ bool stampaRegistro(const QString &file, const std::vector<RiassuntoAlunno> &ria
         return false;
     }
     const QRect pagina = p.viewport();
-    const QLocale locale;
+    // Numbers only: the system's month names need not be the program's language.
+    const QString formato = QStringLiteral("dd/MM/yyyy");
     for (size_t i = 0; i < riassunti.size(); ++i) {
         if (i)
             pdf.newPage();
@@ -92,8 +92,7 @@ bool stampaRegistro(const QString &file, const std::vector<RiassuntoAlunno> &ria
         p.setFont(titolo);
         const int altezzaTitolo = p.fontMetrics().height() * 2;
         p.drawText(QRect(pagina.left(), pagina.top(), pagina.width(), altezzaTitolo), Qt::AlignLeft | Qt::AlignVCenter,
-                   t.titoloStampa.arg(t.nome(a), locale.toString(dal, QLocale::ShortFormat),
-                                      locale.toString(al, QLocale::ShortFormat)));
+                   t.titoloStampa.arg(t.nome(a), dal.toString(formato), al.toString(formato)));
 
         // The chart, drawn by its own scene into the upper half of the page.
         QGraphicsScene scena;
