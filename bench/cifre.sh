@@ -145,7 +145,8 @@ cpu_lingua() {
 }
 # 7. The record view's reading and summaries of a school year, one append.
 echo "record..." >&2
-esegui "$LOG/registro.log" "$BUILD/bench_registro" 9
+esegui "$LOG/registro.log" "$BUILD/bench_registro" "$RADICE/data" 9
+R_SCHERMO="$(cifra registro_schermo_ms "$LOG/registro.log")"
 R_VISTA="$(cifra registro_vista_ms "$LOG/registro.log")"
 R_AGGIUNTA="$(cifra registro_aggiunta_ms "$LOG/registro.log")"
 R_PRIMA="$(cifra registro_prima_aggiunta_ms "$LOG/registro.log")"
@@ -211,11 +212,12 @@ riga "Language switch, FormBocca + FormMenu, 70 KB language file" \
     "$(uno "$LG_MENU" " ms"), UI thread CPU $(cpu_lingua lingua_grande_menu_ms) (median of $CAMBI switches)" 50 " ms" "$LG_MENU" "$SCHERMO $V lingua $CAMBI"
 riga "Language switch, FormBocca + FormMenu + Form1, 70 KB language file" \
     "$(uno "$LG_ES" " ms"), UI thread CPU $(cpu_lingua lingua_grande_esercizio_ms) (median of $CAMBI switches)" 50 " ms" "$LG_ES" "$SCHERMO $V lingua $CAMBI"
-riga "Record view: reading and summaries of 120,000 rows (30 pupils, 20 problems a day, 200 days)" \
-    "$(uno "${R_VISTA:-failed}" " ms") (median of 9)" 300 " ms" "${R_VISTA:-failed}" "$B/bench_registro 9"
+riga "Record view opened on 120,000 rows (30 pupils, 20 problems a day, 200 days)" \
+    "$(uno "${R_SCHERMO:-failed}" " ms"), of which reading and summaries $(uno "${R_VISTA:-failed}" " ms") (median of 9)" \
+    300 " ms" "${R_SCHERMO:-failed}" "$B/bench_registro data 9"
 riga "Record: one row appended and flushed to disk" \
     "$(uno "${R_AGGIUNTA:-failed}" " ms"), the run's first $(uno "${R_PRIMA:-failed}" " ms") (median of 180)" 5 " ms" \
-    "${R_AGGIUNTA:-failed}" "$B/bench_registro 9"
+    "${R_AGGIUNTA:-failed}" "$B/bench_registro data 9"
 echo
 if awk -v a="${CARICO_PRIMA%% *}" -v b="${CARICO_DOPO%% *}" -v n="$(nproc)" 'BEGIN { exit !(a > n || b > n) }'; then
     echo "Warning: the machine was busy (load average above the number of cores): the wall-clock figures" \
