@@ -149,39 +149,57 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(a.programma.filePath(QStringLiteral("LangSetting.ini"))));
     }
 
-    // A language naming stories of its own brings them and its voice; when they cannot be loaded the previous
-    // language stays, and nothing is stored.
+    // A language naming stories of its own brings them and its voice, and has their animations checked; when they
+    // cannot be loaded the previous language stays, and nothing is stored. The folder's guard: one row per rule.
     void menuStorie_data()
     {
         QTest::addColumn<QString>("cartella");
+        QTest::addColumn<QString>("dove"); // where the stories are
         QTest::addColumn<QByteArray>("lista1");
         QTest::addColumn<QString>("avviso");
-        QTest::newRow("own stories") << u"Propria"_qs << QByteArray() << QString();
-        QTest::newRow("broken") << u"Propria"_qs << QByteArray("a,b") << u"testi/Propria/lista1.txt"_qs;
-        QTest::newRow("folder missing") << u"Nessuna"_qs << QByteArray() << u"testi/Nessuna/lista1.txt"_qs;
-        QTest::newRow("folder outside testi") << u"../testi"_qs << QByteArray() << u"\"../testi\" non si può"_qs;
+        const QString propria = u"testi/Propria"_qs, lunga = QString(127, u'è');
+        QTest::newRow("own stories") << u"Propria"_qs << propria << QByteArray() << QString();
+        QTest::newRow("broken") << u"Propria"_qs << propria << QByteArray("a,b") << u"testi/Propria/lista1.txt"_qs;
+        QTest::newRow("folder missing") << u"Nessuna"_qs << propria << QByteArray() << u"testi/Nessuna/lista1.txt"_qs;
+        QTest::newRow("separator") << u"Propria/Sotto"_qs << u"testi/Propria/Sotto"_qs << QByteArray()
+                                   << u"(contiene un separatore)"_qs;
+        QTest::newRow("leading dot") << u".Propria"_qs << u"testi/.Propria"_qs << QByteArray()
+                                     << u"(comincia con un punto)"_qs;
+        QTest::newRow("control character") << u"Pro\x01pria"_qs << u"testi/Pro\x01pria"_qs << QByteArray()
+                                           << u"\"Pro?pria\" non si può usare (contiene caratteri di controllo)"_qs;
+        QTest::newRow("255 bytes") << lunga + u'a' << u"testi/"_qs + lunga + u'a' << QByteArray() << QString();
+        QTest::newRow("256 bytes") << lunga + u'è' << u"testi/"_qs + lunga + u'è' << QByteArray()
+                                   << u"(è più lunga di 255 byte)"_qs;
+        QTest::newRow("link out of testi")
+            << u"Fuori"_qs << u"altrove"_qs << QByteArray() << u"(è un collegamento che porta fuori)"_qs;
     }
     void menuStorie()
     {
         QFETCH(QString, cartella);
+        QFETCH(QString, dove);
         QFETCH(QByteArray, lista1);
         QFETCH(QString, avviso);
         Ambiente a;
-        a.copia(Ambiente::datiTest() + u"/exercises/testi"_qs, u"testi/Propria"_qs);
+        a.copia(Ambiente::datiTest() + u"/exercises/testi"_qs, dove);
+        QFile::link(a.programma.filePath(u"altrove"_qs), a.programma.filePath(u"testi/Fuori"_qs));
         if (!lista1.isEmpty())
-            metti(a.programma.filePath(u"testi/Propria/lista1.txt"_qs), lista1);
+            metti(a.programma.filePath(dove + u"/lista1.txt"_qs), lista1);
         metti(a.programma.filePath(u"Inglese.lng"_qs),
               "[Strings]\r\n0008=\" minus \"\r\n[Lingua]\r\nCartellaStorie=\"" + cartella.toLatin1()
                   + "\"\r\nVoceEspeak=\"en-gb\"\r\n");
+        int controlli = 0;
+        a.c->storieCambiate = [&controlli] { ++controlli; };
         auto *m = qobject_cast<FormMenu *>(a.registro.mostra(QStringLiteral("FormMenu")));
         m->menuLingue()->voci()[0]->trigger();
         QCOMPARE(a.lingua.MLSCurrentLanguage, avviso.isEmpty() ? u"Inglese"_qs : u"Prova"_qs);
         QCOMPARE(m->menuLingue()->voci()[0]->isChecked(), avviso.isEmpty());
-        QCOMPARE(a.stato.CartellaStorie, avviso.isEmpty() ? u"testi/Propria"_qs : u"testi"_qs);
+        QCOMPARE(a.stato.CartellaStorie, avviso.isEmpty() ? u"testi/"_qs + cartella : u"testi"_qs);
+        QCOMPARE(controlli, int(avviso.isEmpty()));
         QCOMPARE(a.motore()->chiamate.contains(u"SpeechLanguage:en-gb:minus"_qs), avviso.isEmpty());
         QCOMPARE(QFile::exists(a.programma.filePath(u"LangSetting.ini"_qs)), avviso.isEmpty());
         QCOMPARE(a.dialoghi.finestre.size(), avviso.isEmpty() ? 0 : 1);
-        QVERIFY(avviso.isEmpty() || a.dialoghi.finestre[0].testo.contains(avviso));
+        QVERIFY2(avviso.isEmpty() || a.dialoghi.finestre[0].testo.contains(avviso),
+                 qPrintable(a.dialoghi.finestre.value(0).testo));
     }
 
     // "Altra" chosen, the menu made anew in it, the choice checked. Where LangSetting.ini cannot be written (a
