@@ -67,6 +67,21 @@ private Q_SLOTS:
         }
     }
 
+    // A copy read less than two seconds after the file's modification (the tick of FAT's times) is checked again.
+    void copiaIncerta_data()
+    {
+        QTest::addColumn<qint64>("dopoNs");
+        QTest::addColumn<bool>("incerta");
+        QTest::newRow("1.999 s after") << qint64(1999000000) << true;
+        QTest::newRow("2 s after") << qint64(2000000000) << false;
+        QTest::newRow("modified later than read") << qint64(-1) << true;
+    }
+    void copiaIncerta()
+    {
+        QFETCH(qint64, dopoNs);
+        QTEST(::copiaIncerta(1700000000000000000, 1700000000000000000 + dopoNs), "incerta");
+    }
+
     // A row whose file stays as it was (or is not made) is a refusal.
     // clang-format off
     void scrittura_data()
