@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QLibrary>
 #include <QPluginLoader>
 #include <QThread>
@@ -52,6 +53,10 @@ void CaricatoreVoce::avvia()
     if (m_thread)
         return;
     qApp->removeEventFilter(this);
+    // The dynamic linker holds its lock for the whole load, and the menu
+    // bar and the animation cells open Qt's image format plugins: opened
+    // here first, they do not wait for speech.
+    QImageReader::supportedImageFormats();
     // The dynamic linker's work (espeak-ng, Qt Multimedia, the sound
     // server's client) happens here; making the plugin's object waits for
     // this object's thread.

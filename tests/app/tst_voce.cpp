@@ -51,6 +51,8 @@ private Q_SLOTS:
         QSignalSpy pronto(&caricatore, &CaricatoreVoce::pronto);
         dipinta ? finestra->show() : finestra.reset();
         QVERIFY(pronto.wait(30000));
+        QFile mappe(u"/proc/self/maps"_qs); // what the user-interface thread needs, opened before the plugin
+        QVERIFY(mappe.open(QIODevice::ReadOnly) && mappe.readAll().contains("imageformats/libqgif.so"));
         MotoreDifferito m(&caricatore);
         const Boolean attivo = True;
         SuoniDifferiti suoni(caricatore, attivo, qEnvironmentVariable("NUMERELLA_DATA"));
