@@ -48,7 +48,6 @@ private Q_SLOTS:
         QTest::newRow("climbing out and back in") << u"../gifanimate/gatto.gif"_qs << true;
         QTest::newRow("link pointing out") << u"collegamento.gif"_qs << false;
         QTest::newRow("pipe") << u"tubo.gif"_qs << false;
-        QTest::newRow("not a picture") << u"rotto.gif"_qs << false;
         QTest::newRow("frames of 1024 x 1024") << u"1024.gif"_qs << true;
         QTest::newRow("frames of 1025 x 1024") << u"1025.gif"_qs << false;
     }
@@ -63,7 +62,6 @@ private Q_SLOTS:
         QFile::copy(biscotto, radice.filePath(u"fuori.gif"_qs));
         QFile::link(radice.filePath(u"fuori.gif"_qs), cartella + u"/collegamento.gif"_qs);
         ::mkfifo(QFile::encodeName(cartella + u"/tubo.gif"_qs).constData(), 0600);
-        metti(cartella + u"/rotto.gif"_qs, "GIF89a garbage");
         metti(cartella + u"/1024.gif"_qs, gif(1024, 1024, 2));
         metti(cartella + u"/1025.gif"_qs, gif(1025, 1024, 2));
         Storia s;
@@ -81,9 +79,9 @@ private Q_SLOTS:
         QVERIFY(!c.inRiproduzione());
     }
 
-    // A long animation plays to its last frame (white) while the cell keeps only part of its frames: all of them
-    // would take 100 MB.
-    void lunga()
+    // A thing that arrived or went away (played once) stays as it ended, also when shown again. A long one too,
+    // while the cell keeps only part of its frames (all of them would take 100 MB): its last frame is white.
+    void giocaUnaVolta()
     {
         const QString cartella = radice.filePath(u"gifanimate"_qs);
         QDir().mkpath(cartella);
@@ -93,20 +91,9 @@ private Q_SLOTS:
         c.setFile(cartella + u"/lunga.gif"_qs);
         c.show(), c.start();
         QTRY_VERIFY_WITH_TIMEOUT(!c.inRiproduzione(), 60000);
-        QVERIFY(c.framesScalati() < 100);
+        c.hide(), c.show();
+        QVERIFY(!c.inRiproduzione() && c.framesScalati() < 100);
         QCOMPARE(c.pixmap().toImage().pixelColor(0, 0), QColor(Qt::white));
-    }
-
-    // A thing that arrived or went away stays as it ended, also when shown again (what is there loops).
-    void giocaUnaVolta()
-    {
-        const QString cartella = qEnvironmentVariable("NUMERELLA_DATA") + u"/gifanimate"_qs;
-        CellaAnimata via(cartella);
-        via.setFile(cartella + u"/palloncino_via.gif"_qs);
-        via.show(), via.start();
-        QTRY_VERIFY_WITH_TIMEOUT(!via.inRiproduzione(), 20000);
-        via.hide(), via.show();
-        QVERIFY(!via.inRiproduzione() && !via.pixmap().isNull());
     }
 
     // clang-format off
