@@ -171,6 +171,8 @@ void MenuLingue::cambia(int Index)
             c.dialoghi.avviso(&m_form, TitoloApplicazione, errore);
             return;
         }
+        if (c.storieCambiate)
+            c.storieCambiate();
     }
 
     for (QAction *a : voci())
