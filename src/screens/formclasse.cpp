@@ -72,11 +72,11 @@ FormClasse::FormClasse(Contesto &contesto)
     nome->setBuddy(TestoNome);
     connect(TestoNome, &QLineEdit::returnPressed, this, &FormClasse::BottoneAggiungi_Click);
 
-    bottone(BottoneAggiungi, QStringLiteral("BottoneAggiungi"), QStringLiteral("Aggiungi"), 240, 5460, 1320, 600,
+    bottone(BottoneAggiungi, QStringLiteral("BottoneAggiungi"), QStringLiteral("Aggiungi"), 240, 5460, 1380, 600,
             &FormClasse::BottoneAggiungi_Click);
-    bottone(BottoneRinomina, QStringLiteral("BottoneRinomina"), QStringLiteral("Rinomina"), 1680, 5460, 1320, 600,
+    bottone(BottoneRinomina, QStringLiteral("BottoneRinomina"), QStringLiteral("Rinomina"), 1650, 5460, 1380, 600,
             &FormClasse::BottoneRinomina_Click);
-    bottone(BottoneTogli, QStringLiteral("BottoneTogli"), QStringLiteral("Togli"), 3120, 5460, 1320, 600,
+    bottone(BottoneTogli, QStringLiteral("BottoneTogli"), QStringLiteral("Togli"), 3060, 5460, 1380, 600,
             &FormClasse::BottoneTogli_Click);
     LabelAvviso = etichetta(QStringLiteral("LabelAvviso"), QString(), 240, 6180, 6120, 780);
     LabelAvviso->setWordWrap(true);

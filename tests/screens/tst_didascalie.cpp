@@ -69,7 +69,11 @@ private Q_SLOTS:
             return s.domanda1.size() + s.domanda2.size() + s.domanda3.size() + s.risposta1.per(3).size()
                 + s.risposta2.per(2).size() + s.risposta3.per(5).size();
         };
-        for (const char *nome : {"FormMenu", "FormAvvio", "Form1", "FormImposta"}) {
+        // A full class, for the screens of the class and the record.
+        for (int i = 1; i <= 30; ++i)
+            a.stato.ClasseAlunni.alunni.append({QStringLiteral("Alunna Maria %1").arg(i), QStringLiteral("mela.gif")});
+        for (const char *nome : {"FormMenu", "FormAvvio", "Form1", "FormImposta", "FormAdulto", "FormChiGioca",
+                                 "FormClasse", "FormRegistro"}) {
             const auto &t = a.stato.Testi1;
             const auto storia
                 = std::max_element(t.begin(), t.end(), [&](auto &x, auto &y) { return lunghezza(x) < lunghezza(y); });
