@@ -11,7 +11,7 @@ SECONDS_PER_TARGET="${1:-30}"
 # this only checks that it is up to date.
 scripts/build-asan.sh
 
-for t in testi ini impostazioni; do
+for t in testi ini impostazioni registro; do
     work="build-asan/corpus-$t"
     mkdir -p "$work"
     echo "fuzz_$t: ${SECONDS_PER_TARGET}s"

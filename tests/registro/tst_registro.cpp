@@ -103,6 +103,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("csv");
         QTest::newRow("15 fields") << QByteArray("2026-03-02T08:15:00+01:00;A;It;+;f;1;2;3;5;0;0;0;0;0;1\n");
         QTest::newRow("date") << QByteArray("2026-02-30T08:15:00+01:00;A;It;+;f;1;2;3;5;0;0;0;0;0;9;1\n");
+        QTest::newRow("year") << QByteArray("J026-03-02T08:15:00+01:00;A;It;+;f;1;2;3;5;0;0;0;0;0;9;1\n");
         QTest::newRow("offset") << QByteArray("2026-03-02T08:15:00+1:00;A;It;+;f;1;2;3;5;0;0;0;0;0;9;1\n");
         QTest::newRow("operator") << QByteArray("2026-03-02T08:15:00+01:00;A;It;x;f;1;2;3;5;0;0;0;0;0;9;1\n");
         QTest::newRow("number") << QByteArray("2026-03-02T08:15:00+01:00;A;It;+;f;1;2;3;5;0;0;0;-1;0;9;1\n");
