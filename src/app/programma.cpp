@@ -1,5 +1,4 @@
 #include "programma.h"
-#include "registroclasse.h"
 
 #include "dialoghi.h"
 #include "impostazioni.h"
@@ -7,6 +6,7 @@
 #include "messaggi.h"
 #include "modlanguagesupport.h"
 #include "perparlare.h"
+#include "registroclasse.h"
 #include "registroschermi.h"
 #include "schermo.h"
 #include "testi.h"

@@ -27,9 +27,11 @@ QDateTime dataDaIso(QByteArrayView c)
 {
     if (c.size() < 20 || c[4] != '-' || c[7] != '-' || c[10] != 'T' || c[13] != ':' || c[16] != ':')
         return {};
-    const QDate giorno(cifre(c, 0, 4), cifre(c, 5, 2), cifre(c, 8, 2));
+    // A digit that is not one gives -1, which QDate takes as the year 1 BC.
+    const int anno = cifre(c, 0, 4);
+    const QDate giorno(anno, cifre(c, 5, 2), cifre(c, 8, 2));
     const QTime ora(cifre(c, 11, 2), cifre(c, 14, 2), cifre(c, 17, 2));
-    if (!giorno.isValid() || !ora.isValid())
+    if (anno < 0 || !giorno.isValid() || !ora.isValid())
         return {};
     int offset = 0;
     const QByteArrayView resto = c.sliced(19);

@@ -1,7 +1,6 @@
 #include "formesercizio.h"
-#include "alunni.h"
-#include "registroclasse.h"
 
+#include "alunni.h"
 #include "bottoneicona.h"
 #include "casuale.h"
 #include "cellaanimata.h"
@@ -15,6 +14,7 @@
 #include "modulo1.h"
 #include "motorevoce.h"
 #include "perparlare.h"
+#include "registroclasse.h"
 #include "registroschermi.h"
 #include "ridimensiona.h"
 #include "sfondo.h"

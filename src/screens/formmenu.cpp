@@ -1,12 +1,11 @@
 #include "formmenu.h"
 
 #include "alunni.h"
-#include "formadulto.h"
-
 #include "casuale.h"
 #include "clsresize.h"
 #include "contesto.h"
 #include "fontinproporzione.h"
+#include "formadulto.h"
 #include "menulingue.h"
 #include "messaggi.h"
 #include "modlanguagesupport.h"

@@ -244,9 +244,9 @@ private Q_SLOTS:
         QFETCH(QString, tasti);
         QFETCH(QString, fine);
         QFETCH(QString, atteso);
-        auto b = std::make_unique<Banco>(sottrazione);
-        QStringList detti;
+        QStringList detti; // outlives the problem, which tells it as it goes
         int chiamate = 0;
+        auto b = std::make_unique<Banco>(sottrazione);
         b->p.orologio = [&chiamate] { return QDateTime(QDate(2026, 3, 2), QTime(8, 0)).addSecs(40 * chiamate++); };
         b->p.allaFine = [&detti](const Andamento &a) {
             detti << QStringLiteral("%1: %2%3%4=%5 %6%7%8%9 r%10 %11s %12")
