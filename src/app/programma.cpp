@@ -9,7 +9,7 @@
 #include "registroschermi.h"
 #include "schermo.h"
 #include "testi.h"
-#include "voce.h"
+#include "caricatorevoce.h"
 
 #include <QCoreApplication>
 #include <QEvent>

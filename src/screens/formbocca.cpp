@@ -3,7 +3,7 @@
 #include "contesto.h"
 #include "modulo1.h"
 #include "perparlare.h"
-#include "voce.h"
+#include "caricatorevoce.h"
 
 FormBocca::FormBocca(Contesto &c)
     : Schermo(QStringLiteral("FormBocca"), 3000, 2000)

@@ -2,7 +2,7 @@
 #include "velocita.h"
 
 #include "perparlare.h"
-#include "voce.h"
+#include "caricatorevoce.h"
 
 #include "clsresize.h"
 #include "contesto.h"

@@ -1,6 +1,6 @@
 #include "perparlare.h"
 #include "serveraudioprova.h"
-#include "voce.h"
+#include "caricatorevoce.h"
 
 #include <QSignalSpy>
 #include <QTest>
