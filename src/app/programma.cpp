@@ -1,5 +1,6 @@
 #include "programma.h"
 
+#include "caricatorevoce.h"
 #include "dialoghi.h"
 #include "impostazioni.h"
 #include "istanzaunica.h"
@@ -9,7 +10,6 @@
 #include "registroschermi.h"
 #include "schermo.h"
 #include "testi.h"
-#include "caricatorevoce.h"
 
 #include <QCoreApplication>
 #include <QEvent>

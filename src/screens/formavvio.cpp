@@ -78,8 +78,6 @@ void FormAvvio::Form_Load()
     c.lingua.MLSCurrentLanguage = c.lingua.leggiLinguaSalvata().value_or(QString());
 
     c.lingua.MLSLoadFormStrings(*this);
-    if (!caricato())
-        return;
 
     ridimensionaAlCaricamento(c.stato, *this);
     if (m_font)
@@ -107,14 +105,6 @@ void FormAvvio::Form_Resize()
 
 void FormAvvio::BottoneAvvio_Click()
 {
-    // A second press while the menu is still loading (its captions let
-    // events run) must not open it twice.
-    if (m_inCorso)
-        return;
-    Occupato o(this);
-    m_inCorso = true;
-    Schermo *menu = c.registro.mostra(QStringLiteral("FormMenu"));
-    m_inCorso = false;
-    if (menu && caricato())
+    if (c.registro.mostra(QStringLiteral("FormMenu")))
         c.registro.scarica(this);
 }

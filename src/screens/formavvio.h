@@ -35,5 +35,4 @@ private:
     Sfondo *m_sfondo;
     QLabel *Label2[3];
     QPushButton *BottoneAvvio;
-    bool m_inCorso = false;
 };

@@ -61,6 +61,7 @@ FormEsercizio::FormEsercizio(Contesto &c, const Disegno &d, Operazione op, const
     , m_d(d)
     , m_problema(std::move(op), storie, c.casuale, c.stato.NumeroEsatti, c.stato.NumeroErrati,
                  [&c](const QString &chiave) { return c.lingua.MLSGetString(chiave); })
+    , m_parlata(new Parlata(this))
 {
     // The title is not empty by design, so the language file's title applies.
     setWindowTitle(TitoloApplicazione);
@@ -235,10 +236,6 @@ void FormEsercizio::creaControlli()
 void FormEsercizio::Form_Load()
 {
     m_c.lingua.MLSLoadFormStrings(*this);
-    // The language routine lets events run between controls; the screen may
-    // have been sent away meanwhile.
-    if (!caricato())
-        return;
     if (!m_ripeti->toolTip().isEmpty())
         m_ripeti->setAccessibleName(m_ripeti->toolTip());
     ridimensionaAlCaricamento(m_c.stato, *this);
@@ -308,7 +305,6 @@ void FormEsercizio::mostraConteggi()
 
 void FormEsercizio::MenuInformazioni_Click()
 {
-    Occupato o(this);
     MostraInformazioni(m_c, this);
 }
 
@@ -320,29 +316,24 @@ void FormEsercizio::fermaVoce()
 
 void FormEsercizio::mnuEsci_Click()
 {
-    Occupato o(this);
     if (!m_c.dialoghi.domanda(this, TitoloDomande, m_c.lingua.MLSGetString(m_d.chiaveUscita)))
         return;
-    if (!caricato())
-        return;
-    // A sentence still being read belongs to this screen; the menu is silent.
+    // A sentence still being read belongs to this screen, and nothing of its
+    // outcome follows: the menu is silent.
+    annullaCorsa();
     fermaVoce();
     // Leave only once the menu is up: with no screen on display the run
     // would end.
     m_c.registro.mostra(QStringLiteral("FormMenu"));
-    if (caricato() && altroSchermoVisibile())
+    if (altroSchermoVisibile())
         m_c.registro.scarica(this);
 }
 
 void FormEsercizio::Command6_Click()
 {
-    Occupato o(this);
-    // Straight to the engine, unprepared and without waiting: the child may
-    // ask again while a sentence is still being read.
-    if (MotoreVoce *bocca = m_c.parla.motore()) {
-        bocca->StopSpeech();
-        bocca->SpeakText(m_c.parla.TestoDaDire);
-    }
+    // Straight to the engine, unprepared: the child may ask again while a
+    // sentence is still being read, and the runner then waits for this one.
+    m_parlata->ripeti(m_c.parla.motore(), m_c.parla.TestoDaDire);
 }
 
 bool FormEsercizio::altroSchermoVisibile() const

@@ -12,6 +12,7 @@ class BottoneIcona;
 class CellaAnimata;
 class FontInProporzione;
 class IconaScalata;
+class Parlata;
 class QAction;
 class QLabel;
 class QPushButton;
@@ -35,9 +36,9 @@ public:
     // The window's close button asks like the exit entry; it never ends the
     // run from an exercise screen.
     void chiusuraRichiesta() override;
+    void Form_Unload() override;
 
-    // The handlers, as the buttons and menu entries call them (each takes the
-    // screen's busy guard itself).
+    // The handlers, as the buttons and menu entries call them.
     void Command1_Click(int Index);
     void Command2_Click();
     void Command3_Click();
@@ -95,11 +96,15 @@ private:
     QPushButton *creaBottone(QWidget *padre, const QString &nome, int indice, const QString &testo, const QRect &r);
     QAction *creaMenu(const QString &nome, const QString &testo);
 
-    // Carries out an outcome of the problem, step by step. A sentence is
-    // spoken to its end before the next step; while it is being spoken the
-    // child may leave or go on to a new problem, and then the rest of the
-    // outcome is dropped. This is the one place that knows about it.
-    void esegui(const Esito &e);
+    // Carries out an outcome of the problem, step by step. At a sentence the
+    // answer buttons are locked, the engine starts and the runner returns to
+    // the loop; the sentence's end (or its watchdog) resumes it at the next
+    // step. "avanti", the exit entry, the mixed mode's hand-over and the
+    // unload cancel it. This is the one place that knows about it.
+    void esegui(Esito e);
+    void avanza();
+    void fai(const Passaggio &p);
+    void annullaCorsa();
     void NuovoProblema();
     void premuto(Pressione p);
     QLabel *etichetta(Etichetta e) const;
@@ -116,6 +121,18 @@ private:
     Contesto &m_c;
     Disegno m_d;
     Problema m_problema;
+
+    // The outcome being carried out: its steps, the next one, and the
+    // problem it belongs to. m_turno changes with every new or cancelled
+    // outcome, so a loop over an old one stops.
+    struct Corsa {
+        Esito esito;
+        size_t prossimo = 0;
+        int generazione = 0;
+    };
+    Corsa m_corsa;
+    int m_turno = 0;
+    Parlata *m_parlata;
 
     Sfondo *m_sfondo = nullptr;
     QWidget *m_pannello = nullptr;

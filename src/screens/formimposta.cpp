@@ -1,8 +1,8 @@
 #include "formimposta.h"
 #include "velocita.h"
 
-#include "perparlare.h"
 #include "caricatorevoce.h"
+#include "perparlare.h"
 
 #include "clsresize.h"
 #include "contesto.h"
@@ -58,6 +58,7 @@ QIcon iconaConferma()
 FormImposta::FormImposta(Contesto &contesto)
     : Schermo(QStringLiteral("FormImposta"), LarghezzaDesign, AltezzaDesign)
     , c(contesto)
+    , m_parlata(new Parlata(this))
 {
     if (c.fabbricaMotore)
         m_motore = c.fabbricaMotore();
@@ -122,8 +123,6 @@ FormImposta::~FormImposta()
 void FormImposta::Form_Load()
 {
     c.lingua.MLSLoadFormStrings(*this);
-    if (!caricato())
-        return;
 
     ridimensionaAlCaricamento(c.stato, *this);
     m_font->applica();
@@ -150,14 +149,12 @@ void FormImposta::Form_Load()
     // A stored voice the engine does not have leaves the list without a
     // selection and Voce as it was.
     Combo1->setCurrentIndex(m.Voce - 1);
-    if (!caricato())
-        return;
 
     m_motore->StopSpeech();
     Label1->setText(c.lingua.MLSGetString(QStringLiteral("0012")) + testoNumero(m.Velocita));
     m_font->adatta(Label1);
     HScroll1->setValue(m.Velocita);
-    m_motore->SpeakText(c.lingua.MLSGetString(QStringLiteral("0013")));
+    m_parlata->Parla(m_motore.get(), c.lingua.MLSGetString(QStringLiteral("0013")));
 }
 
 void FormImposta::Form_Activate()
@@ -184,7 +181,6 @@ void FormImposta::chiusuraRichiesta()
 
 void FormImposta::HScroll1_Change()
 {
-    Occupato o(this);
     c.stato.Velocita = Integer(HScroll1->value());
     Label1->setText(c.lingua.MLSGetString(QStringLiteral("0014")) + testoNumero(c.stato.Velocita));
     m_font->adatta(Label1);
@@ -192,7 +188,6 @@ void FormImposta::HScroll1_Change()
 
 void FormImposta::Combo1_Click()
 {
-    Occupato o(this);
     c.stato.Voce = Integer(Combo1->currentIndex() + 1);
     if (!m_motore->VoiceNumber(c.stato.Voce))
         c.dialoghi.avviso(this, TitoloApplicazione, c.lingua.MLSGetString(QStringLiteral("0015")));
@@ -200,23 +195,13 @@ void FormImposta::Combo1_Click()
 
 void FormImposta::Bocca_SampleRequest()
 {
-    Occupato o(this);
-    if (!caricato())
-        return;
     m_motore->StopSpeech();
     m_motore->SpeechSpeed(c.stato.Velocita);
-    m_motore->SpeakText(c.lingua.MLSGetString(QStringLiteral("0011")));
+    m_parlata->Parla(m_motore.get(), c.lingua.MLSGetString(QStringLiteral("0011")));
 }
 
 void FormImposta::BottoneEsci_Click()
 {
-    // The menu's load yields to pending events: a second press meanwhile
-    // must not leave twice.
-    if (m_uscendo || !caricato())
-        return;
-    m_uscendo = true;
-    Occupato o(this);
-
     if (!SalvaImpostazioni(c.stato)) {
         c.dialoghi.avviso(this, TitoloApplicazione,
                           c.lingua.MLSGetString(QStringLiteral("0016")) + u'\n' + c.stato.FileImpostazioni

@@ -7,6 +7,7 @@
 class FontInProporzione;
 class MotoreVoce;
 class PannelloBocca;
+class Parlata;
 class QComboBox;
 class QLabel;
 class QToolButton;
@@ -48,5 +49,5 @@ private:
     QLabel *Label1;
     QComboBox *Combo1;
     QToolButton *BottoneEsci;
-    bool m_uscendo = false;
+    Parlata *m_parlata;
 };

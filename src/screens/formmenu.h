@@ -47,7 +47,6 @@ private:
     // leaves the menu. A screen that cannot be shown leaves the menu (and
     // the mode) as they were.
     bool apri(const QString &nome, std::optional<Boolean> modoMisto);
-    void esegui(const std::function<void()> &azione);
 
     Contesto &c;
     std::unique_ptr<FontInProporzione> m_font;
@@ -59,5 +58,4 @@ private:
     QMenu *mnuLanguages;
     QAction *mnuLanguage0;
     MenuLingue *m_lingue;
-    bool m_inCorso = false;
 };

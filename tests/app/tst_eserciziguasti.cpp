@@ -83,6 +83,7 @@ private Q_SLOTS:
         QVERIFY(suoni);
         auto *f = qobject_cast<FormEsercizio *>(p.registro().mostra(u"Form1"_qs));
         QVERIFY(f && f->isVisible());
+        QTRY_VERIFY(f->bottoneCifra(0)->isEnabled()); // the first question read
         int celle = 0, sbagliate = 0;
         for (int i = 0; i < 9; ++i) {
             celle += f->cella(i)->isVisible();

@@ -1,6 +1,6 @@
-#include "perparlare.h"
-#include "serveraudioprova.h"
+#include "attesaparla.h"
 #include "caricatorevoce.h"
+#include "serveraudioprova.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -13,7 +13,7 @@ class TstVoce : public QObject
     Q_OBJECT
     ServerAudioProva server;
     QStringList blocchi;
-    PerParlare::Blocco blocca = [this](bool abilitato) { blocchi << (abilitato ? u"on"_qs : u"off"_qs); };
+    std::function<void(bool)> blocca = [this](bool abilitato) { blocchi << (abilitato ? u"on"_qs : u"off"_qs); };
     const QStringList intorno{u"off"_qs, u"on"_qs};
 
 private Q_SLOTS:
@@ -54,7 +54,7 @@ private Q_SLOTS:
         QVERIFY2(server.registra(), qPrintable(server.errore()));
         blocchi.clear();
         parla.TestoDaDire = u"Quante caramelle restano?"_qs;
-        parla.Parla(blocca);
+        QVERIFY(parlaFinoAllaFine(parla, blocca));
         QCOMPARE(blocchi, intorno);
         suoni.SuonoEsatto();
         // Loud samples (above -35 dBFS) followed by half a second of silence; none at all without the plugin.

@@ -1,5 +1,5 @@
+#include "attesaparla.h"
 #include "motoreespeak.h"
-#include "perparlare.h"
 #include "serveraudioprova.h"
 
 #include <QSignalSpy>
@@ -11,7 +11,7 @@ class TestParlatoReale : public QObject
     Q_OBJECT
     ServerAudioProva server;
     QStringList blocchi;
-    PerParlare::Blocco blocca = [this](bool abilitato) { blocchi << (abilitato ? u"on"_qs : u"off"_qs); };
+    std::function<void(bool)> blocca = [this](bool abilitato) { blocchi << (abilitato ? u"on"_qs : u"off"_qs); };
     const QStringList intorno{u"off"_qs, u"on"_qs};
 
 private Q_SLOTS:
@@ -29,7 +29,7 @@ private Q_SLOTS:
         parla.usaMotore(&m);
         QVERIFY2(server.registra(), qPrintable(server.errore()));
         parla.TestoDaDire = u"Nel prato ci sono 4 conigli. Ne arrivano 3: quanti sono adesso?"_qs;
-        parla.Parla(blocca);
+        QVERIFY(parlaFinoAllaFine(parla, blocca));
         QCOMPARE(blocchi, intorno);
         QVERIFY2(!m.muto(), "the engine did not reach the sound server");
         // Once the recording ends in silence, the loud span (above -35 dBFS, in ms) is the sentence's audio.
@@ -62,7 +62,7 @@ private Q_SLOTS:
                                      u"Quante caramelle restano?"_qs}) {
             blocchi.clear();
             parla.TestoDaDire = frase;
-            parla.Parla(blocca);
+            QVERIFY(parlaFinoAllaFine(parla, blocca));
             QCOMPARE(blocchi, intorno);
             QCOMPARE(m.SpeakingStatus(), 0);
         }
