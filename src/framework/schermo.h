@@ -32,6 +32,11 @@ public:
     const QList<Controllo> &controlli() const { return m_controlli; }
     // Finds a control by name and index (-1: not in an array).
     QObject *controllo(const QString &nome, int indice = -1) const;
+    // The same as the kind of control it is; null when it is another.
+    template <class T> T *controllo(const QString &nome, int indice = -1) const
+    {
+        return qobject_cast<T *>(controllo(nome, indice));
+    }
 
     // Registers a widget already created: names it, gives it its index when
     // it is a member of a control array and, when the measures are given,

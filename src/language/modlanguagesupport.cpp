@@ -157,10 +157,5 @@ void ModLanguageSupport::MLSLoadFormStrings(Schermo &schermo)
         const auto tag = leggi(base + QStringLiteral(".Tag"));
         if (tag && !tag->isEmpty())
             c.setTag(*tag);
-        const int schede = c.tabCount();
-        for (int i = 0; i < schede; ++i) {
-            if (const auto v = leggi(nome + QStringLiteral(".TabCaption(") + QString::number(i) + QLatin1Char(')')))
-                c.setTabCaption(i, *v);
-        }
     }
 }

@@ -74,19 +74,6 @@ FormEsercizio::FormEsercizio(Contesto &c, const Disegno &d, Operazione op, const
 
 FormEsercizio::~FormEsercizio() = default;
 
-QPushButton *FormEsercizio::bottoneRipeti() const
-{
-    return m_ripeti;
-}
-QWidget *FormEsercizio::iconaSi() const
-{
-    return m_iconaSi;
-}
-QWidget *FormEsercizio::iconaNo() const
-{
-    return m_iconaNo;
-}
-
 QLabel *FormEsercizio::creaEtichetta(QWidget *padre, const QString &nome, const QString &testo, const QRect &r)
 {
     auto *l = aggiungi(new QLabel(testo, padre), nome);

@@ -49,29 +49,6 @@ public:
     void MenuInformazioni_Click();
     void mnuEsci_Click();
 
-    // Handles for tests and tools.
-    QPushButton *bottoneCifra(int i) const { return m_cifre[size_t(i)]; }
-    QPushButton *bottonePiu() const { return m_piu; }
-    QPushButton *bottoneMeno() const { return m_meno; }
-    QPushButton *bottoneUguale() const { return m_uguale; }
-    QPushButton *bottoneAvanti() const { return m_avanti; }
-    QPushButton *bottoneRipeti() const;
-    CellaAnimata *cella(int i) const { return m_celle[size_t(i)]; }
-    QLabel *domanda(int i) const { return m_domande[size_t(i)]; } // 0..2: Domanda1..3
-    QLabel *risposta(int i) const { return m_risposte[size_t(i)]; } // 0..2: Risposta1..3
-    QLabel *operazione() const { return m_operazione; }
-    QLabel *esatti() const { return m_esatti; }
-    QLabel *errati() const { return m_errati; }
-    QWidget *iconaSi() const;
-    QWidget *iconaNo() const;
-    QAction *menuAzzera() const { return m_menuAzzera; }
-    QAction *menuInformazioni() const { return m_menuInformazioni; }
-    QAction *menuEsci() const { return m_menuEsci; }
-    Sfondo *sfondo() const { return m_sfondo; }
-
-    // The problem in progress: its row, numbers and Passo.
-    const Problema &problema() const { return m_problema; }
-
 protected:
     // What tells the two screens' layouts and hand-overs apart.
     struct Disegno {

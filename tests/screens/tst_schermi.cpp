@@ -26,6 +26,15 @@ void durante(MotoreFinto *m, const std::function<void()> &azione)
     });
 }
 
+// The answer sentences shown: the Passo, up to 3.
+int risposte(FormEsercizio *f)
+{
+    int n = 0;
+    for (int i = 1; i <= 3; ++i)
+        n += f->controllo<QLabel>(u"Risposta%1"_qs.arg(i))->isVisibleTo(f);
+    return n;
+}
+
 int celleVisibili(FormEsercizio *f)
 {
     const auto celle = f->findChildren<CellaAnimata *>();
@@ -64,24 +73,26 @@ private Q_SLOTS:
     {
         a = std::make_unique<Ambiente>(Ambiente::datiProgramma(), u"English"_qs);
         FormEsercizio *f = apri(2, 1, 7, 3);
-        QCOMPARE(f->domanda(0)->text(), a->stato.Testi2[0].domanda1);
+        QCOMPARE(f->controllo<QLabel>(u"Domanda1"_qs)->text(), a->stato.Testi2[0].domanda1);
         QCOMPARE(a->motore()->testi.value(0), preparaTesto(a->stato.Testi2[0].domanda1));
         for (char t : QByteArray("7347-3=4"))
             premi(f, t);
 
         QCOMPARE(a->stato.NumeroErrati, Integer(0));
-        QCOMPARE(f->esatti()->text(), QStringLiteral(" 1"));
+        QCOMPARE(f->controllo<QLabel>(u"EtichettaEsatti"_qs)->text(), QStringLiteral(" 1"));
         QCOMPARE(a->suoni.suonati, QStringList(4, QStringLiteral("esatto")));
         QCOMPARE(a->motore()->testi.last(), u"7 minus 3 is 4"_qs);
         QCOMPARE(celleVisibili(f), 7);
-        QVERIFY(f->risposta(2)->isVisibleTo(f) && f->operazione()->isVisibleTo(f));
-        QVERIFY(f->bottoneAvanti()->isVisibleTo(f) && f->bottoneCifra(9)->isEnabled());
+        QVERIFY(f->controllo<QLabel>(u"Risposta3"_qs)->isVisibleTo(f)
+                && f->controllo<QLabel>(u"EtOperazione"_qs)->isVisibleTo(f));
+        QVERIFY(f->controllo<QPushButton>(u"Command2"_qs)->isVisibleTo(f)
+                && f->controllo<QPushButton>(u"Command1"_qs, 9)->isEnabled());
 
         // Enter is "avanti" once it is shown.
         QTest::keyClick(f, Qt::Key_Return);
         a->quiete();
-        QCOMPARE(f->problema().passo(), 0);
-        QVERIFY(!f->bottoneAvanti()->isVisibleTo(f));
+        QCOMPARE(risposte(f), 0);
+        QVERIFY(!f->controllo<QPushButton>(u"Command2"_qs)->isVisibleTo(f));
     }
 
     // A wrong press shows and counts; a key held down gives one press, not a stream. While a sentence is read the
@@ -89,34 +100,36 @@ private Q_SLOTS:
     void pressioni()
     {
         FormEsercizio *f = apri(1, 1, 5, 3);
-        QTest::mouseClick(f->bottoneMeno(), Qt::LeftButton);
-        QVERIFY(f->iconaNo()->isVisibleTo(f) && !f->iconaSi()->isVisibleTo(f));
-        QCOMPARE(f->errati()->text(), QStringLiteral(" 1"));
+        QTest::mouseClick(f->controllo<QPushButton>(u"Command4"_qs), Qt::LeftButton);
+        QVERIFY(f->controllo<QWidget>(u"ComandoIconaNo"_qs)->isVisibleTo(f)
+                && !f->controllo<QWidget>(u"ComandoIconaSi"_qs)->isVisibleTo(f));
+        QCOMPARE(f->controllo<QLabel>(u"EtichettaErrati"_qs)->text(), QStringLiteral(" 1"));
         QCOMPARE(a->suoni.suonati, QStringList{QStringLiteral("errato")});
         QKeyEvent tenuto(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"), true);
         QApplication::sendEvent(f, &tenuto);
         bool bloccati = false;
         durante(a->motore(), [&] {
-            bloccati
-                = !f->bottoneCifra(5)->isEnabled() && !f->bottonePiu()->isEnabled() && !f->bottoneUguale()->isEnabled();
+            bloccati = !f->controllo<QPushButton>(u"Command1"_qs, 5)->isEnabled()
+                && !f->controllo<QPushButton>(u"Command3"_qs)->isEnabled()
+                && !f->controllo<QPushButton>(u"Command5"_qs)->isEnabled();
             QTest::keyClick(f, Qt::Key_9);
             a->motore()->chiamate.clear();
             QTest::keyClick(f, Qt::Key_Space);
         });
-        QTest::mouseClick(f->bottoneCifra(3), Qt::LeftButton);
+        QTest::mouseClick(f->controllo<QPushButton>(u"Command1"_qs, 3), Qt::LeftButton);
         a->quiete();
         QVERIFY(bloccati);
         QCOMPARE(a->stato.NumeroErrati, Integer(1));
         QCOMPARE(a->motore()->chiamate.value(0), QStringLiteral("StopSpeech"));
         QCOMPARE(a->motore()->chiamate.value(1), QStringLiteral("SpeakText:") + a->stato.Testi1[0].risposta1.per(3));
-        QCOMPARE(f->problema().passo(), 1);
-        QVERIFY(f->bottoneCifra(5)->isEnabled());
-        f->menuInformazioni()->trigger(); // what is true: no invented address
+        QCOMPARE(risposte(f), 1);
+        QVERIFY(f->controllo<QPushButton>(u"Command1"_qs, 5)->isEnabled());
+        f->controllo<QAction>(u"MenuInformazioni"_qs)->trigger(); // what is true: no invented address
         const QString informazioni = a->dialoghi.finestre.value(0).testo;
         QVERIFY(informazioni.contains(a->programma.path() + QStringLiteral("/testi")) && !informazioni.contains(u'@'));
-        f->menuAzzera()->trigger();
-        QCOMPARE(f->errati()->text(), QStringLiteral("0"));
-        QCOMPARE(f->problema().passo(), 1); // the problem in progress goes on
+        f->controllo<QAction>(u"MenuAzzera"_qs)->trigger();
+        QCOMPARE(f->controllo<QLabel>(u"EtichettaErrati"_qs)->text(), QStringLiteral("0"));
+        QCOMPARE(risposte(f), 1); // the problem in progress goes on
     }
 
     // "avanti" in the mixed mode while the finished operation is read: the other screen starts inside that wait,
@@ -129,18 +142,19 @@ private Q_SLOTS:
         QPointer<FormEsercizio> vecchio = f;
         durante(a->motore(), [&] {
             a->prossimo(1, 2, 3, 1, 2);
-            QTest::mouseClick(f->bottoneAvanti(), Qt::LeftButton);
+            QTest::mouseClick(f->controllo<QPushButton>(u"Command2"_qs), Qt::LeftButton);
         });
         premi(f, '2');
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
         auto *dopo = qobject_cast<FormEsercizio *>(a->registro.caricato(QStringLiteral("Form1")));
         QVERIFY(dopo && dopo->isVisible() && vecchio.isNull());
-        QCOMPARE(dopo->problema().riga(), 2);
-        QCOMPARE(dopo->problema().passo(), 0);
-        QVERIFY(!dopo->bottoneAvanti()->isVisibleTo(dopo) && !dopo->operazione()->isVisibleTo(dopo));
+        QCOMPARE(dopo->controllo<QLabel>(u"Domanda1"_qs)->text(), a->stato.Testi1[1].domanda1);
+        QCOMPARE(risposte(dopo), 0);
+        QVERIFY(!dopo->controllo<QPushButton>(u"Command2"_qs)->isVisibleTo(dopo)
+                && !dopo->controllo<QLabel>(u"EtOperazione"_qs)->isVisibleTo(dopo));
         QCOMPARE(a->stato.NumeroEsatti, Integer(1));
-        QVERIFY(dopo->bottoneCifra(9)->isEnabled());
+        QVERIFY(dopo->controllo<QPushButton>(u"Command1"_qs, 9)->isEnabled());
     }
 
     // A screen reader can press the hidden "avanti" while a subtraction's first question is read, before its
@@ -154,11 +168,13 @@ private Q_SLOTS:
             if (!parla || std::exchange(premuto, true))
                 return;
             a->prossimo(2, 2, 2, 1);
-            qobject_cast<FormEsercizio *>(a->registro.caricato(QStringLiteral("Form2")))->bottoneAvanti()->click();
+            qobject_cast<FormEsercizio *>(a->registro.caricato(QStringLiteral("Form2")))
+                ->controllo<QPushButton>(u"Command2"_qs)
+                ->click();
         });
         auto *f = qobject_cast<FormEsercizio *>(a->registro.mostra(QStringLiteral("Form2")));
         a->quiete();
-        QCOMPARE(f->problema().riga(), 2);
+        QCOMPARE(f->controllo<QLabel>(u"Domanda1"_qs)->text(), a->stato.Testi2[1].domanda1);
         QCOMPARE(celleVisibili(f), 2);
     }
 
@@ -197,15 +213,15 @@ private Q_SLOTS:
         if (evento == u"cane")
             a->parla.margineWatchdogMs = a->motore()->durataMs = 0;
         QTest::keyClick(f, '3');
-        QVERIFY(!f->bottoneCifra(3)->isEnabled());
+        QVERIFY(!f->controllo<QPushButton>(u"Command1"_qs, 3)->isEnabled());
         if (evento == u"ripeti") {
             QTest::keyClick(f, Qt::Key_Space);
         } else if (evento == u"avanti" || evento == u"misto") {
             a->prossimo(evento == u"misto" ? 2 : 1, 2, 3, 1, evento == u"misto" ? 2 : 0);
-            f->bottoneAvanti()->click();
+            f->controllo<QPushButton>(u"Command2"_qs)->click();
         } else if (evento == u"esci") {
             a->dialoghi.risposte = {true};
-            f->menuEsci()->trigger();
+            f->controllo<QAction>(u"mnuEsci"_qs)->trigger();
         } else if (evento == u"distrutto") {
             a->registro.scarica(a->registro.caricato(u"FormBocca"_qs));
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -218,7 +234,10 @@ private Q_SLOTS:
             return t == risposta || t == preparaTesto(risposta);
         }));
         if (evento == u"cane") {
-            QVERIFY(QTest::qWaitFor([&] { return f->bottoneCifra(3)->isEnabled() && f->domanda(1)->isVisible(); }));
+            QVERIFY(QTest::qWaitFor([&] {
+                return f->controllo<QPushButton>(u"Command1"_qs, 3)->isEnabled()
+                    && f->controllo<QLabel>(u"Domanda2"_qs)->isVisible();
+            }));
         } else {
             if (a->motore())
                 a->motore()->muto = false, a->motore()->finisciOra();
@@ -227,9 +246,9 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QTEST(a->mostrato()->objectName(), "dopo");
         QTEST(f ? celleVisibili(f) : -1, "celle");
-        QTEST(f && f->domanda(1)->isVisibleTo(f), "domanda2");
+        QTEST(f && f->controllo<QLabel>(u"Domanda2"_qs)->isVisibleTo(f), "domanda2");
         QTEST(letture, "letture");
-        QVERIFY(!f || f->bottoneCifra(3)->isEnabled());
+        QVERIFY(!f || f->controllo<QPushButton>(u"Command1"_qs, 3)->isEnabled());
     }
 
     // The start button and the menu's buttons open their screen (only "misto" sets the mixed mode, only an
@@ -278,7 +297,7 @@ private Q_SLOTS:
             if (modo == u"chiusura"_qs)
                 s->close();
             else if (auto *f = qobject_cast<FormEsercizio *>(s.data()))
-                f->menuEsci()->trigger();
+                f->controllo<QAction>(u"mnuEsci"_qs)->trigger();
             else
                 QTest::mouseClick(qobject_cast<QPushButton *>(s->controllo(modo == u"esci"_qs ? u"Command1"_qs : modo)),
                                   Qt::LeftButton);
