@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
@@ -63,7 +64,7 @@ FormEsercizio *apri(Programma &p, int schermo, int n3, int n1, bool tenere)
 QPushButton *bottone(FormEsercizio *f, QChar t)
 {
     if (t.isDigit())
-        return f->bottoneCifra(t.digitValue());
+        return f->controllo<QPushButton>(u"Command1"_qs, t.digitValue());
     return t == u'+' ? f->controllo<QPushButton>(u"Command3"_qs)
         : t == u'-'  ? f->controllo<QPushButton>(u"Command4"_qs)
                      : f->controllo<QPushButton>(u"Command5"_qs);

@@ -108,7 +108,7 @@ int comandoFoto(Programma &p, const QString &cartella)
         }
         attendi(500);
         foto(cartella, base + QStringLiteral("7.png"));
-        std::printf("Form%d: Passo %d, right %d, wrong %d, operation \"%s\"\n", pr.schermo, risposteMostrate(f),
+        std::printf("Form%d: answers shown %d, right %d, wrong %d, operation \"%s\"\n", pr.schermo, risposteMostrate(f),
                     int(p.stato().NumeroEsatti), int(p.stato().NumeroErrati),
                     qPrintable(f->controllo<QLabel>(u"EtOperazione"_qs)->text()));
     }

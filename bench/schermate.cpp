@@ -159,16 +159,19 @@ int main(int argc, char *argv[])
                                                            : t == u'=' ? QStringLiteral("Command5")
                                                                        : QStringLiteral("Command1"),
                                                        t.isDigit() ? t.digitValue() : -1);
-            QTest::qWaitFor([b] { return b->isEnabled(); }, 30000); // the sentences before it read
+            errori += !QTest::qWaitFor([b] { return b->isEnabled(); }, 30000); // the sentences before it read
             b->click();
         };
-        const int n1 = (QTest::qWaitFor([&] { return celle() > 0; }, 30000), celle());
+        errori += !QTest::qWaitFor([&] { return celle() > 0; }, 30000);
+        const int n1 = celle();
         premi(QChar(u'0' + n1));
-        QTest::qWaitFor([&] { return celle() > n1; }, 30000);
+        errori += !QTest::qWaitFor([&] { return celle() > n1; }, 30000);
         const int n3 = celle(), n2 = n3 - n1;
         for (QChar t : QString::asprintf("%d%d%d+%d=%d", n2, n3, n1, n2, n3))
             premi(t);
-        QTest::qWaitFor([f] { return f->controllo<QPushButton>(QStringLiteral("Command1"), 0)->isEnabled(); }, 30000);
+        errori
+            += !QTest::qWaitFor([f] { return f->controllo<QPushButton>(QStringLiteral("Command1"), 0)->isEnabled(); },
+                                30000);
         errori += !fotografa(uscita + QStringLiteral("/form1") + dim);
         r.mostra(QStringLiteral("FormMenu"));
         r.scarica(f);
