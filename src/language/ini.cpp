@@ -105,7 +105,10 @@ QStringList lineePiccolo(const QString &testo)
     return testo.split(finiRiga);
 }
 
-std::optional<QString> leggiPiccolo(const QStringList &linee, const QString &sezione, const QString &chiave)
+// trovata, when given, tells whether the section holds the key at all: an
+// empty value is not a missing one.
+std::optional<QString> leggiPiccolo(const QStringList &linee, const QString &sezione, const QString &chiave,
+                                    bool *trovata = nullptr)
 {
     const QString voluta = sezione.trimmed();
     const QString chiaveVoluta = chiave.trimmed();
@@ -130,6 +133,8 @@ std::optional<QString> leggiPiccolo(const QStringList &linee, const QString &sez
         const qsizetype nul = v.indexOf(QChar(0));
         if (nul >= 0)
             v.truncate(nul);
+        if (trovata)
+            *trovata = true;
         return v.left(LunghezzaMassimaValore);
     }
     return QString();
@@ -164,7 +169,7 @@ template <class F> void perOgniRigaGrande(const QString &testo, F f)
     }
 }
 
-std::optional<QString> leggiGrande(const QString &testo, const QString &chiave)
+std::optional<QString> leggiGrande(const QString &testo, const QString &chiave, bool *trovata = nullptr)
 {
     std::optional<QString> v = QString();
     perOgniRigaGrande(testo, [&](qsizetype i, qsizetype j) {
@@ -172,6 +177,8 @@ std::optional<QString> leggiGrande(const QString &testo, const QString &chiave)
         if (!riga.startsWith(chiave, Qt::CaseSensitive))
             return false;
         v = valoreGrande(riga, chiave);
+        if (trovata)
+            *trovata = v.has_value();
         return true;
     });
     return v;
@@ -182,9 +189,7 @@ bool vietato(const QString &s)
     return s.contains(QLatin1Char('\r')) || s.contains(QLatin1Char('\n')) || s.contains(QChar(0));
 }
 
-} // namespace
-
-std::optional<QString> MLSReadIniValue(const QString &file, const QString &sezione, const QString &chiave)
+std::optional<QString> leggiIni(const QString &file, const QString &sezione, const QString &chiave, bool *trovata)
 {
     const QFileInfo info(file);
     if (!info.exists() || !info.isFile())
@@ -194,8 +199,14 @@ std::optional<QString> MLSReadIniValue(const QString &file, const QString &sezio
         return std::nullopt;
     const QString testo = decodificaTesto(bytes);
     if (bytes.size() <= SogliaLetturaIni)
-        return leggiPiccolo(lineePiccolo(testo), sezione, chiave);
-    return leggiGrande(testo, chiave);
+        return leggiPiccolo(lineePiccolo(testo), sezione, chiave, trovata);
+    return leggiGrande(testo, chiave, trovata);
+}
+} // namespace
+
+std::optional<QString> MLSReadIniValue(const QString &file, const QString &sezione, const QString &chiave)
+{
+    return leggiIni(file, sezione, chiave, nullptr);
 }
 
 long MLSWriteIniValue(const QString &file, const QString &sezione, const QString &chiave, const QString &valore)
@@ -298,7 +309,12 @@ Identita identitaDi(const QString &file)
     const QFileInfo f(file);
     if (!f.isFile())
         return {};
-    return {true, 0, 0, f.size(), f.lastModified().toMSecsSinceEpoch(), f.metadataChangeTime().toMSecsSinceEpoch()};
+    return {true,
+            0,
+            0,
+            f.size(),
+            f.lastModified().toMSecsSinceEpoch() * 1000000,
+            f.metadataChangeTime().toMSecsSinceEpoch() * 1000000};
 #endif
 }
 
@@ -316,6 +332,9 @@ struct LettoreIni::Letto {
     // cannot then be given to another file.
     QFile file;
     Identita id;
+    // Kept while the file was modified too close to the read for its
+    // identity to tell a later rewrite (copiaIncerta): then compared.
+    std::optional<QByteArray> grezzo;
     QString testo;
     bool grande = false;
     QStringList linee; // a small file's lines
@@ -333,16 +352,20 @@ struct LettoreIni::Letto {
     }
 
     // The scan's answer: the first line in the file that starts with the key.
-    std::optional<QString> cercaGrande(const QString &chiave) const
+    std::optional<QString> cercaGrande(const QString &chiave, bool *trovata) const
     {
         if (chiave.size() < 4)
-            return leggiGrande(testo, chiave);
+            return leggiGrande(testo, chiave, trovata);
         const auto gruppo = gruppi.constFind(primiQuattro(chiave));
         if (gruppo == gruppi.constEnd())
             return QString();
         for (const RigaIndice &r : *gruppo) {
-            if (riga(r).startsWith(chiave, Qt::CaseSensitive))
-                return valoreGrande(riga(r), chiave);
+            if (riga(r).startsWith(chiave, Qt::CaseSensitive)) {
+                auto v = valoreGrande(riga(r), chiave);
+                if (trovata)
+                    *trovata = v.has_value();
+                return v;
+            }
         }
         return QString();
     }
@@ -351,10 +374,38 @@ struct LettoreIni::Letto {
 LettoreIni::LettoreIni() = default;
 LettoreIni::~LettoreIni() = default;
 
+bool copiaIncerta(qint64 modificatoNs, qint64 lettoNs)
+{
+    return lettoNs - modificatoNs < qint64(2000000000);
+}
+
 std::optional<QString> LettoreIni::leggi(const QString &file, const QString &sezione, const QString &chiave)
 {
+    return leggi(file, sezione, chiave, nullptr);
+}
+
+std::optional<QString> LettoreIni::voce(const QString &file, const QString &sezione, const QString &chiave)
+{
+    bool trovata = false;
+    auto v = leggi(file, sezione, chiave, &trovata);
+    return trovata ? v : std::nullopt;
+}
+
+std::optional<QString> LettoreIni::leggi(const QString &file, const QString &sezione, const QString &chiave,
+                                         bool *trovata)
+{
+    const qint64 ora = QDateTime::currentMSecsSinceEpoch() * 1000000; // before reading: what is read is newer
     const Identita id = identitaDi(file);
     auto it = m_file.find(file);
+    if (it != m_file.end() && id.valida && it->second->id == id && it->second->grezzo) {
+        QFile f(file);
+        if (f.open(QIODevice::ReadOnly) && f.readAll() == *it->second->grezzo) {
+            if (!copiaIncerta(id.modificato, ora))
+                it->second->grezzo.reset();
+        } else {
+            it->second->id = {};
+        }
+    }
     if (it != m_file.end() && !(id.valida && it->second->id == id)) {
         m_file.erase(it);
         it = m_file.end();
@@ -378,6 +429,8 @@ std::optional<QString> LettoreIni::leggi(const QString &file, const QString &sez
         }
         // What cannot be read, or changes while it is read, is left to MLSReadIniValue.
         if (l->id.valida && l->id == id && bytes.size() == id.dimensione && bytes.size() < 0x7fffffff) {
+            if (copiaIncerta(id.modificato, ora))
+                l->grezzo = bytes;
             l->testo = decodificaTesto(bytes);
             l->grande = bytes.size() > SogliaLetturaIni;
             if (!l->grande) {
@@ -396,9 +449,9 @@ std::optional<QString> LettoreIni::leggi(const QString &file, const QString &sez
         }
     }
     if (it == m_file.end())
-        return MLSReadIniValue(file, sezione, chiave);
+        return leggiIni(file, sezione, chiave, trovata);
     const Letto &l = *it->second;
-    return l.grande ? l.cercaGrande(chiave) : leggiPiccolo(l.linee, sezione, chiave);
+    return l.grande ? l.cercaGrande(chiave, trovata) : leggiPiccolo(l.linee, sezione, chiave, trovata);
 }
 
 void LettoreIni::tieniSolo(const QStringList &file)

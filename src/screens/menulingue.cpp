@@ -151,6 +151,8 @@ void MenuLingue::mnuLanguage_Click(int Index)
             c.dialoghi.avviso(&m_form, TitoloApplicazione, errore);
             return;
         }
+        if (c.storieCambiate)
+            c.storieCambiate();
     }
 
     for (QAction *a : voci())

@@ -7,10 +7,19 @@
 #include <QTimer>
 #include <functional>
 
-// The text as the engine should get it: accented vowels written as vowel
-// plus apostrophe, "&" spelled out, middle dot and underscore dropped, the
-// typographic apostrophe made plain, and a final " ." turned into ". ".
-QString preparaTesto(const QString &testo);
+// What the preparation of a text depends on in the language spoken.
+struct Preparazione {
+    // Italian: accented vowels written as vowel plus apostrophe, "&" said
+    // "e commerciale". Another language keeps its accents.
+    bool italiano = true;
+    // Another language's word for "&"; empty: "&" is left to the engine.
+    QString e;
+};
+
+// The text as the engine should get it: accents and "&" as the language
+// wants them, middle dot and underscore dropped, the typographic apostrophe
+// made plain, and a final " ." turned into ". ".
+QString preparaTesto(const QString &testo, const Preparazione &lingua = {});
 
 // One utterance handed to an engine, and what comes after it. Parla
 // returns at once; `poi` runs once the engine reports the end, or once the
@@ -63,6 +72,9 @@ public:
     // runs poi; the wait is the caller's `attesa`, which it may drop.
     // TestoDaDire itself stays as the caller gave it.
     void Parla(Parlata &attesa, std::function<void()> poi);
+
+    // The language of what is spoken: how a text is prepared.
+    Preparazione preparazione;
 
     // Extra time the watchdog allows beyond the engine's own estimate.
     int margineWatchdogMs = 3000;

@@ -91,9 +91,11 @@ private Q_SLOTS:
         QCOMPARE(a->stato.NumeroErrati, Integer(1));
         QCOMPARE(risposte(f), 1);
         QVERIFY(f->controllo<QPushButton>(u"Command1"_qs, 5)->isEnabled());
-        f->controllo<QAction>(u"MenuInformazioni"_qs)->trigger(); // what is true: no invented address
+        a->stato.CartellaStorie = u"testi/Propria"_qs; // what is true: the stories in use, no invented address
+        f->controllo<QAction>(u"MenuInformazioni"_qs)->trigger();
         const QString informazioni = a->dialoghi.finestre.value(0).testo;
-        QVERIFY(informazioni.contains(a->programma.path() + QStringLiteral("/testi")) && !informazioni.contains(u'@'));
+        QVERIFY(informazioni.contains(u"\r\nLe storie: "_qs + a->programma.path() + u"/testi/Propria\r\n"_qs)
+                && !informazioni.contains(u'@'));
         f->controllo<QAction>(u"MenuAzzera"_qs)->trigger();
         QCOMPARE(f->controllo<QLabel>(u"EtichettaErrati"_qs)->text(), QStringLiteral("0"));
         QCOMPARE(risposte(f), 1); // the problem in progress goes on
@@ -108,22 +110,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("dopo"); // the screen on display
         QTest::addColumn<int>("celle"); // cells shown on Form1; -1: Form1 is gone
         QTest::addColumn<bool>("domanda2"); // Form1 went on to the second question
-        QTest::newRow("la frase finisce") << ""
-                                          << "Form1" << 5 << true;
-        QTest::newRow("ripeti") << "ripeti"
-                                << "Form1" << 5 << true;
-        QTest::newRow("avanti") << "avanti"
-                                << "Form1" << 1 << false;
-        QTest::newRow("esci") << "esci"
-                              << "FormMenu" << -1 << false;
-        QTest::newRow("passaggio misto") << "misto"
-                                         << "Form2" << -1 << false;
-        QTest::newRow("motore distrutto") << "distrutto"
-                                          << "Form1" << 5 << true;
-        QTest::newRow("cane da guardia") << "cane"
-                                         << "Form1" << 5 << true;
-        QTest::newRow("schermo scaricato") << "scaricato"
-                                           << "FormMenu" << -1 << false;
+        // clang-format off
+        QTest::newRow("la frase finisce") << "" << "Form1" << 5 << true;
+        QTest::newRow("ripeti") << "ripeti" << "Form1" << 5 << true;
+        QTest::newRow("avanti") << "avanti" << "Form1" << 1 << false;
+        QTest::newRow("esci") << "esci" << "FormMenu" << -1 << false;
+        QTest::newRow("passaggio misto") << "misto" << "Form2" << -1 << false;
+        QTest::newRow("motore distrutto") << "distrutto" << "Form1" << 5 << true;
+        QTest::newRow("cane da guardia") << "cane" << "Form1" << 5 << true;
+        QTest::newRow("schermo scaricato") << "scaricato" << "FormMenu" << -1 << false;
+        // clang-format on
     }
     void corsa()
     {

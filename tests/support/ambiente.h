@@ -62,7 +62,7 @@ struct Ambiente {
         stato.SuonoAttivo = True;
         stato.Velocita = 130;
         stato.Voce = 1;
-        c.reset(new Contesto{stato, casuale, lingua, registro, dialoghi, parla, suoni, fabbrica.fabbrica(), p});
+        c.reset(new Contesto{stato, casuale, lingua, registro, dialoghi, parla, suoni, fabbrica.fabbrica(), p, {}});
         CaricaListe(stato, programma.path()); // a folder without stories leaves the tables empty
         registro.termina = [this](int s) { terminati.append(s); };
         registro.nessunoSchermoVisibile = [] {};
