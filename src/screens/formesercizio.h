@@ -1,7 +1,7 @@
 #pragma once
 
 #include "problema.h"
-#include "schermo.h"
+#include "schermoscalato.h"
 
 #include <QString>
 #include <array>
@@ -10,7 +10,6 @@
 struct Contesto;
 class BottoneIcona;
 class CellaAnimata;
-class FontInProporzione;
 class IconaScalata;
 class Parlata;
 class QAction;
@@ -24,7 +23,7 @@ class Sfondo;
 // protocol is the problem's (problema.h); the screen turns its outcomes
 // into widgets, speech and sounds. The two screens differ only by data:
 // their layout details and the operation they play.
-class FormEsercizio : public Schermo
+class FormEsercizio : public SchermoScalato
 {
     Q_OBJECT
 public:
@@ -32,7 +31,6 @@ public:
 
     void Form_Load() override;
     void Form_Activate() override;
-    void Form_Resize() override;
     // The window's close button asks like the exit entry; it never ends the
     // run from an exercise screen.
     void chiusuraRichiesta() override;
@@ -87,9 +85,6 @@ private:
     QLabel *etichetta(Etichetta e) const;
     QString percorsoAnimazione(const QString &file) const;
     void cambiaCella(CellaAnimata *c, const QString &file);
-    // A measure in design twips converted to the screen's current scale.
-    double scalaX(double twip) const;
-    double scalaY(double twip) const;
     void mostraConteggi();
     void fermaVoce();
     void bloccaRisposte(bool abilitato);
@@ -130,5 +125,4 @@ private:
     QAction *m_menuAzzera = nullptr;
     QAction *m_menuInformazioni = nullptr;
     QAction *m_menuEsci = nullptr;
-    std::unique_ptr<FontInProporzione> m_font;
 };

@@ -134,7 +134,7 @@ void FormEsercizio::fai(const Passaggio &p)
     switch (p.tipo) {
     case T::Testo:
         etichetta(p.etichetta)->setText(p.testo);
-        m_font->adatta(etichetta(p.etichetta));
+        font().adatta(etichetta(p.etichetta));
         break;
     case T::Mostra:
         etichetta(p.etichetta)->show();

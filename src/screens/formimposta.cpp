@@ -15,7 +15,6 @@
 #include "motorevoce.h"
 #include "pannellobocca.h"
 #include "registroschermi.h"
-#include "ridimensiona.h"
 #include "stile.h"
 #include "testi.h"
 
@@ -56,7 +55,7 @@ QIcon iconaConferma()
 } // namespace
 
 FormImposta::FormImposta(Contesto &contesto)
-    : Schermo(QStringLiteral("FormImposta"), LarghezzaDesign, AltezzaDesign)
+    : SchermoScalato(QStringLiteral("FormImposta"), LarghezzaDesign, AltezzaDesign)
     , c(contesto)
     , m_parlata(new Parlata(this))
 {
@@ -101,7 +100,7 @@ FormImposta::FormImposta(Contesto &contesto)
     BottoneEsci = aggiungi(esci, QStringLiteral("BottoneEsci"));
     piazza(BottoneEsci, 4320, 5040, 1935, 1215);
 
-    m_font = std::make_unique<FontInProporzione>(*this);
+    registraFont();
 
     connect(HScroll1, &QSlider::valueChanged, this, &FormImposta::HScroll1_Change);
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this](int indice) {
@@ -124,8 +123,7 @@ void FormImposta::Form_Load()
 {
     c.lingua.MLSLoadFormStrings(*this);
 
-    ridimensionaAlCaricamento(c.stato, *this);
-    m_font->applica();
+    scalaAlCaricamento();
 
     // The slider cannot show a speed outside its range, and a label that
     // disagreed with the slider would mislead: a stored speed outside it is
@@ -152,7 +150,7 @@ void FormImposta::Form_Load()
 
     m_motore->StopSpeech();
     Label1->setText(c.lingua.MLSGetString(QStringLiteral("0012")) + testoNumero(m.Velocita));
-    m_font->adatta(Label1);
+    font().adatta(Label1);
     HScroll1->setValue(m.Velocita);
     m_parlata->Parla(m_motore.get(), c.lingua.MLSGetString(QStringLiteral("0013")));
 }
@@ -164,11 +162,7 @@ void FormImposta::Form_Activate()
 
 void FormImposta::Form_Resize()
 {
-    const auto &r = c.stato.Ridimensiona;
-    if (r && r->SourceForm() == this)
-        r->ResizeControls();
-    if (m_font)
-        m_font->applica();
+    SchermoScalato::Form_Resize();
     const int lato = std::max(16, BottoneEsci->height() * 45 / 100);
     BottoneEsci->setIconSize(QSize(lato, lato));
 }
@@ -183,7 +177,7 @@ void FormImposta::HScroll1_Change()
 {
     c.stato.Velocita = Integer(HScroll1->value());
     Label1->setText(c.lingua.MLSGetString(QStringLiteral("0014")) + testoNumero(c.stato.Velocita));
-    m_font->adatta(Label1);
+    font().adatta(Label1);
 }
 
 void FormImposta::Combo1_Click()

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "schermo.h"
+#include "schermoscalato.h"
 
 #include <memory>
 
-class FontInProporzione;
 class MotoreVoce;
 class PannelloBocca;
 class Parlata;
@@ -18,7 +17,7 @@ struct Contesto;
 // and the speed are tried out; the program-wide engine of FormBocca and the
 // settings file learn the choice only through the confirm button (or the
 // window's close button, which means the same).
-class FormImposta : public Schermo
+class FormImposta : public SchermoScalato
 {
     Q_OBJECT
 public:
@@ -43,7 +42,6 @@ public:
 private:
     Contesto &c;
     std::unique_ptr<MotoreVoce> m_motore;
-    std::unique_ptr<FontInProporzione> m_font;
     PannelloBocca *m_bocca;
     QSlider *HScroll1;
     QLabel *Label1;

@@ -9,7 +9,6 @@
 #include "modlanguagesupport.h"
 #include "modulo1.h"
 #include "registroschermi.h"
-#include "ridimensiona.h"
 #include "stile.h"
 
 #include <QAction>
@@ -19,7 +18,7 @@
 #include <memory>
 
 FormMenu::FormMenu(Contesto &contesto)
-    : Schermo(QStringLiteral("FormMenu"), LarghezzaProgetto, AltezzaProgetto)
+    : SchermoScalato(QStringLiteral("FormMenu"), LarghezzaProgetto, AltezzaProgetto)
     , c(contesto)
 {
     setWindowTitle(QStringLiteral("Numerella"));
@@ -60,7 +59,7 @@ FormMenu::FormMenu(Contesto &contesto)
         = aggiungi(new QAction(QStringLiteral("mnuLanguage 0"), mnuLanguages), QStringLiteral("mnuLanguage"), 0);
     mnuLanguages->addAction(mnuLanguage0);
     m_lingue = new MenuLingue(*this, c);
-    m_font = std::make_unique<FontInProporzione>(*this);
+    registraFont();
 }
 
 FormMenu::~FormMenu() = default;
@@ -70,24 +69,12 @@ void FormMenu::Form_Load()
     m_lingue->MLSFillMenuLanguages();
     c.lingua.MLSLoadFormStrings(*this);
 
-    ridimensionaAlCaricamento(c.stato, *this);
-    if (m_font)
-        m_font->applica();
+    scalaAlCaricamento();
 }
 
 void FormMenu::Form_Activate()
 {
     riempiDisplay();
-}
-
-void FormMenu::Form_Resize()
-{
-    if (m_font)
-        m_font->applicaBarra();
-    if (c.stato.Ridimensiona)
-        c.stato.Ridimensiona->ResizeControls();
-    if (m_font)
-        m_font->applica();
 }
 
 void FormMenu::chiusuraRichiesta()
