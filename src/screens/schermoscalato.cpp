@@ -41,7 +41,8 @@ void SchermoScalato::Form_Resize()
 
 double SchermoScalato::scalaX(double twip) const
 {
-    const double base = m_scala && m_scala->larghezzaCatturata() > 0 ? m_scala->larghezzaCatturata() : designWidthTwip();
+    const double base
+        = m_scala && m_scala->larghezzaCatturata() > 0 ? m_scala->larghezzaCatturata() : designWidthTwip();
     return twip * innerWidthTwip() / base;
 }
 
