@@ -43,7 +43,7 @@ QString mostrabile(QString nome)
 
 } // namespace
 
-QString CaricaListe(Modulo1 &m, const QString &cartellaProgramma, const QString &propria)
+QString CaricaListe(Storie &m, const QString &cartellaProgramma, const QString &propria)
 {
     if (!propria.isEmpty()) {
         const QString guasto = guastoCartella(Percorsi::unisci(cartellaProgramma, QStringLiteral("testi")), propria);

@@ -1,5 +1,6 @@
 #include "programma.h"
 
+#include "caricatorevoce.h"
 #include "dialoghi.h"
 #include "impostazioni.h"
 #include "istanzaunica.h"
@@ -10,7 +11,6 @@
 #include "registroschermi.h"
 #include "schermo.h"
 #include "testi.h"
-#include "voce.h"
 
 #include <QCoreApplication>
 #include <QEvent>

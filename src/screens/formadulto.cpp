@@ -1,16 +1,13 @@
 #include "formadulto.h"
 
 #include "casuale.h"
-#include "clsresize.h"
 #include "contesto.h"
 #include "dialoghi.h"
-#include "fontinproporzione.h"
 #include "messaggi.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
 #include "registroclasse.h"
 #include "registroschermi.h"
-#include "ridimensiona.h"
 #include "stile.h"
 
 #include <QIntValidator>
@@ -19,7 +16,7 @@
 #include <QPushButton>
 
 FormAdulto::FormAdulto(Contesto &contesto)
-    : Schermo(QStringLiteral("FormAdulto"), LarghezzaProgetto, AltezzaProgetto)
+    : SchermoScalato(QStringLiteral("FormAdulto"), LarghezzaProgetto, AltezzaProgetto)
     , c(contesto)
 {
     setWindowTitle(QStringLiteral("Numerella"));
@@ -60,7 +57,7 @@ FormAdulto::FormAdulto(Contesto &contesto)
     connect(BottoneConferma, &QPushButton::clicked, this, &FormAdulto::BottoneConferma_Click);
     connect(BottoneIndietro, &QPushButton::clicked, this, &FormAdulto::BottoneIndietro_Click);
     TestoRisposta->setFocus();
-    m_font = std::make_unique<FontInProporzione>(*this);
+    registraFont();
 }
 
 FormAdulto::~FormAdulto() = default;
@@ -84,8 +81,7 @@ void FormAdulto::Form_Load()
         return;
     LabelDomanda->setText(
         messaggioClasse(c.lingua, 110, "Per l'adulto: quanto fa %1 + %2?").arg(m_domanda.a).arg(m_domanda.b));
-    ridimensionaAlCaricamento(c.stato, *this);
-    m_font->applica();
+    scalaAlCaricamento();
 }
 
 void FormAdulto::Form_Activate()
@@ -94,16 +90,8 @@ void FormAdulto::Form_Activate()
     TestoRisposta->setFocus();
 }
 
-void FormAdulto::Form_Resize()
-{
-    if (c.stato.Ridimensiona)
-        c.stato.Ridimensiona->ResizeControls();
-    m_font->applica();
-}
-
 void FormAdulto::vai(const QString &schermo)
 {
-    Occupato o(this);
     if (c.registro.mostra(schermo) && caricato())
         c.registro.scarica(this);
 }

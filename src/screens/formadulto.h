@@ -1,11 +1,10 @@
 #pragma once
 
 #include "domandaadulto.h"
-#include "schermo.h"
+#include "schermoscalato.h"
 
 #include <memory>
 
-class FontInProporzione;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -14,7 +13,7 @@ struct Contesto;
 // "Per l'adulto: quanto fa 47 + 38?" before the class, the record view and,
 // when the class asks for it, the menu's exit. The answer is typed; three
 // wrong answers, or "Indietro", go back to the menu.
-class FormAdulto : public Schermo
+class FormAdulto : public SchermoScalato
 {
     Q_OBJECT
 public:
@@ -31,7 +30,6 @@ public:
 
     void Form_Load() override;
     void Form_Activate() override;
-    void Form_Resize() override;
     void chiusuraRichiesta() override { BottoneIndietro_Click(); }
 
     void BottoneConferma_Click();
@@ -46,7 +44,6 @@ private:
     Dopo m_dopo = Dopo::Classe;
     DomandaAdulto m_domanda;
     int m_sbagliate = 0;
-    std::unique_ptr<FontInProporzione> m_font;
     QLabel *LabelDomanda;
     QLineEdit *TestoRisposta;
     QLabel *LabelEsito;

@@ -1,20 +1,17 @@
 #include "formchigioca.h"
 
 #include "alunni.h"
-#include "clsresize.h"
 #include "contesto.h"
-#include "fontinproporzione.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
 #include "registroschermi.h"
-#include "ridimensiona.h"
 #include "stile.h"
 
 #include <QLabel>
 #include <cmath>
 
 FormChiGioca::FormChiGioca(Contesto &contesto)
-    : Schermo(QStringLiteral("FormChiGioca"), LarghezzaProgetto, AltezzaProgetto)
+    : SchermoScalato(QStringLiteral("FormChiGioca"), LarghezzaProgetto, AltezzaProgetto)
     , c(contesto)
 {
     setWindowTitle(QStringLiteral("Numerella"));
@@ -50,7 +47,7 @@ FormChiGioca::FormChiGioca(Contesto &contesto)
         connect(b, &QAbstractButton::clicked, this, [this, i, ospite] { BottoneAlunno_Click(ospite ? -1 : i); });
         m_bottoni << b;
     }
-    m_font = std::make_unique<FontInProporzione>(*this);
+    registraFont();
 }
 
 FormChiGioca::~FormChiGioca() = default;
@@ -60,8 +57,7 @@ void FormChiGioca::Form_Load()
     c.lingua.MLSLoadFormStrings(*this);
     if (!caricato())
         return;
-    ridimensionaAlCaricamento(c.stato, *this);
-    m_font->applica();
+    scalaAlCaricamento();
 }
 
 void FormChiGioca::Form_Activate()
@@ -71,23 +67,10 @@ void FormChiGioca::Form_Activate()
         m_bottoni.front()->setFocus();
 }
 
-void FormChiGioca::Form_Resize()
-{
-    if (c.stato.Ridimensiona)
-        c.stato.Ridimensiona->ResizeControls();
-    m_font->applica();
-}
-
 void FormChiGioca::BottoneAlunno_Click(int Index)
 {
-    if (m_inCorso)
-        return;
-    Occupato o(this);
-    m_inCorso = true;
     const QList<Alunno> &alunni = c.stato.ClasseAlunni.alunni;
     c.stato.AlunnoCorrente = Index >= 0 && Index < alunni.size() ? alunni[Index].nome : QString();
-    Schermo *menu = c.registro.mostra(QStringLiteral("FormMenu"));
-    m_inCorso = false;
-    if (menu && caricato())
+    if (c.registro.mostra(QStringLiteral("FormMenu")))
         c.registro.scarica(this);
 }

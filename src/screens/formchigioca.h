@@ -1,18 +1,17 @@
 #pragma once
 
-#include "schermo.h"
+#include "schermoscalato.h"
 
 #include <QList>
 #include <memory>
 
 class BottoneAlunno;
-class FontInProporzione;
 class QLabel;
 struct Contesto;
 
 // "Chi gioca?": one big button per pupil, with their picture and name, and
 // "Ospite" for a visitor. The choice goes on to the menu.
-class FormChiGioca : public Schermo
+class FormChiGioca : public SchermoScalato
 {
     Q_OBJECT
 public:
@@ -24,7 +23,6 @@ public:
 
     void Form_Load() override;
     void Form_Activate() override;
-    void Form_Resize() override;
     // The window's close button goes on to the menu as a visitor.
     void chiusuraRichiesta() override { BottoneAlunno_Click(-1); }
 
@@ -36,6 +34,4 @@ private:
     Contesto &c;
     QLabel *LabelTitolo;
     QList<BottoneAlunno *> m_bottoni; // the pupils, then "Ospite"
-    std::unique_ptr<FontInProporzione> m_font;
-    bool m_inCorso = false;
 };

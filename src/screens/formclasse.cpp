@@ -2,16 +2,13 @@
 
 #include "alunni.h"
 #include "classe.h"
-#include "clsresize.h"
 #include "contesto.h"
 #include "dialoghi.h"
-#include "fontinproporzione.h"
 #include "messaggi.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
 #include "registroclasse.h"
 #include "registroschermi.h"
-#include "ridimensiona.h"
 #include "stile.h"
 
 #include <QCheckBox>
@@ -28,7 +25,7 @@ const QColor Viola(255, 128, 255);
 } // namespace
 
 FormClasse::FormClasse(Contesto &contesto)
-    : Schermo(QStringLiteral("FormClasse"), LarghezzaProgetto, AltezzaProgetto)
+    : SchermoScalato(QStringLiteral("FormClasse"), LarghezzaProgetto, AltezzaProgetto)
     , c(contesto)
 {
     setWindowTitle(QStringLiteral("Numerella"));
@@ -122,7 +119,7 @@ FormClasse::FormClasse(Contesto &contesto)
     TestoCartella->setText(QDir::toNativeSeparators(k.cartellaDelRegistro(c.percorsi.impostazioni)));
     SceltaSoloAdulto->setChecked(k.soloAdultoEsce);
     riempiLista(0);
-    m_font = std::make_unique<FontInProporzione>(*this);
+    registraFont();
 }
 
 FormClasse::~FormClasse() = default;
@@ -132,8 +129,7 @@ void FormClasse::Form_Load()
     c.lingua.MLSLoadFormStrings(*this);
     if (!caricato())
         return;
-    ridimensionaAlCaricamento(c.stato, *this);
-    m_font->applica();
+    scalaAlCaricamento();
 }
 
 void FormClasse::Form_Activate()
@@ -144,9 +140,7 @@ void FormClasse::Form_Activate()
 
 void FormClasse::Form_Resize()
 {
-    if (c.stato.Ridimensiona)
-        c.stato.Ridimensiona->ResizeControls();
-    m_font->applica();
+    SchermoScalato::Form_Resize();
     // Six pictures a row, whatever the screen.
     const int lato = std::max(16, ListaImmagini->viewport()->width() / 6 - 14);
     ListaImmagini->setIconSize(QSize(lato, lato));
@@ -274,7 +268,6 @@ void FormClasse::BottoneCartella_Click()
 
 void FormClasse::BottoneFatto_Click()
 {
-    Occupato o(this);
     if (c.registro.mostra(QStringLiteral("FormMenu")) && caricato())
         c.registro.scarica(this);
 }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "schermo.h"
+#include "schermoscalato.h"
 
 #include <memory>
 
-class FontInProporzione;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -16,7 +15,7 @@ struct Contesto;
 // stay in the record), each with a picture from the shipped animations; the
 // record folder; whether only an adult may leave. Every change is saved at
 // once.
-class FormClasse : public Schermo
+class FormClasse : public SchermoScalato
 {
     Q_OBJECT
 public:
@@ -47,7 +46,6 @@ private:
     void salva();
 
     Contesto &c;
-    std::unique_ptr<FontInProporzione> m_font;
     QListWidget *ListaAlunni;
     QLineEdit *TestoNome;
     QPushButton *BottoneAggiungi;

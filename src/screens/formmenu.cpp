@@ -11,7 +11,6 @@
 #include "modlanguagesupport.h"
 #include "modulo1.h"
 #include "registroschermi.h"
-#include "ridimensiona.h"
 #include "stile.h"
 
 #include <QAction>
@@ -21,7 +20,7 @@
 #include <memory>
 
 FormMenu::FormMenu(Contesto &contesto)
-    : Schermo(QStringLiteral("FormMenu"), LarghezzaProgetto, AltezzaProgetto)
+    : SchermoScalato(QStringLiteral("FormMenu"), LarghezzaProgetto, AltezzaProgetto)
     , c(contesto)
 {
     setWindowTitle(QStringLiteral("Numerella"));
@@ -76,7 +75,7 @@ FormMenu::FormMenu(Contesto &contesto)
     connect(mnuRegistro, &QAction::triggered, this, &FormMenu::mnuRegistro_Click);
     connect(mnuChiGioca, &QAction::triggered, this, &FormMenu::mnuChiGioca_Click);
     mostraAlunnoInBarra(*this, c);
-    m_font = std::make_unique<FontInProporzione>(*this);
+    registraFont();
 }
 
 FormMenu::~FormMenu() = default;
@@ -84,31 +83,14 @@ FormMenu::~FormMenu() = default;
 void FormMenu::Form_Load()
 {
     m_lingue->MLSFillMenuLanguages();
-    if (!caricato())
-        return;
-
     c.lingua.MLSLoadFormStrings(*this);
-    if (!caricato())
-        return;
 
-    ridimensionaAlCaricamento(c.stato, *this);
-    if (m_font)
-        m_font->applica();
+    scalaAlCaricamento();
 }
 
 void FormMenu::Form_Activate()
 {
     riempiDisplay();
-}
-
-void FormMenu::Form_Resize()
-{
-    if (m_font)
-        m_font->applicaBarra();
-    if (c.stato.Ridimensiona)
-        c.stato.Ridimensiona->ResizeControls();
-    if (m_font)
-        m_font->applica();
 }
 
 void FormMenu::chiusuraRichiesta()
@@ -122,70 +104,52 @@ bool FormMenu::apri(const QString &nome, std::optional<Boolean> modoMisto)
         return false;
     if (modoMisto)
         c.stato.ModoMisto = *modoMisto;
-    if (caricato())
-        c.registro.scarica(this);
+    c.registro.scarica(this);
     return true;
-}
-
-void FormMenu::esegui(const std::function<void()> &azione)
-{
-    // The next screen's captions let events run while it loads, and a
-    // question box waits for its answer: a second press meanwhile must not
-    // open a second screen or ask twice.
-    if (m_inCorso)
-        return;
-    Occupato o(this);
-    m_inCorso = true;
-    azione();
-    m_inCorso = false;
 }
 
 void FormMenu::Command8_Click()
 {
-    esegui([this] { apri(QStringLiteral("Form1"), False); });
+    apri(QStringLiteral("Form1"), False);
 }
 
 void FormMenu::Command7_Click()
 {
-    esegui([this] { apri(QStringLiteral("Form2"), False); });
+    apri(QStringLiteral("Form2"), False);
 }
 
 void FormMenu::Command2_Click()
 {
-    esegui([this] {
-        c.stato.ModoMisto = True;
-        const int r = c.casuale.estrai(2);
-        apri(r == 1 ? QStringLiteral("Form1") : QStringLiteral("Form2"), std::nullopt);
-    });
+    c.stato.ModoMisto = True;
+    const int r = c.casuale.estrai(2);
+    apri(r == 1 ? QStringLiteral("Form1") : QStringLiteral("Form2"), std::nullopt);
 }
 
 void FormMenu::Command3_Click()
 {
     // The voice settings leave the exercise mode as it was.
-    esegui([this] { apri(QStringLiteral("FormImposta"), std::nullopt); });
+    apri(QStringLiteral("FormImposta"), std::nullopt);
 }
 
 void FormMenu::Command1_Click()
 {
-    esegui([this] {
-        if (c.stato.ClasseAlunni.soloAdultoEsce)
-            FormAdulto::chiedi(c, this, FormAdulto::Dopo::Uscita);
-        else
-            ConfermaUscita(c, this);
-    });
+    if (c.stato.ClasseAlunni.soloAdultoEsce)
+        FormAdulto::chiedi(c, this, FormAdulto::Dopo::Uscita);
+    else
+        ConfermaUscita(c, this);
 }
 
 void FormMenu::mnuClasse_Click()
 {
-    esegui([this] { FormAdulto::chiedi(c, this, FormAdulto::Dopo::Classe); });
+    FormAdulto::chiedi(c, this, FormAdulto::Dopo::Classe);
 }
 
 void FormMenu::mnuRegistro_Click()
 {
-    esegui([this] { FormAdulto::chiedi(c, this, FormAdulto::Dopo::Registro); });
+    FormAdulto::chiedi(c, this, FormAdulto::Dopo::Registro);
 }
 
 void FormMenu::mnuChiGioca_Click()
 {
-    esegui([this] { apri(QStringLiteral("FormChiGioca"), std::nullopt); });
+    apri(QStringLiteral("FormChiGioca"), std::nullopt);
 }

@@ -1,15 +1,12 @@
 #include "formregistro.h"
 
-#include "clsresize.h"
 #include "contesto.h"
 #include "dialoghi.h"
-#include "fontinproporzione.h"
 #include "messaggi.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
 #include "registroclasse.h"
 #include "registroschermi.h"
-#include "ridimensiona.h"
 #include "stile.h"
 
 #include <QChart>
@@ -33,7 +30,7 @@ QString messaggio(const Contesto &c, int chiave, const char *italiano)
 } // namespace
 
 FormRegistro::FormRegistro(Contesto &contesto)
-    : Schermo(QStringLiteral("FormRegistro"), LarghezzaProgetto, AltezzaProgetto)
+    : SchermoScalato(QStringLiteral("FormRegistro"), LarghezzaProgetto, AltezzaProgetto)
     , c(contesto)
 {
     setWindowTitle(QStringLiteral("Numerella"));
@@ -104,7 +101,7 @@ FormRegistro::FormRegistro(Contesto &contesto)
     }
     connect(BottoneStampa, &QPushButton::clicked, this, &FormRegistro::BottoneStampa_Click);
     connect(BottoneIndietro, &QPushButton::clicked, this, &FormRegistro::BottoneIndietro_Click);
-    m_font = std::make_unique<FontInProporzione>(*this);
+    registraFont();
 }
 
 FormRegistro::~FormRegistro() = default;
@@ -115,21 +112,13 @@ void FormRegistro::Form_Load()
     if (!caricato())
         return;
     leggi();
-    ridimensionaAlCaricamento(c.stato, *this);
-    m_font->applica();
+    scalaAlCaricamento();
 }
 
 void FormRegistro::Form_Activate()
 {
     riempiDisplay();
     TabellaAlunni->setFocus();
-}
-
-void FormRegistro::Form_Resize()
-{
-    if (c.stato.Ridimensiona)
-        c.stato.Ridimensiona->ResizeControls();
-    m_font->applica();
 }
 
 TestiRegistro FormRegistro::testi() const
@@ -242,7 +231,6 @@ QString FormRegistro::fileStampa() const
 
 void FormRegistro::BottoneStampa_Click()
 {
-    Occupato o(this);
     QString errore;
     const QString file = fileStampa();
     if (stampaRegistro(file, m_riassunti, testi(), DataDal->date(), DataAl->date(), &errore))
@@ -257,7 +245,6 @@ void FormRegistro::BottoneStampa_Click()
 
 void FormRegistro::BottoneIndietro_Click()
 {
-    Occupato o(this);
     if (c.registro.mostra(QStringLiteral("FormMenu")) && caricato())
         c.registro.scarica(this);
 }

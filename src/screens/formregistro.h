@@ -2,12 +2,11 @@
 
 #include "letturaregistro.h"
 #include "riassunto.h"
-#include "schermo.h"
+#include "schermoscalato.h"
 #include "stamparegistro.h"
 
 #include <memory>
 
-class FontInProporzione;
 class QChartView;
 class QComboBox;
 class QDateEdit;
@@ -20,7 +19,7 @@ struct Contesto;
 // summed up per pupil in a table, the chart of the pupil chosen in it, a
 // filter by pupil and by dates, and "Stampa", which writes the same as a
 // PDF, a page per pupil.
-class FormRegistro : public Schermo
+class FormRegistro : public SchermoScalato
 {
     Q_OBJECT
 public:
@@ -32,7 +31,6 @@ public:
 
     void Form_Load() override;
     void Form_Activate() override;
-    void Form_Resize() override;
     void chiusuraRichiesta() override { BottoneIndietro_Click(); }
 
     void BottoneStampa_Click();
@@ -49,7 +47,6 @@ private:
     TestiRegistro testi() const;
 
     Contesto &c;
-    std::unique_ptr<FontInProporzione> m_font;
     LetturaRegistro m_lettura;
     std::vector<RiassuntoAlunno> m_riassunti;
     QComboBox *ComboAlunno;

@@ -214,7 +214,7 @@ private Q_SLOTS:
         QCOMPARE(a.stato.CartellaStorie, avviso.isEmpty() ? u"testi/"_qs + cartella : u"testi"_qs);
         QCOMPARE(controlli, int(avviso.isEmpty()));
         QCOMPARE(a.motore()->chiamate.contains(u"SpeechLanguage:en-gb:minus"_qs), avviso.isEmpty());
-        a.parla.TestoDaDire = u"café & tè"_qs, a.parla.Parla();
+        a.parla.TestoDaDire = u"café & tè"_qs, a.parla.Parla(*std::make_unique<Parlata>(), {});
         QCOMPARE(a.motore()->testi.last(), avviso.isEmpty() ? u"café  and  tè"_qs : u"cafe' e commerciale te'"_qs);
         QCOMPARE(QFile::exists(a.programma.filePath(u"LangSetting.ini"_qs)), avviso.isEmpty());
         QCOMPARE(a.dialoghi.finestre.size(), avviso.isEmpty() ? 0 : 1);

@@ -80,6 +80,22 @@ struct Ambiente {
 
     MotoreFinto *motore() const { return fabbrica.creati.value(0); }
 
+    // Lets the screens carry out what they started, to its end: until the engine is silent and no exercise screen
+    // on display has its answer buttons locked. False when that has not come within 10 s.
+    bool quiete()
+    {
+        return QTest::qWaitFor(
+            [this] {
+                for (Schermo *s : registro.caricati()) {
+                    auto *b = qobject_cast<QWidget *>(s->controllo(QStringLiteral("Command1"), 0));
+                    if (b && s->isVisible() && !b->isEnabled())
+                        return false;
+                }
+                return !motore() || motore()->SpeakingStatus() == 0;
+            },
+            10000);
+    }
+
     Schermo *mostrato() const
     {
         const QList<Schermo *> c = registro.caricati();

@@ -1,4 +1,4 @@
-#include "voce.h"
+#include "caricatorevoce.h"
 
 #include "fabbricavoce.h"
 
