@@ -21,7 +21,7 @@
 #include <QTableWidget>
 
 namespace {
-const QColor Viola(255, 128, 255);
+const QColor ViolaRegistro(255, 128, 255);
 
 QString messaggio(const Contesto &c, int chiave, const char *italiano)
 {
@@ -95,7 +95,7 @@ FormRegistro::FormRegistro(Contesto &contesto)
     left = 5400;
     for (QPushButton *b : {BottoneStampa, BottoneIndietro}) {
         b->setFont(fontProgetto(QStringLiteral("Arial"), 12, true));
-        coloraBottone(b, Viola);
+        coloraBottone(b, ViolaRegistro);
         piazza(b, left, 6480, 1860, 600);
         left += 2100;
     }
