@@ -59,6 +59,12 @@ Classe caricaClasse(const QString &cartellaImpostazioni, QString *errore)
         *errore = percorso + QStringLiteral(": ")
             + (e.error != QJsonParseError::NoError ? e.errorString() + QStringLiteral(" (byte %1)").arg(e.offset)
                                                    : QStringLiteral("not a JSON object"));
+        // The next change of the class writes the file anew: what it held
+        // is kept beside it.
+        const QString copia = percorso + QStringLiteral(".guasto");
+        QFile::remove(copia);
+        if (QFile::copy(percorso, copia))
+            *errore += QStringLiteral("\n") + copia;
         return c;
     }
     const QJsonObject o = d.object();

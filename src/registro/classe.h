@@ -36,7 +36,8 @@ struct Classe {
 
 // The class of the settings folder. With no file: an empty class. A file
 // that cannot be read or understood gives an empty class and the fault,
-// naming the file, in *errore (the file is left as it is).
+// naming the file, in *errore; a file that is not a class is also copied
+// to <file>.guasto, whose name follows.
 Classe caricaClasse(const QString &cartellaImpostazioni, QString *errore);
 // Written through a temporary file and a rename, like the other settings.
 bool salvaClasse(const Classe &classe, const QString &cartellaImpostazioni, QString *errore);

@@ -278,6 +278,7 @@ private Q_SLOTS:
         f.close();
         QCOMPARE(caricaClasse(cartella, &errore), Classe());
         QVERIFY2(errore.startsWith(fileClasse(cartella) + ": "), qPrintable(errore));
+        QCOMPARE(leggi(fileClasse(cartella) + ".guasto"), QByteArray("{\"alunni\": ["));
     }
 
     void domandaAdulto()
