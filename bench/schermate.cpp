@@ -138,10 +138,11 @@ void scriviClasse(const QString &impostazioni)
 }
 
 // Types the adult's answer on the screen on display.
-void rispondi(RegistroSchermi &r)
+void rispondi(Programma &p)
 {
-    auto *a = qobject_cast<FormAdulto *>(r.caricato(QStringLiteral("FormAdulto")));
-    a->findChild<QLineEdit *>(QStringLiteral("TestoRisposta"))->setText(QString::number(a->domanda().risposta()));
+    auto *a = qobject_cast<FormAdulto *>(p.registro().caricato(QStringLiteral("FormAdulto")));
+    a->findChild<QLineEdit *>(QStringLiteral("TestoRisposta"))
+        ->setText(QString::number(p.contesto().stato.UltimaDomandaAdulto.risposta()));
     a->BottoneConferma_Click();
 }
 
@@ -215,12 +216,12 @@ int main(int argc, char *argv[])
         m = r.mostra(QStringLiteral("FormMenu"));
         r.scarica(r.caricato(QStringLiteral("Form1")));
         FormAdulto::chiedi(p.contesto(), m, FormAdulto::Dopo::Classe);
-        rispondi(r);
+        rispondi(p);
         errori += !fotografa(uscita + QStringLiteral("/classe.png"));
         m = r.mostra(QStringLiteral("FormMenu"));
         r.scarica(r.caricato(QStringLiteral("FormClasse")));
         FormAdulto::chiedi(p.contesto(), m, FormAdulto::Dopo::Registro);
-        rispondi(r);
+        rispondi(p);
         r.caricato(QStringLiteral("FormRegistro"))->findChild<QTableWidget *>()->selectRow(3);
         errori += !fotografa(uscita + QStringLiteral("/registro.png"));
         return errori == 0 ? 0 : 1;

@@ -68,7 +68,7 @@ void FormAdulto::chiedi(Contesto &c, Schermo *da, Dopo dopo)
     if (!a)
         return;
     a->m_dopo = dopo;
-    if (da && da->caricato())
+    if (da)
         c.registro.scarica(da);
 }
 
@@ -77,8 +77,6 @@ void FormAdulto::Form_Load()
     m_domanda = DomandaAdulto::nuova([this](int n) { return c.casuale.estrai(n); }, c.stato.UltimaDomandaAdulto);
     c.stato.UltimaDomandaAdulto = m_domanda;
     c.lingua.MLSLoadFormStrings(*this);
-    if (!caricato())
-        return;
     LabelDomanda->setText(
         messaggioClasse(c.lingua, 110, "Per l'adulto: quanto fa %1 + %2?").arg(m_domanda.a).arg(m_domanda.b));
     scalaAlCaricamento();
@@ -92,7 +90,7 @@ void FormAdulto::Form_Activate()
 
 void FormAdulto::vai(const QString &schermo)
 {
-    if (c.registro.mostra(schermo) && caricato())
+    if (c.registro.mostra(schermo))
         c.registro.scarica(this);
 }
 

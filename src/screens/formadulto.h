@@ -35,8 +35,6 @@ public:
     void BottoneConferma_Click();
     void BottoneIndietro_Click();
 
-    const DomandaAdulto &domanda() const { return m_domanda; }
-
 private:
     void vai(const QString &schermo);
 

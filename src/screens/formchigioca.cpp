@@ -55,8 +55,6 @@ FormChiGioca::~FormChiGioca() = default;
 void FormChiGioca::Form_Load()
 {
     c.lingua.MLSLoadFormStrings(*this);
-    if (!caricato())
-        return;
     scalaAlCaricamento();
 }
 

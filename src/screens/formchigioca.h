@@ -28,7 +28,6 @@ public:
 
     // A pupil's index in the class; -1: "Ospite".
     void BottoneAlunno_Click(int Index);
-    const QList<BottoneAlunno *> &bottoni() const { return m_bottoni; }
 
 private:
     Contesto &c;

@@ -127,8 +127,6 @@ FormClasse::~FormClasse() = default;
 void FormClasse::Form_Load()
 {
     c.lingua.MLSLoadFormStrings(*this);
-    if (!caricato())
-        return;
     scalaAlCaricamento();
 }
 
@@ -268,6 +266,6 @@ void FormClasse::BottoneCartella_Click()
 
 void FormClasse::BottoneFatto_Click()
 {
-    if (c.registro.mostra(QStringLiteral("FormMenu")) && caricato())
+    if (c.registro.mostra(QStringLiteral("FormMenu")))
         c.registro.scarica(this);
 }

@@ -109,8 +109,6 @@ FormRegistro::~FormRegistro() = default;
 void FormRegistro::Form_Load()
 {
     c.lingua.MLSLoadFormStrings(*this);
-    if (!caricato())
-        return;
     leggi();
     scalaAlCaricamento();
 }
@@ -245,6 +243,6 @@ void FormRegistro::BottoneStampa_Click()
 
 void FormRegistro::BottoneIndietro_Click()
 {
-    if (c.registro.mostra(QStringLiteral("FormMenu")) && caricato())
+    if (c.registro.mostra(QStringLiteral("FormMenu")))
         c.registro.scarica(this);
 }

@@ -36,11 +36,9 @@ public:
     void BottoneStampa_Click();
     void BottoneIndietro_Click();
 
-    const std::vector<RiassuntoAlunno> &riassunti() const { return m_riassunti; }
+private:
     // The PDF "Stampa" writes today.
     QString fileStampa() const;
-
-private:
     void leggi();
     void aggiorna();
     void mostraGrafico(int riga);
