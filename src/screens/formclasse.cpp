@@ -84,11 +84,19 @@ FormClasse::FormClasse(Contesto &contesto)
     ListaImmagini->setViewMode(QListView::IconMode);
     ListaImmagini->setResizeMode(QListView::Adjust);
     ListaImmagini->setMovement(QListView::Static);
+    // The pupil's picture stands out, with no caption to mark it.
+    ListaImmagini->setStyleSheet(QStringLiteral(
+        "QListWidget::item:selected { background: rgb(255, 160, 255); border: 3px solid rgb(128, 0, 128); }"));
     piazza(ListaImmagini, 4680, 600, 4680, 2880);
     immagini->setBuddy(ListaImmagini);
     m_immagini = immaginiAlunni(c);
-    for (const QString &f : std::as_const(m_immagini))
-        ListaImmagini->addItem(new QListWidgetItem(QIcon(immagineAlunno(c, f)), QFileInfo(f).completeBaseName()));
+    // Pictures only: their file names are Italian words. A screen reader
+    // still hears the name.
+    for (const QString &f : std::as_const(m_immagini)) {
+        auto *voce = new QListWidgetItem(QIcon(immagineAlunno(c, f)), QString());
+        voce->setData(Qt::AccessibleTextRole, QFileInfo(f).completeBaseName());
+        ListaImmagini->addItem(voce);
+    }
     connect(ListaImmagini, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *i) { scegliImmagine(ListaImmagini->row(i)); });
 
