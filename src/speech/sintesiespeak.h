@@ -27,6 +27,8 @@ public:
     QByteArray voce;
     int paroleAlMinuto = Velocita::Predefinita;
     std::atomic<bool> annullata{false};
+    // Without espeak-ng's leading silence but for a few ms.
+    bool tagliaSilenzioIniziale = true;
 
 Q_SIGNALS:
     // A block of mono 16-bit PCM at SintesiEspeak::frequenza() samples a
