@@ -26,7 +26,6 @@
 #include <atomic>
 #include <cstdio>
 #include <ctime>
-#include <future>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -165,29 +164,6 @@ double silenzioPiuLungo(const std::vector<qint16> &s)
     return double(piuLungo) * 1000.0 / frequenza;
 }
 
-// The samples espeak-ng makes for a text, as the engine asks for them.
-std::vector<qint16> sintetizza(const QString &testo, const QByteArray &voce, int velocita)
-{
-    auto r = std::make_shared<RichiestaEspeak>();
-    r->testo = testoPerEspeak(preparaTesto(testo));
-    r->voce = voce;
-    r->paroleAlMinuto = velocita;
-    std::vector<qint16> s;
-    std::promise<void> fatto;
-    QObject::connect(
-        r.get(), &RichiestaEspeak::blocco, r.get(),
-        [&s](const QByteArray &pcm) {
-            const auto *d = reinterpret_cast<const qint16 *>(pcm.constData());
-            s.insert(s.end(), d, d + pcm.size() / 2);
-        },
-        Qt::DirectConnection);
-    QObject::connect(
-        r.get(), &RichiestaEspeak::fine, r.get(), [&fatto](bool) { fatto.set_value(); }, Qt::DirectConnection);
-    SintesiEspeak::condivisa()->sintetizza(r);
-    fatto.get_future().wait();
-    return s;
-}
-
 QByteArray wav(const SuoniWav::Audio &a)
 {
     QByteArray h("RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\0\0\0\0\0\0\0\0\x02\0\x10\0data\0\0\0\0", 44);
@@ -219,7 +195,8 @@ int comandoSentito(Programma &p)
     RegistroSchermi &r = p.registro();
     attendi(500);
     Schermo *avvio = r.caricato(QStringLiteral("FormAvvio"));
-    auto *bottoneAvvio = avvio ? qobject_cast<QPushButton *>(avvio->controllo(QStringLiteral("BottoneAvvio"))) : nullptr;
+    auto *bottoneAvvio
+        = avvio ? qobject_cast<QPushButton *>(avvio->controllo(QStringLiteral("BottoneAvvio"))) : nullptr;
     if (!bottoneAvvio)
         return 1;
     bottoneAvvio->click();
@@ -239,7 +216,13 @@ int comandoSentito(Programma &p)
     });
 
     // The first question: its first sound, then its silences.
+    qint64 richiesta = 0;
+    QObject::connect(m, &MotoreVoce::statoCambiato, m, [&richiesta](bool parla) {
+        if (parla && !richiesta)
+            richiesta = ora();
+    });
     qint64 t = ora();
+    consegna = 0;
     addizione->click(); // returns once the question has been read
     auto *f = qobject_cast<FormEsercizio *>(r.caricato(QStringLiteral("Form1")));
     if (!f)
@@ -247,11 +230,14 @@ int comandoSentito(Programma &p)
     attendiSilenzio(p);
     ascolto.attendiQuiete();
     ok = misura("sentito_apertura_ms", ascolto.primoSuono(t)) && ok;
+    std::printf("  asked for after %.1f ms, handed over after %.1f ms\n", double(richiesta - t) / 1e6,
+                double(consegna - t) / 1e6);
     std::vector<qint16> registrato;
     for (const auto &c : ascolto.dopo(t))
         registrato.push_back(c.second);
     const QString domanda = p.contesto().parla.TestoDaDire;
-    const std::vector<qint16> sintesi = sintetizza(domanda, m->voceEspeak(), p.stato().Velocita);
+    const std::vector<qint16> sintesi = SintesiEspeak::condivisa()->campioni(testoPerEspeak(preparaTesto(domanda)),
+                                                                             m->voceEspeak(), p.stato().Velocita);
     std::printf("\"%s\": longest silence recorded %.1f ms, synthesised %.1f ms\n", qPrintable(domanda),
                 silenzioPiuLungo(registrato), silenzioPiuLungo(sintesi));
     cifra("silenzio_registrato_ms", silenzioPiuLungo(registrato));

@@ -338,3 +338,27 @@ QString SintesiEspeak::fonemi(const QString &testo, const QByteArray &voce)
         m_lavoratore, [&] { risultato = m_lavoratore->fonemi(testo, voce); }, Qt::BlockingQueuedConnection);
     return risultato;
 }
+
+std::vector<qint16> SintesiEspeak::campioni(const QString &testo, const QByteArray &voce, int paroleAlMinuto,
+                                            bool taglia)
+{
+    auto r = std::make_shared<Richiesta>();
+    r->testo = testo;
+    r->voce = voce;
+    r->paroleAlMinuto = paroleAlMinuto;
+    r->tagliaSilenzioIniziale = taglia;
+    std::vector<qint16> s;
+    std::promise<void> fatto;
+    QObject::connect(
+        r.get(), &Richiesta::blocco, r.get(),
+        [&s](const QByteArray &b) {
+            const auto *d = reinterpret_cast<const qint16 *>(b.constData());
+            s.insert(s.end(), d, d + b.size() / 2);
+        },
+        Qt::DirectConnection);
+    QObject::connect(
+        r.get(), &Richiesta::fine, r.get(), [&fatto](bool) { fatto.set_value(); }, Qt::DirectConnection);
+    sintetizza(r);
+    fatto.get_future().wait();
+    return s;
+}

@@ -1,4 +1,3 @@
-#include "campioniespeak.h"
 #include "motoreespeak.h"
 #include "perparlare.h"
 #include "sintesiespeak.h"
@@ -68,7 +67,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, frase);
         QFETCH(QByteArray, voce);
-        const std::vector<qint16> propri = campioniEspeak(frase, voce, false), tagliati = campioniEspeak(frase, voce);
+        const auto sintesi = SintesiEspeak::condivisa();
+        const std::vector<qint16> propri = sintesi->campioni(frase, voce, 175, false),
+                                  tagliati = sintesi->campioni(frase, voce);
         const auto forte = [](qint16 v) { return std::abs(int(v)) > 16; };
         const qint64 primo = std::find_if(propri.begin(), propri.end(), forte) - propri.begin(), ms = 22;
         const qint64 tenuti = std::find_if(tagliati.begin(), tagliati.end(), forte) - tagliati.begin();

@@ -1,7 +1,7 @@
-#include "campioniespeak.h"
 #include "motoreespeak.h"
 #include "perparlare.h"
 #include "serveraudioprova.h"
+#include "sintesiespeak.h"
 #include "testoespeak.h"
 
 #include <QSignalSpy>
@@ -48,7 +48,8 @@ private Q_SLOTS:
                                   durata((const qint16 *)pcm.data(), (const qint16 *)pcm.end()).second > 500),
                                  30000);
         server.fermaRegistrazione();
-        const std::vector<qint16> sintesi = campioniEspeak(testoPerEspeak(preparaTesto(parla.TestoDaDire)));
+        const std::vector<qint16> sintesi
+            = SintesiEspeak::condivisa()->campioni(testoPerEspeak(preparaTesto(parla.TestoDaDire)));
         const qint64 sentito = durata((const qint16 *)pcm.data(), (const qint16 *)pcm.end()).first,
                      sintetizzato = durata(sintesi.data(), sintesi.data() + sintesi.size()).first;
         // (The monitor may miss the first block of a stream: the sink had already passed it on as silence.)
