@@ -251,12 +251,6 @@ int comandoSentito(Programma &p)
     attendiSilenzio(p);
     ok = misura("sentito_risposta_ms", ascolto.primoSuono(t)) && ok;
     std::printf("  handed over after %.1f ms\n", double(consegna - t) / 1e6);
-    if (qEnvironmentVariableIsSet("NUMERELLA_DETTAGLI")) {
-        QFile f(QStringLiteral("/tmp/risposta.raw"));
-        f.open(QIODevice::WriteOnly);
-        for (const auto &c : ascolto.dopo(t - 200000000))
-            f.write(reinterpret_cast<const char *>(&c.second), 2);
-    }
 
     // A wrong answer: the wrong sound.
     attendiSilenzio(p);
