@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds Numerella and every test with AddressSanitizer and
-# UndefinedBehaviorSanitizer into build-asan/ and runs the tests there, with
-# LeakSanitizer on. Any invalid memory access, undefined behaviour or leak
+# UndefinedBehaviorSanitizer into build-asan/ (scripts/build-asan.sh) and
+# runs the tests there, with LeakSanitizer on. Any invalid memory access, undefined behaviour or leak
 # fails the test it happens in. Leaks inside system libraries that the
 # program cannot free are listed, with the reason, in tests/lsan.supp;
 # nothing of the program's own is.
@@ -10,18 +10,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-for tool in cmake ninja g++; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "$tool is missing: run scripts/setup.sh first" >&2
-        exit 1
-    fi
-done
-
-# -O1 and line tables only (-g1): stacks with file and line, tests that
-# run at a usable speed, and a build that fits in the CI time.
-cmake -S . -B build-asan -G Ninja -DNUMERELLA_SANITIZE=ON -DNUMERELLA_WERROR=ON \
-    -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" >/dev/null
-cmake --build build-asan
+scripts/build-asan.sh
 
 QT_QPA_PLATFORM=offscreen
 ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1:detect_stack_use_after_return=1"

@@ -3,6 +3,8 @@
 #include "contesto.h"
 #include "dialoghi.h"
 #include "modlanguagesupport.h"
+#include "modulo1.h"
+#include "perparlare.h"
 #include "registroschermi.h"
 
 #include <QDir>
@@ -12,20 +14,31 @@ const QString Acapo = QStringLiteral("\r\n");
 const QString Trattini = QString(23, QLatin1Char('-'));
 
 // What is true of this copy: its name, version and licence, and the folders
-// where a teacher finds the stories, animations and language files.
-QString bloccoCrediti(const QString &programma)
+// where a teacher finds the stories in use, the animations and the language
+// files. The words are the language's; a line whose word it leaves empty
+// is left out.
+QString bloccoCrediti(ModLanguageSupport &lingua, const QString &programma, const QString &storie)
 {
-    const auto cartella = [&programma](const QString &sotto) {
-        return QDir::toNativeSeparators(QDir::cleanPath(programma + u'/' + sotto));
+    QString blocco
+        = QStringLiteral("Numerella " NUMERELLA_VERSIONE) + Acapo + QLatin1Char(' ') + Trattini + QLatin1Char(' ');
+    const auto riga = [&blocco](const QString &testo) {
+        if (!testo.isEmpty())
+            blocco += Acapo + testo;
     };
-    return QStringLiteral("Numerella " NUMERELLA_VERSIONE) + Acapo + QLatin1Char(' ') + Trattini + QLatin1Char(' ')
-        + Acapo + QStringLiteral("Licenza: GNU GPL, versione 3 o successiva") + Acapo + QStringLiteral("Storie: ")
-        + cartella(QStringLiteral("testi")) + Acapo + QStringLiteral("Animazioni: ")
-        + cartella(QStringLiteral("gifanimate")) + Acapo + QStringLiteral("Lingue (file .lng): ") + cartella(QString());
+    const auto cartella = [&](const char *chiave, const QString &sotto) {
+        const QString parola = lingua.MLSGetString(QString::fromLatin1(chiave));
+        if (!parola.isEmpty())
+            riga(parola + QStringLiteral(": ") + QDir::toNativeSeparators(QDir::cleanPath(programma + u'/' + sotto)));
+    };
+    riga(lingua.MLSGetString(QStringLiteral("0018")));
+    cartella("0019", storie);
+    cartella("0020", QStringLiteral("gifanimate"));
+    cartella("0021", QString());
+    return blocco;
 }
 } // namespace
 
-QString testoInformazioni(ModLanguageSupport &lingua, const QString &programma)
+QString testoInformazioni(ModLanguageSupport &lingua, const QString &programma, const QString &storie)
 {
     QString testo;
     for (const char *chiave : {"9996", "9997", "9998", "9999"}) {
@@ -35,12 +48,13 @@ QString testoInformazioni(ModLanguageSupport &lingua, const QString &programma)
     }
     if (!testo.isEmpty())
         testo = Acapo + Trattini + Acapo + testo;
-    return testo + bloccoCrediti(programma);
+    return testo + bloccoCrediti(lingua, programma, storie);
 }
 
 void MostraInformazioni(Contesto &c, QWidget *padre)
 {
-    c.dialoghi.informazione(padre, TitoloDomande, testoInformazioni(c.lingua, c.percorsi.programma));
+    c.dialoghi.informazione(padre, TitoloDomande,
+                            testoInformazioni(c.lingua, c.percorsi.programma, c.stato.CartellaStorie));
 }
 
 void ConfermaUscita(Contesto &c, QWidget *padre)
@@ -52,5 +66,11 @@ void ConfermaUscita(Contesto &c, QWidget *padre)
 void ParlaLaLingua(Contesto &c, MotoreVoce &motore)
 {
     const QString lingua = c.lingua.linguaCorrente();
-    motore.SpeechLanguage(c.lingua.voceEspeak(lingua), c.lingua.MLSGetString(QStringLiteral("0008")).trimmed());
+    const QByteArray voce = c.lingua.voceEspeak(lingua);
+    motore.SpeechLanguage(voce, c.lingua.MLSGetString(QStringLiteral("0008")).trimmed());
+    // A language without a voice of its own is spoken by the Italian voices.
+    // Italian has its own word for "&" and neither Italiano.lng nor the
+    // built-in messages name one, so a language without "0022" leaves "&"
+    // to the engine.
+    c.parla.preparazione = {voce.isEmpty() || voce.startsWith("it"), c.lingua.MLSGetString(u"0022"_qs).trimmed()};
 }

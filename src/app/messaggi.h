@@ -10,11 +10,14 @@ inline const QString TitoloDomande = QStringLiteral("Numerella parlato");
 inline const QString TitoloApplicazione = QStringLiteral("Numerella");
 
 // The About text: the non-empty messages "9996".."9999" under a dashed line,
-// then the program's name, version, licence and data folders.
-QString testoInformazioni(class ModLanguageSupport &lingua, const QString &programma);
+// then the program's name, version, licence (message "0018") and data
+// folders (the words of "0019" to "0021"); storie is the folder of the
+// stories in use, inside the program folder.
+QString testoInformazioni(class ModLanguageSupport &lingua, const QString &programma, const QString &storie);
 void MostraInformazioni(Contesto &c, QWidget *padre);
 // Makes the engine speak the current language: its voices, and message
-// "0008" as the word for a minus sign.
+// "0008" as the word for a minus sign; and makes Parla prepare texts for it
+// (another language's word for "&" is its message "0022").
 void ParlaLaLingua(Contesto &c, MotoreVoce &motore);
 // Asks message "0001"; on Yes ends the run at once (exit status 0).
 void ConfermaUscita(Contesto &c, QWidget *padre);

@@ -105,7 +105,10 @@ QStringList lineePiccolo(const QString &testo)
     return testo.split(finiRiga);
 }
 
-std::optional<QString> leggiPiccolo(const QStringList &linee, const QString &sezione, const QString &chiave)
+// trovata, when given, tells whether the section holds the key at all: an
+// empty value is not a missing one.
+std::optional<QString> leggiPiccolo(const QStringList &linee, const QString &sezione, const QString &chiave,
+                                    bool *trovata = nullptr)
 {
     const QString voluta = sezione.trimmed();
     const QString chiaveVoluta = chiave.trimmed();
@@ -130,6 +133,8 @@ std::optional<QString> leggiPiccolo(const QStringList &linee, const QString &sez
         const qsizetype nul = v.indexOf(QChar(0));
         if (nul >= 0)
             v.truncate(nul);
+        if (trovata)
+            *trovata = true;
         return v.left(LunghezzaMassimaValore);
     }
     return QString();
@@ -164,7 +169,7 @@ template <class F> void perOgniRigaGrande(const QString &testo, F f)
     }
 }
 
-std::optional<QString> leggiGrande(const QString &testo, const QString &chiave)
+std::optional<QString> leggiGrande(const QString &testo, const QString &chiave, bool *trovata = nullptr)
 {
     std::optional<QString> v = QString();
     perOgniRigaGrande(testo, [&](qsizetype i, qsizetype j) {
@@ -172,6 +177,8 @@ std::optional<QString> leggiGrande(const QString &testo, const QString &chiave)
         if (!riga.startsWith(chiave, Qt::CaseSensitive))
             return false;
         v = valoreGrande(riga, chiave);
+        if (trovata)
+            *trovata = v.has_value();
         return true;
     });
     return v;
@@ -182,9 +189,7 @@ bool vietato(const QString &s)
     return s.contains(QLatin1Char('\r')) || s.contains(QLatin1Char('\n')) || s.contains(QChar(0));
 }
 
-} // namespace
-
-std::optional<QString> MLSReadIniValue(const QString &file, const QString &sezione, const QString &chiave)
+std::optional<QString> leggiIni(const QString &file, const QString &sezione, const QString &chiave, bool *trovata)
 {
     const QFileInfo info(file);
     if (!info.exists() || !info.isFile())
@@ -194,8 +199,14 @@ std::optional<QString> MLSReadIniValue(const QString &file, const QString &sezio
         return std::nullopt;
     const QString testo = decodificaTesto(bytes);
     if (bytes.size() <= SogliaLetturaIni)
-        return leggiPiccolo(lineePiccolo(testo), sezione, chiave);
-    return leggiGrande(testo, chiave);
+        return leggiPiccolo(lineePiccolo(testo), sezione, chiave, trovata);
+    return leggiGrande(testo, chiave, trovata);
+}
+} // namespace
+
+std::optional<QString> MLSReadIniValue(const QString &file, const QString &sezione, const QString &chiave)
+{
+    return leggiIni(file, sezione, chiave, nullptr);
 }
 
 long MLSWriteIniValue(const QString &file, const QString &sezione, const QString &chiave, const QString &valore)
@@ -333,16 +344,20 @@ struct LettoreIni::Letto {
     }
 
     // The scan's answer: the first line in the file that starts with the key.
-    std::optional<QString> cercaGrande(const QString &chiave) const
+    std::optional<QString> cercaGrande(const QString &chiave, bool *trovata) const
     {
         if (chiave.size() < 4)
-            return leggiGrande(testo, chiave);
+            return leggiGrande(testo, chiave, trovata);
         const auto gruppo = gruppi.constFind(primiQuattro(chiave));
         if (gruppo == gruppi.constEnd())
             return QString();
         for (const RigaIndice &r : *gruppo) {
-            if (riga(r).startsWith(chiave, Qt::CaseSensitive))
-                return valoreGrande(riga(r), chiave);
+            if (riga(r).startsWith(chiave, Qt::CaseSensitive)) {
+                auto v = valoreGrande(riga(r), chiave);
+                if (trovata)
+                    *trovata = v.has_value();
+                return v;
+            }
         }
         return QString();
     }
@@ -352,6 +367,19 @@ LettoreIni::LettoreIni() = default;
 LettoreIni::~LettoreIni() = default;
 
 std::optional<QString> LettoreIni::leggi(const QString &file, const QString &sezione, const QString &chiave)
+{
+    return leggi(file, sezione, chiave, nullptr);
+}
+
+std::optional<QString> LettoreIni::voce(const QString &file, const QString &sezione, const QString &chiave)
+{
+    bool trovata = false;
+    auto v = leggi(file, sezione, chiave, &trovata);
+    return trovata ? v : std::nullopt;
+}
+
+std::optional<QString> LettoreIni::leggi(const QString &file, const QString &sezione, const QString &chiave,
+                                         bool *trovata)
 {
     const Identita id = identitaDi(file);
     auto it = m_file.find(file);
@@ -396,9 +424,9 @@ std::optional<QString> LettoreIni::leggi(const QString &file, const QString &sez
         }
     }
     if (it == m_file.end())
-        return MLSReadIniValue(file, sezione, chiave);
+        return leggiIni(file, sezione, chiave, trovata);
     const Letto &l = *it->second;
-    return l.grande ? l.cercaGrande(chiave) : leggiPiccolo(l.linee, sezione, chiave);
+    return l.grande ? l.cercaGrande(chiave, trovata) : leggiPiccolo(l.linee, sezione, chiave, trovata);
 }
 
 void LettoreIni::tieniSolo(const QStringList &file)

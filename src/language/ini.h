@@ -41,10 +41,14 @@ public:
     LettoreIni &operator=(const LettoreIni &) = delete;
 
     std::optional<QString> leggi(const QString &file, const QString &sezione, const QString &chiave);
+    // The value only when the file holds the key (an empty value included);
+    // nullopt when the key is absent or the file cannot be read.
+    std::optional<QString> voce(const QString &file, const QString &sezione, const QString &chiave);
     // Forgets every file but these.
     void tieniSolo(const QStringList &file);
 
 private:
+    std::optional<QString> leggi(const QString &file, const QString &sezione, const QString &chiave, bool *trovata);
     struct Letto;
     std::map<QString, std::unique_ptr<Letto>> m_file;
 };

@@ -116,9 +116,11 @@ QString ModLanguageSupport::MLSGetString(const QString &chiave)
     const QString italiano = QDir(m_cartella).filePath(QStringLiteral("Italiano.lng"));
     if (QDir::cleanPath(file.first()) != QDir::cleanPath(italiano))
         file << italiano; // when Italian is current its file is read once
+    // Only a missing message is borrowed: one left empty on purpose (an About
+    // line, the greeting) stays empty.
     for (const QString &f : std::as_const(file)) {
-        if (const QString v = lettore().leggi(f, QStringLiteral("Strings"), chiave).value_or(QString()); !v.isEmpty())
-            return v;
+        if (auto v = lettore().voce(f, QStringLiteral("Strings"), chiave))
+            return *v;
     }
     return messaggioItaliano(chiave);
 }

@@ -65,8 +65,9 @@ public:
     QByteArray voceEspeak(const QString &lingua) const;
 
     // The message of a four-digit key from section "Strings" of the current
-    // language file; where it is missing or empty, from Italiano.lng, then
-    // from the Italian built into the program.
+    // language file; where the file lacks the key, from Italiano.lng, then
+    // from the Italian built into the program. A key written with an empty
+    // value gives the empty text.
     QString MLSGetString(const QString &chiave);
 
     // Puts the current language's title, tooltip, tag and the captions,

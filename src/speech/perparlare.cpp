@@ -6,17 +6,39 @@
 #include <QPointer>
 #include <QTimer>
 
-QString preparaTesto(const QString &testo)
+QString preparaTesto(const QString &testo, const Preparazione &lingua)
 {
     QString pronto;
     pronto.reserve(testo.size() + 16);
     const qsizetype lunghezza = testo.size();
     for (qsizetype i = 0; i < lunghezza; ++i) {
         const QChar c = testo.at(i);
-        switch (c.toLower().unicode()) {
+        const char16_t minuscola = c.toLower().unicode();
+        switch (minuscola) {
         case 0x00B7: // middle dot
         case u'_':
+            continue;
+        case 0x2019: // typographic apostrophe
+            pronto += u'\'';
+            continue;
+        case u'&':
+            if (lingua.italiano)
+                pronto += u"e commerciale";
+            else if (!lingua.e.isEmpty())
+                pronto += u' ' + lingua.e + u' ';
+            else
+                pronto += c; // the engine has a word of its own
+            continue;
+        default:
             break;
+        }
+        // Vowel and apostrophe is how Italian is typed without accents; in
+        // another language it would move the stress ("café", "Chloé").
+        if (!lingua.italiano) {
+            pronto += c;
+            continue;
+        }
+        switch (minuscola) {
         case 0x00E8: // è
         case 0x00E9: // é
             pronto += u"e'";
@@ -32,12 +54,6 @@ QString preparaTesto(const QString &testo)
             break;
         case 0x00EC: // ì
             pronto += u"i'";
-            break;
-        case 0x2019: // typographic apostrophe
-            pronto += u'\'';
-            break;
-        case u'&':
-            pronto += u"e commerciale";
             break;
         default:
             pronto += c; // as written, not lower-cased
@@ -61,7 +77,7 @@ void PerParlare::Parla(const Blocco &blocca)
 
     if (blocca)
         blocca(false);
-    const QString pronto = preparaTesto(TestoDaDire);
+    const QString pronto = preparaTesto(TestoDaDire, preparazione);
 
     // Without an engine nothing is spoken, but the buttons still come back.
     QPointer<MotoreVoce> motore = m_motore;

@@ -6,10 +6,19 @@
 #include <QString>
 #include <functional>
 
-// The text as the engine should get it: accented vowels written as vowel
-// plus apostrophe, "&" spelled out, middle dot and underscore dropped, the
-// typographic apostrophe made plain, and a final " ." turned into ". ".
-QString preparaTesto(const QString &testo);
+// What the preparation of a text depends on in the language spoken.
+struct Preparazione {
+    // Italian: accented vowels written as vowel plus apostrophe, "&" said
+    // "e commerciale". Another language keeps its accents.
+    bool italiano = true;
+    // Another language's word for "&"; empty: "&" is left to the engine.
+    QString e;
+};
+
+// The text as the engine should get it: accents and "&" as the language
+// wants them, middle dot and underscore dropped, the typographic apostrophe
+// made plain, and a final " ." turned into ". ".
+QString preparaTesto(const QString &testo, const Preparazione &lingua = {});
 
 // Speaking a text and waiting for its end. The engine is the program-wide
 // one, handed over by its owner; what to lock while speaking is said by
@@ -33,6 +42,9 @@ public:
     // Speaks TestoDaDire and returns when it has finished, dispatching
     // events meanwhile; blocca is called around the wait.
     void Parla(const Blocco &blocca = {});
+
+    // The language of what is spoken: how a text is prepared.
+    Preparazione preparazione;
 
     // Extra time the wait allows beyond the engine's own estimate.
     int margineWatchdogMs = 3000;

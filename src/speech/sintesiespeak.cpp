@@ -30,8 +30,8 @@ const Candidata candidate[] = {
     {"it+klatt", "Italiano, voce sintetica"},
     {"en-gb", "English"},
     {"en-gb+f3", "English, woman's voice"},
-    {"en-gb+f5", "English, high woman's voice"},
-    {"en-gb+m1", "English, deep man's voice"},
+    {"en-gb+f5", "English, woman's voice (high)"},
+    {"en-gb+m1", "English, man's voice (deep)"},
     {"en-gb+klatt", "English, robot voice"},
 };
 

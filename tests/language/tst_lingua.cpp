@@ -5,6 +5,7 @@
 #include "formmenu.h"
 #include "ini.h"
 #include "menulingue.h"
+#include "messaggi.h"
 #include "modlanguagesupport.h"
 #include "schermo.h"
 
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -84,15 +86,37 @@ private Q_SLOTS:
         QTEST(leggi(p("config/Zefra/LangSetting.ini")), "utenteDopo");
     }
 
-    // A message the current language lacks comes from Italiano.lng, then from the Italian built in: the shipped one's.
+    // A message the current language lacks comes from Italiano.lng, then from the Italian built in; one it leaves
+    // empty stays empty, in a small file as in a large one. "About": the About text, its words left empty too.
+    void messaggi_data()
+    {
+        QTest::addColumn<QByteArray>("stringhe"); // section Strings of English.lng
+        QTest::addColumn<QString>("chiave");
+        QTest::addColumn<QString>("atteso");
+        const QByteArray about
+            = "0018=\"\"\r\n0019=\"\"\r\n0020=\"\"\r\n0021=\"\"\r\n9996=\"\"\r\n9997=\"\"\r\n9999=\"\"\r\n9998=";
+        const QString italiano
+            = *MLSReadIniValue(Ambiente::datiProgramma() + u"/Italiano.lng"_qs, u"Strings"_qs, u"0021"_qs);
+        // clang-format off
+        QTest::newRow("missing: Italiano.lng's") << QByteArray() << "0001" << "Esci?";
+        QTest::newRow("missing in both: the shipped one's, built in") << QByteArray() << "0021" << italiano;
+        QTest::newRow("empty stays empty") << QByteArray("0001=\"\"") << "0001" << "";
+        QTest::newRow("empty stays empty, large file") << "0001=\"\"\r\n;" + QByteArray(64000, ' ') << "0001" << "";
+        QTest::newRow("About, four empty") << about + "\"\"" << "About" << "N\r\n ----------------------- ";
+        QTest::newRow("About, only 9998") << about + "\"Ages 5-7\"" << "About" << "\r\n-----------------------\r\nAges 5-7\r\nN\r\n ----------------------- ";
+        // clang-format on
+    }
     void messaggi()
     {
+        QFETCH(QByteArray, stringhe);
+        QFETCH(QString, chiave);
+        metti(p("programma/English.lng"), "[Strings]\r\n" + stringhe + "\r\n");
         ModLanguageSupport l(p("programma"));
-        l.MLSCurrentLanguage = u"Klingon"_qs;
-        QCOMPARE(l.MLSGetString(u"0001"_qs), u"Esci?"_qs);
-        for (const QString &k : {u"0006"_qs, u"0008"_qs, u"0015"_qs, u"9999"_qs})
-            QCOMPARE(l.MLSGetString(k),
-                     *MLSReadIniValue(qEnvironmentVariable("NUMERELLA_DATA") + u"/Italiano.lng"_qs, u"Strings"_qs, k));
+        l.MLSCurrentLanguage = u"English"_qs;
+        const QString about = testoInformazioni(l, p("programma"), u"testi"_qs);
+        QTEST(chiave == u"About"_qs ? QString(about).replace(QRegularExpression(u"Numerella [0-9.]+"_qs), u"N"_qs)
+                                    : l.MLSGetString(chiave),
+              "atteso");
     }
 
     // A control gives "caption|tooltip|tag", the screen its title.
@@ -171,7 +195,7 @@ private Q_SLOTS:
         if (!lista1.isEmpty())
             metti(a.programma.filePath(u"testi/Propria/lista1.txt"_qs), lista1);
         metti(a.programma.filePath(u"Inglese.lng"_qs),
-              "[Strings]\r\n0008=\" minus \"\r\n[Lingua]\r\nCartellaStorie=\"" + cartella.toLatin1()
+              "[Strings]\r\n0008=\" minus \"\r\n0022=\"and\"\r\n[Lingua]\r\nCartellaStorie=\"" + cartella.toLatin1()
                   + "\"\r\nVoceEspeak=\"en-gb\"\r\n");
         auto *m = qobject_cast<FormMenu *>(a.registro.mostra(QStringLiteral("FormMenu")));
         m->menuLingue()->voci()[0]->trigger();
@@ -179,6 +203,8 @@ private Q_SLOTS:
         QCOMPARE(m->menuLingue()->voci()[0]->isChecked(), avviso.isEmpty());
         QCOMPARE(a.stato.CartellaStorie, avviso.isEmpty() ? u"testi/Propria"_qs : u"testi"_qs);
         QCOMPARE(a.motore()->chiamate.contains(u"SpeechLanguage:en-gb:minus"_qs), avviso.isEmpty());
+        a.parla.TestoDaDire = u"café & tè"_qs, a.parla.Parla();
+        QCOMPARE(a.motore()->testi.last(), avviso.isEmpty() ? u"café  and  tè"_qs : u"cafe' e commerciale te'"_qs);
         QCOMPARE(QFile::exists(a.programma.filePath(u"LangSetting.ini"_qs)), avviso.isEmpty());
         QCOMPARE(a.dialoghi.finestre.size(), avviso.isEmpty() ? 0 : 1);
         QVERIFY(avviso.isEmpty() || a.dialoghi.finestre[0].testo.contains(avviso));

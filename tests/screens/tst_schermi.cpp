@@ -100,9 +100,11 @@ private Q_SLOTS:
         QCOMPARE(a->motore()->chiamate.value(1), QStringLiteral("SpeakText:") + a->stato.Testi1[0].risposta1.per(3));
         QCOMPARE(f->problema().passo(), 1);
         QVERIFY(f->bottoneCifra(5)->isEnabled());
-        f->menuInformazioni()->trigger(); // what is true: no invented address
+        a->stato.CartellaStorie = u"testi/Propria"_qs; // what is true: the stories in use, no invented address
+        f->menuInformazioni()->trigger();
         const QString informazioni = a->dialoghi.finestre.value(0).testo;
-        QVERIFY(informazioni.contains(a->programma.path() + QStringLiteral("/testi")) && !informazioni.contains(u'@'));
+        QVERIFY(informazioni.contains(u"\r\nLe storie: "_qs + a->programma.path() + u"/testi/Propria\r\n"_qs)
+                && !informazioni.contains(u'@'));
         f->menuAzzera()->trigger();
         QCOMPARE(f->errati()->text(), QStringLiteral("0"));
         QCOMPARE(f->problema().passo(), 1); // the problem in progress goes on

@@ -140,6 +140,8 @@ private Q_SLOTS:
                 frasi << testoNumero(a) + u" +"_qs + testoNumero(b) + u" ="_qs + testoNumero(a + b)
                       << testoNumero(a + b) + u" -"_qs + testoNumero(b) + u" ="_qs + testoNumero(a);
         }
+        if (lingua != "it") // a teacher's own words: the accent and "&" read as this language reads them
+            frasi << u"Chloé has a café & a shop."_qs;
         frasi.removeDuplicates();
         // Without stress, pauses and linking sounds, which change with the neighbours.
         const auto nudo = [](QString f) { return f.remove(u"r-"_qs).remove(QRegularExpression(u"[',_:;| ]"_qs)); };
@@ -148,7 +150,7 @@ private Q_SLOTS:
             segni << nudo(leggi(i < 10 ? QString::number(i) : parole[i]));
         QStringList difetti;
         for (const QString &frase : std::as_const(frasi)) {
-            const QString fonemi = leggi(preparaTesto(frase)), senzaSegni = nudo(fonemi);
+            const QString fonemi = leggi(preparaTesto(frase, {lingua == "it", QString()})), senzaSegni = nudo(fonemi);
             bool ok = !fonemi.contains(u'(') && fonemi == leggi(frase);
             for (int i = 0; i < 13; ++i)
                 ok = ok && (!frase.contains(u"0123456789+-="_qs.at(i)) || senzaSegni.contains(segni[i]));
