@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
@@ -55,14 +56,46 @@ FormEsercizio *apri(Programma &p, int schermo, int n3, int n1, bool tenere)
         for (Schermo *s : prima)
             r.scarica(s);
     }
+    if (f)
+        attendiRisposte(p, f);
     return f;
 }
 
 QPushButton *bottone(FormEsercizio *f, QChar t)
 {
     if (t.isDigit())
-        return f->bottoneCifra(t.digitValue());
-    return t == u'+' ? f->bottonePiu() : t == u'-' ? f->bottoneMeno() : f->bottoneUguale();
+        return f->controllo<QPushButton>(u"Command1"_qs, t.digitValue());
+    return t == u'+' ? f->controllo<QPushButton>(u"Command3"_qs)
+        : t == u'-'  ? f->controllo<QPushButton>(u"Command4"_qs)
+                     : f->controllo<QPushButton>(u"Command5"_qs);
+}
+
+bool attendiRisposte(Programma &p, FormEsercizio *f, int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!attendiSilenzio(p, ms) || !bottone(f, u'0')->isEnabled()) {
+        if (t.elapsed() > ms)
+            return false;
+        attendi(20);
+    }
+    return true;
+}
+
+int risposteMostrate(FormEsercizio *f)
+{
+    int n = 0;
+    for (int i = 1; i <= 3; ++i)
+        n += f->controllo<QLabel>(QStringLiteral("Risposta%1").arg(i))->isVisible();
+    return n;
+}
+
+int celleMostrate(FormEsercizio *f)
+{
+    int n = 0;
+    for (int i = 0; i < 9; ++i)
+        n += f->controllo<QWidget>(QStringLiteral("GifAnimator1"), i)->isVisible();
+    return n;
 }
 
 MotoreEspeak *motore(Programma &p)

@@ -29,6 +29,15 @@ FormEsercizio *apri(Programma &p, int schermo, int n3, int n1, bool tenere = fal
 // The button of a press written as a character: a digit, '+', '-' or '='.
 QPushButton *bottone(FormEsercizio *f, QChar t);
 
+// Waits until the screen has carried out what it started: the engine
+// silent and the answer buttons free again; false after ms.
+bool attendiRisposte(Programma &p, FormEsercizio *f, int ms = 30000);
+
+// What a child sees of the problem: the answer sentences shown (the Passo
+// up to 3), and the animation cells shown.
+int risposteMostrate(FormEsercizio *f);
+int celleMostrate(FormEsercizio *f);
+
 // The espeak-ng engine of FormBocca; null when the run uses another.
 MotoreEspeak *motore(Programma &p);
 

@@ -101,6 +101,7 @@ int comandoFoto(Programma &p, const QString &cartella)
         const QString presse = QString::fromLatin1(pr.presse);
         for (int k = 0; k < presse.size(); ++k) {
             bottone(f, presse.at(k))->click();
+            attendiRisposte(p, f);
             // Step 2 of the addition, twice 1 s apart: the things that
             // arrived stay, the same set in both pictures.
             if (k == 0 && pr.schermo == 1) {
@@ -113,8 +114,9 @@ int comandoFoto(Programma &p, const QString &cartella)
         }
         attendi(500);
         foto(cartella, base + QStringLiteral("7.png"));
-        std::printf("Form%d: Passo %d, right %d, wrong %d, operation \"%s\"\n", pr.schermo, f->problema().passo(),
-                    int(p.stato().NumeroEsatti), int(p.stato().NumeroErrati), qPrintable(f->operazione()->text()));
+        std::printf("Form%d: answers shown %d, right %d, wrong %d, operation \"%s\"\n", pr.schermo, risposteMostrate(f),
+                    int(p.stato().NumeroEsatti), int(p.stato().NumeroErrati),
+                    qPrintable(f->controllo<QLabel>(u"EtOperazione"_qs)->text()));
     }
     return 0;
 }
@@ -126,7 +128,10 @@ int comandoCpu(Programma &p, int secondi)
         return 1;
     int animate = 0;
     for (int i = 0; i < 9; ++i)
-        animate += f->cella(i)->isVisible() && f->cella(i)->inRiproduzione() ? 1 : 0;
+        animate += f->controllo<CellaAnimata>(u"GifAnimator1"_qs, i)->isVisible()
+                && f->controllo<CellaAnimata>(u"GifAnimator1"_qs, i)->inRiproduzione()
+            ? 1
+            : 0;
     attendiSilenzio(p);
     attendi(2000);
     const double c0 = secondiCpu();
@@ -135,7 +140,7 @@ int comandoCpu(Programma &p, int secondi)
     attendi(secondi * 1000);
     const double cpu = secondiCpu() - c0;
     const double muro = double(orologio.elapsed()) / 1000.0;
-    const QSize cella = f->cella(0)->size();
+    const QSize cella = f->controllo<CellaAnimata>(u"GifAnimator1"_qs, 0)->size();
     std::printf("animations running: %d of 9, cell %dx%d px, display %dx%d\n", animate, cella.width(), cella.height(),
                 QGuiApplication::primaryScreen()->size().width(), QGuiApplication::primaryScreen()->size().height());
     std::printf("cpu: %.2f s over %.1f s = %.2f %% of one core\n", cpu, muro, 100.0 * cpu / muro);

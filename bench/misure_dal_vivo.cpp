@@ -191,18 +191,20 @@ int comandoRisposta(Programma &p, int problemi)
 
     std::vector<double> ritardi;
     for (int i = 0; i < problemi; ++i) {
-        if (!attendiSilenzio(p) || f->problema().passo() != 0) {
+        if (!attendiRisposte(p, f) || risposteMostrate(f) != 0) {
             std::fprintf(stderr, "problem %d: not waiting at step 0 with speech silent\n", i + 1);
             return 1;
         }
         attendi(300);
-        const int giusto = f->problema().numero1();
+        const int giusto = celleMostrate(f); // the things there at first
         ritardo = -1;
         misura = true;
         orologio.start();
-        f->bottoneCifra(giusto)->click();
+        f->controllo<QPushButton>(u"Command1"_qs, giusto)->click();
+        for (int k = 0; k < 1000 && ritardo < 0 && m->SpeakingStatus() != 0; ++k)
+            attendi(5);
         misura = false;
-        if (f->problema().passo() < 1) {
+        if (risposteMostrate(f) < 1) {
             std::fprintf(stderr, "problem %d: the press of %d was not taken as right\n", i + 1, giusto);
             return 1;
         }
@@ -210,7 +212,7 @@ int comandoRisposta(Programma &p, int problemi)
             ritardi.push_back(ritardo);
         else
             std::printf("problem %d: no audio\n", i + 1);
-        attendiSilenzio(p);
+        attendiRisposte(p, f);
         // The next problem, as "avanti" gives it; its first question is
         // spoken in full before the next press.
         f->Command2_Click();
@@ -485,20 +487,24 @@ int comandoApertura(Programma &p, int volte)
             return 1;
         }
         spia.arma();
-        addizione->click(); // returns once the first question has been read
+        addizione->click();
+        for (int k = 0; k < 2000 && spia.ms < 0; ++k)
+            attendi(5); // the first question's paint
         auto *f = qobject_cast<FormEsercizio *>(r.caricato(QStringLiteral("Form1")));
         if (!f || spia.ms < 0) {
             std::fprintf(stderr, "open %d: no addition screen, or its question was not painted\n", i + 1);
             return 1;
         }
         aperture.push_back(spia.ms);
-        attendiSilenzio(p);
+        attendiRisposte(p, f);
         attendi(300);
         spia.arma();
         f->Command2_Click();
+        for (int k = 0; k < 2000 && spia.ms < 0; ++k)
+            attendi(5);
         if (spia.ms >= 0)
             avanti.push_back(spia.ms);
-        attendiSilenzio(p);
+        attendiRisposte(p, f);
         r.mostra(QStringLiteral("FormMenu"));
         r.scarica(f);
         attendi(300);

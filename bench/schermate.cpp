@@ -146,18 +146,32 @@ int main(int argc, char *argv[])
         const QString dim = QStringLiteral("-lunga-%1x%2.png").arg(d.width()).arg(d.height());
         auto *f = qobject_cast<FormEsercizio *>(r.mostra(QStringLiteral("Form1")));
         r.scarica(menu);
-        // The first story to its end: every sentence and the operation on display.
-        const Problema &pb = f->problema();
-        const QString tasti
-            = QString::asprintf("%d%d%d%d+%d=%d", int(pb.numero1()), int(pb.numero2()), int(pb.numero3()),
-                                int(pb.numero1()), int(pb.numero2()), int(pb.numero3()));
-        for (QChar t : tasti) {
-            // A click returns once its sentences have been read.
-            QPushButton *b = t == u'+' ? f->bottonePiu()
-                : t == u'='            ? f->bottoneUguale()
-                                       : f->bottoneCifra(t.digitValue());
+        // The first story to its end: every sentence and the operation on display. The things there at first
+        // are shown at once, the ones that arrive after the first answer.
+        const auto celle = [f] {
+            int n = 0;
+            for (int i = 0; i < 9; ++i)
+                n += f->controllo<QWidget>(QStringLiteral("GifAnimator1"), i)->isVisible();
+            return n;
+        };
+        const auto premi = [&](QChar t) {
+            QPushButton *b = f->controllo<QPushButton>(t == u'+'       ? QStringLiteral("Command3")
+                                                           : t == u'=' ? QStringLiteral("Command5")
+                                                                       : QStringLiteral("Command1"),
+                                                       t.isDigit() ? t.digitValue() : -1);
+            errori += !QTest::qWaitFor([b] { return b->isEnabled(); }, 30000); // the sentences before it read
             b->click();
-        }
+        };
+        errori += !QTest::qWaitFor([&] { return celle() > 0; }, 30000);
+        const int n1 = celle();
+        premi(QChar(u'0' + n1));
+        errori += !QTest::qWaitFor([&] { return celle() > n1; }, 30000);
+        const int n3 = celle(), n2 = n3 - n1;
+        for (QChar t : QString::asprintf("%d%d%d+%d=%d", n2, n3, n1, n2, n3))
+            premi(t);
+        errori
+            += !QTest::qWaitFor([f] { return f->controllo<QPushButton>(QStringLiteral("Command1"), 0)->isEnabled(); },
+                                30000);
         errori += !fotografa(uscita + QStringLiteral("/form1") + dim);
         r.mostra(QStringLiteral("FormMenu"));
         r.scarica(f);

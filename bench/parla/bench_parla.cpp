@@ -13,8 +13,8 @@
 //
 //   bench_parla [runs]
 
+#include "attesaparla.h"
 #include "motoreespeak.h"
-#include "perparlare.h"
 #include "serveraudioprova.h"
 
 #include <QApplication>
@@ -74,7 +74,7 @@ int main(int argc, char **argv)
 
     // Warm up: voices loaded, audio stream path exercised once.
     parla.TestoDaDire = QStringLiteral("Pronti.");
-    parla.Parla();
+    parlaFinoAllaFine(parla);
 
     QElapsedTimer orologio;
     std::vector<double> ritardi;
@@ -90,7 +90,7 @@ int main(int argc, char **argv)
         ritardo = -1;
         parla.TestoDaDire = frasi.at(i % frasi.size());
         orologio.start();
-        parla.Parla();
+        parlaFinoAllaFine(parla);
         if (ritardo >= 0)
             ritardi.push_back(ritardo);
     }
@@ -103,7 +103,7 @@ int main(int argc, char **argv)
     const double cpuProc0 = cpuMs(RUSAGE_SELF);
     QElapsedTimer muro;
     muro.start();
-    parla.Parla();
+    parlaFinoAllaFine(parla);
     const double parete = double(muro.nsecsElapsed()) / 1e6;
     const double cpuThread = cpuMs(RUSAGE_THREAD) - cpuThread0;
     const double cpuProc = cpuMs(RUSAGE_SELF) - cpuProc0;

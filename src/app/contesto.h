@@ -3,6 +3,8 @@
 #include "motorevoce.h"
 #include "percorsi.h"
 
+#include <functional>
+
 struct Modulo1;
 class Casuale;
 class ModLanguageSupport;
@@ -25,4 +27,7 @@ struct Contesto {
     Suoni &suoni;
     FabbricaMotore fabbricaMotore; // engines for FormBocca and FormImposta
     Percorsi percorsi;
+    // After a language has brought other stories: the check of the
+    // animations they name (the program's start-up runs it too).
+    std::function<void()> storieCambiate;
 };

@@ -46,7 +46,7 @@ bool EsisteFile(const QString &percorso)
     return f.exists() && f.isFile() && !f.isHidden();
 }
 
-void CaricaImpostazioni(Modulo1 &m)
+void CaricaImpostazioni(Impostazioni &m)
 {
     // Every value that cannot be read keeps its default, so the screens
     // always find a usable speed and voice.
@@ -69,7 +69,7 @@ QByteArray testoImpostazioni(int velocita, int voce)
     return rigaNumero(velocita) + rigaNumero(voce);
 }
 
-bool SalvaImpostazioni(Modulo1 &m)
+bool SalvaImpostazioni(Impostazioni &m)
 {
     if (m.Velocita == 0)
         m.Velocita = VelocitaPredefinita;

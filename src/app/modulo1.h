@@ -4,34 +4,45 @@
 #include "tipi.h"
 
 #include <QString>
-#include <memory>
 #include <vector>
 
-class clsResize;
+// The program-wide shared state that connects the screens, in three named
+// parts. One object lives for the whole run; only the user-interface thread
+// touches it.
 
-// The program-wide shared state that connects the screens. One object lives
-// for the whole run; only the user-interface thread touches it.
-struct Modulo1 {
-    std::shared_ptr<clsResize> Ridimensiona; // the scaler of the screen loaded last
-    Boolean SuonoAttivo = False;
+// The score, shared by both exercise screens for the whole run, and the
+// exercise mode the menu chose.
+struct Punteggio {
     Boolean ModoMisto = False;
     Integer NumeroEsatti = 0;
     Integer NumeroErrati = 0;
-    // The stories of the two exercises. The problem in progress (its row,
-    // its numbers and Passo) belongs to the exercise screen on display.
+};
+
+// The stories of the two exercises. The problem in progress (its row, its
+// numbers and Passo) belongs to the exercise screen on display.
+struct Storie {
     std::vector<Storia> Testi1;
     std::vector<Storia> Testi2;
     QString CartellaStorie = QStringLiteral("testi"); // where they are read from, inside the program folder
+};
+
+// The settings: voice and speed from the settings file, and whether the
+// feedback sounds play.
+struct Impostazioni {
+    Boolean SuonoAttivo = False;
     Integer Velocita = 0;
     Integer Voce = 0;
     QString FileImpostazioni;
+};
+
+struct Modulo1 : Punteggio, Storie, Impostazioni {
 };
 
 // Fills Testi1 and Testi2 from lista1.txt and lista2.txt of testi/<propria>
 // in the program folder, a language's own stories, or of testi/ itself when
 // propria is empty. Returns the error text of the first file that cannot be
 // loaded (empty on success); the tables are then left untouched.
-QString CaricaListe(Modulo1 &m, const QString &cartellaProgramma, const QString &propria = QString());
+QString CaricaListe(Storie &m, const QString &cartellaProgramma, const QString &propria = QString());
 // Where those stories are, inside the program folder: "testi/<propria>" or "testi".
 inline QString percorsoStorie(const QString &propria)
 {

@@ -1,5 +1,6 @@
 #include "programma.h"
 
+#include "caricatorevoce.h"
 #include "dialoghi.h"
 #include "impostazioni.h"
 #include "istanzaunica.h"
@@ -9,7 +10,6 @@
 #include "registroschermi.h"
 #include "schermo.h"
 #include "testi.h"
-#include "voce.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -38,8 +38,16 @@ Programma::Programma(Opzioni opzioni)
     else
         m_suoni = std::make_unique<SuoniDifferiti>(*m_voce, m_stato.SuonoAttivo, m_opzioni.percorsi.programma);
 
-    m_contesto = std::make_unique<Contesto>(Contesto{m_stato, m_casuale, *m_lingua, *m_registro, *m_opzioni.dialoghi,
-                                                     *m_parla, *m_suoni, m_opzioni.fabbricaMotore, m_opzioni.percorsi});
+    m_contesto = std::make_unique<Contesto>(Contesto{m_stato,
+                                                     m_casuale,
+                                                     *m_lingua,
+                                                     *m_registro,
+                                                     *m_opzioni.dialoghi,
+                                                     *m_parla,
+                                                     *m_suoni,
+                                                     m_opzioni.fabbricaMotore,
+                                                     m_opzioni.percorsi,
+                                                     {}});
 
     if (m_opzioni.termina) {
         m_registro->termina = m_opzioni.termina;
@@ -53,6 +61,8 @@ Programma::Programma(Opzioni opzioni)
     // The hidden FormBocca stays loaded for the whole run, so the run must
     // end by itself when the last visible screen goes.
     m_registro->nessunoSchermoVisibile = [this] { m_registro->termina(0); };
+
+    m_contesto->storieCambiate = [this] { controllaAnimazioni(); };
 
     if (m_opzioni.registraSchermi)
         m_opzioni.registraSchermi(*m_contesto);
@@ -147,6 +157,11 @@ std::optional<int> Programma::Main()
 
 void Programma::controllaAnimazioni()
 {
+    // A check still running is of stories replaced since: its notice would be stale.
+    if (m_controllo) {
+        m_controllo->disconnect();
+        m_controllo->wait();
+    }
     m_controllo.reset(
         QThread::create([this, t1 = m_stato.Testi1, t2 = m_stato.Testi2, storie = m_stato.CartellaStorie] {
             m_guaste = animazioniGuaste(t1, t2, m_opzioni.percorsi.programma, storie);

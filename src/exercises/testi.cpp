@@ -1,11 +1,10 @@
 #include "testi.h"
 
 #include "codec.h"
+#include "fileanimazione.h"
 #include "percorsi.h"
 
-#include <QFileInfo>
 #include <QHash>
-#include <QImageReader>
 #include <optional>
 
 QString testoNumero(int n)
@@ -253,13 +252,10 @@ QStringList animazioniGuaste(const std::vector<Storia> &testi1, const std::vecto
             for (int campo = 1; campo <= 2; ++campo) {
                 const QString &nome = nomi[campo - 1];
                 if (!guasto.contains(nome)) {
-                    const QString percorso = Percorsi::unisci(cartellaProgramma, QStringLiteral("gifanimate/") + nome);
-                    if (nome.isEmpty() || !QFileInfo(percorso).isFile())
-                        guasto[nome] = QStringLiteral("non c'è");
-                    else if (QImageReader(percorso).read().isNull())
-                        guasto[nome] = QStringLiteral("non si può leggere come animazione");
-                    else
-                        guasto[nome] = QString();
+                    const QString cartella = Percorsi::unisci(cartellaProgramma, QStringLiteral("gifanimate"));
+                    guasto[nome] = nome.isEmpty()
+                        ? QStringLiteral("non c'è")
+                        : controllaAnimazione(cartella, Percorsi::unisci(cartella, nome)).guasto;
                 }
                 if (!guasto[nome].isEmpty())
                     righe << QStringLiteral("%1/%2, storia %3, campo %4: \"%5\" %6.")

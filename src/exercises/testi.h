@@ -60,8 +60,8 @@ Storia storiaDaCampi(const std::vector<QString> &campi);
 QString CaricaListe(std::vector<Storia> &testi1, std::vector<Storia> &testi2, const QString &cartellaProgramma,
                     const QString &storie = QStringLiteral("testi"));
 
-// The animations named by the stories that cannot be shown (the file is
-// missing or does not decode), one line each, naming the story file, the
+// The animations named by the stories that cannot be shown (by the cell's
+// own rule, controllaAnimazione), one line each, naming the story file, the
 // story's number, the field and the fault; each file is opened once.
 // cartellaStorie: the folder of the story files, as the lines name it.
 QStringList animazioniGuaste(const std::vector<Storia> &testi1, const std::vector<Storia> &testi2,

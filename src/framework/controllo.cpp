@@ -1,12 +1,9 @@
 #include "controllo.h"
 
-#include "linea.h"
-
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
-#include <QTabWidget>
 #include <QVariant>
 #include <QWidget>
 #include <cmath>
@@ -98,31 +95,11 @@ void Controllo::setTag(const QString &testo)
         m_oggetto->setProperty("tag", testo);
 }
 
-int Controllo::tabCount() const
-{
-    if (auto *t = qobject_cast<QTabWidget *>(m_oggetto.data()))
-        return t->count();
-    return 0;
-}
-
-void Controllo::setTabCaption(int i, const QString &testo)
-{
-    if (auto *t = qobject_cast<QTabWidget *>(m_oggetto.data()))
-        t->setTabText(i, testo);
-}
-
-bool Controllo::linea() const
-{
-    return qobject_cast<Linea *>(m_oggetto.data()) != nullptr;
-}
-
 double Controllo::misura(int quale) const
 {
-    if (auto *l = qobject_cast<Linea *>(m_oggetto.data()))
-        return l->punto(quale);
     QWidget *w = widget();
     if (!w || w->isWindow())
-        throw ErroreProprieta{438};
+        throw ErroreProprieta{};
     switch (quale) {
     case 0:
         return double(w->x()) * TwipPerPixel;
@@ -137,13 +114,9 @@ double Controllo::misura(int quale) const
 
 void Controllo::setMisura(int quale, double twip)
 {
-    if (auto *l = qobject_cast<Linea *>(m_oggetto.data())) {
-        l->setPunto(quale, twip);
-        return;
-    }
     QWidget *w = widget();
     if (!w || w->isWindow())
-        throw ErroreProprieta{438};
+        throw ErroreProprieta{};
     const int px = int(std::lround(twip / TwipPerPixel));
     QRect g = w->geometry();
     switch (quale) {

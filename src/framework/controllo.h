@@ -8,18 +8,16 @@ class QObject;
 class QWidget;
 class QAction;
 
-// Thrown by a Controllo when a control lacks the property asked for. The
-// codes are those the layout code tells apart: 383 read-only, 387 setting
-// not permitted, 393 write-only, 438 no such property.
+// Thrown by a Controllo asked for the position of a control that has none
+// (a menu, a menu entry).
 struct ErroreProprieta {
-    int codice;
 };
 
 // Twips per logical pixel: designed positions are in twips.
 inline constexpr int TwipPerPixel = 15;
 
 // One face for every control of a screen: buttons, labels, menu entries
-// (QAction), menus, the gradient, the animation cells, lines. The language
+// (QAction), menus, the gradient, the animation cells. The language
 // and layout code walk a screen's list of these and never ask what kind of
 // widget they hold. Name and index come from objectName and the dynamic
 // property "index"; the tag is the dynamic property "tag".
@@ -46,12 +44,8 @@ public:
     QString tag() const;
     void setTag(const QString &testo);
 
-    int tabCount() const; // 0 for controls without tabs
-    void setTabCaption(int i, const QString &testo);
-
-    bool linea() const; // a line control measures X1, Y1, X2, Y2
-    // Measures in twips. Left/Top/Width/Height, or X1/Y1/X2/Y2 for a line.
-    // Throw ErroreProprieta{438} for controls without a position (menu entries).
+    // Measures in twips: Left, Top, Width, Height. Throw ErroreProprieta
+    // for controls without a position.
     double misura(int quale) const; // 0..3
     void setMisura(int quale, double twip); // 0..3; rounds to pixels
 

@@ -10,7 +10,7 @@ void RegistroSchermi::registra(const QString &nome, Fabbrica fabbrica)
 Schermo *RegistroSchermi::caricato(const QString &nome) const
 {
     for (const QPointer<Schermo> &s : m_caricati) {
-        if (s && s->caricato() && s->nomeForm() == nome)
+        if (s && s->nomeForm() == nome)
             return s.data();
     }
     return nullptr;
@@ -27,12 +27,7 @@ Schermo *RegistroSchermi::schermo(const QString &nome)
     s->setRegistro(this);
     m_caricati.append(s);
     s->dimensionaDesign();
-    {
-        Schermo::Occupato o(s);
-        s->Form_Load();
-    }
-    if (!s->caricato())
-        return nullptr;
+    s->Form_Load();
     Q_EMIT schermoCaricato(s);
     return s;
 }
@@ -47,7 +42,7 @@ QList<Schermo *> RegistroSchermi::caricati() const
 {
     QList<Schermo *> l;
     for (const QPointer<Schermo> &s : m_caricati) {
-        if (s && s->caricato())
+        if (s)
             l.append(s.data());
     }
     return l;
@@ -65,10 +60,9 @@ Schermo *RegistroSchermi::mostra(const QString &nome)
     if (!giaVisibile) {
         // The activate step runs here, once per showing, so that it behaves
         // the same under any window manager and on the offscreen platform.
-        Schermo::Occupato o(s);
         s->Form_Activate();
     }
-    return s->caricato() ? s : nullptr;
+    return s;
 }
 
 void RegistroSchermi::scarica(Schermo *s)
@@ -76,12 +70,11 @@ void RegistroSchermi::scarica(Schermo *s)
     if (!s || !s->caricato())
         return;
     const QString nome = s->nomeForm();
+    s->Form_Unload();
     s->m_caricato = false;
-    s->m_scaricando = true;
     m_caricati.removeAll(QPointer<Schermo>(s));
     s->hide();
-    if (s->m_occupato == 0)
-        s->deleteLater();
+    s->deleteLater();
     Q_EMIT schermoScaricato(nome);
 
     bool visibile = false;

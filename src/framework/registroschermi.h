@@ -33,9 +33,9 @@ public:
     // Shows the screen (creating and loading it first if needed) and runs
     // its activate step once for this showing.
     Schermo *mostra(const QString &nome);
-    // Hides and destroys the screen. Safe to call from inside one of its
-    // own handlers: the object goes away once control returns to the event
-    // loop, and caricato() is false from now on.
+    // Runs the screen's unload step, hides and destroys it. Safe to call
+    // from inside one of its own handlers: the object goes away once control
+    // returns to the event loop, and caricato() is false from now on.
     void scarica(Schermo *s);
     // Hides and unloads every screen (the end of the run).
     void scaricaTutti();

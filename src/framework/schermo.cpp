@@ -30,18 +30,6 @@ Schermo::Schermo(const QString &nome, int larghezzaTwip, int altezzaTwip)
 
 Schermo::~Schermo() = default;
 
-Schermo::Occupato::Occupato(Schermo *s)
-    : m_s(s)
-{
-    ++m_s->m_occupato;
-}
-
-Schermo::Occupato::~Occupato()
-{
-    if (--m_s->m_occupato == 0 && !m_s->m_caricato)
-        m_s->deleteLater();
-}
-
 void Schermo::registra(QObject *o, const QString &nome, int indice)
 {
     o->setObjectName(nome);
@@ -171,19 +159,17 @@ void Schermo::chiusuraRichiesta()
 void Schermo::resizeEvent(QResizeEvent *e)
 {
     QMainWindow::resizeEvent(e);
-    Occupato o(this);
     Form_Resize();
 }
 
 void Schermo::closeEvent(QCloseEvent *e)
 {
-    if (m_scaricando || !m_caricato) {
+    if (!m_caricato) {
         e->accept();
         return;
     }
     // The window system's close button: the screen decides, and the window
     // stays until the program itself unloads it.
     e->ignore();
-    Occupato o(this);
     chiusuraRichiesta();
 }

@@ -32,6 +32,11 @@ public:
     const QList<Controllo> &controlli() const { return m_controlli; }
     // Finds a control by name and index (-1: not in an array).
     QObject *controllo(const QString &nome, int indice = -1) const;
+    // The same as the kind of control it is; null when it is another.
+    template <class T> T *controllo(const QString &nome, int indice = -1) const
+    {
+        return qobject_cast<T *>(controllo(nome, indice));
+    }
 
     // Registers a widget already created: names it, gives it its index when
     // it is a member of a control array and, when the measures are given,
@@ -72,25 +77,9 @@ public:
     // Top 0, left 0, display height and width, in that order.
     void riempiDisplay();
 
-    // False once the registry has unloaded the screen: a handler still on
-    // the stack (inside the speech wait) checks this before going on.
+    // False once the registry has unloaded the screen (the object goes away
+    // once control is back in the event loop).
     bool caricato() const { return m_caricato; }
-
-    // Held by every event handler of a screen for its whole run. While one
-    // is held, an unload only marks the screen unloaded; the object is
-    // destroyed when the last handler has returned, so a handler that sees
-    // caricato() == false after a nested wait can still stop safely.
-    class Occupato
-    {
-    public:
-        explicit Occupato(Schermo *s);
-        ~Occupato();
-        Occupato(const Occupato &) = delete;
-        Occupato &operator=(const Occupato &) = delete;
-
-    private:
-        Schermo *m_s;
-    };
 
     // Gives the client area its designed size (the registry does this
     // before the load step).
@@ -100,6 +89,8 @@ public:
     virtual void Form_Load() { }
     virtual void Form_Activate() { }
     virtual void Form_Resize() { }
+    // Run by the registry as it unloads the screen, before hiding it.
+    virtual void Form_Unload() { }
     // The window system asked to close the screen (title-bar button,
     // Alt+F4); the screens decide what that means. The default ends the run.
     virtual void chiusuraRichiesta();
@@ -119,7 +110,5 @@ private:
     int m_designW;
     int m_designH;
     bool m_caricato = true;
-    bool m_scaricando = false;
-    int m_occupato = 0;
     RegistroSchermi *m_registro = nullptr;
 };

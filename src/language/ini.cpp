@@ -309,7 +309,12 @@ Identita identitaDi(const QString &file)
     const QFileInfo f(file);
     if (!f.isFile())
         return {};
-    return {true, 0, 0, f.size(), f.lastModified().toMSecsSinceEpoch(), f.metadataChangeTime().toMSecsSinceEpoch()};
+    return {true,
+            0,
+            0,
+            f.size(),
+            f.lastModified().toMSecsSinceEpoch() * 1000000,
+            f.metadataChangeTime().toMSecsSinceEpoch() * 1000000};
 #endif
 }
 
@@ -327,6 +332,9 @@ struct LettoreIni::Letto {
     // cannot then be given to another file.
     QFile file;
     Identita id;
+    // Kept while the file was modified too close to the read for its
+    // identity to tell a later rewrite (copiaIncerta): then compared.
+    std::optional<QByteArray> grezzo;
     QString testo;
     bool grande = false;
     QStringList linee; // a small file's lines
@@ -366,6 +374,11 @@ struct LettoreIni::Letto {
 LettoreIni::LettoreIni() = default;
 LettoreIni::~LettoreIni() = default;
 
+bool copiaIncerta(qint64 modificatoNs, qint64 lettoNs)
+{
+    return lettoNs - modificatoNs < qint64(2000000000);
+}
+
 std::optional<QString> LettoreIni::leggi(const QString &file, const QString &sezione, const QString &chiave)
 {
     return leggi(file, sezione, chiave, nullptr);
@@ -381,8 +394,18 @@ std::optional<QString> LettoreIni::voce(const QString &file, const QString &sezi
 std::optional<QString> LettoreIni::leggi(const QString &file, const QString &sezione, const QString &chiave,
                                          bool *trovata)
 {
+    const qint64 ora = QDateTime::currentMSecsSinceEpoch() * 1000000; // before reading: what is read is newer
     const Identita id = identitaDi(file);
     auto it = m_file.find(file);
+    if (it != m_file.end() && id.valida && it->second->id == id && it->second->grezzo) {
+        QFile f(file);
+        if (f.open(QIODevice::ReadOnly) && f.readAll() == *it->second->grezzo) {
+            if (!copiaIncerta(id.modificato, ora))
+                it->second->grezzo.reset();
+        } else {
+            it->second->id = {};
+        }
+    }
     if (it != m_file.end() && !(id.valida && it->second->id == id)) {
         m_file.erase(it);
         it = m_file.end();
@@ -406,6 +429,8 @@ std::optional<QString> LettoreIni::leggi(const QString &file, const QString &sez
         }
         // What cannot be read, or changes while it is read, is left to MLSReadIniValue.
         if (l->id.valida && l->id == id && bytes.size() == id.dimensione && bytes.size() < 0x7fffffff) {
+            if (copiaIncerta(id.modificato, ora))
+                l->grezzo = bytes;
             l->testo = decodificaTesto(bytes);
             l->grande = bytes.size() > SogliaLetturaIni;
             if (!l->grande) {

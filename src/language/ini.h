@@ -27,11 +27,17 @@ std::optional<QString> MLSReadIniValue(const QString &file, const QString &sezio
 // section, key or value holding a line break or a NUL. Non-zero on success.
 long MLSWriteIniValue(const QString &file, const QString &sezione, const QString &chiave, const QString &valore);
 
+// Whether a copy read at lettoNs may miss a rewrite of a file last modified
+// at modificatoNs (nanoseconds since the epoch): on FAT a modification time
+// has a tick of two seconds, so a rewrite at the same size within the tick of
+// the read leaves the file looking as it was read.
+bool copiaIncerta(qint64 modificatoNs, qint64 lettoNs);
+
 // MLSReadIniValue with the files kept in memory: each file is read and
 // decoded once (a large one also indexed by its lines), and every later
 // lookup gives what MLSReadIniValue would give, without reading it again.
 // A file is read anew once it has changed on disk (replaced, or its size
-// or times changed); only the files of the last few lookups are kept.
+// or times changed, or its bytes while copiaIncerta); only the files of the last few lookups are kept.
 class LettoreIni
 {
 public:

@@ -5,10 +5,8 @@
 #include "ini.h"
 #include "schermo.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QPointer>
 
 namespace {
 const QString Separatore = QStringLiteral("/");
@@ -145,13 +143,7 @@ void ModLanguageSupport::MLSLoadFormStrings(Schermo &schermo)
     if (const auto v = leggi(form + QStringLiteral(".Tag")))
         schermo.setTag(*v);
 
-    // Events run between controls, so the screen may be unloaded, or its
-    // controls replaced, meanwhile: walk a copy and stop when it has gone.
-    const QPointer<Schermo> guardia(&schermo);
-    const QList<Controllo> controlli = schermo.controlli();
-    for (Controllo c : controlli) {
-        if (!guardia || !guardia->caricato())
-            return;
+    for (Controllo c : schermo.controlli()) {
         if (!c.valido())
             continue;
         const QString nome = c.nome();
@@ -167,11 +159,5 @@ void ModLanguageSupport::MLSLoadFormStrings(Schermo &schermo)
         const auto tag = leggi(base + QStringLiteral(".Tag"));
         if (tag && !tag->isEmpty())
             c.setTag(*tag);
-        const int schede = c.tabCount();
-        for (int i = 0; i < schede; ++i) {
-            if (const auto v = leggi(nome + QStringLiteral(".TabCaption(") + QString::number(i) + QLatin1Char(')')))
-                c.setTabCaption(i, *v);
-        }
-        QCoreApplication::processEvents();
     }
 }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
 #include <limits>
 
 namespace {
@@ -35,13 +34,6 @@ private:
     QPointer<QWidget> m_w;
     bool m_eraAttivo;
 };
-
-// The property errors that only skip the failing step: read-only,
-// setting not permitted, write-only, no such property.
-bool soloPasso(int codice)
-{
-    return codice == 383 || codice == 387 || codice == 393 || codice == 438;
-}
 
 } // namespace
 
@@ -162,24 +154,18 @@ void clsResize::ResizeControls()
 
     for (const ControlLayout &voce : std::as_const(m_tabella)) {
         Controllo controllo = voce.controllo;
-        try {
-            const Misure segue = regolaTag(controllo.tag());
-            const bool passi[4] = {segue.l && scalaOrizzontale, segue.t && scalaVerticale, segue.w && scalaOrizzontale,
-                                   segue.h && scalaVerticale};
-            const double rapporti[4] = {rapportoLarghezza, rapportoAltezza, rapportoLarghezza, rapportoAltezza};
-            for (int i = 0; i < 4; ++i) {
-                if (!passi[i])
-                    continue;
-                try {
-                    controllo.setMisura(i, double(voce.m[i]) * rapporti[i]);
-                } catch (const ErroreProprieta &e) {
-                    if (!soloPasso(e.codice))
-                        throw;
-                }
+        const Misure segue = regolaTag(controllo.tag());
+        const bool passi[4] = {segue.l && scalaOrizzontale, segue.t && scalaVerticale, segue.w && scalaOrizzontale,
+                               segue.h && scalaVerticale};
+        const double rapporti[4] = {rapportoLarghezza, rapportoAltezza, rapportoLarghezza, rapportoAltezza};
+        for (int i = 0; i < 4; ++i) {
+            if (!passi[i])
+                continue;
+            try {
+                controllo.setMisura(i, double(voce.m[i]) * rapporti[i]);
+            } catch (const ErroreProprieta &) {
+                // A control without a position skips the step.
             }
-        } catch (const ErroreProprieta &) {
-            // Any other property error gives up this control only.
-        } catch (const std::exception &) {
         }
     }
 }

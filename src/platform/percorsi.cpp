@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 Percorsi Percorsi::diSistema()
@@ -27,4 +28,13 @@ QString Percorsi::unisci(const QString &cartella, const QString &relativo)
     while (c.size() > 1 && c.endsWith(QLatin1Char('/')))
         c.chop(1);
     return c + QLatin1Char('/') + r;
+}
+
+QString Percorsi::veroDentro(const QString &cartella, const QString &percorso)
+{
+    const QString dentro = QFileInfo(cartella).canonicalFilePath();
+    const QString vero = QFileInfo(percorso).canonicalFilePath();
+    if (dentro.isEmpty() || !vero.startsWith(dentro + QLatin1Char('/')))
+        return QString();
+    return vero;
 }

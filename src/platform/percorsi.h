@@ -14,4 +14,8 @@ struct Percorsi {
     // Joins a folder and a relative name written with either separator
     // ("\testi\lista1.txt" or "testi/lista1.txt").
     static QString unisci(const QString &cartella, const QString &relativo);
+
+    // The real path of percorso (links followed) when it lies inside the
+    // real path of cartella; empty when it leads elsewhere or is missing.
+    static QString veroDentro(const QString &cartella, const QString &percorso);
 };

@@ -6,7 +6,6 @@
 #include "modlanguagesupport.h"
 #include "modulo1.h"
 #include "registroschermi.h"
-#include "ridimensiona.h"
 #include "sfondo.h"
 #include "stile.h"
 
@@ -19,7 +18,7 @@ const QColor Giallo(255, 255, 0);
 } // namespace
 
 FormAvvio::FormAvvio(Contesto &contesto)
-    : Schermo(QStringLiteral("FormAvvio"), LarghezzaProgetto, AltezzaProgetto)
+    : SchermoScalato(QStringLiteral("FormAvvio"), LarghezzaProgetto, AltezzaProgetto)
     , c(contesto)
 {
     setWindowTitle(QStringLiteral("Numerella"));
@@ -66,7 +65,7 @@ FormAvvio::FormAvvio(Contesto &contesto)
     m_sfondo->lower();
 
     BottoneAvvio->setFocus();
-    m_font = std::make_unique<FontInProporzione>(*this);
+    registraFont();
 }
 
 FormAvvio::~FormAvvio() = default;
@@ -78,12 +77,8 @@ void FormAvvio::Form_Load()
     c.lingua.MLSCurrentLanguage = c.lingua.leggiLinguaSalvata().value_or(QString());
 
     c.lingua.MLSLoadFormStrings(*this);
-    if (!caricato())
-        return;
 
-    ridimensionaAlCaricamento(c.stato, *this);
-    if (m_font)
-        m_font->applica();
+    scalaAlCaricamento();
 }
 
 void FormAvvio::Form_Activate()
@@ -97,24 +92,8 @@ void FormAvvio::Form_Activate()
     sfondo.setMisura(2, float(widthTwip()));
 }
 
-void FormAvvio::Form_Resize()
-{
-    if (c.stato.Ridimensiona)
-        c.stato.Ridimensiona->ResizeControls();
-    if (m_font)
-        m_font->applica();
-}
-
 void FormAvvio::BottoneAvvio_Click()
 {
-    // A second press while the menu is still loading (its captions let
-    // events run) must not open it twice.
-    if (m_inCorso)
-        return;
-    Occupato o(this);
-    m_inCorso = true;
-    Schermo *menu = c.registro.mostra(QStringLiteral("FormMenu"));
-    m_inCorso = false;
-    if (menu && caricato())
+    if (c.registro.mostra(QStringLiteral("FormMenu")))
         c.registro.scarica(this);
 }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "schermo.h"
+#include "schermoscalato.h"
 
 #include <memory>
 
-class FontInProporzione;
 class QLabel;
 class QPushButton;
 class Sfondo;
@@ -13,7 +12,7 @@ struct Contesto;
 // The start screen: the program's title over a colour gradient and the
 // button "Avvio" that opens the main menu. Its load step reads the
 // language of the run before any caption is put on a screen.
-class FormAvvio : public Schermo
+class FormAvvio : public SchermoScalato
 {
     Q_OBJECT
 public:
@@ -25,15 +24,12 @@ public:
 
     void Form_Load() override;
     void Form_Activate() override;
-    void Form_Resize() override;
 
     void BottoneAvvio_Click();
 
 private:
     Contesto &c;
-    std::unique_ptr<FontInProporzione> m_font;
     Sfondo *m_sfondo;
     QLabel *Label2[3];
     QPushButton *BottoneAvvio;
-    bool m_inCorso = false;
 };

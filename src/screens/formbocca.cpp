@@ -1,9 +1,9 @@
 #include "formbocca.h"
 
+#include "caricatorevoce.h"
 #include "contesto.h"
 #include "modulo1.h"
 #include "perparlare.h"
-#include "voce.h"
 
 FormBocca::FormBocca(Contesto &c)
     : Schermo(QStringLiteral("FormBocca"), 3000, 2000)

@@ -14,7 +14,6 @@
 #include "motorevoce.h"
 #include "perparlare.h"
 #include "registroschermi.h"
-#include "ridimensiona.h"
 #include "sfondo.h"
 #include "stile.h"
 #include "testi.h"
@@ -56,11 +55,12 @@ const QColor Bianco(255, 255, 255);
 } // namespace
 
 FormEsercizio::FormEsercizio(Contesto &c, const Disegno &d, Operazione op, const std::vector<Storia> &storie)
-    : Schermo(d.nome, d.larghezza, d.altezza)
+    : SchermoScalato(d.nome, d.larghezza, d.altezza)
     , m_c(c)
     , m_d(d)
     , m_problema(std::move(op), storie, c.casuale, c.stato.NumeroEsatti, c.stato.NumeroErrati,
                  [&c](const QString &chiave) { return c.lingua.MLSGetString(chiave); })
+    , m_parlata(new Parlata(this))
 {
     // The title is not empty by design, so the language file's title applies.
     setWindowTitle(TitoloApplicazione);
@@ -68,23 +68,10 @@ FormEsercizio::FormEsercizio(Contesto &c, const Disegno &d, Operazione op, const
     // may take the focus, or the space bar would click it.
     setFocusPolicy(Qt::StrongFocus);
     creaControlli();
-    m_font = std::make_unique<FontInProporzione>(*this);
+    registraFont();
 }
 
 FormEsercizio::~FormEsercizio() = default;
-
-QPushButton *FormEsercizio::bottoneRipeti() const
-{
-    return m_ripeti;
-}
-QWidget *FormEsercizio::iconaSi() const
-{
-    return m_iconaSi;
-}
-QWidget *FormEsercizio::iconaNo() const
-{
-    return m_iconaNo;
-}
 
 QLabel *FormEsercizio::creaEtichetta(QWidget *padre, const QString &nome, const QString &testo, const QRect &r)
 {
@@ -235,29 +222,9 @@ void FormEsercizio::creaControlli()
 void FormEsercizio::Form_Load()
 {
     m_c.lingua.MLSLoadFormStrings(*this);
-    // The language routine lets events run between controls; the screen may
-    // have been sent away meanwhile.
-    if (!caricato())
-        return;
     if (!m_ripeti->toolTip().isEmpty())
         m_ripeti->setAccessibleName(m_ripeti->toolTip());
-    ridimensionaAlCaricamento(m_c.stato, *this);
-    m_font->applica();
-}
-
-void FormEsercizio::Form_Resize()
-{
-    // Only the scaler bound to this screen may rescale it: a resize that
-    // arrives before this screen's load step, or after the next screen has
-    // taken over the shared scaler, would otherwise rescale another screen.
-    const auto &r = m_c.stato.Ridimensiona;
-    if (r && r->SourceForm() == this) {
-        m_font->applicaBarra();
-        r->ResizeControls();
-        // The layout moves and sizes the controls only; the text grows with
-        // them, or a large display would show small text in large boxes.
-        m_font->applica();
-    }
+    scalaAlCaricamento();
 }
 
 void FormEsercizio::Form_Activate()
@@ -269,7 +236,7 @@ void FormEsercizio::Form_Activate()
     mostraConteggi();
     for (int i = 0; i < 10; ++i) {
         m_cifre[size_t(i)]->setText(testoNumero(i));
-        m_font->adatta(m_cifre[size_t(i)]);
+        font().adatta(m_cifre[size_t(i)]);
     }
     // 1300 design twips at the screen's scale, like every other measure.
     for (CellaAnimata *cella : m_celle)
@@ -282,33 +249,16 @@ void FormEsercizio::chiusuraRichiesta()
     mnuEsci_Click();
 }
 
-double FormEsercizio::scalaX(double twip) const
-{
-    const auto &r = m_c.stato.Ridimensiona;
-    const double base
-        = (r && r->SourceForm() == this && r->larghezzaCatturata() > 0) ? r->larghezzaCatturata() : designWidthTwip();
-    return twip * innerWidthTwip() / base;
-}
-
-double FormEsercizio::scalaY(double twip) const
-{
-    const auto &r = m_c.stato.Ridimensiona;
-    const double base
-        = (r && r->SourceForm() == this && r->altezzaCatturata() > 0) ? r->altezzaCatturata() : designHeightTwip();
-    return twip * innerHeightTwip() / base;
-}
-
 void FormEsercizio::mostraConteggi()
 {
     m_esatti->setText(testoNumero(m_c.stato.NumeroEsatti));
     m_errati->setText(testoNumero(m_c.stato.NumeroErrati));
-    m_font->adatta(m_esatti);
-    m_font->adatta(m_errati);
+    font().adatta(m_esatti);
+    font().adatta(m_errati);
 }
 
 void FormEsercizio::MenuInformazioni_Click()
 {
-    Occupato o(this);
     MostraInformazioni(m_c, this);
 }
 
@@ -320,29 +270,24 @@ void FormEsercizio::fermaVoce()
 
 void FormEsercizio::mnuEsci_Click()
 {
-    Occupato o(this);
     if (!m_c.dialoghi.domanda(this, TitoloDomande, m_c.lingua.MLSGetString(m_d.chiaveUscita)))
         return;
-    if (!caricato())
-        return;
-    // A sentence still being read belongs to this screen; the menu is silent.
+    // A sentence still being read belongs to this screen, and nothing of its
+    // outcome follows: the menu is silent.
+    annullaCorsa();
     fermaVoce();
     // Leave only once the menu is up: with no screen on display the run
     // would end.
     m_c.registro.mostra(QStringLiteral("FormMenu"));
-    if (caricato() && altroSchermoVisibile())
+    if (altroSchermoVisibile())
         m_c.registro.scarica(this);
 }
 
 void FormEsercizio::Command6_Click()
 {
-    Occupato o(this);
-    // Straight to the engine, unprepared and without waiting: the child may
-    // ask again while a sentence is still being read.
-    if (MotoreVoce *bocca = m_c.parla.motore()) {
-        bocca->StopSpeech();
-        bocca->SpeakText(m_c.parla.TestoDaDire);
-    }
+    // Straight to the engine, unprepared: the child may ask again while a
+    // sentence is still being read, and the runner then waits for this one.
+    m_parlata->ripeti(m_c.parla.motore(), m_c.parla.TestoDaDire);
 }
 
 bool FormEsercizio::altroSchermoVisibile() const

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "problema.h"
-#include "schermo.h"
+#include "schermoscalato.h"
 
 #include <QString>
 #include <array>
@@ -10,8 +10,8 @@
 struct Contesto;
 class BottoneIcona;
 class CellaAnimata;
-class FontInProporzione;
 class IconaScalata;
+class Parlata;
 class QAction;
 class QLabel;
 class QPushButton;
@@ -23,7 +23,7 @@ class Sfondo;
 // protocol is the problem's (problema.h); the screen turns its outcomes
 // into widgets, speech and sounds. The two screens differ only by data:
 // their layout details and the operation they play.
-class FormEsercizio : public Schermo
+class FormEsercizio : public SchermoScalato
 {
     Q_OBJECT
 public:
@@ -31,13 +31,12 @@ public:
 
     void Form_Load() override;
     void Form_Activate() override;
-    void Form_Resize() override;
     // The window's close button asks like the exit entry; it never ends the
     // run from an exercise screen.
     void chiusuraRichiesta() override;
+    void Form_Unload() override;
 
-    // The handlers, as the buttons and menu entries call them (each takes the
-    // screen's busy guard itself).
+    // The handlers, as the buttons and menu entries call them.
     void Command1_Click(int Index);
     void Command2_Click();
     void Command3_Click();
@@ -47,29 +46,6 @@ public:
     void MenuAzzera_Click();
     void MenuInformazioni_Click();
     void mnuEsci_Click();
-
-    // Handles for tests and tools.
-    QPushButton *bottoneCifra(int i) const { return m_cifre[size_t(i)]; }
-    QPushButton *bottonePiu() const { return m_piu; }
-    QPushButton *bottoneMeno() const { return m_meno; }
-    QPushButton *bottoneUguale() const { return m_uguale; }
-    QPushButton *bottoneAvanti() const { return m_avanti; }
-    QPushButton *bottoneRipeti() const;
-    CellaAnimata *cella(int i) const { return m_celle[size_t(i)]; }
-    QLabel *domanda(int i) const { return m_domande[size_t(i)]; } // 0..2: Domanda1..3
-    QLabel *risposta(int i) const { return m_risposte[size_t(i)]; } // 0..2: Risposta1..3
-    QLabel *operazione() const { return m_operazione; }
-    QLabel *esatti() const { return m_esatti; }
-    QLabel *errati() const { return m_errati; }
-    QWidget *iconaSi() const;
-    QWidget *iconaNo() const;
-    QAction *menuAzzera() const { return m_menuAzzera; }
-    QAction *menuInformazioni() const { return m_menuInformazioni; }
-    QAction *menuEsci() const { return m_menuEsci; }
-    Sfondo *sfondo() const { return m_sfondo; }
-
-    // The problem in progress: its row, numbers and Passo.
-    const Problema &problema() const { return m_problema; }
 
 protected:
     // What tells the two screens' layouts and hand-overs apart.
@@ -95,19 +71,20 @@ private:
     QPushButton *creaBottone(QWidget *padre, const QString &nome, int indice, const QString &testo, const QRect &r);
     QAction *creaMenu(const QString &nome, const QString &testo);
 
-    // Carries out an outcome of the problem, step by step. A sentence is
-    // spoken to its end before the next step; while it is being spoken the
-    // child may leave or go on to a new problem, and then the rest of the
-    // outcome is dropped. This is the one place that knows about it.
-    void esegui(const Esito &e);
+    // Carries out an outcome of the problem, step by step. At a sentence the
+    // answer buttons are locked, the engine starts and the runner returns to
+    // the loop; the sentence's end (or its watchdog) resumes it at the next
+    // step. "avanti", the exit entry, the mixed mode's hand-over and the
+    // unload cancel it. This is the one place that knows about it.
+    void esegui(Esito e);
+    void avanza();
+    void fai(const Passaggio &p);
+    void annullaCorsa();
     void NuovoProblema();
     void premuto(Pressione p);
     QLabel *etichetta(Etichetta e) const;
     QString percorsoAnimazione(const QString &file) const;
     void cambiaCella(CellaAnimata *c, const QString &file);
-    // A measure in design twips converted to the screen's current scale.
-    double scalaX(double twip) const;
-    double scalaY(double twip) const;
     void mostraConteggi();
     void fermaVoce();
     void bloccaRisposte(bool abilitato);
@@ -116,6 +93,18 @@ private:
     Contesto &m_c;
     Disegno m_d;
     Problema m_problema;
+
+    // The outcome being carried out: its steps, the next one, and the
+    // problem it belongs to. m_turno changes with every new or cancelled
+    // outcome, so a loop over an old one stops.
+    struct Corsa {
+        Esito esito;
+        size_t prossimo = 0;
+        int generazione = 0;
+    };
+    Corsa m_corsa;
+    int m_turno = 0;
+    Parlata *m_parlata;
 
     Sfondo *m_sfondo = nullptr;
     QWidget *m_pannello = nullptr;
@@ -136,5 +125,4 @@ private:
     QAction *m_menuAzzera = nullptr;
     QAction *m_menuInformazioni = nullptr;
     QAction *m_menuEsci = nullptr;
-    std::unique_ptr<FontInProporzione> m_font;
 };

@@ -14,6 +14,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 QLabel *FormEsercizio::etichetta(Etichetta e) const
@@ -41,7 +42,7 @@ void FormEsercizio::bloccaRisposte(bool abilitato)
 {
     // Only a screen on display: one that was sent away meanwhile keeps its
     // buttons as they are.
-    if (!caricato() || !isVisible())
+    if (!isVisible())
         return;
     for (QPushButton *b : m_cifre)
         b->setEnabled(abilitato);
@@ -68,89 +69,135 @@ void FormEsercizio::cambiaCella(CellaAnimata *c, const QString &file)
     c->start();
 }
 
-void FormEsercizio::esegui(const Esito &e)
+void FormEsercizio::esegui(Esito e)
+{
+    // While a sentence is read only "avanti", the menus and the repeat
+    // button can act. An outcome of the same problem without a sentence
+    // (the count reset) is carried out at once and the sentence goes on;
+    // any other replaces the outcome in progress.
+    const bool stessoProblema = m_parlata->inAttesa() && m_corsa.generazione == m_problema.generazione();
+    const bool muto = std::none_of(e.passi.begin(), e.passi.end(),
+                                   [](const Passaggio &p) { return p.tipo == Passaggio::Tipo::Parla; });
+    if (stessoProblema && muto) {
+        for (const Passaggio &p : e.passi)
+            fai(p);
+        return;
+    }
+    annullaCorsa();
+    m_corsa = {std::move(e), 0, m_problema.generazione()};
+    avanza();
+}
+
+void FormEsercizio::avanza()
+{
+    const int turno = m_turno;
+    while (turno == m_turno && m_corsa.prossimo < m_corsa.esito.passi.size()) {
+        const Passaggio p = m_corsa.esito.passi[m_corsa.prossimo++];
+        if (p.tipo != Passaggio::Tipo::Parla) {
+            fai(p);
+            continue;
+        }
+        m_c.parla.TestoDaDire = p.testo;
+        if (p.testo.isEmpty())
+            continue; // nothing to say, nothing locked
+        bloccaRisposte(false);
+        m_c.parla.Parla(*m_parlata, [this] {
+            bloccaRisposte(true);
+            // A new problem cancels the wait of the old one's outcome; its
+            // generation says so once more before anything of it is shown.
+            if (m_corsa.generazione == m_problema.generazione())
+                avanza();
+        });
+        return;
+    }
+}
+
+void FormEsercizio::annullaCorsa()
+{
+    ++m_turno;
+    if (m_parlata->inAttesa()) {
+        m_parlata->annulla();
+        bloccaRisposte(true);
+    }
+    m_corsa = {};
+}
+
+void FormEsercizio::Form_Unload()
+{
+    annullaCorsa();
+}
+
+void FormEsercizio::fai(const Passaggio &p)
 {
     using T = Passaggio::Tipo;
-    const int generazione = m_problema.generazione();
-    for (const Passaggio &p : e.passi) {
-        CellaAnimata *cella = p.cella >= 0 && p.cella < 9 ? m_celle[size_t(p.cella)] : nullptr;
-        switch (p.tipo) {
-        case T::Testo:
-            etichetta(p.etichetta)->setText(p.testo);
-            m_font->adatta(etichetta(p.etichetta));
-            break;
-        case T::Mostra:
-            etichetta(p.etichetta)->show();
-            break;
-        case T::Nascondi:
-            etichetta(p.etichetta)->hide();
-            break;
-        case T::Parla:
-            m_c.parla.TestoDaDire = p.testo;
-            m_c.parla.Parla([this](bool abilitato) { bloccaRisposte(abilitato); });
-            // While the sentence was read, "avanti" or the exit entry may
-            // have run: the screen may be unloaded (its object lives on
-            // until this handler has returned) or a new problem may have
-            // replaced the one this outcome belongs to.
-            if (!caricato() || generazione != m_problema.generazione())
-                return;
-            break;
-        case T::CellaFile:
-            if (cella) {
-                cella->setFile(percorsoAnimazione(p.testo));
-                cella->show();
-                cella->start();
-            }
-            break;
-        case T::CellaMostraFile:
-            if (cella) {
-                cella->show();
-                cella->setFile(percorsoAnimazione(p.testo));
-                cella->start();
-            }
-            break;
-        case T::CellaCambia:
-            if (cella)
-                cambiaCella(cella, p.testo);
-            break;
-        case T::NascondiCelle:
-            for (CellaAnimata *c : m_celle)
-                c->hide();
-            break;
-        case T::MostraAvanti:
-            m_avanti->show();
-            m_avanti->raise();
-            break;
-        case T::NascondiAvanti:
-            m_avanti->hide();
-            break;
-        case T::IconaSi:
-            m_iconaSi->show();
-            m_iconaNo->hide();
-            break;
-        case T::IconaNo:
-            m_iconaNo->show();
-            m_iconaSi->hide();
-            break;
-        case T::SuonoEsatto:
-            m_c.suoni.SuonoEsatto();
-            break;
-        case T::SuonoErrato:
-            m_c.suoni.SuonoErrato();
-            break;
-        case T::AltroSchermo:
-            // The other screen starts its own problem while this one is
-            // still up; only then is this one unloaded, so there is always a
-            // screen on display.
-            m_c.registro.mostra(m_d.altroSchermo);
-            if (!caricato())
-                return;
-            if (altroSchermoVisibile())
-                m_c.registro.scarica(this);
-            else
-                NuovoProblema(); // the other screen could not be opened: go on here
-            return;
+    CellaAnimata *cella = p.cella >= 0 && p.cella < 9 ? m_celle[size_t(p.cella)] : nullptr;
+    switch (p.tipo) {
+    case T::Testo:
+        etichetta(p.etichetta)->setText(p.testo);
+        font().adatta(etichetta(p.etichetta));
+        break;
+    case T::Mostra:
+        etichetta(p.etichetta)->show();
+        break;
+    case T::Nascondi:
+        etichetta(p.etichetta)->hide();
+        break;
+    case T::Parla:
+        break; // the runner's own step
+    case T::CellaFile:
+        if (cella) {
+            cella->setFile(percorsoAnimazione(p.testo));
+            cella->show();
+            cella->start();
         }
+        break;
+    case T::CellaMostraFile:
+        if (cella) {
+            cella->show();
+            cella->setFile(percorsoAnimazione(p.testo));
+            cella->start();
+        }
+        break;
+    case T::CellaCambia:
+        if (cella)
+            cambiaCella(cella, p.testo);
+        break;
+    case T::NascondiCelle:
+        for (CellaAnimata *c : m_celle)
+            c->hide();
+        break;
+    case T::MostraAvanti:
+        m_avanti->show();
+        m_avanti->raise();
+        break;
+    case T::NascondiAvanti:
+        m_avanti->hide();
+        break;
+    case T::IconaSi:
+        m_iconaSi->show();
+        m_iconaNo->hide();
+        break;
+    case T::IconaNo:
+        m_iconaNo->show();
+        m_iconaSi->hide();
+        break;
+    case T::SuonoEsatto:
+        m_c.suoni.SuonoEsatto();
+        break;
+    case T::SuonoErrato:
+        m_c.suoni.SuonoErrato();
+        break;
+    case T::AltroSchermo:
+        // The other screen starts its own problem while this one is still
+        // up; only then is this one unloaded, so there is always a screen on
+        // display. Nothing of this screen's outcome follows.
+        annullaCorsa();
+        m_c.registro.mostra(m_d.altroSchermo);
+        if (altroSchermoVisibile())
+            m_c.registro.scarica(this);
+        else
+            NuovoProblema(); // the other screen could not be opened: go on here
+        break;
     }
 }
 
@@ -166,36 +213,30 @@ void FormEsercizio::premuto(Pressione p)
 
 void FormEsercizio::Command1_Click(int Index)
 {
-    Occupato o(this);
     premuto({Tasto::Cifra, Index});
 }
 
 void FormEsercizio::Command3_Click()
 {
-    Occupato o(this);
     premuto({Tasto::Piu});
 }
 
 void FormEsercizio::Command4_Click()
 {
-    Occupato o(this);
     premuto({Tasto::Meno});
 }
 
 void FormEsercizio::Command5_Click()
 {
-    Occupato o(this);
     premuto({Tasto::Uguale});
 }
 
 void FormEsercizio::Command2_Click()
 {
-    Occupato o(this);
     esegui(m_problema.avanti(m_c.stato.ModoMisto != False));
 }
 
 void FormEsercizio::MenuAzzera_Click()
 {
-    Occupato o(this);
     esegui(m_problema.azzera());
 }

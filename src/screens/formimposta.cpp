@@ -1,8 +1,8 @@
 #include "formimposta.h"
 #include "velocita.h"
 
+#include "caricatorevoce.h"
 #include "perparlare.h"
-#include "voce.h"
 
 #include "clsresize.h"
 #include "contesto.h"
@@ -15,7 +15,6 @@
 #include "motorevoce.h"
 #include "pannellobocca.h"
 #include "registroschermi.h"
-#include "ridimensiona.h"
 #include "stile.h"
 #include "testi.h"
 
@@ -56,8 +55,9 @@ QIcon iconaConferma()
 } // namespace
 
 FormImposta::FormImposta(Contesto &contesto)
-    : Schermo(QStringLiteral("FormImposta"), LarghezzaDesign, AltezzaDesign)
+    : SchermoScalato(QStringLiteral("FormImposta"), LarghezzaDesign, AltezzaDesign)
     , c(contesto)
+    , m_parlata(new Parlata(this))
 {
     if (c.fabbricaMotore)
         m_motore = c.fabbricaMotore();
@@ -100,7 +100,7 @@ FormImposta::FormImposta(Contesto &contesto)
     BottoneEsci = aggiungi(esci, QStringLiteral("BottoneEsci"));
     piazza(BottoneEsci, 4320, 5040, 1935, 1215);
 
-    m_font = std::make_unique<FontInProporzione>(*this);
+    registraFont();
 
     connect(HScroll1, &QSlider::valueChanged, this, &FormImposta::HScroll1_Change);
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this](int indice) {
@@ -122,11 +122,8 @@ FormImposta::~FormImposta()
 void FormImposta::Form_Load()
 {
     c.lingua.MLSLoadFormStrings(*this);
-    if (!caricato())
-        return;
 
-    ridimensionaAlCaricamento(c.stato, *this);
-    m_font->applica();
+    scalaAlCaricamento();
 
     // The slider cannot show a speed outside its range, and a label that
     // disagreed with the slider would mislead: a stored speed outside it is
@@ -150,14 +147,12 @@ void FormImposta::Form_Load()
     // A stored voice the engine does not have leaves the list without a
     // selection and Voce as it was.
     Combo1->setCurrentIndex(m.Voce - 1);
-    if (!caricato())
-        return;
 
     m_motore->StopSpeech();
     Label1->setText(c.lingua.MLSGetString(QStringLiteral("0012")) + testoNumero(m.Velocita));
-    m_font->adatta(Label1);
+    font().adatta(Label1);
     HScroll1->setValue(m.Velocita);
-    m_motore->SpeakText(c.lingua.MLSGetString(QStringLiteral("0013")));
+    m_parlata->Parla(m_motore.get(), c.lingua.MLSGetString(QStringLiteral("0013")));
 }
 
 void FormImposta::Form_Activate()
@@ -167,11 +162,7 @@ void FormImposta::Form_Activate()
 
 void FormImposta::Form_Resize()
 {
-    const auto &r = c.stato.Ridimensiona;
-    if (r && r->SourceForm() == this)
-        r->ResizeControls();
-    if (m_font)
-        m_font->applica();
+    SchermoScalato::Form_Resize();
     const int lato = std::max(16, BottoneEsci->height() * 45 / 100);
     BottoneEsci->setIconSize(QSize(lato, lato));
 }
@@ -184,15 +175,13 @@ void FormImposta::chiusuraRichiesta()
 
 void FormImposta::HScroll1_Change()
 {
-    Occupato o(this);
     c.stato.Velocita = Integer(HScroll1->value());
     Label1->setText(c.lingua.MLSGetString(QStringLiteral("0014")) + testoNumero(c.stato.Velocita));
-    m_font->adatta(Label1);
+    font().adatta(Label1);
 }
 
 void FormImposta::Combo1_Click()
 {
-    Occupato o(this);
     c.stato.Voce = Integer(Combo1->currentIndex() + 1);
     if (!m_motore->VoiceNumber(c.stato.Voce))
         c.dialoghi.avviso(this, TitoloApplicazione, c.lingua.MLSGetString(QStringLiteral("0015")));
@@ -200,23 +189,13 @@ void FormImposta::Combo1_Click()
 
 void FormImposta::Bocca_SampleRequest()
 {
-    Occupato o(this);
-    if (!caricato())
-        return;
     m_motore->StopSpeech();
     m_motore->SpeechSpeed(c.stato.Velocita);
-    m_motore->SpeakText(c.lingua.MLSGetString(QStringLiteral("0011")));
+    m_parlata->Parla(m_motore.get(), c.lingua.MLSGetString(QStringLiteral("0011")));
 }
 
 void FormImposta::BottoneEsci_Click()
 {
-    // The menu's load yields to pending events: a second press meanwhile
-    // must not leave twice.
-    if (m_uscendo || !caricato())
-        return;
-    m_uscendo = true;
-    Occupato o(this);
-
     if (!SalvaImpostazioni(c.stato)) {
         c.dialoghi.avviso(this, TitoloApplicazione,
                           c.lingua.MLSGetString(QStringLiteral("0016")) + u'\n' + c.stato.FileImpostazioni

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "schermo.h"
+#include "schermoscalato.h"
 
 #include <memory>
 
-class FontInProporzione;
 class MotoreVoce;
 class PannelloBocca;
+class Parlata;
 class QComboBox;
 class QLabel;
 class QToolButton;
@@ -17,7 +17,7 @@ struct Contesto;
 // and the speed are tried out; the program-wide engine of FormBocca and the
 // settings file learn the choice only through the confirm button (or the
 // window's close button, which means the same).
-class FormImposta : public Schermo
+class FormImposta : public SchermoScalato
 {
     Q_OBJECT
 public:
@@ -42,11 +42,10 @@ public:
 private:
     Contesto &c;
     std::unique_ptr<MotoreVoce> m_motore;
-    std::unique_ptr<FontInProporzione> m_font;
     PannelloBocca *m_bocca;
     QSlider *HScroll1;
     QLabel *Label1;
     QComboBox *Combo1;
     QToolButton *BottoneEsci;
-    bool m_uscendo = false;
+    Parlata *m_parlata;
 };

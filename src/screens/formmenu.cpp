@@ -9,7 +9,6 @@
 #include "modlanguagesupport.h"
 #include "modulo1.h"
 #include "registroschermi.h"
-#include "ridimensiona.h"
 #include "stile.h"
 
 #include <QAction>
@@ -19,7 +18,7 @@
 #include <memory>
 
 FormMenu::FormMenu(Contesto &contesto)
-    : Schermo(QStringLiteral("FormMenu"), LarghezzaProgetto, AltezzaProgetto)
+    : SchermoScalato(QStringLiteral("FormMenu"), LarghezzaProgetto, AltezzaProgetto)
     , c(contesto)
 {
     setWindowTitle(QStringLiteral("Numerella"));
@@ -60,7 +59,7 @@ FormMenu::FormMenu(Contesto &contesto)
         = aggiungi(new QAction(QStringLiteral("mnuLanguage 0"), mnuLanguages), QStringLiteral("mnuLanguage"), 0);
     mnuLanguages->addAction(mnuLanguage0);
     m_lingue = new MenuLingue(*this, c);
-    m_font = std::make_unique<FontInProporzione>(*this);
+    registraFont();
 }
 
 FormMenu::~FormMenu() = default;
@@ -68,31 +67,14 @@ FormMenu::~FormMenu() = default;
 void FormMenu::Form_Load()
 {
     m_lingue->MLSFillMenuLanguages();
-    if (!caricato())
-        return;
-
     c.lingua.MLSLoadFormStrings(*this);
-    if (!caricato())
-        return;
 
-    ridimensionaAlCaricamento(c.stato, *this);
-    if (m_font)
-        m_font->applica();
+    scalaAlCaricamento();
 }
 
 void FormMenu::Form_Activate()
 {
     riempiDisplay();
-}
-
-void FormMenu::Form_Resize()
-{
-    if (m_font)
-        m_font->applicaBarra();
-    if (c.stato.Ridimensiona)
-        c.stato.Ridimensiona->ResizeControls();
-    if (m_font)
-        m_font->applica();
 }
 
 void FormMenu::chiusuraRichiesta()
@@ -106,50 +88,34 @@ bool FormMenu::apri(const QString &nome, std::optional<Boolean> modoMisto)
         return false;
     if (modoMisto)
         c.stato.ModoMisto = *modoMisto;
-    if (caricato())
-        c.registro.scarica(this);
+    c.registro.scarica(this);
     return true;
-}
-
-void FormMenu::esegui(const std::function<void()> &azione)
-{
-    // The next screen's captions let events run while it loads, and a
-    // question box waits for its answer: a second press meanwhile must not
-    // open a second screen or ask twice.
-    if (m_inCorso)
-        return;
-    Occupato o(this);
-    m_inCorso = true;
-    azione();
-    m_inCorso = false;
 }
 
 void FormMenu::Command8_Click()
 {
-    esegui([this] { apri(QStringLiteral("Form1"), False); });
+    apri(QStringLiteral("Form1"), False);
 }
 
 void FormMenu::Command7_Click()
 {
-    esegui([this] { apri(QStringLiteral("Form2"), False); });
+    apri(QStringLiteral("Form2"), False);
 }
 
 void FormMenu::Command2_Click()
 {
-    esegui([this] {
-        c.stato.ModoMisto = True;
-        const int r = c.casuale.estrai(2);
-        apri(r == 1 ? QStringLiteral("Form1") : QStringLiteral("Form2"), std::nullopt);
-    });
+    c.stato.ModoMisto = True;
+    const int r = c.casuale.estrai(2);
+    apri(r == 1 ? QStringLiteral("Form1") : QStringLiteral("Form2"), std::nullopt);
 }
 
 void FormMenu::Command3_Click()
 {
     // The voice settings leave the exercise mode as it was.
-    esegui([this] { apri(QStringLiteral("FormImposta"), std::nullopt); });
+    apri(QStringLiteral("FormImposta"), std::nullopt);
 }
 
 void FormMenu::Command1_Click()
 {
-    esegui([this] { ConfermaUscita(c, this); });
+    ConfermaUscita(c, this);
 }

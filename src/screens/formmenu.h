@@ -1,14 +1,13 @@
 #pragma once
 
 #include "modulo1.h"
-#include "schermo.h"
+#include "schermoscalato.h"
 
 #include <memory>
 
 #include <functional>
 #include <optional>
 
-class FontInProporzione;
 class MenuLingue;
 class QAction;
 class QMenu;
@@ -18,7 +17,7 @@ struct Contesto;
 // The main menu: the three exercises, the voice settings, the exit
 // question, and the "Lingua" menu. It exists only while it is shown:
 // opening another screen unloads it, and coming back loads it afresh.
-class FormMenu : public Schermo
+class FormMenu : public SchermoScalato
 {
     Q_OBJECT
 public:
@@ -30,7 +29,6 @@ public:
 
     void Form_Load() override;
     void Form_Activate() override;
-    void Form_Resize() override;
     // The window's close button asks the exit question, like "Esci".
     void chiusuraRichiesta() override;
 
@@ -47,10 +45,8 @@ private:
     // leaves the menu. A screen that cannot be shown leaves the menu (and
     // the mode) as they were.
     bool apri(const QString &nome, std::optional<Boolean> modoMisto);
-    void esegui(const std::function<void()> &azione);
 
     Contesto &c;
-    std::unique_ptr<FontInProporzione> m_font;
     QPushButton *Command8;
     QPushButton *Command7;
     QPushButton *Command2;
@@ -59,5 +55,4 @@ private:
     QMenu *mnuLanguages;
     QAction *mnuLanguage0;
     MenuLingue *m_lingue;
-    bool m_inCorso = false;
 };

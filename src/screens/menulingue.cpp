@@ -130,26 +130,6 @@ void MenuLingue::MLSFillMenuLanguages()
 
 void MenuLingue::mnuLanguage_Click(int Index)
 {
-    // Localising the screens lets pending events run, among them another
-    // click on this menu: that choice waits for this one to finish, so the
-    // check mark, the screens and LangSetting.ini all end on the same language.
-    if (m_inCorso) {
-        m_inAttesa = Index;
-        return;
-    }
-    Schermo::Occupato o(&m_form);
-    m_inCorso = true;
-    cambia(Index);
-    while (m_inAttesa) {
-        const int prossima = *m_inAttesa;
-        m_inAttesa.reset();
-        cambia(prossima);
-    }
-    m_inCorso = false;
-}
-
-void MenuLingue::cambia(int Index)
-{
     // Only an entry made from a language file is a language: the designed
     // placeholder, left alone when there is no file, is not one to store.
     QAction *scelta = voce(Index);
@@ -171,6 +151,8 @@ void MenuLingue::cambia(int Index)
             c.dialoghi.avviso(&m_form, TitoloApplicazione, errore);
             return;
         }
+        if (c.storieCambiate)
+            c.storieCambiate();
     }
 
     for (QAction *a : voci())
@@ -180,18 +162,12 @@ void MenuLingue::cambia(int Index)
     if (MotoreVoce *bocca = c.parla.motore())
         ParlaLaLingua(c, *bocca);
 
-    QList<QPointer<Schermo>> schermi;
-    for (Schermo *s : c.registro.caricati())
-        schermi.append(s);
-    for (const QPointer<Schermo> &s : schermi) {
-        if (s && s->caricato())
-            c.lingua.MLSLoadFormStrings(*s);
+    for (Schermo *s : c.registro.caricati()) {
+        c.lingua.MLSLoadFormStrings(*s);
         // New captions may be longer than the old: the screen fits its
         // text to them again.
-        if (s && s->caricato()) {
-            QEvent cambio(QEvent::LanguageChange);
-            QCoreApplication::sendEvent(s, &cambio);
-        }
+        QEvent cambio(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(s, &cambio);
     }
 
     // Where neither the program folder nor the settings folder can be

@@ -45,11 +45,8 @@ public:
 private:
     QAction *voce(int i) const;
     void collega(QAction *a, int indice);
-    void cambia(int Index);
 
     Schermo &m_form;
     Contesto &c;
     QPointer<QMenu> m_menu;
-    bool m_inCorso = false;
-    std::optional<int> m_inAttesa;
 };

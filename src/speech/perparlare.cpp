@@ -2,10 +2,6 @@
 
 #include "motorevoce.h"
 
-#include <QEventLoop>
-#include <QPointer>
-#include <QTimer>
-
 QString preparaTesto(const QString &testo, const Preparazione &lingua)
 {
     QString pronto;
@@ -70,41 +66,89 @@ QString preparaTesto(const QString &testo, const Preparazione &lingua)
     return pronto;
 }
 
-void PerParlare::Parla(const Blocco &blocca)
+Parlata::Parlata(QObject *padre)
+    : QObject(padre)
 {
-    if (TestoDaDire.isEmpty())
+    m_cane.setSingleShot(true);
+    connect(&m_cane, &QTimer::timeout, this, &Parlata::fine);
+}
+
+void Parlata::Parla(MotoreVoce *motore, const QString &testo, std::function<void()> poi, int margineMs)
+{
+    annulla();
+    m_motore = motore;
+    m_poi = poi ? std::move(poi) : [] {};
+    m_margine = margineMs;
+    if (!motore) {
+        // Nothing is spoken, but what follows still comes, from the loop.
+        m_cane.start(0);
         return;
-
-    if (blocca)
-        blocca(false);
-    const QString pronto = preparaTesto(TestoDaDire, preparazione);
-
-    // Without an engine nothing is spoken, but the buttons still come back.
-    QPointer<MotoreVoce> motore = m_motore;
-    if (motore) {
-        QEventLoop attesa;
-        QTimer cane;
-        cane.setSingleShot(true);
-        bool scaduto = false;
-        QObject::connect(motore, &MotoreVoce::finito, &attesa, &QEventLoop::quit);
-        QObject::connect(motore, &QObject::destroyed, &attesa, &QEventLoop::quit);
-        QObject::connect(&cane, &QTimer::timeout, &attesa, [&] {
-            scaduto = true;
-            attesa.quit();
-        });
-
-        motore->SpeakText(pronto);
-        // The end may already have come (an empty text, no voice); and a
-        // handler run during the wait may stop the utterance and start
-        // another (the repeat button), whose end is waited for too. The
-        // watchdog is armed for each utterance, so an engine that never
-        // reports cannot keep the buttons locked.
-        while (motore && motore->SpeakingStatus() != 0 && !scaduto) {
-            cane.start(motore->durataMassimaMs() + margineWatchdogMs);
-            attesa.exec();
-        }
     }
+    // The end may be reported while a repeat replaces the utterance, or
+    // the end of an utterance this one replaced may come late: only an
+    // engine that has fallen silent ends the wait.
+    m_finito = connect(motore, &MotoreVoce::finito, this, [this] {
+        if (m_consegna)
+            return;
+        if (m_motore && m_motore->SpeakingStatus() != 0)
+            armaCane();
+        else
+            fine();
+    });
+    m_distrutto = connect(motore, &QObject::destroyed, this, &Parlata::fine);
+    consegna(motore, testo);
+}
 
-    if (blocca)
-        blocca(true);
+void Parlata::ripeti(MotoreVoce *motore, const QString &testo)
+{
+    if (!motore)
+        return;
+    m_consegna = true;
+    motore->StopSpeech();
+    m_consegna = false;
+    consegna(motore, testo);
+}
+
+void Parlata::consegna(MotoreVoce *motore, const QString &testo)
+{
+    // An end reported while the text is handed over is the end of the
+    // utterance it replaces.
+    m_consegna = true;
+    motore->SpeakText(testo);
+    m_consegna = false;
+    if (!inAttesa())
+        return;
+    // Silent already (an empty text, no voice): what follows comes from the
+    // loop, never from inside this call.
+    if (motore->SpeakingStatus() == 0)
+        m_cane.start(0);
+    else
+        armaCane();
+}
+
+void Parlata::armaCane()
+{
+    m_cane.start(m_motore ? m_motore->durataMassimaMs() + m_margine : 0);
+}
+
+void Parlata::annulla()
+{
+    disconnect(m_finito);
+    disconnect(m_distrutto);
+    m_cane.stop();
+    m_poi = nullptr;
+}
+
+void Parlata::fine()
+{
+    if (!m_poi)
+        return;
+    auto poi = std::move(m_poi);
+    annulla();
+    poi();
+}
+
+void PerParlare::Parla(Parlata &attesa, std::function<void()> poi)
+{
+    attesa.Parla(m_motore, preparaTesto(TestoDaDire, preparazione), std::move(poi), margineWatchdogMs);
 }

@@ -1,6 +1,7 @@
 #include "codec.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -75,6 +76,13 @@ bool leggiFile(const QString &percorso, QByteArray *contenuto, QString *errore)
     if (!f.exists()) {
         if (errore)
             *errore = QStringLiteral("il file non esiste");
+        return false;
+    }
+    // A pipe would block the reader until someone writes into it, a device
+    // for ever: only regular files are opened.
+    if (!QFileInfo(percorso).isFile()) {
+        if (errore)
+            *errore = QStringLiteral("non è un file");
         return false;
     }
     if (!f.open(QIODevice::ReadOnly)) {

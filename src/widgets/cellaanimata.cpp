@@ -1,5 +1,7 @@
 #include "cellaanimata.h"
 
+#include "fileanimazione.h"
+
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
@@ -10,61 +12,137 @@
 
 namespace animazioni {
 
+// The bytes of scaled frames kept for one file at one size. The shipped
+// animations fit many times over; a teacher's animation of thousands of
+// frames would otherwise keep every frame (a gigabyte for 3000 frames in a
+// cell of 300 pixels).
+constexpr qint64 BudgetFotogrammi = 32 * 1024 * 1024;
+
+QPixmap scalato(const QImage &img, const QSize &lato, qreal dpr)
+{
+    QPixmap p = QPixmap::fromImage(img.scaled(lato, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    p.setDevicePixelRatio(dpr);
+    return p;
+}
+
 // The frames of one file at one size, shared by every cell that shows it:
 // each frame is decoded and scaled the first time a cell reaches it, then
-// kept for as long as a cell shows the file.
+// kept for as long as a cell shows the file, up to the budget. The frames
+// past it are read by each cell for itself (Flusso).
 class Fotogrammi
 {
 public:
     Fotogrammi(const QString &file, const QSize &lato, qreal dpr)
-        : m_lettore(file)
+        : m_lettore(std::make_unique<QImageReader>(file))
         , m_lato(lato)
         , m_dpr(dpr)
     {
+        m_ripetizioni = m_lettore->loopCount();
         haFrame(0);
     }
 
-    // Whether the file has frame n, decoding and scaling up to it.
+    // Whether frame n is kept here, decoding and scaling up to it.
     bool haFrame(int n)
     {
-        while (int(m_frame.size()) <= n && !m_finiti)
+        while (int(m_frame.size()) <= n && m_lettore)
             leggiProssimo();
         return n < int(m_frame.size());
     }
-    bool pronto(int n) const { return n < int(m_frame.size()); }
     const QPixmap &frame(int n) const { return m_frame[size_t(n)]; }
     int ritardo(int n) const { return m_ritardi[size_t(n)]; }
     int quanti() const { return int(m_frame.size()); }
+    // The frames after the kept ones are there, but over the budget.
+    bool pieno() const { return m_pieno; }
     // A frame could not be decoded: the animation ends there.
     bool rotto() const { return m_rotto; }
     // How many times the file says to play it again: -1 for ever.
-    int ripetizioni() { return m_lettore.loopCount(); }
+    int ripetizioni() const { return m_ripetizioni; }
+    QSize lato() const { return m_lato; }
+    qreal dpr() const { return m_dpr; }
 
 private:
     void leggiProssimo()
     {
-        if (!m_lettore.canRead()) {
-            m_finiti = true;
+        if (!m_lettore->canRead()) {
+            m_lettore.reset();
             return;
         }
-        const QImage img = m_lettore.read();
+        const QImage img = m_lettore->read();
         if (img.isNull()) {
-            m_finiti = m_rotto = true;
+            m_rotto = true;
+            m_lettore.reset();
             return;
         }
-        QPixmap p = QPixmap::fromImage(img.scaled(m_lato, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        p.setDevicePixelRatio(m_dpr);
+        QPixmap p = scalato(img, m_lato, m_dpr);
+        const qint64 byte = qint64(p.width()) * p.height() * p.depth() / 8;
+        if (!m_frame.empty() && m_byte + byte > BudgetFotogrammi) {
+            m_pieno = true;
+            m_lettore.reset();
+            return;
+        }
+        m_byte += byte;
         m_frame.push_back(p);
-        m_ritardi.push_back(m_lettore.nextImageDelay());
+        m_ritardi.push_back(m_lettore->nextImageDelay());
     }
 
-    QImageReader m_lettore;
+    std::unique_ptr<QImageReader> m_lettore; // null once every frame to keep is read
     QSize m_lato; // in device pixels
     qreal m_dpr;
     std::vector<QPixmap> m_frame;
     std::vector<int> m_ritardi; // ms to wait after each frame
-    bool m_finiti = false;
+    qint64 m_byte = 0;
+    int m_ripetizioni = 0;
+    bool m_pieno = false;
     bool m_rotto = false;
+};
+
+// One cell's own reading of a file whose frames do not all fit the budget.
+// It follows the cell frame by frame, also through the kept frames, so that
+// every step decodes one frame and only the one on display is held.
+class Flusso
+{
+public:
+    Flusso(const QString &file, const QSize &lato, qreal dpr)
+        : m_file(file)
+        , m_lato(lato)
+        , m_dpr(dpr)
+    {
+    }
+
+    // Reads up to frame n, scaling it when scala; false past the last
+    // frame or at one that does not decode.
+    bool vai(int n, bool scala)
+    {
+        if (!m_lettore || n < m_pos) {
+            m_lettore = std::make_unique<QImageReader>(m_file);
+            m_pos = 0;
+        }
+        while (m_pos <= n) {
+            if (!m_lettore->canRead())
+                return false;
+            const QImage img = m_lettore->read();
+            if (img.isNull())
+                return false;
+            if (m_pos == n && scala) {
+                m_frame = scalato(img, m_lato, m_dpr);
+                m_ritardo = m_lettore->nextImageDelay();
+            }
+            ++m_pos;
+        }
+        return true;
+    }
+    const QPixmap &frame() const { return m_frame; }
+    int ritardo() const { return m_ritardo; }
+    QSize lato() const { return m_lato; }
+
+private:
+    QString m_file;
+    QSize m_lato;
+    qreal m_dpr;
+    std::unique_ptr<QImageReader> m_lettore;
+    int m_pos = 0; // the frame the reader gives next
+    QPixmap m_frame;
+    int m_ritardo = 0;
 };
 
 // The frames of a file at a size, shared while a cell holds them.
@@ -92,6 +170,7 @@ public:
     QString cartella; // canonical, without the trailing separator
     QString vero; // the canonical path of a valid file; empty otherwise
     std::shared_ptr<Fotogrammi> fotogrammi; // at the size last shown
+    std::unique_ptr<Flusso> flusso; // the frames past the budget, at that size
     QSize area; // that size
     qreal dpr = 0;
     QTimer timer;
@@ -102,6 +181,24 @@ public:
     bool avviata = false;
     bool finita = false; // played as many times as the file says: its last frame stays
     bool rifaiDopo = false; // a new size to show, once the resizes of this pass are over
+
+    // Frame n ready to show, from the shared frames or the cell's own reading.
+    bool prepara(int n)
+    {
+        Fotogrammi *f = fotogrammi.get();
+        if (f->haFrame(n)) {
+            if (flusso)
+                flusso->vai(n, false);
+            return true;
+        }
+        if (!f->pieno())
+            return false;
+        if (!flusso || flusso->lato() != f->lato())
+            flusso = std::make_unique<Flusso>(vero, f->lato(), f->dpr());
+        return flusso->vai(n, true);
+    }
+    const QPixmap &frame(int k) const { return k < fotogrammi->quanti() ? fotogrammi->frame(k) : flusso->frame(); }
+    int ritardo(int k) const { return k < fotogrammi->quanti() ? fotogrammi->ritardo(k) : flusso->ritardo(); }
 };
 
 CellaAnimata::CellaAnimata(const QString &cartellaAnimazioni, QWidget *padre)
@@ -126,6 +223,7 @@ void CellaAnimata::setFile(const QString &percorso)
     d->timer.stop();
     d->stato = Privato::Stato::Ferma;
     d->fotogrammi.reset();
+    d->flusso.reset();
     d->vero.clear();
     d->n = 0;
     d->primoGiro = true;
@@ -133,19 +231,14 @@ void CellaAnimata::setFile(const QString &percorso)
     d->finita = false;
     clear();
 
-    // Only files inside the animations folder: a story's name with ".." or
-    // an absolute path elsewhere (or a link that points out) is refused.
-    const QString vero = QFileInfo(percorso).canonicalFilePath();
-    if (vero.isEmpty() || d->cartella.isEmpty() || !vero.startsWith(d->cartella + QLatin1Char('/')))
-        return;
-
+    // The start-up check's rule: what it names is what stays empty here.
+    // Without a size to scale to yet, the rule decodes the first frame.
     const QSize area = contentsRect().size();
-    if (area.isEmpty()) {
-        // No size to scale to yet: only whether the first frame can be read.
-        QImageReader r(vero);
-        if (r.read().isNull())
-            return;
-    } else {
+    const FileAnimazione a = controllaAnimazione(d->cartella, percorso, area.isEmpty());
+    if (!a.ok())
+        return;
+    const QString &vero = a.vero;
+    if (!area.isEmpty()) {
         auto f = fotogrammiDi(vero, area, devicePixelRatioF());
         if (f->quanti() == 0)
             return;
@@ -172,8 +265,8 @@ void CellaAnimata::riprendi()
         return;
     if (d->stato == Privato::Stato::Pausa) {
         d->stato = Privato::Stato::InCorso;
-        if (d->fotogrammi && d->fotogrammi->haFrame(d->n))
-            d->timer.start(d->fotogrammi->ritardo(d->n));
+        if (d->fotogrammi && d->prepara(d->n))
+            d->timer.start(d->ritardo(d->n));
         else
             avanza();
     } else if (d->stato == Privato::Stato::Ferma) {
@@ -196,12 +289,12 @@ void CellaAnimata::avanza()
         return;
     }
     int prossimo = d->n + 1;
-    if (!f->haFrame(prossimo)) {
+    if (!d->prepara(prossimo)) {
         if (d->primoGiro) {
             d->giriRimasti = f->ripetizioni();
             d->primoGiro = false;
         }
-        if (d->giriRimasti == 0 || f->rotto() || !f->haFrame(0)) {
+        if (d->giriRimasti == 0 || f->rotto() || !d->prepara(0)) {
             d->stato = Privato::Stato::Ferma;
             d->finita = true;
             return;
@@ -212,8 +305,7 @@ void CellaAnimata::avanza()
     }
     d->n = prossimo;
     mostraFrame(); // at a new size, from the frames of that size
-    const Fotogrammi *g = d->fotogrammi.get();
-    d->timer.start(g->pronto(d->n) ? qMax(0, g->ritardo(d->n)) : 0);
+    d->timer.start(qMax(0, d->ritardo(d->n)));
 }
 
 bool CellaAnimata::inRiproduzione() const
@@ -240,16 +332,16 @@ void CellaAnimata::mostraFrame()
         return;
     const qreal dpr = devicePixelRatioF();
     if (!d->fotogrammi || area != d->area || dpr != d->dpr) {
-        auto qui = fotogrammiDi(d->vero, area, dpr);
+        d->fotogrammi = fotogrammiDi(d->vero, area, dpr);
+        d->flusso.reset();
         d->area = area;
         d->dpr = dpr;
         // The same frame at the new size (of a file that turned unreadable meanwhile, the last one there is).
-        if (!qui->haFrame(d->n))
-            d->n = qMax(0, qui->quanti() - 1);
-        d->fotogrammi = std::move(qui);
+        if (!d->prepara(d->n))
+            d->n = qMax(0, d->fotogrammi->quanti() - 1);
     }
     if (d->fotogrammi->quanti() > 0)
-        setPixmap(d->fotogrammi->frame(d->n));
+        setPixmap(d->frame(d->n));
 }
 
 void CellaAnimata::showEvent(QShowEvent *e)

@@ -6,8 +6,9 @@
 // One animation cell of the 3 by 3 grid: one animated GIF, played as many
 // times as the file says and then held on its last frame, stopped while
 // hidden. Frames are decoded and scaled when they are first shown, once for
-// every cell that shows the same file at the same size. A missing or broken
-// file, or a path that leaves the animations folder, shows an empty cell.
+// every cell that shows the same file at the same size, and kept up to a
+// budget of bytes per file; past it each cell decodes as it goes. A file
+// that controllaAnimazione refuses shows an empty cell.
 class CellaAnimata : public QLabel
 {
     Q_OBJECT

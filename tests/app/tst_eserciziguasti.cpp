@@ -83,15 +83,17 @@ private Q_SLOTS:
         QVERIFY(suoni);
         auto *f = qobject_cast<FormEsercizio *>(p.registro().mostra(u"Form1"_qs));
         QVERIFY(f && f->isVisible());
+        QTRY_VERIFY(f->controllo<QPushButton>(u"Command1"_qs, 0)->isEnabled()); // the first question read
         int celle = 0, sbagliate = 0;
         for (int i = 0; i < 9; ++i) {
-            celle += f->cella(i)->isVisible();
-            sbagliate += f->cella(i)->isVisible() && f->cella(i)->vuota() != celleVuote;
+            celle += f->controllo<CellaAnimata>(u"GifAnimator1"_qs, i)->isVisible();
+            sbagliate += f->controllo<CellaAnimata>(u"GifAnimator1"_qs, i)->isVisible()
+                && f->controllo<CellaAnimata>(u"GifAnimator1"_qs, i)->vuota() != celleVuote;
         }
         QVERIFY(celle > 0 && sbagliate == 0);
-        const Pressione giusta = f->problema().attesa(f->problema().passo());
         const int prima = suoni->suonati();
-        QTest::mouseClick(f->bottoneCifra(giusta.tasto == Tasto::Cifra ? (giusta.cifra + 1) % 10 : 0), Qt::LeftButton);
+        // A wrong press: the addition wants as many as the things shown first.
+        QTest::mouseClick(f->controllo<QPushButton>(u"Command1"_qs, (celle + 1) % 10), Qt::LeftButton);
         QCOMPARE(suoni->suonati(), prima + 1);
         QCOMPARE(suoni->ultimoAllarme(), bip);
     }

@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 // Records as "f1|f2|f3", one string per record.
@@ -108,19 +109,22 @@ private Q_SLOTS:
                  qPrintable(e.errore));
     }
 
-    // A missing file: nothing of the other one is taken either. Then every field lands in the place it names.
+    // A pipe in a file's place, not read (it would wait for a writer): nothing of the other one is taken either.
+    // Then every field lands in the place it names.
     void caricaListe()
     {
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("testi")));
         QVERIFY(scriviFileAtomico(dir.filePath(QStringLiteral("testi/lista1.txt")), generati(3, 15)));
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(u"testi/lista2.txt"_qs)).constData(), 0600), 0);
         std::vector<Storia> t1{Storia()}, t2;
         const QString errore = CaricaListe(t1, t2, dir.path());
         QVERIFY2(errore.contains(dir.filePath(QStringLiteral("testi/lista2.txt"))
-                                 + QStringLiteral("\" non si può caricare: il file non esiste")),
+                                 + QStringLiteral("\" non si può caricare: non è un file")),
                  qPrintable(errore));
         QCOMPARE(t1.size(), size_t(1));
 
+        QVERIFY(QFile::remove(dir.filePath(u"testi/lista2.txt"_qs)));
         QVERIFY(scriviFileAtomico(dir.filePath(QStringLiteral("testi/lista2.txt")), generati(100, 16)));
         QCOMPARE(CaricaListe(t1, t2, dir.path()), QString());
         QCOMPARE(t1.size(), size_t(3));

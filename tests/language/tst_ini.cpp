@@ -56,9 +56,12 @@ private Q_SLOTS:
         QTEST(inMemoria.leggi(p, QStringLiteral("S"), chiave).value_or("<nullopt>"), "grande");
     }
 
-    // A file kept in memory is read again once replaced on disk, also at the same size.
+    // A file kept in memory is read again once replaced on disk, also at the same size; also compared with the disk
+    // while read less than two seconds (FAT's tick) after its modification, or before it.
     void fileSostituito()
     {
+        const qint64 t = 1700000000000000000;
+        QVERIFY(copiaIncerta(t, t + 1999999999) && !copiaIncerta(t, t + 2000000000) && copiaIncerta(t, t - 1));
         const QString p = m_dir.filePath(QStringLiteral("sostituito.lng"));
         LettoreIni l;
         for (const char *v : {"1", "2"}) {

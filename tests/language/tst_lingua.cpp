@@ -173,37 +173,48 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(a.programma.filePath(QStringLiteral("LangSetting.ini"))));
     }
 
-    // A language naming stories of its own brings them and its voice; when they cannot be loaded the previous
-    // language stays, and nothing is stored.
+    // A language naming stories of its own brings them and its voice, and has their animations checked; when they
+    // cannot be loaded the previous language stays, and nothing is stored. The folder's guard: one row per rule.
     void menuStorie_data()
     {
         QTest::addColumn<QString>("cartella");
-        QTest::addColumn<QByteArray>("lista1");
+        QTest::addColumn<QString>("dove"); // where the stories are
         QTest::addColumn<QString>("avviso");
-        QTest::newRow("own stories") << u"Propria"_qs << QByteArray() << QString();
-        QTest::newRow("broken") << u"Propria"_qs << QByteArray("a,b") << u"testi/Propria/lista1.txt"_qs;
-        QTest::newRow("folder missing") << u"Nessuna"_qs << QByteArray() << u"testi/Nessuna/lista1.txt"_qs;
-        QTest::newRow("folder outside testi") << u"../testi"_qs << QByteArray() << u"\"../testi\" non si può"_qs;
+        const auto riga = [](const char *nome, const QString &cartella, const QString &dove, const char *avviso) {
+            QTest::newRow(nome) << cartella << dove << QString::fromUtf8(avviso);
+        };
+        const QString lunga = QString(127, u'è');
+        riga("own stories", u"Propria"_qs, u"testi/Propria"_qs, "");
+        riga("folder missing", u"Nessuna"_qs, u"testi/Propria"_qs, "testi/Nessuna/lista1.txt");
+        riga("separator", u"Propria/Sotto"_qs, u"testi/Propria/Sotto"_qs, "(contiene un separatore)");
+        riga("leading dot", u".Propria"_qs, u"testi/.Propria"_qs, "(comincia con un punto)");
+        riga("control character", u"Pro\x01pria"_qs, u"testi/Pro\x01pria"_qs,
+             "\"Pro?pria\" non si può usare (contiene");
+        riga("255 bytes", lunga + u'a', u"testi/"_qs + lunga + u'a', "");
+        riga("256 bytes", lunga + u'è', u"testi/"_qs + lunga + u'è', "(è più lunga di 255 byte)");
+        riga("link out of testi", u"Fuori"_qs, u"altrove"_qs, "(è un collegamento che porta fuori)");
     }
     void menuStorie()
     {
         QFETCH(QString, cartella);
-        QFETCH(QByteArray, lista1);
+        QFETCH(QString, dove);
         QFETCH(QString, avviso);
         Ambiente a;
-        a.copia(Ambiente::datiTest() + u"/exercises/testi"_qs, u"testi/Propria"_qs);
-        if (!lista1.isEmpty())
-            metti(a.programma.filePath(u"testi/Propria/lista1.txt"_qs), lista1);
+        a.copia(Ambiente::datiTest() + u"/exercises/testi"_qs, dove);
+        QFile::link(a.programma.filePath(u"altrove"_qs), a.programma.filePath(u"testi/Fuori"_qs));
         metti(a.programma.filePath(u"Inglese.lng"_qs),
               "[Strings]\r\n0008=\" minus \"\r\n0022=\"and\"\r\n[Lingua]\r\nCartellaStorie=\"" + cartella.toLatin1()
                   + "\"\r\nVoceEspeak=\"en-gb\"\r\n");
+        int controlli = 0;
+        a.c->storieCambiate = [&controlli] { ++controlli; };
         auto *m = qobject_cast<FormMenu *>(a.registro.mostra(QStringLiteral("FormMenu")));
         m->menuLingue()->voci()[0]->trigger();
         QCOMPARE(a.lingua.MLSCurrentLanguage, avviso.isEmpty() ? u"Inglese"_qs : u"Prova"_qs);
         QCOMPARE(m->menuLingue()->voci()[0]->isChecked(), avviso.isEmpty());
-        QCOMPARE(a.stato.CartellaStorie, avviso.isEmpty() ? u"testi/Propria"_qs : u"testi"_qs);
+        QCOMPARE(a.stato.CartellaStorie, avviso.isEmpty() ? u"testi/"_qs + cartella : u"testi"_qs);
+        QCOMPARE(controlli, int(avviso.isEmpty()));
         QCOMPARE(a.motore()->chiamate.contains(u"SpeechLanguage:en-gb:minus"_qs), avviso.isEmpty());
-        a.parla.TestoDaDire = u"café & tè"_qs, a.parla.Parla();
+        a.parla.TestoDaDire = u"café & tè"_qs, a.parla.Parla(*std::make_unique<Parlata>(), {});
         QCOMPARE(a.motore()->testi.last(), avviso.isEmpty() ? u"café  and  tè"_qs : u"cafe' e commerciale te'"_qs);
         QCOMPARE(QFile::exists(a.programma.filePath(u"LangSetting.ini"_qs)), avviso.isEmpty());
         QCOMPARE(a.dialoghi.finestre.size(), avviso.isEmpty() ? 0 : 1);

@@ -11,10 +11,6 @@
 class TstFormImposta : public QObject
 {
     Q_OBJECT
-    template <class T> static T *ctrl(Schermo *s, const char *nome)
-    {
-        return qobject_cast<T *>(s->controllo(QString::fromLatin1(nome)));
-    }
 
 private Q_SLOTS:
     // The confirm or the window's close button; the saved speed opens clamped to the slider's range.
@@ -42,10 +38,10 @@ private Q_SLOTS:
         }
         auto *f = qobject_cast<FormImposta *>(a.registro.mostra(QStringLiteral("FormImposta")));
         MotoreFinto *proprio = a.fabbrica.ultimo(); // the screen's own engine
-        QTEST(ctrl<QSlider>(f, "HScroll1")->value(), "velocita");
+        QTEST(f->controllo<QSlider>(u"HScroll1"_qs)->value(), "velocita");
         QTEST(proprio->velocita, "velocita");
-        ctrl<QSlider>(f, "HScroll1")->setValue(150);
-        ctrl<QComboBox>(f, "Combo1")->setCurrentIndex(1);
+        f->controllo<QSlider>(u"HScroll1"_qs)->setValue(150);
+        f->controllo<QComboBox>(u"Combo1"_qs)->setCurrentIndex(1);
         QCOMPARE(proprio->voce, 2);
         proprio->emettiSampleRequest();
         QCOMPARE(proprio->chiamate.mid(proprio->chiamate.size() - 2).join(u';'),
@@ -57,7 +53,7 @@ private Q_SLOTS:
         if (chiudendo)
             QVERIFY(!f->close()); // the program, not the window system, unloads it
         else
-            QTest::mouseClick(ctrl<QToolButton>(f, "BottoneEsci"), Qt::LeftButton);
+            QTest::mouseClick(f->controllo<QToolButton>(u"BottoneEsci"_qs), Qt::LeftButton);
         QFile file(a.stato.FileImpostazioni);
         QCOMPARE(file.open(QIODevice::ReadOnly), salvabile);
         if (salvabile) {

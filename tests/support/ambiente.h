@@ -62,7 +62,7 @@ struct Ambiente {
         stato.SuonoAttivo = True;
         stato.Velocita = 130;
         stato.Voce = 1;
-        c.reset(new Contesto{stato, casuale, lingua, registro, dialoghi, parla, suoni, fabbrica.fabbrica(), p});
+        c.reset(new Contesto{stato, casuale, lingua, registro, dialoghi, parla, suoni, fabbrica.fabbrica(), p, {}});
         CaricaListe(stato, programma.path()); // a folder without stories leaves the tables empty
         registro.termina = [this](int s) { terminati.append(s); };
         registro.nessunoSchermoVisibile = [] {};
@@ -79,6 +79,22 @@ struct Ambiente {
     }
 
     MotoreFinto *motore() const { return fabbrica.creati.value(0); }
+
+    // Lets the screens carry out what they started, to its end: until the engine is silent and no exercise screen
+    // on display has its answer buttons locked. False when that has not come within 10 s.
+    bool quiete()
+    {
+        return QTest::qWaitFor(
+            [this] {
+                for (Schermo *s : registro.caricati()) {
+                    auto *b = qobject_cast<QWidget *>(s->controllo(QStringLiteral("Command1"), 0));
+                    if (b && s->isVisible() && !b->isEnabled())
+                        return false;
+                }
+                return !motore() || motore()->SpeakingStatus() == 0;
+            },
+            10000);
+    }
 
     Schermo *mostrato() const
     {

@@ -4,6 +4,7 @@
 #include "uscitaaudio.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
 #include <cmath>
 
@@ -60,7 +61,8 @@ void SuoniWav::suona(const QString &relativo)
 std::optional<SuoniWav::Audio> SuoniWav::leggiWav(const QString &percorso)
 {
     QFile f(percorso);
-    if (!f.open(QIODevice::ReadOnly) || f.size() > dimensioneMassima)
+    // Only a regular file: opening a pipe would wait for a writer.
+    if (!QFileInfo(percorso).isFile() || !f.open(QIODevice::ReadOnly) || f.size() > dimensioneMassima)
         return std::nullopt;
     const QByteArray b = f.readAll();
     if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE")

@@ -1,9 +1,11 @@
-#include "voce.h"
+#include "caricatorevoce.h"
 
 #include "fabbricavoce.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QLibrary>
 #include <QPluginLoader>
 #include <QThread>
@@ -27,14 +29,18 @@ void CaricatoreVoce::avviaDopoIlDisegno(QWidget *w)
         avvia();
         return;
     }
-    // The window's first paint may be its children's alone.
+    // The window's first paint may be its children's alone. A window that
+    // goes before it is painted lets the load start all the same.
     m_finestra = w->window();
+    connect(m_finestra, &QObject::destroyed, this, &CaricatoreVoce::avvia, Qt::QueuedConnection);
     qApp->installEventFilter(this);
 }
 
 bool CaricatoreVoce::eventFilter(QObject *o, QEvent *e)
 {
-    if (e->type() == QEvent::Paint && o->isWidgetType() && static_cast<QWidget *>(o)->window() == m_finestra) {
+    const bool disegno
+        = e->type() == QEvent::Paint && o->isWidgetType() && static_cast<QWidget *>(o)->window() == m_finestra;
+    if (disegno || (e->type() == QEvent::Hide && o == m_finestra)) {
         qApp->removeEventFilter(this);
         // After this paint has reached the screen, not in the middle of it.
         QMetaObject::invokeMethod(this, &CaricatoreVoce::avvia, Qt::QueuedConnection);
@@ -46,10 +52,21 @@ void CaricatoreVoce::avvia()
 {
     if (m_thread)
         return;
+    qApp->removeEventFilter(this);
+    // The dynamic linker holds its lock for the whole load, and the menu
+    // bar and the animation cells open Qt's image format plugins: opened
+    // here first, they do not wait for speech.
+    QImageReader::supportedImageFormats();
     // The dynamic linker's work (espeak-ng, Qt Multimedia, the sound
     // server's client) happens here; making the plugin's object waits for
     // this object's thread.
     m_thread.reset(QThread::create([this] {
+        // Told under its own name: for a missing file QLibrary reports the
+        // last of the variants it tried (other folders, prefixes).
+        if (!QFileInfo(m_file).isFile()) {
+            m_errore = QStringLiteral("no such file");
+            return;
+        }
         QLibrary libreria(m_file);
         if (!libreria.load())
             m_errore = libreria.errorString();
@@ -103,6 +120,9 @@ MotoreVoce *MotoreDifferito::motore(bool attendi) const
     if (m_reale || !m_caricatore || (!attendi && !m_caricatore->concluso()))
         return m_reale.get();
     FabbricaVoce *f = m_caricatore->fabbrica();
+    // Waiting for the load has run its end, whose handler made the engine.
+    if (m_reale)
+        return m_reale.get();
     if (!f || !(m_reale = f->motore()))
         return nullptr;
     auto *self = const_cast<MotoreDifferito *>(this);
