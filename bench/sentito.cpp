@@ -240,7 +240,8 @@ int comandoSentito(Programma &p)
     // The right answer: the answer sentence.
     ascolto.attendiQuiete();
     t = ora();
-    bottone(f, QChar(u'0' + f->problema().numero1()))->click();
+    const int primi = celleMostrate(f); // the things there at first
+    bottone(f, QChar(u'0' + primi))->click();
     attendiSilenzio(p);
     ok = misura("sentito_risposta_ms", ascolto.primoSuono(t)) && ok;
 
@@ -248,14 +249,14 @@ int comandoSentito(Programma &p)
     attendiSilenzio(p);
     ascolto.attendiQuiete();
     t = ora();
-    bottone(f, QChar(u'0' + (f->problema().numero2() + 1) % 10))->click();
+    bottone(f, QChar(u'0' + (celleMostrate(f) - primi + 1) % 10))->click(); // not the things that came
     attendi(600);
     ok = misura("sentito_errore_ms", ascolto.primoSuono(t)) && ok;
 
     // The repeat button.
     ascolto.attendiQuiete();
     t = ora();
-    f->bottoneRipeti()->click();
+    f->controllo<QPushButton>(u"Command6"_qs)->click();
     attendi(200);
     attendiSilenzio(p);
     ok = misura("sentito_ripeti_ms", ascolto.primoSuono(t)) && ok;
