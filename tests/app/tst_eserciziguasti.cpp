@@ -10,7 +10,6 @@
 #include "programma.h"
 #include "registroschermi.h"
 #include "schermi.h"
-#include "schermo.h"
 #include "suoniwav.h"
 
 #include <QDirIterator>
@@ -62,7 +61,7 @@ private Q_SLOTS:
         o.dialoghi.reset(dialoghi);
         o.registraSchermi = registraSchermi;
         o.termina = [](int) {};
-        Schermo::setDisplayPerTest(QSize(1024, 768));
+        o.display = [] { return QRect(0, 0, 1024, 768); };
         Programma p(std::move(o));
         QCOMPARE(p.Main(), std::optional<int>());
         QCOMPARE(p.stato().CartellaStorie, u"testi"_qs);

@@ -9,9 +9,10 @@
 namespace {
 constexpr int T = 15; // twips to the pixel: ratios stay exact
 
-// A screen designed 8000 x 6000 pixels inside, one button at 800, 600, 1600, 1200.
+// A screen designed 8000 x 6000 pixels inside, one button at 800, 600, 1600, 1200, on a display of 1024 x 768.
 struct Campione {
-    std::unique_ptr<Schermo> s = std::make_unique<Schermo>(QStringLiteral("FormProva"), 8000 * T, 6000 * T);
+    std::unique_ptr<Schermo> s = std::make_unique<Schermo>(QStringLiteral("FormProva"), 8000 * T, 6000 * T,
+                                                           [] { return QRect(0, 0, 1024, 768); });
     QPushButton *bottone = s->aggiungi(new QPushButton(s->client()), QStringLiteral("Command1"));
     clsResize r;
     Campione()
@@ -27,8 +28,6 @@ class TstClsResize : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void cleanup() { Schermo::setDisplayPerTest(QSize()); }
-
     // Captured at the row's width and 6000, the button moved (a measure the tag leaves alone stays), the
     // screen made tiny, then 16000 x 9000: every rescale starts from the capture, so no rounding piles up.
     void scalaSecondoTag_data()
@@ -65,7 +64,6 @@ private Q_SLOTS:
     // 75 per cent of the display, centred.
     void sulDisplay()
     {
-        Schermo::setDisplayPerTest(QSize(1024, 768));
         Campione c;
         c.r.SizeFormToScreen(75);
         QCOMPARE(c.s->frameGeometry(), QRect(128, 96, 768, 576));

@@ -34,6 +34,7 @@ struct Ambiente {
     SuoniFinti suoni;
     FabbricaFinta fabbrica;
     std::unique_ptr<Contesto> c;
+    QSize display; // the display the screens fill; a test may change it between screens
     QList<int> terminati;
 
     static QString datiTest() { return qEnvironmentVariable("NUMERELLA_TEST_DATA"); }
@@ -62,11 +63,21 @@ struct Ambiente {
         stato.SuonoAttivo = True;
         stato.Velocita = 130;
         stato.Voce = 1;
-        c.reset(new Contesto{stato, casuale, lingua, registro, dialoghi, parla, suoni, fabbrica.fabbrica(), p, {}});
+        this->display = display;
+        c.reset(new Contesto{stato,
+                             casuale,
+                             lingua,
+                             registro,
+                             dialoghi,
+                             parla,
+                             suoni,
+                             fabbrica.fabbrica(),
+                             p,
+                             [this] { return QRect(QPoint(0, 0), this->display); },
+                             {}});
         CaricaListe(stato, programma.path()); // a folder without stories leaves the tables empty
         registro.termina = [this](int s) { terminati.append(s); };
         registro.nessunoSchermoVisibile = [] {};
-        Schermo::setDisplayPerTest(display);
         registraSchermi(*c);
         registro.schermo(QStringLiteral("FormBocca"));
     }
@@ -75,7 +86,6 @@ struct Ambiente {
     {
         registro.scaricaTutti();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Schermo::setDisplayPerTest(QSize());
     }
 
     MotoreFinto *motore() const { return fabbrica.creati.value(0); }
