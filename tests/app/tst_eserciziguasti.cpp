@@ -87,7 +87,7 @@ private Q_SLOTS:
         for (int i = 0; i < 9; ++i) {
             celle += f->controllo<CellaAnimata>(u"GifAnimator1"_qs, i)->isVisible();
             sbagliate += f->controllo<CellaAnimata>(u"GifAnimator1"_qs, i)->isVisible()
-                && f->controllo<CellaAnimata>(u"GifAnimator1"_qs, i)->vuota() != celleVuote;
+                && f->controllo<CellaAnimata>(u"GifAnimator1"_qs, i)->pixmap().isNull() != celleVuote;
         }
         QVERIFY(celle > 0 && sbagliate == 0);
         const int prima = suoni->suonati();

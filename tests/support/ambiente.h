@@ -53,7 +53,7 @@ struct Ambiente {
 
     // dati: copied as the program folder.
     explicit Ambiente(const QString &dati = datiTest() + QStringLiteral("/exercises"),
-                      const QString &nomeLingua = QStringLiteral("Prova"), QSize display = QSize(1024, 768))
+                      const QString &nomeLingua = QStringLiteral("Prova"), QSize schermo = QSize(1024, 768))
     {
         copia(dati);
         copia(datiProgramma() + QStringLiteral("/icone"), QStringLiteral("icone"));
@@ -63,18 +63,9 @@ struct Ambiente {
         stato.SuonoAttivo = True;
         stato.Velocita = 130;
         stato.Voce = 1;
-        this->display = display;
-        c.reset(new Contesto{stato,
-                             casuale,
-                             lingua,
-                             registro,
-                             dialoghi,
-                             parla,
-                             suoni,
-                             fabbrica.fabbrica(),
-                             p,
-                             [this] { return QRect(QPoint(0, 0), this->display); },
-                             {}});
+        display = schermo;
+        const auto d = [this] { return QRect(QPoint(0, 0), display); };
+        c.reset(new Contesto{stato, casuale, lingua, registro, dialoghi, parla, suoni, fabbrica.fabbrica(), p, d, {}});
         CaricaListe(stato, programma.path()); // a folder without stories leaves the tables empty
         registro.termina = [this](int s) { terminati.append(s); };
         registro.nessunoSchermoVisibile = [] {};
