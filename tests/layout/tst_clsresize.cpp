@@ -11,15 +11,14 @@ constexpr int T = 15; // twips to the pixel: ratios stay exact
 
 // A screen designed 8000 x 6000 pixels inside, one button at 800, 600, 1600, 1200, on a display of 1024 x 768.
 struct Campione {
-    std::unique_ptr<Schermo> s = std::make_unique<Schermo>(QStringLiteral("FormProva"), 8000 * T, 6000 * T,
-                                                           [] { return QRect(0, 0, 1024, 768); });
-    QPushButton *bottone = s->aggiungi(new QPushButton(s->client()), QStringLiteral("Command1"));
+    Schermo s{u"FormProva"_qs, 8000 * T, 6000 * T, [] { return QRect(0, 0, 1024, 768); }};
+    QPushButton *bottone = s.aggiungi(new QPushButton(s.client()), QStringLiteral("Command1"));
     clsResize r;
     Campione()
     {
-        s->dimensionaDesign();
+        s.dimensionaDesign();
         Schermo::piazza(bottone, 800 * T, 600 * T, 1600 * T, 1200 * T);
-        r.setSourceForm(s.get());
+        r.setSourceForm(&s);
     }
 };
 } // namespace
@@ -49,13 +48,13 @@ private Q_SLOTS:
         QFETCH(QString, tag);
         QFETCH(bool, spostato);
         Campione c;
-        c.s->resize(larghezza, 6000);
+        c.s.resize(larghezza, 6000);
         c.r.ReInitialise();
         Controllo(c.bottone).setTag(tag); // read at every rescale, not at the capture
         if (spostato)
             c.bottone->setGeometry(10, 20, 30, 40);
         for (const QSize &z : {QSize(333, 211), QSize(16000, 9000)}) {
-            c.s->resize(z);
+            c.s.resize(z);
             c.r.ResizeControls();
         }
         QTEST(c.bottone->geometry(), "atteso");
@@ -66,9 +65,9 @@ private Q_SLOTS:
     {
         Campione c;
         c.r.SizeFormToScreen(75);
-        QCOMPARE(c.s->frameGeometry(), QRect(128, 96, 768, 576));
+        QCOMPARE(c.s.frameGeometry(), QRect(128, 96, 768, 576));
         // Captured at the designed size, then scaled with the screen.
-        QVERIFY(qAbs(c.bottone->x() - c.s->width() / 10.0) <= 1);
+        QVERIFY(qAbs(c.bottone->x() - c.s.width() / 10.0) <= 1);
     }
 };
 
