@@ -149,6 +149,14 @@ LG_ES="$(cifra lingua_grande_esercizio_ms "$LOG/lingua.log" | mediana)"
 cpu_lingua() {
     uno "$(cifra "$1_cpu" "$LOG/lingua.log" | mediana)" " ms"
 }
+# Press to first sound heard in the null sink, fresh starts, idle and with
+# both cores busy; the longest silence inside a recorded question.
+echo "press -> first sound heard, 5 fresh starts, then the same with both cores busy..." >&2
+esegui "$LOG/sentito.log" "$RADICE/bench/sentito.sh" "$BUILD" 5
+esegui "$LOG/sentito-occupato.log" "$RADICE/bench/sentito.sh" "$BUILD" 5 occupato
+sentito() {
+    uno "$(cifra "$1" "$LOG/sentito$2.log")" " ms"
+}
 CARICO_DOPO="$(cut -d' ' -f1-3 /proc/loadavg)"
 
 AUDIO="$(sed -n 's/^audio output: //p' "$LOG/risposta.log" | head -n 1)"
@@ -205,6 +213,28 @@ riga "\"avanti\" to the next question painted" "$(uno "$AVANTI" " ms") (median o
     "$SCHERMO $V apertura $APERTURE"
 riga "Right answer to first audio sample of the answer" \
     "$(uno "$RISPOSTA" " ms") (median of $PROBLEMI problems)" 30 " ms" "$RISPOSTA" "$SCHERMO $V risposta $PROBLEMI"
+S="bench/sentito.sh $B 5"
+for caso in "" -occupato; do
+    quando=""
+    [ -z "$caso" ] || quando=", both cores busy (two shell loops)"
+    opz=""
+    [ -z "$caso" ] || opz=" occupato"
+    riga "\"Problemi con addizione\" pressed to the first sound heard$quando" \
+        "$(sentito sentito_apertura_ms "$caso"); paplay's beep $(sentito sentito_paplay_ms "$caso") (median of 5 fresh starts)" \
+        60 " ms" "$(cifra sentito_apertura_ms "$LOG/sentito$caso.log")" "$S$opz"
+    riga "Right answer to the first sound of the answer heard$quando" \
+        "$(sentito sentito_risposta_ms "$caso"); paplay's beep $(sentito sentito_paplay_ms "$caso") (median of 5 fresh starts)" \
+        60 " ms" "$(cifra sentito_risposta_ms "$LOG/sentito$caso.log")" "$S$opz"
+    riga "Repeat button to the first sound heard$quando" "$(sentito sentito_ripeti_ms "$caso") (median of 5 fresh starts)" \
+        60 " ms" "$(cifra sentito_ripeti_ms "$LOG/sentito$caso.log")" "$S$opz"
+    riga "Wrong answer to the wrong sound heard$quando" "$(sentito sentito_errore_ms "$caso") (median of 5 fresh starts)" \
+        40 " ms" "$(cifra sentito_errore_ms "$LOG/sentito$caso.log")" "$S$opz"
+    riga "Longest silence inside the first question as recorded$quando, beyond its synthesised samples'" \
+        "$(sentito silenzio_registrato_ms "$caso") recorded, $(sentito silenzio_sintesi_ms "$caso") synthesised (longest of 5)" \
+        1 " ms" "$(awk -v r="$(cifra silenzio_registrato_ms "$LOG/sentito$caso.log")" \
+            -v s="$(cifra silenzio_sintesi_ms "$LOG/sentito$caso.log")" 'BEGIN {
+            if (r !~ /^[0-9.]+$/ || s !~ /^[0-9.]+$/) print "failed"; else { d = r - s; print (d < 0 ? 0 : d) } }')" "$S$opz"
+done
 riga "Language switch, FormBocca + FormMenu, shipped files" \
     "$(uno "$L_MENU" " ms"), UI thread CPU $(cpu_lingua lingua_menu_ms) (median of $((2 * CAMBI)) switches)" 50 " ms" "$L_MENU" "$SCHERMO $V lingua $CAMBI"
 riga "Language switch, FormBocca + FormMenu + Form1, shipped files" \

@@ -24,6 +24,11 @@
 //       time to the first paint of the first question, then "avanti" and
 //       the time to the first paint of the next question; back to the menu
 //       and again, that many times (default 9).
+//   numerella_esercizi_dal_vivo sentito
+//       what is heard in the null sink (bench/sentito.h): the menu's
+//       "Problemi con addizione", a right answer, a wrong one and the repeat
+//       button, each to its first sound heard, beside paplay's beep; the
+//       longest silence inside the first question, recorded and synthesised.
 //   numerella_esercizi_dal_vivo lingua [switches]
 //       times the switch of every loaded screen through the menu's
 //       "Lingua" entries: shipped files and a language file of about 70 KB,
@@ -37,6 +42,7 @@
 
 #include "dalvivo.h"
 #include "misure_dal_vivo.h"
+#include "sentito.h"
 
 #include "cellaanimata.h"
 #include "dialoghi.h"
@@ -152,11 +158,12 @@ int main(int argc, char *argv[])
 {
     const QString comando = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const QStringList comandi{QStringLiteral("foto"),     QStringLiteral("cpu"),    QStringLiteral("menu"),
-                              QStringLiteral("risposta"), QStringLiteral("lingua"), QStringLiteral("apertura")};
+                              QStringLiteral("risposta"), QStringLiteral("lingua"), QStringLiteral("apertura"),
+                              QStringLiteral("sentito")};
     if (!comandi.contains(comando)) {
         std::fprintf(stderr,
                      "usage: %s foto <folder> | cpu [seconds] | menu [seconds] | risposta [problems] | "
-                     "lingua [switches] | apertura [times]\n",
+                     "lingua [switches] | apertura [times] | sentito\n",
                      argv[0]);
         return 64;
     }
@@ -188,7 +195,8 @@ int main(int argc, char *argv[])
 #ifdef NUMERELLA_SERVER_AUDIO
     // A recorder on the null sink's monitor makes the sink work in short
     // blocks, as a real sound card does.
-    if (conServer)
+    // (The measurement of what is heard records it itself.)
+    if (conServer && comando != QLatin1String("sentito"))
         server.registra();
 #endif
 
@@ -229,6 +237,8 @@ int main(int argc, char *argv[])
             esito = comandoMenu(p, a2.isEmpty() ? 10 : a2.toInt());
         else if (comando == QLatin1String("risposta"))
             esito = comandoRisposta(p, a2.isEmpty() ? 12 : a2.toInt());
+        else if (comando == QLatin1String("sentito"))
+            esito = conServer ? comandoSentito(p) : 1;
         else if (comando == QLatin1String("apertura"))
             esito = comandoApertura(p, a2.isEmpty() ? 9 : a2.toInt());
         else

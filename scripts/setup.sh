@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES="build-essential cmake ninja-build pkg-config \
 qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-translations-l10n \
-libespeak-ng-dev espeak-ng-data \
+libespeak-ng-dev espeak-ng-data libpulse-dev \
 fonts-dejavu-core fonts-comic-neue fonts-liberation2 \
 xvfb xauth pulseaudio pulseaudio-utils sox"
 

@@ -96,17 +96,21 @@ void MotoreEspeak::SpeakText(const QString &testo)
     // starts, so each request is known by its number, never by its address
     // (a new one can be allocated where the old one was).
     const quint64 numero = ++m_numeroRichiesta;
-    connect(r.get(), &SintesiEspeak::Richiesta::blocco, this, [this, numero](const QByteArray &pcm) {
-        if (m_richiesta && numero == m_numeroRichiesta)
-            m_uscita->scrivi(pcm);
-    });
-    connect(r.get(), &SintesiEspeak::Richiesta::fine, this, [this, numero](bool ok) { fineSintesi(numero, ok); });
-
     QAudioFormat formato;
     formato.setSampleRate(m_sintesi->frequenza());
     formato.setChannelCount(1);
     formato.setSampleFormat(QAudioFormat::Int16);
     m_uscita->inizia(formato);
+    // The samples go to the sound server straight from the synthesis
+    // thread: the user-interface thread is busiest just when a sentence
+    // starts (a new screen being built and painted), and the child would
+    // hear that wait. This thread only counts them afterwards.
+    connect(r.get(), &SintesiEspeak::Richiesta::blocco, r.get(), m_uscita->scrittore(), Qt::DirectConnection);
+    connect(r.get(), &SintesiEspeak::Richiesta::blocco, this, [this, numero](const QByteArray &pcm) {
+        if (m_richiesta && numero == m_numeroRichiesta)
+            m_uscita->contati(pcm.size());
+    });
+    connect(r.get(), &SintesiEspeak::Richiesta::fine, this, [this, numero](bool ok) { fineSintesi(numero, ok); });
 
     m_richiesta = r;
     m_sintesiFinita = false;

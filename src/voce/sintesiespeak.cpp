@@ -9,6 +9,7 @@
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
 
+#include <algorithm>
 #include <chrono>
 #include <future>
 
@@ -38,13 +39,39 @@ const Candidata candidate[] = {
 // first sound is written to the device within a few ms of the request.
 constexpr int bloccoMs = 20;
 
+// espeak-ng starts every utterance with tens of ms of silence, which the
+// child would wait through after every press. Samples up to this size count
+// as that silence (about -72 dBFS: the softest start of a consonant is far
+// louder)...
+constexpr int sogliaSilenzio = 8;
+// ... and this much of it is kept before the first sound, so that no word
+// starts clipped.
+constexpr int margineMs = 5;
+
 // The synthesis in progress on the worker thread (synchronous mode calls
 // back on the same thread, inside espeak_ng_Synthesize).
 struct InCorso {
     SintesiEspeak::Richiesta *richiesta = nullptr;
     qint64 campioni = 0;
+    bool inizio = true; // nothing but leading silence so far
+    qsizetype margine = 0; // bytes of silence to keep before the first sound
+    QByteArray silenzio; // the last of that silence
 };
 thread_local InCorso *t_inCorso = nullptr;
+
+// The block without the utterance's leading silence, but for its last few
+// ms; empty while there is nothing else.
+QByteArray senzaSilenzioIniziale(InCorso &c, const short *wav, int n)
+{
+    const short *primo = std::find_if(wav, wav + n, [](short v) { return v > sogliaSilenzio || v < -sogliaSilenzio; });
+    c.silenzio.append(reinterpret_cast<const char *>(wav), (primo - wav) * 2);
+    if (c.silenzio.size() > c.margine)
+        c.silenzio.remove(0, c.silenzio.size() - c.margine);
+    if (primo == wav + n)
+        return QByteArray();
+    c.inizio = false;
+    return c.silenzio + QByteArray(reinterpret_cast<const char *>(primo), (wav + n - primo) * 2);
+}
 
 int richiamo(short *wav, int n, espeak_EVENT *)
 {
@@ -55,8 +82,13 @@ int richiamo(short *wav, int n, espeak_EVENT *)
         return 1; // stops the synthesis
     if (wav && n > 0) {
         c->campioni += n;
-        if (c->richiesta)
-            Q_EMIT c->richiesta->blocco(QByteArray(reinterpret_cast<const char *>(wav), qsizetype(n) * 2));
+        if (!c->richiesta)
+            return 0;
+        QByteArray pcm = c->inizio && c->richiesta->tagliaSilenzioIniziale
+            ? senzaSilenzioIniziale(*c, wav, n)
+            : QByteArray(reinterpret_cast<const char *>(wav), qsizetype(n) * 2);
+        if (!pcm.isEmpty())
+            Q_EMIT c->richiesta->blocco(pcm);
     }
     return 0;
 }
@@ -123,6 +155,7 @@ public:
     {
         InCorso c;
         c.richiesta = r;
+        c.margine = qsizetype(frequenza) * margineMs / 1000 * 2;
         const QByteArray utf8 = testo.toUtf8();
         t_inCorso = &c;
         const espeak_ng_STATUS s = espeak_ng_Synthesize(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
@@ -304,4 +337,28 @@ QString SintesiEspeak::fonemi(const QString &testo, const QByteArray &voce)
     QMetaObject::invokeMethod(
         m_lavoratore, [&] { risultato = m_lavoratore->fonemi(testo, voce); }, Qt::BlockingQueuedConnection);
     return risultato;
+}
+
+std::vector<qint16> SintesiEspeak::campioni(const QString &testo, const QByteArray &voce, int paroleAlMinuto,
+                                            bool taglia)
+{
+    auto r = std::make_shared<Richiesta>();
+    r->testo = testo;
+    r->voce = voce;
+    r->paroleAlMinuto = paroleAlMinuto;
+    r->tagliaSilenzioIniziale = taglia;
+    std::vector<qint16> s;
+    std::promise<void> fatto;
+    QObject::connect(
+        r.get(), &Richiesta::blocco, r.get(),
+        [&s](const QByteArray &b) {
+            const auto *d = reinterpret_cast<const qint16 *>(b.constData());
+            s.insert(s.end(), d, d + b.size() / 2);
+        },
+        Qt::DirectConnection);
+    QObject::connect(
+        r.get(), &Richiesta::fine, r.get(), [&fatto](bool) { fatto.set_value(); }, Qt::DirectConnection);
+    sintetizza(r);
+    fatto.get_future().wait();
+    return s;
 }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <atomic>
 #include <memory>
+#include <vector>
 
 class QThread;
 
@@ -27,6 +28,8 @@ public:
     QByteArray voce;
     int paroleAlMinuto = Velocita::Predefinita;
     std::atomic<bool> annullata{false};
+    // Without espeak-ng's leading silence but for a few ms.
+    bool tagliaSilenzioIniziale = true;
 
 Q_SIGNALS:
     // A block of mono 16-bit PCM at SintesiEspeak::frequenza() samples a
@@ -75,6 +78,11 @@ public:
     // espeak-ng's phoneme transcription of testo (as `espeak-ng -x`), clause
     // by clause joined with spaces. Blocks until done; for checks and tests.
     QString fonemi(const QString &testo, const QByteArray &voce = "it");
+    // The samples of testo (ready for espeak-ng), cut as for speech or
+    // espeak-ng's own (taglia false). Blocks until done; for checks, tests
+    // and benchmarks.
+    std::vector<qint16> campioni(const QString &testo, const QByteArray &voce = "it",
+                                 int paroleAlMinuto = Velocita::Predefinita, bool taglia = true);
 
 private:
     explicit SintesiEspeak(const QString &cartellaDati);

@@ -1,21 +1,24 @@
 #pragma once
 
-#include <QAudioDevice>
 #include <QAudioFormat>
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
 
-class QAudioSink;
-class QIODevice;
+#include <functional>
+#include <memory>
 
-// Plays one stream of PCM at a time on the default audio output, fed
-// piece by piece as it is made, and says when its last sample has been
-// played. Without an audio device (none, or it fails to open or breaks
-// down), the stream is timed by its length instead, so callers see the same
+// Plays one stream of PCM at a time on the sound server's default output,
+// fed piece by piece as it is made, and says when its last sample has been
+// played. Without a sound server (none, or it refuses the stream or dies),
+// the stream is timed by its length instead, so callers see the same
 // signals at the same moments, only nothing is heard.
+//
+// It talks to PulseAudio through its own client library: a stream starts
+// playing as soon as a few milliseconds of sound are there, and everything
+// written is queued in the server at once, so a busy machine cannot starve
+// a sentence that has been synthesised.
 class UscitaAudio : public QObject
 {
     Q_OBJECT
@@ -23,15 +26,22 @@ public:
     explicit UscitaAudio(QObject *padre = nullptr);
     ~UscitaAudio() override;
 
-    // Never touch a device: every stream is timed (tests, benchmarks).
+    // Never touch a server: every stream is timed (tests, benchmarks).
     void setSenzaDispositivo(bool nessuno) { m_forzaMuta = nessuno; }
 
     // Starts a new stream, cutting off the one still playing (which then
     // gets no finito).
     void inizia(const QAudioFormat &formato);
-    // More PCM for the current stream, written to the device at once as
-    // far as it takes it.
+    // More PCM for the current stream, handed to the server at once.
     void scrivi(const QByteArray &pcm);
+    // The same in two halves, for a stream made on another thread: the
+    // returned function hands PCM of the current stream to the server from
+    // any thread, without waiting for this object's (busy) thread, and
+    // drops it once the stream has been stopped or replaced; contati then
+    // tells this object, on its thread, how many bytes went out.
+    using Scrittore = std::function<void(const QByteArray &)>;
+    Scrittore scrittore() const;
+    void contati(qsizetype byte);
     // No more data: finito comes when the last sample has been played.
     void chiudi();
     // Cuts the stream off now, without finito.
@@ -45,30 +55,32 @@ public:
     qint64 durataUs() const;
 
 Q_SIGNALS:
-    // The first bytes of the stream went to the device (or to the clock).
+    // The first bytes of the stream went to the server (or to the clock).
     void primiDati();
     // The stream's last sample has been played.
     void finito();
 
 private:
-    void alimenta();
+    struct Collegamento;
+    // The server is ready; attendi: wait (a little) for it while it connects.
+    bool connetti(bool attendi);
+    void chiudiFlusso();
     void controllaFine();
-    void passaAMuta();
+    void passaAMuta(quint64 flusso);
+    void svuotato(quint64 flusso);
     void termina();
-    void statoSink();
 
     QAudioFormat m_formato;
-    QAudioFormat m_formatoSink;
-    QAudioDevice m_dispositivo;
-    QPointer<QAudioSink> m_sink;
-    QPointer<QIODevice> m_io;
-    QByteArray m_attesa; // not yet taken by the device
+    // Shared with the writers handed out, which may outlive this object.
+    std::shared_ptr<Collegamento> m_collegamento;
+    quint64 m_numeroFlusso = 0;
+
     qint64 m_totale = 0;
     QElapsedTimer m_dallInizio; // since the first bytes went out
-    QTimer m_alimentatore;
     QTimer m_fine;
     bool m_forzaMuta = false;
     bool m_attiva = false;
     bool m_chiuso = false;
     bool m_muta = false;
+    bool m_svuotato = false; // the server has played the stream out
 };

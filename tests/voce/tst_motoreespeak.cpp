@@ -52,6 +52,32 @@ private Q_SLOTS:
         }
     }
 
+    // espeak-ng's leading silence is cut to a few ms before the first sound (above -66 dBFS), and what follows is
+    // espeak-ng's own samples (the same utterance may vary later on, not at its start).
+    void silenzioIniziale_data()
+    {
+        QTest::addColumn<QString>("frase");
+        QTest::addColumn<QByteArray>("voce");
+        QTest::newRow("plosive") << u"Quante mele ci sono sul tavolo?"_qs << QByteArray("it");
+        QTest::newRow("fricative") << u"Sette."_qs << QByteArray("it");
+        QTest::newRow("robot voice") << u"Sette."_qs << QByteArray("it+klatt");
+        QTest::newRow("English") << u"She eats 3."_qs << QByteArray("en-gb");
+    }
+    void silenzioIniziale()
+    {
+        QFETCH(QString, frase);
+        QFETCH(QByteArray, voce);
+        const auto sintesi = SintesiEspeak::condivisa();
+        const std::vector<qint16> propri = sintesi->campioni(frase, voce, 175, false),
+                                  tagliati = sintesi->campioni(frase, voce);
+        const auto forte = [](qint16 v) { return std::abs(int(v)) > 16; };
+        const qint64 primo = std::find_if(propri.begin(), propri.end(), forte) - propri.begin(), ms = 22;
+        const qint64 tenuti = std::find_if(tagliati.begin(), tagliati.end(), forte) - tagliati.begin();
+        QVERIFY2(tenuti >= ms && tenuti <= 10 * ms, qPrintable(u"%1 samples before the first sound"_qs.arg(tenuti)));
+        QVERIFY(qint64(tagliati.size()) > tenuti + 20 * ms && primo >= tenuti);
+        QVERIFY(std::equal(tagliati.begin(), tagliati.begin() + tenuti + 20 * ms, propri.begin() + primo - tenuti));
+    }
+
     // A stop ends the utterance at once with one finito; a second stop or a replaced utterance gives no extra one.
     void fermaESostituisce()
     {
