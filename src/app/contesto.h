@@ -17,8 +17,7 @@ class Suoni;
 // What the screens share, handed to each screen when it is created: the
 // shared state, the one random generator, the language module, the screen
 // registry, the message boxes, speech, sounds, folders and the display the
-// screens fill. The program and
-// the tests each build one.
+// screens fill. The program and the tests each build one.
 struct Contesto {
     Modulo1 &stato;
     Casuale &casuale;
