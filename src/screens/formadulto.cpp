@@ -16,7 +16,7 @@
 #include <QPushButton>
 
 FormAdulto::FormAdulto(Contesto &contesto)
-    : SchermoScalato(QStringLiteral("FormAdulto"), LarghezzaProgetto, AltezzaProgetto)
+    : SchermoScalato(QStringLiteral("FormAdulto"), LarghezzaProgetto, AltezzaProgetto, contesto.display)
     , c(contesto)
 {
     setWindowTitle(QStringLiteral("Numerella"));

@@ -11,7 +11,7 @@
 #include <cmath>
 
 FormChiGioca::FormChiGioca(Contesto &contesto)
-    : SchermoScalato(QStringLiteral("FormChiGioca"), LarghezzaProgetto, AltezzaProgetto)
+    : SchermoScalato(QStringLiteral("FormChiGioca"), LarghezzaProgetto, AltezzaProgetto, contesto.display)
     , c(contesto)
 {
     setWindowTitle(QStringLiteral("Numerella"));

@@ -25,7 +25,7 @@ const QColor Viola(255, 128, 255);
 } // namespace
 
 FormClasse::FormClasse(Contesto &contesto)
-    : SchermoScalato(QStringLiteral("FormClasse"), LarghezzaProgetto, AltezzaProgetto)
+    : SchermoScalato(QStringLiteral("FormClasse"), LarghezzaProgetto, AltezzaProgetto, contesto.display)
     , c(contesto)
 {
     setWindowTitle(QStringLiteral("Numerella"));

@@ -30,7 +30,7 @@ QString messaggio(const Contesto &c, int chiave, const char *italiano)
 } // namespace
 
 FormRegistro::FormRegistro(Contesto &contesto)
-    : SchermoScalato(QStringLiteral("FormRegistro"), LarghezzaProgetto, AltezzaProgetto)
+    : SchermoScalato(QStringLiteral("FormRegistro"), LarghezzaProgetto, AltezzaProgetto, contesto.display)
     , c(contesto)
 {
     setWindowTitle(QStringLiteral("Numerella"));
