@@ -47,13 +47,14 @@ QDateTime dataDaIso(QByteArrayView c)
     return QDateTime(giorno, ora, Qt::OffsetFromUTC, offset);
 }
 
-QString testo(const QByteArray &c, QHash<QByteArray, QString> *uniche)
+QString testo(QByteArrayView c, QHash<QByteArray, QString> *uniche)
 {
     if (!uniche)
         return QString::fromUtf8(c);
-    auto it = uniche->constFind(c);
+    const QByteArray chiave = QByteArray::fromRawData(c.data(), c.size());
+    auto it = uniche->constFind(chiave);
     if (it == uniche->cend())
-        it = uniche->insert(QByteArray(c.data(), c.size()), QString::fromUtf8(c));
+        it = uniche->insert(c.toByteArray(), QString::fromUtf8(c));
     return *it;
 }
 
@@ -104,14 +105,16 @@ QByteArray rigaCsv(const QStringList &campi)
 
 bool prossimoRecord(QByteArrayView t, qsizetype *pos, CampiCsv *campi)
 {
-    // A field without doubled quotes points into the text; only one with
-    // them is copied. The record view reads a school year of rows at once.
-    campi->resize(0);
+    // A field points into the text; only one with doubled quotes is
+    // copied. The record view reads a school year of rows at once.
+    campi->campi.clear();
+    campi->copie.clear();
     const char *d = t.data();
     const qsizetype n = t.size();
     qsizetype i = *pos;
     for (;;) {
-        QByteArray campo;
+        QByteArrayView campo;
+        QByteArray *copia = nullptr;
         if (i < n && d[i] == '"') {
             const qsizetype inizio = ++i;
             bool doppie = false;
@@ -130,24 +133,33 @@ bool prossimoRecord(QByteArrayView t, qsizetype *pos, CampiCsv *campi)
                 }
                 ++i;
             }
-            campo = QByteArray::fromRawData(d + inizio, i - inizio);
-            if (doppie)
-                campo = QByteArray(d + inizio, i - inizio).replace("\"\"", "\"");
+            campo = QByteArrayView(d + inizio, i - inizio);
+            if (doppie) {
+                copia = &campi->copie.emplace_back(campo.toByteArray().replace("\"\"", "\""));
+                campo = *copia;
+            }
             ++i;
         }
         // Up to the end of the field. Anything after a closing quote is kept,
-        // as spreadsheets do; CRs are dropped, so CR LF and a CR left by a
-        // cut row both end at the LF.
+        // as spreadsheets do; CRs are dropped at the end, so CR LF and a CR
+        // left by a cut row both end at the LF.
         const qsizetype inizio = i;
         while (i < n && d[i] != ';' && d[i] != '\n')
             ++i;
         qsizetype fine = i;
         while (fine > inizio && d[fine - 1] == '\r')
             --fine;
-        if (fine > inizio)
-            campo = campo.isNull() ? QByteArray::fromRawData(d + inizio, fine - inizio)
-                                   : campo + QByteArray(d + inizio, fine - inizio);
-        campi->append(campo);
+        if (fine > inizio) {
+            if (campo.data() == nullptr) {
+                campo = QByteArrayView(d + inizio, fine - inizio);
+            } else {
+                if (!copia)
+                    copia = &campi->copie.emplace_back(campo.toByteArray());
+                copia->append(d + inizio, fine - inizio);
+                campo = *copia;
+            }
+        }
+        campi->campi.append(campo);
         if (i >= n) {
             *pos = n;
             return false; // no line end: a row cut or still being written

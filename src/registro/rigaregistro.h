@@ -8,8 +8,10 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
 #include <array>
 #include <optional>
+#include <vector>
 
 // One problem as the record keeps it: one row of registro-<computer>.csv.
 struct RigaRegistro {
@@ -45,9 +47,16 @@ QStringList campiRiga(const RigaRegistro &r);
 // break or a blank at an end (RFC 4180), ended by CR LF; UTF-8.
 QByteArray rigaCsv(const QStringList &campi);
 
-// A record of the file, split into fields (quotes undone). A field may
-// point into the text it was read from, and lives no longer than it.
-using CampiCsv = QList<QByteArray>;
+// A record of the file, split into fields (quotes undone). A field points
+// into the text it was read from, or into a copy of its own when doubled
+// quotes had to be undone; it lives no longer than either.
+struct CampiCsv {
+    QVarLengthArray<QByteArrayView, 16> campi;
+    std::vector<QByteArray> copie;
+
+    qsizetype size() const { return campi.size(); }
+    QByteArrayView operator[](qsizetype i) const { return campi[i]; }
+};
 // Reads the record that starts at *pos, moving *pos past it. False when the
 // text ends before the record does (no line end, or inside quotes): a row
 // cut by a kill or a power cut, or one still being written.
