@@ -114,7 +114,6 @@ bool prossimoRecord(QByteArrayView t, qsizetype *pos, CampiCsv *campi)
     qsizetype i = *pos;
     for (;;) {
         QByteArrayView campo;
-        QByteArray *copia = nullptr;
         if (i < n && d[i] == '"') {
             const qsizetype inizio = ++i;
             bool doppie = false;
@@ -134,30 +133,21 @@ bool prossimoRecord(QByteArrayView t, qsizetype *pos, CampiCsv *campi)
                 ++i;
             }
             campo = QByteArrayView(d + inizio, i - inizio);
-            if (doppie) {
-                copia = &campi->copie.emplace_back(campo.toByteArray().replace("\"\"", "\""));
-                campo = *copia;
-            }
+            if (doppie)
+                campo = campi->copie.emplace_back(campo.toByteArray().replace("\"\"", "\""));
             ++i;
         }
-        // Up to the end of the field. Anything after a closing quote is kept,
-        // as spreadsheets do; CRs are dropped at the end, so CR LF and a CR
-        // left by a cut row both end at the LF.
+        // Up to the end of the field: anything between a closing quote and
+        // the separator is left out. CRs at the end are dropped, so CR LF and
+        // a CR left by a cut row both end at the LF.
         const qsizetype inizio = i;
         while (i < n && d[i] != ';' && d[i] != '\n')
             ++i;
-        qsizetype fine = i;
-        while (fine > inizio && d[fine - 1] == '\r')
-            --fine;
-        if (fine > inizio) {
-            if (campo.data() == nullptr) {
-                campo = QByteArrayView(d + inizio, fine - inizio);
-            } else {
-                if (!copia)
-                    copia = &campi->copie.emplace_back(campo.toByteArray());
-                copia->append(d + inizio, fine - inizio);
-                campo = *copia;
-            }
+        if (campo.data() == nullptr) {
+            qsizetype fine = i;
+            while (fine > inizio && d[fine - 1] == '\r')
+                --fine;
+            campo = QByteArrayView(d + inizio, fine - inizio);
         }
         campi->campi.append(campo);
         if (i >= n) {
