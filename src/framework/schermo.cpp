@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -142,10 +143,12 @@ double Schermo::displayHeightTwip()
 
 void Schermo::riempiDisplay()
 {
-    setTopTwip(0);
-    setLeftTwip(0);
-    setHeightTwip(displayHeightTwip());
-    setWidthTwip(displayWidthTwip());
+    move(0, 0);
+    // Both sides in one resize: each resize lays out the controls and fits
+    // their text again, and the screen is waited for until that is done.
+    const QRect d = displayPixel();
+    resize(std::max(1, d.width() - (frameGeometry().width() - width())),
+           std::max(1, d.height() - (frameGeometry().height() - height())));
 }
 
 void Schermo::chiusuraRichiesta()

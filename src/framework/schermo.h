@@ -74,7 +74,7 @@ public:
     static double displayWidthTwip();
     static double displayHeightTwip();
 
-    // Top 0, left 0, display height and width, in that order.
+    // Top 0, left 0, then the display's height and width.
     void riempiDisplay();
 
     // False once the registry has unloaded the screen (the object goes away
