@@ -104,9 +104,6 @@ public:
     void SuonoEsatto() override;
     void SuonoErrato() override;
 
-    // The real player, once there (for tests).
-    Suoni *reali() const { return m_reali.get(); }
-
 private:
     Suoni *suoni();
 

@@ -3,6 +3,7 @@
 #include "motorevoce.h"
 #include "percorsi.h"
 
+#include <QRect>
 #include <functional>
 
 struct Modulo1;
@@ -15,8 +16,8 @@ class Suoni;
 
 // What the screens share, handed to each screen when it is created: the
 // shared state, the one random generator, the language module, the screen
-// registry, the message boxes, speech, sounds and folders. The program and
-// the tests each build one.
+// registry, the message boxes, speech, sounds, folders and the display the
+// screens fill. The program and the tests each build one.
 struct Contesto {
     Modulo1 &stato;
     Casuale &casuale;
@@ -27,6 +28,7 @@ struct Contesto {
     Suoni &suoni;
     FabbricaMotore fabbricaMotore; // engines for FormBocca and FormImposta
     Percorsi percorsi;
+    std::function<QRect()> display; // its geometry in pixels
     // After a language has brought other stories: the check of the
     // animations they name (the program's start-up runs it too).
     std::function<void()> storieCambiate;

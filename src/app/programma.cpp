@@ -47,6 +47,7 @@ Programma::Programma(Opzioni opzioni)
                                                      *m_suoni,
                                                      m_opzioni.fabbricaMotore,
                                                      m_opzioni.percorsi,
+                                                     m_opzioni.display ? m_opzioni.display : displayPrimario,
                                                      {}});
 
     if (m_opzioni.termina) {

@@ -37,6 +37,9 @@ public:
         // picture when an engine or the sounds come from it; empty:
         // libnumerella_voce.so beside the program.
         QString pluginVoce;
+        // The geometry of the display the screens fill; empty: the primary
+        // screen's.
+        std::function<QRect()> display;
         // Registers the screens' factories (the screens library provides it).
         std::function<void(Contesto &)> registraSchermi;
         // Ends the run at once (exit question's Yes). Empty: release the lock,

@@ -11,18 +11,24 @@
 #include <cmath>
 
 namespace {
-QSize g_displayPerTest;
-
 int px(double twip)
 {
     return int(std::lround(twip / TwipPerPixel));
 }
 } // namespace
 
-Schermo::Schermo(const QString &nome, int larghezzaTwip, int altezzaTwip)
+QRect displayPrimario()
+{
+    if (QScreen *s = QGuiApplication::primaryScreen())
+        return s->geometry();
+    return QRect(0, 0, 1024, 768);
+}
+
+Schermo::Schermo(const QString &nome, int larghezzaTwip, int altezzaTwip, GeometriaDisplay display)
     : m_client(new QWidget(this))
     , m_designW(larghezzaTwip)
     , m_designH(altezzaTwip)
+    , m_display(std::move(display))
 {
     setObjectName(nome);
     m_client->setObjectName(QStringLiteral("client"));
@@ -119,24 +125,11 @@ double Schermo::innerHeightTwip() const
     return double(height() - altezzaMenu(this)) * TwipPerPixel;
 }
 
-QRect Schermo::displayPixel()
-{
-    if (!g_displayPerTest.isEmpty())
-        return QRect(QPoint(0, 0), g_displayPerTest);
-    if (QScreen *s = QGuiApplication::primaryScreen())
-        return s->geometry();
-    return QRect(0, 0, 1024, 768);
-}
-
-void Schermo::setDisplayPerTest(const QSize &pixel)
-{
-    g_displayPerTest = pixel;
-}
-double Schermo::displayWidthTwip()
+double Schermo::displayWidthTwip() const
 {
     return double(displayPixel().width()) * TwipPerPixel;
 }
-double Schermo::displayHeightTwip()
+double Schermo::displayHeightTwip() const
 {
     return double(displayPixel().height()) * TwipPerPixel;
 }

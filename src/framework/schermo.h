@@ -6,10 +6,18 @@
 #include <QMainWindow>
 #include <QRect>
 #include <QString>
+#include <functional>
 
 class QAction;
 class QMenu;
 class RegistroSchermi;
+
+// The geometry of the display the screens fill, in pixels. The program asks
+// the window system (displayPrimario); a test gives the size it wants, and
+// may change it between one screen and the next.
+using GeometriaDisplay = std::function<QRect()>;
+// The primary screen's geometry; 1024 x 768 when there is none.
+QRect displayPrimario();
 
 // A designed screen: a top-level window named like the form, whose controls
 // are kept in one ordered list in the order the screen creates them. The
@@ -19,8 +27,9 @@ class Schermo : public QMainWindow
 {
     Q_OBJECT
 public:
-    // nome: the form name (objectName); the designed client area in twips.
-    Schermo(const QString &nome, int larghezzaTwip, int altezzaTwip);
+    // nome: the form name (objectName); the designed client area in twips;
+    // display: the display the screen fills.
+    Schermo(const QString &nome, int larghezzaTwip, int altezzaTwip, GeometriaDisplay display);
     ~Schermo() override;
 
     QString nomeForm() const { return objectName(); }
@@ -67,12 +76,10 @@ public:
     int designWidthTwip() const { return m_designW; }
     int designHeightTwip() const { return m_designH; }
 
-    // The display the screen fills, in twips (the window's screen, or the
-    // size set for tests).
-    static QRect displayPixel();
-    static void setDisplayPerTest(const QSize &pixel); // empty size: real display
-    static double displayWidthTwip();
-    static double displayHeightTwip();
+    // The display the screen fills, in pixels and in twips.
+    QRect displayPixel() const { return m_display(); }
+    double displayWidthTwip() const;
+    double displayHeightTwip() const;
 
     // Top 0, left 0, then the display's height and width.
     void riempiDisplay();
@@ -109,6 +116,7 @@ private:
     QString m_tag;
     int m_designW;
     int m_designH;
+    GeometriaDisplay m_display;
     bool m_caricato = true;
     RegistroSchermi *m_registro = nullptr;
 };

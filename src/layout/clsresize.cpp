@@ -124,7 +124,7 @@ void clsResize::SizeFormToScreen(quint8 Percent)
     if (m_primaVolta)
         CaptureLayout();
 
-    const Collocazione c = collocazione(Percent, Schermo::displayWidthTwip(), Schermo::displayHeightTwip());
+    const Collocazione c = collocazione(Percent, f->displayWidthTwip(), f->displayHeightTwip());
     f->setTopTwip(c.top);
     f->setLeftTwip(c.left);
     f->setHeightTwip(c.height);

@@ -18,7 +18,7 @@ const QColor Giallo(255, 255, 0);
 } // namespace
 
 FormAvvio::FormAvvio(Contesto &contesto)
-    : SchermoScalato(QStringLiteral("FormAvvio"), LarghezzaProgetto, AltezzaProgetto)
+    : SchermoScalato(QStringLiteral("FormAvvio"), LarghezzaProgetto, AltezzaProgetto, contesto.display)
     , c(contesto)
 {
     setWindowTitle(QStringLiteral("Numerella"));

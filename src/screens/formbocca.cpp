@@ -6,7 +6,7 @@
 #include "perparlare.h"
 
 FormBocca::FormBocca(Contesto &c)
-    : Schermo(QStringLiteral("FormBocca"), 3000, 2000)
+    : Schermo(QStringLiteral("FormBocca"), 3000, 2000, c.display)
     , m_c(c)
 {
     if (m_c.fabbricaMotore)

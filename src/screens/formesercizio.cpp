@@ -55,7 +55,7 @@ const QColor Bianco(255, 255, 255);
 } // namespace
 
 FormEsercizio::FormEsercizio(Contesto &c, const Disegno &d, Operazione op, const std::vector<Storia> &storie)
-    : SchermoScalato(d.nome, d.larghezza, d.altezza)
+    : SchermoScalato(d.nome, d.larghezza, d.altezza, c.display)
     , m_c(c)
     , m_d(d)
     , m_problema(std::move(op), storie, c.casuale, c.stato.NumeroEsatti, c.stato.NumeroErrati,

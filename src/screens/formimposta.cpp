@@ -55,7 +55,7 @@ QIcon iconaConferma()
 } // namespace
 
 FormImposta::FormImposta(Contesto &contesto)
-    : SchermoScalato(QStringLiteral("FormImposta"), LarghezzaDesign, AltezzaDesign)
+    : SchermoScalato(QStringLiteral("FormImposta"), LarghezzaDesign, AltezzaDesign, contesto.display)
     , c(contesto)
     , m_parlata(new Parlata(this))
 {

@@ -18,7 +18,7 @@
 #include <memory>
 
 FormMenu::FormMenu(Contesto &contesto)
-    : SchermoScalato(QStringLiteral("FormMenu"), LarghezzaProgetto, AltezzaProgetto)
+    : SchermoScalato(QStringLiteral("FormMenu"), LarghezzaProgetto, AltezzaProgetto, contesto.display)
     , c(contesto)
 {
     setWindowTitle(QStringLiteral("Numerella"));

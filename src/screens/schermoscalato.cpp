@@ -3,8 +3,8 @@
 #include "clsresize.h"
 #include "fontinproporzione.h"
 
-SchermoScalato::SchermoScalato(const QString &nome, int larghezzaTwip, int altezzaTwip)
-    : Schermo(nome, larghezzaTwip, altezzaTwip)
+SchermoScalato::SchermoScalato(const QString &nome, int larghezzaTwip, int altezzaTwip, GeometriaDisplay display)
+    : Schermo(nome, larghezzaTwip, altezzaTwip, std::move(display))
 {
 }
 

@@ -14,7 +14,7 @@ class SchermoScalato : public Schermo
 {
     Q_OBJECT
 public:
-    SchermoScalato(const QString &nome, int larghezzaTwip, int altezzaTwip);
+    SchermoScalato(const QString &nome, int larghezzaTwip, int altezzaTwip, GeometriaDisplay display);
     ~SchermoScalato() override;
 
     // The menu bar first (its height comes from the controls' area), then

@@ -38,7 +38,6 @@ public:
     static Audio allarme();
 
     // For tests.
-    UscitaAudio &uscita() { return *m_uscita; }
     int suonati() const { return m_suonati; } // sounds started so far
     bool ultimoAllarme() const { return m_allarme; } // the last was the beep
 

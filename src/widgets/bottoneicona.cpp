@@ -21,7 +21,7 @@ void BottoneIcona::resizeEvent(QResizeEvent *e)
     const int lato = std::max(8, std::min(width(), height()) * 3 / 4);
     const qreal dpr = devicePixelRatioF();
     const int latoDevice = int(std::lround(lato * dpr));
-    QPixmap p = scalaIcona(m_piccolo, m_grande, QSize(latoDevice, latoDevice), &m_usata);
+    QPixmap p = scalaIcona(m_piccolo, m_grande, QSize(latoDevice, latoDevice));
     p.setDevicePixelRatio(dpr);
     setIcon(p.isNull() ? QIcon() : QIcon(p));
     setIconSize(QSize(lato, lato));

@@ -12,14 +12,10 @@ class BottoneIcona : public QPushButton
 public:
     BottoneIcona(const QString &piccolo, const QString &grande, QWidget *padre = nullptr);
 
-    // For tests: which source the button shows now (0 none, 1 small, 2 large).
-    int sorgenteUsata() const { return m_usata; }
-
 protected:
     void resizeEvent(QResizeEvent *e) override;
 
 private:
     QPixmap m_piccolo;
     QPixmap m_grande;
-    int m_usata = 0;
 };

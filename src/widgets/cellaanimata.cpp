@@ -313,11 +313,6 @@ bool CellaAnimata::inRiproduzione() const
     return d->stato == Privato::Stato::InCorso;
 }
 
-bool CellaAnimata::vuota() const
-{
-    return d->vero.isEmpty();
-}
-
 int CellaAnimata::framesScalati() const
 {
     return d->fotogrammi ? d->fotogrammi->quanti() : 0;

@@ -22,7 +22,6 @@ public:
     QString file() const { return m_file; }
     void start();
     bool inRiproduzione() const; // for tests: the animation is running
-    bool vuota() const; // for tests: nothing valid to show
     int framesScalati() const; // frames decoded and scaled so far for this file at this size
 
 protected:

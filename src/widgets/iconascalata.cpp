@@ -3,15 +3,13 @@
 #include <QResizeEvent>
 #include <cmath>
 
-QPixmap scalaIcona(const QPixmap &piccolo, const QPixmap &grande, const QSize &bersaglio, int *usata)
+QPixmap scalaIcona(const QPixmap &piccolo, const QPixmap &grande, const QSize &bersaglio)
 {
     // Blowing the small picture up to more than one and a half times its
     // size makes it visibly blurred; the large one takes over from there.
     const bool perGrande = !grande.isNull()
         && (piccolo.isNull() || std::min(bersaglio.width(), bersaglio.height()) > piccolo.width() * 3 / 2);
     const QPixmap &sorgente = perGrande ? grande : piccolo;
-    if (usata)
-        *usata = sorgente.isNull() ? 0 : (perGrande ? 2 : 1);
     if (sorgente.isNull() || bersaglio.isEmpty())
         return QPixmap();
     return sorgente.scaled(bersaglio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -37,7 +35,7 @@ void IconaScalata::aggiorna()
     const QSize bersaglio(int(std::lround(width() * dpr)), int(std::lround(height() * dpr)));
     if (bersaglio.isEmpty())
         return;
-    QPixmap p = scalaIcona(m_piccolo, m_grande, bersaglio, &m_usata);
+    QPixmap p = scalaIcona(m_piccolo, m_grande, bersaglio);
     if (p.isNull()) {
         clear();
         return;

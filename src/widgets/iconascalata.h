@@ -8,9 +8,8 @@
 // in two sizes (name.png and name@2x.png): the larger one is used once the
 // smaller would be blown up visibly, and the aspect ratio is kept (the
 // layout scales width and height by different ratios, and a squashed face
-// reads as a different face). usata, when given, says which source was
-// taken: 0 none, 1 small, 2 large.
-QPixmap scalaIcona(const QPixmap &piccolo, const QPixmap &grande, const QSize &bersaglio, int *usata = nullptr);
+// reads as a different face).
+QPixmap scalaIcona(const QPixmap &piccolo, const QPixmap &grande, const QSize &bersaglio);
 
 // A stretched picture: a small icon drawn at the size its label has after
 // scaling, sharp on a large display too.
@@ -21,9 +20,6 @@ public:
     // piccolo, grande: the two files (either may be missing).
     IconaScalata(const QString &piccolo, const QString &grande, QWidget *padre = nullptr);
 
-    // For tests: which source the label shows now (0 none, 1 small, 2 large).
-    int sorgenteUsata() const { return m_usata; }
-
 protected:
     void resizeEvent(QResizeEvent *e) override;
 
@@ -32,5 +28,4 @@ private:
 
     QPixmap m_piccolo;
     QPixmap m_grande;
-    int m_usata = 0;
 };

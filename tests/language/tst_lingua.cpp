@@ -139,7 +139,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, nome);
         QFETCH(int, indice);
-        Schermo s(QStringLiteral("FormProva"), 6000, 4000);
+        Schermo s(QStringLiteral("FormProva"), 6000, 4000, displayPrimario);
         s.setWindowTitle(nome.isEmpty() ? QString() : QStringLiteral("Titolo"));
         for (int i = 0; i < 2; ++i)
             s.aggiungi(new QPushButton(QStringLiteral("cifra"), s.client()), QStringLiteral("Command1"), i);

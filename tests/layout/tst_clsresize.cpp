@@ -9,16 +9,16 @@
 namespace {
 constexpr int T = 15; // twips to the pixel: ratios stay exact
 
-// A screen designed 8000 x 6000 pixels inside, one button at 800, 600, 1600, 1200.
+// A screen designed 8000 x 6000 pixels inside, one button at 800, 600, 1600, 1200, on a display of 1024 x 768.
 struct Campione {
-    std::unique_ptr<Schermo> s = std::make_unique<Schermo>(QStringLiteral("FormProva"), 8000 * T, 6000 * T);
-    QPushButton *bottone = s->aggiungi(new QPushButton(s->client()), QStringLiteral("Command1"));
+    Schermo s{u"FormProva"_qs, 8000 * T, 6000 * T, [] { return QRect(0, 0, 1024, 768); }};
+    QPushButton *bottone = s.aggiungi(new QPushButton(s.client()), QStringLiteral("Command1"));
     clsResize r;
     Campione()
     {
-        s->dimensionaDesign();
+        s.dimensionaDesign();
         Schermo::piazza(bottone, 800 * T, 600 * T, 1600 * T, 1200 * T);
-        r.setSourceForm(s.get());
+        r.setSourceForm(&s);
     }
 };
 } // namespace
@@ -27,8 +27,6 @@ class TstClsResize : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void cleanup() { Schermo::setDisplayPerTest(QSize()); }
-
     // Captured at the row's width and 6000, the button moved (a measure the tag leaves alone stays), the
     // screen made tiny, then 16000 x 9000: every rescale starts from the capture, so no rounding piles up.
     void scalaSecondoTag_data()
@@ -50,13 +48,13 @@ private Q_SLOTS:
         QFETCH(QString, tag);
         QFETCH(bool, spostato);
         Campione c;
-        c.s->resize(larghezza, 6000);
+        c.s.resize(larghezza, 6000);
         c.r.ReInitialise();
         Controllo(c.bottone).setTag(tag); // read at every rescale, not at the capture
         if (spostato)
             c.bottone->setGeometry(10, 20, 30, 40);
         for (const QSize &z : {QSize(333, 211), QSize(16000, 9000)}) {
-            c.s->resize(z);
+            c.s.resize(z);
             c.r.ResizeControls();
         }
         QTEST(c.bottone->geometry(), "atteso");
@@ -65,12 +63,11 @@ private Q_SLOTS:
     // 75 per cent of the display, centred.
     void sulDisplay()
     {
-        Schermo::setDisplayPerTest(QSize(1024, 768));
         Campione c;
         c.r.SizeFormToScreen(75);
-        QCOMPARE(c.s->frameGeometry(), QRect(128, 96, 768, 576));
+        QCOMPARE(c.s.frameGeometry(), QRect(128, 96, 768, 576));
         // Captured at the designed size, then scaled with the screen.
-        QVERIFY(qAbs(c.bottone->x() - c.s->width() / 10.0) <= 1);
+        QVERIFY(qAbs(c.bottone->x() - c.s.width() / 10.0) <= 1);
     }
 };
 

@@ -75,6 +75,7 @@ private Q_SLOTS:
                 = std::max_element(t.begin(), t.end(), [&](auto &x, auto &y) { return lunghezza(x) < lunghezza(y); });
             a.prossimo(1, int(storia - t.begin()) + 1, 5, 3);
             Schermo *s = a.registro.mostra(QString::fromLatin1(nome));
+            QCOMPARE(s->frameGeometry().size(), display); // the row's display, filled
             if (auto *lingue = s->findChild<MenuLingue *>()) {
                 for (QAction *voce : lingue->voci()) {
                     if (voce->text() == lingua)

@@ -34,6 +34,7 @@ struct Ambiente {
     SuoniFinti suoni;
     FabbricaFinta fabbrica;
     std::unique_ptr<Contesto> c;
+    QSize display; // the display the screens fill; a test may change it between screens
     QList<int> terminati;
 
     static QString datiTest() { return qEnvironmentVariable("NUMERELLA_TEST_DATA"); }
@@ -52,7 +53,7 @@ struct Ambiente {
 
     // dati: copied as the program folder.
     explicit Ambiente(const QString &dati = datiTest() + QStringLiteral("/exercises"),
-                      const QString &nomeLingua = QStringLiteral("Prova"), QSize display = QSize(1024, 768))
+                      const QString &nomeLingua = QStringLiteral("Prova"), QSize schermo = QSize(1024, 768))
     {
         copia(dati);
         copia(datiProgramma() + QStringLiteral("/icone"), QStringLiteral("icone"));
@@ -62,11 +63,12 @@ struct Ambiente {
         stato.SuonoAttivo = True;
         stato.Velocita = 130;
         stato.Voce = 1;
-        c.reset(new Contesto{stato, casuale, lingua, registro, dialoghi, parla, suoni, fabbrica.fabbrica(), p, {}});
+        display = schermo;
+        const auto d = [this] { return QRect(QPoint(0, 0), display); };
+        c.reset(new Contesto{stato, casuale, lingua, registro, dialoghi, parla, suoni, fabbrica.fabbrica(), p, d, {}});
         CaricaListe(stato, programma.path()); // a folder without stories leaves the tables empty
         registro.termina = [this](int s) { terminati.append(s); };
         registro.nessunoSchermoVisibile = [] {};
-        Schermo::setDisplayPerTest(display);
         registraSchermi(*c);
         registro.schermo(QStringLiteral("FormBocca"));
     }
@@ -75,7 +77,6 @@ struct Ambiente {
     {
         registro.scaricaTutti();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Schermo::setDisplayPerTest(QSize());
     }
 
     MotoreFinto *motore() const { return fabbrica.creati.value(0); }

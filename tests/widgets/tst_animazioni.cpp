@@ -70,7 +70,7 @@ private Q_SLOTS:
         CellaAnimata c(cartella);
         c.resize(87, 87);
         c.setFile(Percorsi::unisci(cartella, nome));
-        QCOMPARE(c.vuota(), !mostra);
+        QCOMPARE(c.pixmap().isNull(), !mostra);
         c.start(); // while hidden: starts when shown
         QVERIFY(!c.inRiproduzione());
         c.show();
