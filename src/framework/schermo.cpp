@@ -137,8 +137,8 @@ double Schermo::displayHeightTwip() const
 void Schermo::riempiDisplay()
 {
     move(0, 0);
-    // Both sides in one resize: each resize lays out the controls and fits
-    // their text again, and the screen is waited for until that is done.
+    // Both sides in one resize: every resize lays the controls out and fits
+    // their text anew, while the child waits for the first sentence.
     const QRect d = displayPixel();
     resize(std::max(1, d.width() - (frameGeometry().width() - width())),
            std::max(1, d.height() - (frameGeometry().height() - height())));
