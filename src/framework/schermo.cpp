@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -135,10 +136,12 @@ double Schermo::displayHeightTwip() const
 
 void Schermo::riempiDisplay()
 {
-    setTopTwip(0);
-    setLeftTwip(0);
-    setHeightTwip(displayHeightTwip());
-    setWidthTwip(displayWidthTwip());
+    move(0, 0);
+    // Both sides in one resize: every resize lays the controls out and fits
+    // their text anew, while the child waits for the first sentence.
+    const QRect d = displayPixel();
+    resize(std::max(1, d.width() - (frameGeometry().width() - width())),
+           std::max(1, d.height() - (frameGeometry().height() - height())));
 }
 
 void Schermo::chiusuraRichiesta()

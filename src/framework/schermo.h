@@ -81,7 +81,7 @@ public:
     double displayWidthTwip() const;
     double displayHeightTwip() const;
 
-    // Top 0, left 0, display height and width, in that order.
+    // Top 0, left 0, then the display's height and width.
     void riempiDisplay();
 
     // False once the registry has unloaded the screen (the object goes away

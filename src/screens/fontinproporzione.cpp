@@ -115,6 +115,8 @@ FontInProporzione::FontInProporzione(Schermo &schermo)
     if (auto *barra = qobject_cast<QMenuBar *>(schermo.menuWidget()))
         m_barra = {barra, barra->font()};
     schermo.installEventFilter(this);
+    for (const Voce &v : std::as_const(m_voci))
+        v.widget->installEventFilter(this);
 }
 
 double FontInProporzione::fattore() const
@@ -155,13 +157,24 @@ void FontInProporzione::dimensiona(const Voce &v, double f)
         w->setFont(font);
 }
 
+void FontInProporzione::dimensionaVisibile(const Voce &v, double f)
+{
+    if (v.widget->isHidden()) {
+        if (!m_daFare.contains(v.widget))
+            m_daFare.append(v.widget);
+        return;
+    }
+    m_daFare.removeOne(v.widget);
+    dimensiona(v, f);
+}
+
 void FontInProporzione::tutte(double f)
 {
     if (m_barra.widget)
         dimensiona(m_barra, f);
     for (const Voce &v : std::as_const(m_voci)) {
         if (v.widget)
-            dimensiona(v, f);
+            dimensionaVisibile(v, f);
     }
 }
 
@@ -185,7 +198,7 @@ void FontInProporzione::adatta(QWidget *w)
 {
     for (const Voce &v : std::as_const(m_voci)) {
         if (v.widget == w)
-            dimensiona(v, m_applicato);
+            dimensionaVisibile(v, m_applicato);
     }
 }
 
@@ -193,5 +206,12 @@ bool FontInProporzione::eventFilter(QObject *o, QEvent *e)
 {
     if (o == m_schermo && e->type() == QEvent::LanguageChange)
         tutte(m_applicato);
+    // Before the control is painted: the show event comes first.
+    if (e->type() == QEvent::Show && m_daFare.removeOne(o)) {
+        for (const Voce &v : std::as_const(m_voci)) {
+            if (v.widget == o)
+                dimensiona(v, m_applicato);
+        }
+    }
     return QObject::eventFilter(o, e);
 }

@@ -32,7 +32,7 @@ public:
     void applicaBarra();
 
     // Fits one control again after its text has changed; only its own text
-    // is measured.
+    // is measured (a hidden one's, once it is shown).
     void adatta(QWidget *w);
 
     // The factor for the screen's current inner size.
@@ -50,10 +50,14 @@ private:
         QFont font;
     };
     void dimensiona(const Voce &v, double f);
+    void dimensionaVisibile(const Voce &v, double f);
     void tutte(double f);
 
     QPointer<const Schermo> m_schermo;
     QList<Voce> m_voci;
+    // Hidden controls are fitted when they are shown, to the factor applied
+    // by then: most hidden ones get a new text before anyone sees them.
+    QList<QWidget *> m_daFare;
     Voce m_barra;
     double m_applicato = 1.0;
 };

@@ -20,8 +20,9 @@ void SchermoScalato::scalaAlCaricamento()
     m_scala = std::make_unique<clsResize>();
     m_scala->setSourceForm(this);
     m_scala->SizeFormToScreen(75);
-    if (m_font)
-        m_font->applica();
+    // The text follows in Form_Resize: a screen not yet shown gets its
+    // resize event when it is, before it is painted. Fitting it here too
+    // would measure every caption twice on the way to the first sentence.
 }
 
 void SchermoScalato::Form_Resize()

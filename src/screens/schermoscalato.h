@@ -27,7 +27,8 @@ protected:
     FontInProporzione &font() const { return *m_font; }
 
     // The last step of the load: the scaler captures the designed layout,
-    // sizes the screen to 75 per cent of the display, and the text follows.
+    // sizes the screen to 75 per cent of the display, and the text follows
+    // once it is shown.
     void scalaAlCaricamento();
 
     // A measure in design twips taken to the screen's current scale, from
