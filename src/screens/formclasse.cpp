@@ -104,10 +104,10 @@ FormClasse::FormClasse(Contesto &contesto)
         = etichetta(QStringLiteral("LabelCartella"), QStringLiteral("Cartella del registro"), 4680, 3600, 4680, 420);
     TestoCartella = aggiungi(new QLineEdit(client()), QStringLiteral("TestoCartella"));
     TestoCartella->setFont(testo);
-    piazza(TestoCartella, 4680, 4080, 3480, 540);
+    piazza(TestoCartella, 4680, 4080, 3300, 540);
     cartella->setBuddy(TestoCartella);
     connect(TestoCartella, &QLineEdit::editingFinished, this, [this] { cambiaCartella(TestoCartella->text()); });
-    bottone(BottoneCartella, QStringLiteral("BottoneCartella"), QStringLiteral("Scegli…"), 8280, 4080, 1080, 540,
+    bottone(BottoneCartella, QStringLiteral("BottoneCartella"), QStringLiteral("Scegli…"), 8100, 4080, 1260, 540,
             &FormClasse::BottoneCartella_Click);
 
     SceltaSoloAdulto = aggiungi(new QCheckBox(QStringLiteral("Solo un adulto può uscire"), client()),
