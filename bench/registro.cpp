@@ -6,6 +6,7 @@
 
 #include "ambiente.h"
 #include "letturaregistro.h"
+#include "registroclasse.h"
 #include "riassunto.h"
 #include "scrittoreregistro.h"
 
@@ -19,23 +20,6 @@
 
 namespace {
 
-const QStringList Intestazione{"Inizio",
-                               "Alunno",
-                               "Lingua",
-                               "Operazione",
-                               "File",
-                               "Riga",
-                               "Primo",
-                               "Secondo",
-                               "Risultato",
-                               "Errori inizio",
-                               "Errori cambio",
-                               "Errori risultato",
-                               "Errori operazione",
-                               "Riascolti",
-                               "Secondi",
-                               "Finito"};
-
 double mediana(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -43,13 +27,13 @@ double mediana(std::vector<double> v)
 }
 
 // 200 school days from 2026-09-14, five a week, 20 problems a pupil a day.
-void scriviAnno(const QString &cartella)
+void scriviAnno(const QString &cartella, const QStringList &colonne)
 {
     QFile a(cartella + QStringLiteral("/registro-aula1.csv"));
     QFile b(cartella + QStringLiteral("/registro-aula2.csv"));
     a.open(QIODevice::WriteOnly);
     b.open(QIODevice::WriteOnly);
-    const QByteArray intestazione = "\xEF\xBB\xBF" + rigaCsv(Intestazione);
+    const QByteArray intestazione = "\xEF\xBB\xBF" + rigaCsv(colonne);
     a.write(intestazione);
     b.write(intestazione);
     QDate giorno(2026, 9, 14);
@@ -94,11 +78,13 @@ int main(int argc, char **argv)
 
     // The screen itself, with the program's data and a 1024x768 display.
     std::vector<double> schermo;
+    QStringList colonne;
     {
         Ambiente a(QString::fromLocal8Bit(argv[1]), QStringLiteral("Italiano"));
+        colonne = intestazioneRegistro(a.lingua);
         const QString cartella = a.c->percorsi.impostazioni;
         QDir().mkpath(cartella);
-        scriviAnno(cartella);
+        scriviAnno(cartella, colonne);
         for (int i = 0; i < giri; ++i) {
             QElapsedTimer t;
             t.start();
@@ -112,7 +98,7 @@ int main(int argc, char **argv)
     }
 
     QTemporaryDir d;
-    scriviAnno(d.path());
+    scriviAnno(d.path(), colonne);
 
     std::vector<double> vista;
     size_t righe = 0;
@@ -131,7 +117,7 @@ int main(int argc, char **argv)
     // at its size.
     std::vector<double> aggiunte;
     double prima = 0;
-    ScrittoreRegistro s(d.path(), QStringLiteral("aula1"), Intestazione);
+    ScrittoreRegistro s(d.path(), QStringLiteral("aula1"), colonne);
     RigaRegistro r;
     r.inizio = QDateTime::currentDateTime();
     r.alunno = QStringLiteral("Anna");
