@@ -6,3 +6,5 @@ target_link_libraries(numerella_osservato PRIVATE numerella_screens numerella_ap
 add_dependencies(tst_programmaguasto numerella_osservato numerella_data)
 add_test(NAME percorsilibrerie COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/app/percorsilibrerie.sh
          $<TARGET_FILE:numerella> $<TARGET_FILE:numerella_voce>)
+# A story file that breaks in the middle of a problem, played on the real screens with the real sounds.
+target_link_libraries(tst_eserciziguasti PRIVATE numerella_screens numerella_suoniwav)
