@@ -196,9 +196,9 @@ void FormClasse::BottoneAggiungi_Click()
     const QString nome = TestoNome->text().trimmed();
     if (!nomeAccettato(nome, -1))
         return;
+    // The adult may choose another picture.
+    const QString immagine = c.stato.ClasseAlunni.prossimaImmagine(m_immagini);
     QList<Alunno> &a = c.stato.ClasseAlunni.alunni;
-    // A new pupil gets the next picture in turn; the adult may choose another.
-    const QString immagine = m_immagini.isEmpty() ? QString() : m_immagini[a.size() % m_immagini.size()];
     a.append({nome, immagine});
     salva();
     riempiLista(int(a.size()) - 1);
