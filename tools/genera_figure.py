@@ -22,8 +22,7 @@ import sys
 from PIL import Image, ImageChops, ImageDraw, ImageFont
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from genera_animazioni import (C, CONTORNO, L, bezier, contorna, ellisse, mescola,  # noqa: E402
-                               punti_ellisse, stella_punti, tela)
+from genera_animazioni import C, CONTORNO, L, bezier, contorna, ellisse, punti_ellisse, tela  # noqa: E402
 
 LATO = 128
 QUI = os.path.dirname(os.path.abspath(__file__))

@@ -42,7 +42,8 @@ QString Classe::prossimaImmagine(const QStringList &offerte) const
     QString scelta;
     qsizetype meno = -1;
     for (const QString &f : offerte) {
-        const qsizetype n = std::count_if(alunni.begin(), alunni.end(), [&f](const Alunno &a) { return a.immagine == f; });
+        const qsizetype n
+            = std::count_if(alunni.begin(), alunni.end(), [&f](const Alunno &a) { return a.immagine == f; });
         if (meno < 0 || n < meno) {
             scelta = f;
             meno = n;

@@ -86,8 +86,7 @@ QPixmap immagineAlunno(const Contesto &c, const QString &file)
     if (file.isEmpty())
         return {};
     const QDir figure(cartellaFigure(c));
-    const QString percorso
-        = figure.exists(file) ? figure.filePath(file) : QDir(cartellaAnimazioni(c)).filePath(file);
+    const QString percorso = figure.exists(file) ? figure.filePath(file) : QDir(cartellaAnimazioni(c)).filePath(file);
     QPixmap p;
     if (!QPixmapCache::find(percorso, &p)) {
         QImageReader r(percorso);

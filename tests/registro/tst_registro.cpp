@@ -266,7 +266,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("prese"); // the pictures the pupils have
         QTest::addColumn<QString>("attesa");
         QTest::newRow("the first no one has") << QStringList{"c.png", "a.gif"} << "b.gif";
-        QTest::newRow("all taken: the least used") << QStringList{"c.png", "a.gif", "b.gif", "a.gif", "c.png"} << "b.gif";
+        QTest::newRow("all taken: the least used")
+            << QStringList{"c.png", "a.gif", "b.gif", "a.gif", "c.png"} << "b.gif";
     }
     void prossimaImmagine()
     {

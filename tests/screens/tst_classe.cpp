@@ -162,7 +162,8 @@ private Q_SLOTS:
         auto *lista = figlio<QListWidget>(s, "ListaImmagini");
         QVERIFY(lista->count() >= 36);
         for (int i = 0; i < lista->count(); ++i)
-            QVERIFY2(!lista->item(i)->icon().isNull(), qPrintable(lista->item(i)->data(Qt::AccessibleTextRole).toString()));
+            QVERIFY2(!lista->item(i)->icon().isNull(),
+                     qPrintable(lista->item(i)->data(Qt::AccessibleTextRole).toString()));
         figlio<QLineEdit>(s, "TestoNome")->setText(QStringLiteral("Bo"));
         figlio<QPushButton>(s, "BottoneAggiungi")->click();
         QCOMPARE(a->stato.ClasseAlunni.alunni.value(1).immagine, QStringLiteral("barchetta.gif"));
