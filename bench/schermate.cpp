@@ -26,6 +26,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -88,21 +89,24 @@ void scriviLingua(const QString &cartella)
                      QStringLiteral("CurrentLanguage"), QStringLiteral("Lunga"));
 }
 
-// 30 pupils, each with a picture, and six school weeks of their record.
-void scriviClasse(const QString &impostazioni)
+// 30 pupils, each added as the class screen adds them (a picture no one
+// has), and six school weeks of their record.
+void scriviClasse(const QString &programma, const QString &impostazioni)
 {
     const QStringList nomi{"Alessandro", "Beatrice", "Carlo",      "Davide",    "Elena",    "Francesca",
                            "Giulia",     "Hamza",    "Irene",      "Jacopo",    "Kevin",    "Leonardo",
                            "Martina",    "Nicolò",   "Olga",       "Pietro",    "Quang",    "Rebecca",
                            "Sofia",      "Tommaso",  "Umberto",    "Valentina", "Wen",      "Xavier",
                            "Yasmine",    "Zeno",     "Anna Maria", "Bianca",    "Cristian", "Diego"};
-    const QStringList figure{"barchetta.gif", "biscotto.gif", "candelina.gif",  "coccinella.gif", "farfalla.gif",
-                             "fiore.gif",     "fragola.gif",  "gattino.gif",    "macchinina.gif", "mela.gif",
-                             "orsetto.gif",   "palla.gif",    "palloncino.gif", "pesciolino.gif", "pulcino.gif",
-                             "rana.gif",      "stella.gif"};
+    QStringList figure;
+    const auto ordine = QDir::Name | QDir::IgnoreCase;
+    for (const QString &f : QDir(programma + QStringLiteral("/gifanimate")).entryList({"*.gif"}, QDir::Files, ordine))
+        if (!f.contains(u'_'))
+            figure << f;
+    figure += QDir(programma + QStringLiteral("/figure")).entryList({"*.png"}, QDir::Files, ordine);
     Classe c;
-    for (int i = 0; i < nomi.size(); ++i)
-        c.alunni.append({nomi[i], figure[i % figure.size()]});
+    for (const QString &n : nomi)
+        c.alunni.append({n, c.prossimaImmagine(figure)});
     QString errore;
     salvaClasse(c, impostazioni, &errore);
     QFile f(impostazioni + QStringLiteral("/registro-aula1.csv"));
@@ -186,7 +190,7 @@ int main(int argc, char *argv[])
     const bool lunga = argc > 3 && QByteArray(argv[3]) == "lunga";
     const bool classe = argc > 3 && QByteArray(argv[3]) == "classe";
     if (classe)
-        scriviClasse(impostazioni.path());
+        scriviClasse(programma.path(), impostazioni.path());
     if (lunga)
         scriviLingua(programma.path());
 

@@ -8,6 +8,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 namespace {
 int caratteri(const QString &s)
 {
@@ -33,6 +35,21 @@ Classe::Verifica Classe::verifica(const QString &grezzo, int escluso) const
             return NomeDoppio;
     }
     return NomeValido;
+}
+
+QString Classe::prossimaImmagine(const QStringList &offerte) const
+{
+    QString scelta;
+    qsizetype meno = -1;
+    for (const QString &f : offerte) {
+        const qsizetype n
+            = std::count_if(alunni.begin(), alunni.end(), [&f](const Alunno &a) { return a.immagine == f; });
+        if (meno < 0 || n < meno) {
+            scelta = f;
+            meno = n;
+        }
+    }
+    return scelta;
 }
 
 QString fileClasse(const QString &cartellaImpostazioni)

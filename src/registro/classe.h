@@ -2,12 +2,16 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The pupils and the adult's choices, kept in numerella-classe.json in the
 // settings folder. An empty class leaves the program as designed.
 struct Alunno {
     QString nome;
-    QString immagine; // an animation's file name in gifanimate/ ("gattino.gif")
+    // A picture's file name: a still picture in figure/ ("sole.png") or a
+    // story's animation in gifanimate/ ("gattino.gif"). Stored by name, so a
+    // pupil keeps theirs whatever pictures are added.
+    QString immagine;
 
     bool operator==(const Alunno &) const = default;
 };
@@ -26,6 +30,11 @@ struct Classe {
     // is renamed); NomeValido when it can. The name is taken trimmed.
     enum Verifica { NomeValido, NomeVuoto, NomeLungo, NomeDoppio, NomeConControllo, ClassePiena };
     Verifica verifica(const QString &nome, int escluso = -1) const;
+
+    // The picture for a new pupil: the first of `offerte` that no pupil has,
+    // so that no two children look for the same one; when every one is
+    // taken, the first of the least used. Empty when none is offered.
+    QString prossimaImmagine(const QStringList &offerte) const;
 
     // The record folder this class writes to.
     QString cartellaDelRegistro(const QString &cartellaImpostazioni) const

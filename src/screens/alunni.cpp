@@ -22,6 +22,11 @@ QString cartellaAnimazioni(const Contesto &c)
     return Percorsi::unisci(c.percorsi.programma, QStringLiteral("gifanimate"));
 }
 
+QString cartellaFigure(const Contesto &c)
+{
+    return Percorsi::unisci(c.percorsi.programma, QStringLiteral("figure"));
+}
+
 // The picture beside the name keeps the height of the bar's text.
 class EtichettaAlunno : public QWidget
 {
@@ -65,21 +70,23 @@ private:
 
 QStringList immaginiAlunni(const Contesto &c)
 {
+    // The animations first, in the order the first classes were given them.
     QStringList v;
-    const QStringList tutte
-        = QDir(cartellaAnimazioni(c)).entryList({QStringLiteral("*.gif")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    const auto ordine = QDir::Name | QDir::IgnoreCase;
+    const QStringList tutte = QDir(cartellaAnimazioni(c)).entryList({QStringLiteral("*.gif")}, QDir::Files, ordine);
     for (const QString &f : tutte) {
         if (!f.contains(u'_'))
             v << f;
     }
-    return v;
+    return v + QDir(cartellaFigure(c)).entryList({QStringLiteral("*.png")}, QDir::Files, ordine);
 }
 
 QPixmap immagineAlunno(const Contesto &c, const QString &file)
 {
     if (file.isEmpty())
         return {};
-    const QString percorso = QDir(cartellaAnimazioni(c)).filePath(file);
+    const QDir figure(cartellaFigure(c));
+    const QString percorso = figure.exists(file) ? figure.filePath(file) : QDir(cartellaAnimazioni(c)).filePath(file);
     QPixmap p;
     if (!QPixmapCache::find(percorso, &p)) {
         QImageReader r(percorso);
@@ -111,7 +118,8 @@ BottoneAlunno::BottoneAlunno(const QString &nome, const QPixmap &immagine, QWidg
 void BottoneAlunno::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
+    // A picture shrunk without smoothing loses its thin lines.
+    p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     const QRectF r = QRectF(rect()).adjusted(2, 2, -2, -2);
     p.setPen(QPen(QColor(128, 0, 128), isDown() ? 3 : 1.5));
     p.setBrush(isDown() ? QColor(255, 160, 255) : QColor(255, 225, 255));

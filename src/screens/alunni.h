@@ -8,10 +8,12 @@
 struct Contesto;
 class Schermo;
 
-// The pictures a pupil can be given: the shipped animations of single
-// things (not their "_arriva" and "_via" moves), by file name.
+// The pictures a pupil can be given, by file name: the animations of single
+// things (not their "_arriva" and "_via" moves), then the still pictures of
+// figure/.
 QStringList immaginiAlunni(const Contesto &c);
-// The first frame of a pupil's picture; null when the file cannot be read.
+// A pupil's picture (an animation's first frame); null when the file
+// cannot be read.
 QPixmap immagineAlunno(const Contesto &c, const QString &file);
 
 // The pupil now playing, picture and name, at the right end of a screen's

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace {
 const QColor Viola(255, 128, 255);
@@ -147,9 +148,19 @@ void FormClasse::Form_Activate()
 void FormClasse::Form_Resize()
 {
     SchermoScalato::Form_Resize();
-    // Six pictures a row, whatever the screen.
-    const int lato = std::max(16, ListaImmagini->viewport()->width() / 6 - 14);
-    ListaImmagini->setIconSize(QSize(lato, lato));
+    // Every picture in sight at once, so that the adult sees which ones are
+    // free: at least six a row, as many more as it takes not to scroll. The
+    // width leaves room for a scroll bar, or the bar shown while the icons
+    // were big would keep a row's last picture on the next row.
+    const QSize spazio = ListaImmagini->maximumViewportSize();
+    const int larghezza = spazio.width() - ListaImmagini->verticalScrollBar()->sizeHint().width() - 4;
+    const int n = std::max(1, int(ListaImmagini->count()));
+    int colonne = 6;
+    while (colonne < n && (n + colonne - 1) / colonne * (larghezza / colonne) > spazio.height())
+        ++colonne;
+    const int cella = std::max(30, larghezza / colonne);
+    ListaImmagini->setGridSize(QSize(cella, cella));
+    ListaImmagini->setIconSize(QSize(cella - 14, cella - 14));
     ListaAlunni->setIconSize(QSize(ListaAlunni->fontMetrics().height(), ListaAlunni->fontMetrics().height()) * 3 / 2);
     // The box to tick grows with its caption.
     const int casella = SceltaSoloAdulto->fontMetrics().height();
@@ -196,9 +207,9 @@ void FormClasse::BottoneAggiungi_Click()
     const QString nome = TestoNome->text().trimmed();
     if (!nomeAccettato(nome, -1))
         return;
+    // The adult may choose another picture.
+    const QString immagine = c.stato.ClasseAlunni.prossimaImmagine(m_immagini);
     QList<Alunno> &a = c.stato.ClasseAlunni.alunni;
-    // A new pupil gets the next picture in turn; the adult may choose another.
-    const QString immagine = m_immagini.isEmpty() ? QString() : m_immagini[a.size() % m_immagini.size()];
     a.append({nome, immagine});
     salva();
     riempiLista(int(a.size()) - 1);

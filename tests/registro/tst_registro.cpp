@@ -260,6 +260,25 @@ private Q_SLOTS:
         QCOMPARE(int(c.verifica(nome)), esito);
     }
 
+    // A new pupil's picture, of "a.gif", "b.gif", "c.png" offered in that order.
+    void prossimaImmagine_data()
+    {
+        QTest::addColumn<QStringList>("prese"); // the pictures the pupils have
+        QTest::addColumn<QString>("attesa");
+        QTest::newRow("the first no one has") << QStringList{"c.png", "a.gif"} << "b.gif";
+        QTest::newRow("all taken: the least used")
+            << QStringList{"c.png", "a.gif", "b.gif", "a.gif", "c.png"} << "b.gif";
+    }
+    void prossimaImmagine()
+    {
+        QFETCH(QStringList, prese);
+        QFETCH(QString, attesa);
+        Classe c;
+        for (const QString &f : prese)
+            c.alunni.append({QStringLiteral("Pupil %1").arg(c.alunni.size()), f});
+        QCOMPARE(c.prossimaImmagine({"a.gif", "b.gif", "c.png"}), attesa);
+    }
+
     void salvaClasse()
     {
         QTemporaryDir d;

@@ -1,7 +1,7 @@
 // The class and the record on the real screens: "Chi gioca?" after "Avvio" only with pupils, the pupil's name on
 // the menu and the exercise screens and in the rows, the adult's question in front of the class, the record and
-// (when asked) the exit, the class screen saving what it changes, the record view of two computers' files with its
-// PDF, and a record folder that cannot be written told once.
+// (when asked) the exit, the class screen saving what it changes and giving pictures no pupil has, the record view
+// of two computers' files with its PDF, and a record folder that cannot be written told once.
 
 #include "ambiente.h"
 #include "formadulto.h"
@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -150,6 +151,22 @@ private Q_SLOTS:
         QCOMPARE(salvata, a->stato.ClasseAlunni);
         QCOMPARE(salvata.alunni.size(), 1);
         QCOMPARE(salvata.alunni[0].nome, QStringLiteral("Ugo; \"U\""));
+    }
+
+    // With the shipped pictures: each one opens, and a new pupil gets one no pupil has.
+    void figure()
+    {
+        a = std::make_unique<Ambiente>(Ambiente::datiProgramma(), QStringLiteral("Italiano"));
+        a->stato.ClasseAlunni.alunni.append({QStringLiteral("Ada"), QStringLiteral("biscotto.gif")});
+        Schermo *s = a->registro.mostra(QStringLiteral("FormClasse"));
+        auto *lista = figlio<QListWidget>(s, "ListaImmagini");
+        QVERIFY(lista->count() >= 36);
+        for (int i = 0; i < lista->count(); ++i)
+            QVERIFY2(!lista->item(i)->icon().isNull(),
+                     qPrintable(lista->item(i)->data(Qt::AccessibleTextRole).toString()));
+        figlio<QLineEdit>(s, "TestoNome")->setText(QStringLiteral("Bo"));
+        figlio<QPushButton>(s, "BottoneAggiungi")->click();
+        QCOMPARE(a->stato.ClasseAlunni.alunni.value(1).immagine, QStringLiteral("barchetta.gif"));
     }
 
     // Two computers' files in one folder, three pupils: three rows in the view, three pages in the PDF.
