@@ -1,0 +1,134 @@
+// The help's core: the review queue played problem by problem (which problem comes back, when, and when it
+// retires), and the sure and stuck states at their boundaries.
+
+#include "casuale.h"
+#include "padronanza.h"
+#include "sceltaproblema.h"
+
+#include <QTest>
+
+namespace {
+
+const QString File[2] = {QStringLiteral("testi/lista1.txt"), QStringLiteral("testi/lista2.txt")};
+constexpr int Storie = 1000; // a fresh draw never meets an earlier problem by chance
+
+// A problem's row as the record writes it: the numbers in the story's order, a wrong press ('x') at the change,
+// or left unfinished ('u'), or clean ('o').
+RigaRegistro riga(QChar op, const Scelta &s, QChar esito)
+{
+    RigaRegistro r;
+    r.operazione = op;
+    r.fileStorie = File[op == u'-'];
+    r.rigaStoria = s.riga;
+    const int n2 = s.n3 - s.n1;
+    r.primo = op == u'-' ? s.n3 : s.n1;
+    r.secondo = op == u'-' ? s.n1 : n2;
+    r.risultato = op == u'-' ? n2 : s.n3;
+    r.errati[RigaRegistro::Cambio] = esito == u'x';
+    r.finito = esito != u'u';
+    return r;
+}
+
+} // namespace
+
+class TestAiuto : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    // Each problem of the script ("+x": an addition with a wrong press) is chosen, then done as the script says.
+    // The problems chosen are written as letters: a new letter for a new problem, an earlier one's for a problem
+    // that comes back. Every new problem is the one today's draw gives: the row, the total, the first term.
+    void ripasso_data()
+    {
+        QTest::addColumn<QString>("copione");
+        QTest::addColumn<bool>("conRipasso");
+        QTest::addColumn<QString>("attesi");
+        QTest::newRow("a missed problem comes back after three others") << "+x +o +o +o +o +o" << true << "abcdae";
+        QTest::newRow("solved clean twice, it retires")
+            << "+x +o +o +o +o +o +o +o +o +o +o +o +o" << true << "abcdaefgahijk";
+        QTest::newRow("a wrong press in review starts the two again")
+            << "+x +o +o +o +o +o +o +o +x +o +o +o +o +o +o +o +o +o +o +o +o" << true << "abcdaefgahijaklmanopq";
+        QTest::newRow("left unfinished, it comes back") << "+u +o +o +o +o" << true << "abcda";
+        QTest::newRow("a fourth waiting pushes the oldest out") << "+x +x +x +x +o +o +o +o +o" << true << "abcdebcdf";
+        QTest::newRow("subtractions do not count for an addition") << "+x -o -o -o +o +o +o +o" << true << "abcdefga";
+        QTest::newRow("a subtraction comes back among subtractions")
+            << "-x +o +o +o +o -o -o -o -o" << true << "abcdefgha";
+        QTest::newRow("review off: today's draws") << "+x +o +o +o +o +o" << false << "abcdef";
+    }
+    void ripasso()
+    {
+        QFETCH(QString, copione);
+        QFETCH(bool, conRipasso);
+        QFETCH(QString, attesi);
+        Casuale casuale(7);
+        Casuale oggi(7);
+        SceltaProblema scelta;
+        std::vector<RigaRegistro> storia;
+        std::vector<std::pair<Scelta, QChar>> visti;
+        QString scelti;
+        for (const QString &passo : copione.split(u' ')) {
+            const QChar op = passo[0];
+            // Folded from the record, the queue chooses as it does told row by row.
+            Casuale copia = casuale;
+            const Scelta daStoria = SceltaProblema(storia).prossimo(op, File[op == u'-'], Storie, copia, conRipasso);
+            const Scelta s = scelta.prossimo(op, File[op == u'-'], Storie, casuale, conRipasso);
+            QCOMPARE(s, daStoria);
+            QChar lettera = u'?';
+            if (s.ripasso) {
+                for (const auto &[prima, l] : visti) {
+                    if (prima.riga == s.riga && prima.n3 == s.n3 && prima.n1 == s.n1)
+                        lettera = l;
+                }
+            } else {
+                const int r = oggi.estrai(Storie);
+                const int n3 = oggi.estrai(9);
+                QCOMPARE(s, (Scelta{r, n3, oggi.estrai(n3), false}));
+                lettera = QChar(u'a' + int(visti.size()));
+                visti.push_back({s, lettera});
+            }
+            scelti += lettera;
+            storia.push_back(riga(op, s, passo[1]));
+            scelta.annota(storia.back());
+        }
+        QCOMPARE(scelti, attesi);
+    }
+
+    // The last problems of the pupil, oldest first: an operation ('-' for a subtraction, else an addition), then
+    // 'o' clean, 'x' a wrong press at the change, 'y' one while writing the operation, 'u' left with none; then
+    // the day. The state is the additions' at the change.
+    void sicuro_data()
+    {
+        QTest::addColumn<QString>("ultimi");
+        QTest::addColumn<Padronanza>("stato");
+        QTest::newRow("4 of 5 clean on one day: not yet sure") << "o1 o1 x1 o1 o1" << Padronanza::Nessuna;
+        QTest::newRow("4 of 5 clean on two days: sure") << "o1 o1 x1 o1 o2" << Padronanza::Sicuro;
+        QTest::newRow("3 of 5 clean, 2 wrong: neither") << "o1 x1 o2 x2 o2" << Padronanza::Nessuna;
+        QTest::newRow("3 of 5 wrong: stuck") << "o1 x1 o2 x2 x2" << Padronanza::Aiuto;
+        QTest::newRow("the sixth back does not count") << "x1 x1 o1 o1 x1 o1" << Padronanza::Nessuna;
+        QTest::newRow("subtractions do not count") << "o1 o1 -x1 -x1 -x1 x1 o2 o2" << Padronanza::Sicuro;
+        QTest::newRow("a wrong press at another part") << "y1 y1 y1 y2 o2" << Padronanza::Sicuro;
+        QTest::newRow("left unfinished is not clean") << "o1 o1 o2 u2 x2" << Padronanza::Nessuna;
+        QTest::newRow("3 problems, all wrong: stuck") << "x1 x1 x1" << Padronanza::Aiuto;
+        QTest::newRow("4 problems, clean on two days: sure") << "o1 o1 o2 o2" << Padronanza::Sicuro;
+    }
+    void sicuro()
+    {
+        QFETCH(QString, ultimi);
+        QFETCH(Padronanza, stato);
+        std::vector<RigaRegistro> storia;
+        for (QString p : ultimi.split(u' ')) {
+            RigaRegistro r;
+            r.operazione = p.startsWith(u'-') ? u'-' : u'+';
+            p.remove(u'-');
+            r.inizio = QDateTime(QDate(2026, 10, p[1].digitValue()), QTime(9, 0));
+            r.errati[RigaRegistro::Cambio] = p[0] == u'x';
+            r.errati[RigaRegistro::Scrittura] = p[0] == u'y';
+            r.finito = p[0] != u'u';
+            storia.push_back(r);
+        }
+        QCOMPARE(padronanza(storia, u'+', RigaRegistro::Cambio), stato);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAiuto)
+#include "tst_aiuto.moc"
