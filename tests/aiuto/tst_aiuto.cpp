@@ -9,16 +9,16 @@
 
 namespace {
 
-const QString File[2] = {QStringLiteral("testi/lista1.txt"), QStringLiteral("testi/lista2.txt")};
-constexpr int Storie = 1000; // a fresh draw never meets an earlier problem by chance
+// One story file for both operations, so that only the operation tells their problems apart; an English one.
+const QString File[2] = {QStringLiteral("testi/lista.txt"), QStringLiteral("testi/English/lista.txt")};
 
 // A problem's row as the record writes it: the numbers in the story's order, a wrong press ('x') at the change,
 // or left unfinished ('u'), or clean ('o').
-RigaRegistro riga(QChar op, const Scelta &s, QChar esito)
+RigaRegistro riga(QChar op, const QString &file, const Scelta &s, QChar esito)
 {
     RigaRegistro r;
     r.operazione = op;
-    r.fileStorie = File[op == u'-'];
+    r.fileStorie = file;
     r.rigaStoria = s.riga;
     const int n2 = s.n3 - s.n1;
     r.primo = op == u'-' ? s.n3 : s.n1;
@@ -35,29 +35,39 @@ class TestAiuto : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // Each problem of the script ("+x": an addition with a wrong press) is chosen, then done as the script says.
+    // Each problem of the script ("+x": an addition with a wrong press; "-oe": a clean subtraction of the English
+    // stories) is chosen, then done as the script says.
     // The problems chosen are written as letters: a new letter for a new problem, an earlier one's for a problem
     // that comes back. Every new problem is the one today's draw gives: the row, the total, the first term.
     void ripasso_data()
     {
         QTest::addColumn<QString>("copione");
+        QTest::addColumn<int>("storie"); // many: a new problem never meets an earlier one by chance
         QTest::addColumn<bool>("conRipasso");
         QTest::addColumn<QString>("attesi");
-        QTest::newRow("a missed problem comes back after three others") << "+x +o +o +o +o +o" << true << "abcdae";
+        QTest::newRow("a missed problem comes back after three others")
+            << "+x +o +o +o +o +o" << 1000 << true << "abcdae";
         QTest::newRow("solved clean twice, it retires")
-            << "+x +o +o +o +o +o +o +o +o +o +o +o +o" << true << "abcdaefgahijk";
+            << "+x +o +o +o +o +o +o +o +o +o +o +o +o" << 1000 << true << "abcdaefgahijk";
         QTest::newRow("a wrong press in review starts the two again")
-            << "+x +o +o +o +o +o +o +o +x +o +o +o +o +o +o +o +o +o +o +o +o" << true << "abcdaefgahijaklmanopq";
-        QTest::newRow("left unfinished, it comes back") << "+u +o +o +o +o" << true << "abcda";
-        QTest::newRow("a fourth waiting pushes the oldest out") << "+x +x +x +x +o +o +o +o +o" << true << "abcdebcdf";
-        QTest::newRow("subtractions do not count for an addition") << "+x -o -o -o +o +o +o +o" << true << "abcdefga";
+            << "+x +o +o +o +o +o +o +o +x +o +o +o +o +o +o +o +o +o +o +o +o" << 1000 << true
+            << "abcdaefgahijaklmanopq";
+        QTest::newRow("left unfinished, it comes back") << "+u +o +o +o +o" << 1000 << true << "abcda";
+        QTest::newRow("a fourth waiting pushes the oldest out")
+            << "+x +x +x +x +o +o +o +o +o" << 1000 << true << "abcdebcdf";
+        QTest::newRow("subtractions do not count for an addition")
+            << "+x -o -o -o +o +o +o +o" << 1000 << true << "abcdefga";
         QTest::newRow("a subtraction comes back among subtractions")
-            << "-x +o +o +o +o -o -o -o -o" << true << "abcdefgha";
-        QTest::newRow("review off: today's draws") << "+x +o +o +o +o +o" << false << "abcdef";
+            << "-x +o -o -o -o +o -o" << 1000 << true << "abcdefa";
+        QTest::newRow("one story: the numbers tell problems apart") << "+x +o +o +o +o" << 1 << true << "abcda";
+        QTest::newRow("another language's stories: they wait, the longest waiting first")
+            << "+x +x +oe +oe +oe +oe +o +o" << 1000 << true << "abcdefab";
+        QTest::newRow("review off: today's draws") << "+x +o +o +o +o +o" << 1000 << false << "abcdef";
     }
     void ripasso()
     {
         QFETCH(QString, copione);
+        QFETCH(int, storie);
         QFETCH(bool, conRipasso);
         QFETCH(QString, attesi);
         Casuale casuale(7);
@@ -68,10 +78,11 @@ private Q_SLOTS:
         QString scelti;
         for (const QString &passo : copione.split(u' ')) {
             const QChar op = passo[0];
+            const QString &file = File[passo.endsWith(u'e')];
             // Folded from the record, the queue chooses as it does told row by row.
             Casuale copia = casuale;
-            const Scelta daStoria = SceltaProblema(storia).prossimo(op, File[op == u'-'], Storie, copia, conRipasso);
-            const Scelta s = scelta.prossimo(op, File[op == u'-'], Storie, casuale, conRipasso);
+            const Scelta daStoria = SceltaProblema(storia).prossimo(op, file, storie, copia, conRipasso);
+            const Scelta s = scelta.prossimo(op, file, storie, casuale, conRipasso);
             QCOMPARE(s, daStoria);
             QChar lettera = u'?';
             if (s.ripasso) {
@@ -80,14 +91,14 @@ private Q_SLOTS:
                         lettera = l;
                 }
             } else {
-                const int r = oggi.estrai(Storie);
+                const int r = oggi.estrai(storie);
                 const int n3 = oggi.estrai(9);
                 QCOMPARE(s, (Scelta{r, n3, oggi.estrai(n3), false}));
                 lettera = QChar(u'a' + int(visti.size()));
                 visti.push_back({s, lettera});
             }
             scelti += lettera;
-            storia.push_back(riga(op, s, passo[1]));
+            storia.push_back(riga(op, file, s, passo[1]));
             scelta.annota(storia.back());
         }
         QCOMPARE(scelti, attesi);
