@@ -41,7 +41,7 @@ bool estraibile(const RigaRegistro &r)
         return false;
     if ((somma ? r.primo + r.secondo : r.secondo + r.risultato) != (somma ? r.risultato : r.primo))
         return false;
-    return totale(r) >= 1 && totale(r) <= 9 && primoNumero(r) >= 1 && primoNumero(r) <= totale(r);
+    return totale(r) <= 9 && primoNumero(r) >= 1 && primoNumero(r) <= totale(r);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "padronanza.h"
 #include "sceltaproblema.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -42,7 +43,7 @@ private Q_SLOTS:
     void ripasso_data()
     {
         QTest::addColumn<QString>("copione");
-        QTest::addColumn<int>("storie"); // many: a new problem never meets an earlier one by chance
+        QTest::addColumn<int>("storie"); // 1000: a new problem never meets an earlier one by chance
         QTest::addColumn<bool>("conRipasso");
         QTest::addColumn<QString>("attesi");
         QTest::newRow("a missed problem comes back after three others")
@@ -102,6 +103,40 @@ private Q_SLOTS:
             scelta.annota(storia.back());
         }
         QCOMPARE(scelti, attesi);
+    }
+
+    // A missed problem's row that no draw could have given (a record file edited by hand) is passed over.
+    void passaSopra_data()
+    {
+        QTest::addColumn<QString>("conto"); // the operation as the record writes it, by the story's numbers
+        QTest::addColumn<int>("riga");
+        QTest::addColumn<int>("attesa");
+        QTest::newRow("4 + 5 = 9 waits") << "4+5=9" << 1 << 1;
+        QTest::newRow("9 - 9 = 0 waits") << "9-9=0" << 1 << 1;
+        QTest::newRow("story row 0") << "4+5=9" << 0 << 0;
+        QTest::newRow("neither + nor -") << "5*0=5" << 1 << 0;
+        QTest::newRow("numbers that do not add up") << "4+5=8" << 1 << 0;
+        QTest::newRow("a total of 10") << "5+5=10" << 1 << 0;
+        QTest::newRow("a first term of 0") << "0+5=5" << 1 << 0;
+        QTest::newRow("below zero") << "3-5=-2" << 1 << 0;
+    }
+    void passaSopra()
+    {
+        QFETCH(QString, conto);
+        QFETCH(int, riga);
+        QFETCH(int, attesa);
+        const auto n = QRegularExpression(QStringLiteral("^(\\d+)(.)(\\d+)=(-?\\d+)$")).match(conto);
+        QVERIFY(n.hasMatch());
+        RigaRegistro r;
+        r.operazione = n.captured(2)[0];
+        r.fileStorie = File[0];
+        r.rigaStoria = riga;
+        r.primo = n.captured(1).toInt();
+        r.secondo = n.captured(3).toInt();
+        r.risultato = n.captured(4).toInt();
+        SceltaProblema scelta;
+        scelta.annota(r);
+        QCOMPARE(scelta.inAttesa(), attesa);
     }
 
     // The last problems of the pupil, oldest first: an operation ('-' for a subtraction, else an addition), then
