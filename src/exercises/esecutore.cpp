@@ -5,7 +5,8 @@
 
 bool Esecutore::parlato(Passaggio::Tipo t)
 {
-    // Every kind is named, so that a new one cannot go by without a choice.
+    // Every kind is named, so that a new one cannot go by without a choice:
+    // done at once, or done and then its text said and waited for.
     using T = Passaggio::Tipo;
     switch (t) {
     case T::Parla:
@@ -53,10 +54,9 @@ void Esecutore::avanza()
     while (turno == m_turno && m_prossimo < m_passi.size()) {
         // A copy: the step may drop the outcome, and its steps with it.
         const Passaggio p = m_passi[m_prossimo++];
-        if (!parlato(p.tipo)) {
-            m_schermo.fai(p);
+        m_schermo.fai(p);
+        if (!parlato(p.tipo) || turno != m_turno)
             continue;
-        }
         const bool attesa = m_schermo.parla(p.testo, [this, turno] {
             if (turno != m_turno)
                 return;

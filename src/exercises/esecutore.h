@@ -15,7 +15,7 @@ public:
     using Fine = std::function<void()>;
     virtual ~EsecutoreSchermo() = default;
 
-    // A step done at once.
+    // Every step, done at once; a step that speaks is then said (parla).
     virtual void fai(const Passaggio &p) = 0;
     // Starts saying testo and returns; false when there is nothing to wait
     // for. Otherwise fine() once it has ended, or once its watchdog has run
@@ -38,9 +38,10 @@ public:
     {
     }
 
-    // While a sentence is waited for, an outcome without one (the count
-    // reset) is carried out at once and the sentence goes on; any other
-    // outcome replaces the one in progress.
+    // While a sentence is waited for, the screen takes only "avanti", the
+    // menus and the repeat button. An outcome without a sentence (the count
+    // reset, the hand-over) is then carried out at once and the sentence goes
+    // on; any other outcome replaces the one in progress.
     void esegui(Esito e);
     // Nothing more of the outcome in progress is done.
     void annulla();

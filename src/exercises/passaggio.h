@@ -9,7 +9,8 @@ enum class Etichetta { Domanda1, Domanda2, Domanda3, Risposta1, Risposta2, Rispo
 // One thing a screen does for an outcome. The runner (esecutore.h) carries
 // the steps of an outcome out in their order, each sentence spoken to its
 // end before the next step. A new kind is named here, decided on in
-// Esecutore::parlato (done at once, or waited for), and done by the screen.
+// Esecutore::parlato (done at once, or done and then its text said and
+// waited for), and done by the screen.
 struct Passaggio {
     enum class Tipo {
         Testo, // etichetta: set its text to testo

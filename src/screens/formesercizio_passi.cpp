@@ -104,7 +104,7 @@ void FormEsercizio::fai(const Passaggio &p)
         etichetta(p.etichetta)->hide();
         break;
     case T::Parla:
-        break; // the runner's: parla
+        break; // nothing to show: the runner has it said (parla)
     case T::CellaFile:
         if (cella) {
             cella->setFile(percorsoAnimazione(p.testo));

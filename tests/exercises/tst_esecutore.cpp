@@ -11,31 +11,7 @@
 
 namespace {
 
-// Each sentence has a wait of its own, never dropped: the end of a sentence of a dropped outcome still comes.
-struct SchermoFinto : EsecutoreSchermo {
-    QStringList chiamate;
-    QPointer<MotoreFinto> motore;
-    std::deque<Parlata> attese;
-    std::function<void()> altro; // the hand-over to the other screen
-
-    void fai(const Passaggio &p) override
-    {
-        chiamate << p.testo;
-        if (p.tipo == Passaggio::Tipo::AltroSchermo)
-            altro();
-    }
-    bool parla(const QString &testo, Fine fine) override
-    {
-        chiamate << u'«' + testo + u'»';
-        if (testo.isEmpty())
-            return false;
-        attese.emplace_back().Parla(motore, testo, std::move(fine), 0);
-        return true;
-    }
-    void fineAttesa() override { chiamate << QStringLiteral("/"); }
-};
-
-// "a «b» altro": the step a, the sentence b, the hand-over.
+// "a «b» altro": the step a, the sentence b, the hand-over to the other screen.
 Esito esito(const QString &passi)
 {
     Esito e;
@@ -48,6 +24,35 @@ Esito esito(const QString &passi)
     }
     return e;
 }
+
+// Each sentence has a wait of its own, never dropped: the end of a sentence of a dropped outcome still comes.
+struct SchermoFinto : EsecutoreSchermo {
+    QStringList chiamate;
+    QPointer<MotoreFinto> motore;
+    std::deque<Parlata> attese;
+    Esecutore *esecutore = nullptr;
+
+    // "altro" hands over to the other screen, "nuovo" starts a new problem here, from inside a step.
+    void fai(const Passaggio &p) override
+    {
+        if (p.tipo == Passaggio::Tipo::Parla)
+            return; // nothing to show: said by parla
+        chiamate << p.testo;
+        if (p.tipo == Passaggio::Tipo::AltroSchermo)
+            esecutore->annulla();
+        else if (p.testo == u"nuovo")
+            esecutore->esegui(esito(u"n «m» o"_qs));
+    }
+    bool parla(const QString &testo, Fine fine) override
+    {
+        chiamate << u'«' + testo + u'»';
+        if (testo.isEmpty())
+            return false;
+        attese.emplace_back().Parla(motore, testo, std::move(fine), 0);
+        return true;
+    }
+    void fineAttesa() override { chiamate << QStringLiteral("/"); }
+};
 
 } // namespace
 
@@ -72,6 +77,7 @@ private Q_SLOTS:
         QTest::newRow("esito senza frase durante la frase") << "«a» b ; c ; fine" << "«a» ; c ; / b";
         QTest::newRow("annullato a metà frase") << "«a» b ; annulla ; fine" << "«a» ; / ; ";
         QTest::newRow("passaggio nel mezzo") << "a altro b «c»" << "a altro";
+        QTest::newRow("problema nuovo nel mezzo") << "a nuovo b ; fine" << "a nuovo n «m» ; / o";
         QTest::newRow("passaggio durante la frase") << "«a» b ; altro c ; fine" << "«a» ; altro / ; ";
         // clang-format on
     }
@@ -80,7 +86,7 @@ private Q_SLOTS:
         QFETCH(QString, azioni);
         SchermoFinto s;
         Esecutore esecutore(s);
-        s.altro = [&esecutore] { esecutore.annulla(); };
+        s.esecutore = &esecutore;
         s.motore = new MotoreFinto;
         s.motore->muto = true;
         s.motore->durataMs = 0;

@@ -109,7 +109,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("evento");
         QTest::addColumn<QString>("dopo"); // the screen on display
         QTest::addColumn<int>("celle"); // cells shown on Form1; -1: Form1 is gone
-        QTest::addColumn<bool>("domanda2"); // Form1 went on to the second question
+        QTest::addColumn<bool>("domanda2"); // Form1 went on to the second question, and read it
         // clang-format off
         QTest::newRow("ripeti") << "ripeti" << "Form1" << 5 << true;
         QTest::newRow("avanti") << "avanti" << "Form1" << 1 << false;
@@ -122,6 +122,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, evento);
         QPointer<FormEsercizio> f = apri(1, 1, 5, 3, evento == u"misto");
+        const QString domanda2 = preparaTesto(f->controllo<QLabel>(u"Domanda2"_qs)->text());
         a->motore()->muto = true;
         QTest::keyClick(f, '3');
         QTest::keyClick(f, '9'); // the keys obey the lock too
@@ -146,6 +147,7 @@ private Q_SLOTS:
         QTEST(a->mostrato()->objectName(), "dopo");
         QTEST(f ? celleVisibili(f) : -1, "celle");
         QTEST(f && f->controllo<QLabel>(u"Domanda2"_qs)->isVisibleTo(f), "domanda2");
+        QTEST(a->motore()->testi.contains(domanda2), "domanda2"); // a screen sent away says nothing more of it
         QVERIFY(!f || f->controllo<QPushButton>(u"Command1"_qs, 3)->isEnabled());
         QCOMPARE(a->stato.NumeroErrati, Integer(0));
     }
