@@ -1,5 +1,6 @@
 #pragma once
 
+#include "passaggio.h"
 #include "testi.h"
 #include "tipi.h"
 
@@ -16,41 +17,6 @@ enum class Tasto { Cifra, Piu, Meno, Uguale };
 struct Pressione {
     Tasto tasto;
     int cifra = -1; // for Tasto::Cifra
-};
-
-// The labels of an exercise screen that the protocol writes.
-enum class Etichetta { Domanda1, Domanda2, Domanda3, Risposta1, Risposta2, Risposta3, Operazione, Esatti, Errati };
-
-// One thing a screen does for an outcome. The steps of an outcome are
-// carried out in their order, each sentence spoken to its end before the
-// next step.
-struct Passaggio {
-    enum class Tipo {
-        Testo, // etichetta: set its text to testo
-        Mostra, // etichetta: show
-        Nascondi, // etichetta: hide
-        Parla, // speak testo and wait for its end
-        CellaFile, // cella: give it the animation testo, show it, start it
-        CellaMostraFile, // cella: show it, give it the animation testo, start it
-        CellaCambia, // cella: shrink and grow it back, give it testo, start it
-        NascondiCelle, // all nine cells hidden
-        MostraAvanti, // the "avanti" button shown
-        NascondiAvanti, // and hidden
-        IconaSi, // the right icon shown, the wrong one hidden
-        IconaNo, // the wrong icon shown, the right one hidden
-        SuonoEsatto,
-        SuonoErrato,
-        AltroSchermo, // the mixed mode goes on on the other exercise screen
-    };
-    Tipo tipo;
-    Etichetta etichetta = Etichetta::Operazione;
-    int cella = -1;
-    QString testo;
-};
-
-struct Esito {
-    std::vector<Passaggio> passi;
-    bool giusto = true; // false: a wrong press, counted in NumeroErrati
 };
 
 // What tells addition and subtraction apart.
@@ -129,8 +95,6 @@ public:
     int numero2() const { return m_n2; }
     int numero3() const { return m_n3; }
     const QString &operazione() const { return m_operazione; }
-    // Bumped by every new problem: an outcome of an older one is stale.
-    int generazione() const { return m_generazione; }
 
     // The press that is right at a step; none at a step out of range.
     Pressione attesa(int passo) const;
@@ -159,7 +123,6 @@ private:
     int m_passo = 0;
     bool m_scritta = false; // the operation is complete
     QString m_operazione;
-    int m_generazione = 0;
     Andamento m_andamento;
     bool m_inCorso = false; // started and not yet told to allaFine
 };
