@@ -85,8 +85,10 @@ void annotaProblema(Contesto &c, const Andamento &a)
 
 void caricaClasseDelProgramma(Contesto &c)
 {
-    QString errore;
-    c.stato.ClasseAlunni = caricaClasse(c.percorsi.impostazioni, &errore);
+    QString errore, formula;
+    c.stato.ClasseAlunni = caricaClasse(c.percorsi.impostazioni, &errore, &formula);
+    if (!formula.isEmpty())
+        errore += QStringLiteral("\n\n") + c.lingua.MLSGetString(QStringLiteral("0160"));
     if (!errore.isEmpty())
         avvisaDopo(c,
                    messaggioClasse(c.lingua, 101, "Non riesco a leggere la classe salvata.") + QStringLiteral("\n\n")

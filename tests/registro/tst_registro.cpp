@@ -246,6 +246,12 @@ private Q_SLOTS:
         QTest::newRow("empty") << 1 << QStringLiteral("   ") << int(Classe::NomeVuoto);
         QTest::newRow("same name, other case") << 1 << QStringLiteral("PUPIL 0") << int(Classe::NomeDoppio);
         QTest::newRow("a tab") << 1 << QStringLiteral("Ugo\tBo") << int(Classe::NomeConControllo);
+        // A spreadsheet opening the record runs a cell that starts with any of these.
+        QTest::newRow("equals") << 1 << QStringLiteral(" =1+2") << int(Classe::NomeFormula);
+        QTest::newRow("plus") << 1 << QStringLiteral("+39 333") << int(Classe::NomeFormula);
+        QTest::newRow("minus") << 1 << QStringLiteral("-1") << int(Classe::NomeFormula);
+        QTest::newRow("at") << 1 << QStringLiteral("@SUM(1)") << int(Classe::NomeFormula);
+        QTest::newRow("signs inside") << 1 << QStringLiteral("Ugo=1+2-3@") << int(Classe::NomeValido);
         QTest::newRow("29 pupils") << 29 << QStringLiteral("Ugo") << int(Classe::NomeValido);
         QTest::newRow("30 pupils") << 30 << QStringLiteral("Ugo") << int(Classe::ClassePiena);
     }
@@ -279,6 +285,16 @@ private Q_SLOTS:
         QCOMPARE(caricaClasse(cartella, &errore), Classe());
         QVERIFY2(errore.startsWith(fileClasse(cartella) + ": "), qPrintable(errore));
         QCOMPARE(leggi(fileClasse(cartella) + ".guasto"), QByteArray("{\"alunni\": ["));
+        // A name edited by hand that a spreadsheet would run: the file is not used, the name is told.
+        const QByteArray formula = "{\"alunni\": [{\"nome\": \"Ada\"}, {\"nome\": \"=1+2\"}]}";
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(formula);
+        f.close();
+        QString nome;
+        QCOMPARE(caricaClasse(cartella, &errore, &nome), Classe());
+        QCOMPARE(nome, QStringLiteral("=1+2"));
+        QVERIFY2(errore.startsWith(fileClasse(cartella) + ": \"=1+2\""), qPrintable(errore));
+        QCOMPARE(leggi(fileClasse(cartella) + ".guasto"), formula);
     }
 
     void domandaAdulto()

@@ -137,11 +137,15 @@ private Q_SLOTS:
     {
         Schermo *s = a->registro.mostra(QStringLiteral("FormClasse"));
         auto *nome = figlio<QLineEdit>(s, "TestoNome");
-        // The second name is the first again.
-        for (const QString &n : {QStringLiteral(" Ugo; \"U\" "), QStringLiteral("ugo; \"u\""), QStringLiteral("Eva")}) {
+        // The second name is the first again; the third a spreadsheet would run.
+        const QString rifiuti[] = {QString(), a->lingua.MLSGetString(QStringLiteral("0104")),
+                                   a->lingua.MLSGetString(QStringLiteral("0160")), QString()};
+        int i = 0;
+        for (const QString &n : {QStringLiteral(" Ugo; \"U\" "), QStringLiteral("ugo; \"u\""),
+                                 QStringLiteral("=HYPERLINK(\"x\")"), QStringLiteral("Eva")}) {
             nome->setText(n);
             figlio<QPushButton>(s, "BottoneAggiungi")->click();
-            QCOMPARE(figlio<QLabel>(s, "LabelAvviso")->text().isEmpty(), n != QStringLiteral("ugo; \"u\""));
+            QCOMPARE(figlio<QLabel>(s, "LabelAvviso")->text(), rifiuti[i++]);
         }
         a->dialoghi.risposte = {true};
         figlio<QPushButton>(s, "BottoneTogli")->click(); // Eva, the last added
