@@ -107,7 +107,11 @@ void scriviClasse(const QString &impostazioni)
     salvaClasse(c, impostazioni, &errore);
     QFile f(impostazioni + QStringLiteral("/registro-aula1.csv"));
     f.open(QIODevice::WriteOnly);
-    f.write("\xEF\xBB\xBFInizio\r\n");
+    // Titles of no language: the view reads the columns in the order written.
+    QStringList titoli;
+    for (int i = 0; i < colonneScritte(); ++i)
+        titoli << QString::fromLatin1(colonneRegistro()[size_t(i)].chiave);
+    f.write("\xEF\xBB\xBF" + intestazioneCsv(titoli));
     QDate g(2026, 9, 14);
     for (int giorno = 0; giorno < 30; g = g.addDays(1)) {
         if (g.dayOfWeek() > 5)
@@ -121,7 +125,7 @@ void scriviClasse(const QString &impostazioni)
                 r.alunno = nomi[a];
                 r.lingua = QStringLiteral("Italiano");
                 r.fileStorie = QStringLiteral("testi/lista1.txt");
-                r.rigaStoria = 1 + p % 10;
+                r.riga = 1 + p % 10;
                 r.primo = 1 + p % 5;
                 r.secondo = a % 4;
                 r.risultato = r.primo + r.secondo;
@@ -131,7 +135,7 @@ void scriviClasse(const QString &impostazioni)
                 r.riascolti = p % 3 == 0;
                 r.finito = (a + p) % 11 != 0;
                 r.secondi = r.finito ? 25 + (a + p) % 30 : -1;
-                f.write(rigaCsv(campiRiga(r)));
+                f.write(rigaCsv(r));
             }
         }
     }

@@ -6,6 +6,7 @@
 #include "ambiente.h"
 #include "formadulto.h"
 #include "letturaregistro.h"
+#include "registroclasse.h"
 #include "scrittoreregistro.h"
 
 #include <QAction>
@@ -85,13 +86,13 @@ private Q_SLOTS:
         a->dialoghi.risposte = {true};
         figlio<QAction>(f, "mnuEsci")->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        const LetturaRegistro l = leggiCartellaRegistro(cartella());
+        const LetturaRegistro l = leggiCartellaRegistro(cartella(), titoliRegistro(a->lingua));
         QCOMPARE(l.righe.size(), size_t(1));
         const RigaRegistro &r = l.righe[0];
         QCOMPARE(r.alunno, nome);
         QCOMPARE(r.lingua, a->lingua.MLSCurrentLanguage);
         QCOMPARE(r.fileStorie, QStringLiteral("testi/lista1.txt"));
-        QVERIFY(!r.finito && r.riascolti == 1 && r.rigaStoria >= 1 && r.primo + r.secondo == r.risultato);
+        QVERIFY(!r.finito && r.riascolti == 1 && r.riga >= 1 && r.primo + r.secondo == r.risultato);
     }
 
     void domandaAdulto_data()
@@ -137,15 +138,17 @@ private Q_SLOTS:
     {
         Schermo *s = a->registro.mostra(QStringLiteral("FormClasse"));
         auto *nome = figlio<QLineEdit>(s, "TestoNome");
-        // The second name is the first again; the third a spreadsheet would run.
+        // The second name is the first again; the third a spreadsheet would run. The messages are Italiano.lng's.
+        QVERIFY(QFile::copy(Ambiente::datiProgramma() + QStringLiteral("/Italiano.lng"),
+                            a->programma.filePath(QStringLiteral("Italiano.lng"))));
         const QString rifiuti[] = {QString(), a->lingua.MLSGetString(QStringLiteral("0104")),
                                    a->lingua.MLSGetString(QStringLiteral("0160")), QString()};
-        int i = 0;
-        for (const QString &n : {QStringLiteral(" Ugo; \"U\" "), QStringLiteral("ugo; \"u\""),
-                                 QStringLiteral("=HYPERLINK(\"x\")"), QStringLiteral("Eva")}) {
-            nome->setText(n);
+        const QString nomi[] = {QStringLiteral(" Ugo; \"U\" "), QStringLiteral("ugo; \"u\""),
+                                QStringLiteral("=HYPERLINK(\"x\")"), QStringLiteral("Eva")};
+        for (int i = 0; i < 4; ++i) {
+            nome->setText(nomi[i]);
             figlio<QPushButton>(s, "BottoneAggiungi")->click();
-            QCOMPARE(figlio<QLabel>(s, "LabelAvviso")->text(), rifiuti[i++]);
+            QVERIFY2(figlio<QLabel>(s, "LabelAvviso")->text() == rifiuti[i], qPrintable(nomi[i]));
         }
         a->dialoghi.risposte = {true};
         figlio<QPushButton>(s, "BottoneTogli")->click(); // Eva, the last added
@@ -159,7 +162,10 @@ private Q_SLOTS:
     // Two computers' files in one folder, three pupils: three rows in the view, three pages in the PDF.
     void registroEStampa()
     {
-        ScrittoreRegistro uno(cartella(), QStringLiteral("aula1"), {}), due(cartella(), QStringLiteral("aula2"), {});
+        const QStringList intestazione = intestazioneRegistro(a->lingua);
+        const TitoliRegistro titoli = titoliRegistro(a->lingua);
+        ScrittoreRegistro uno(cartella(), QStringLiteral("aula1"), intestazione, titoli),
+            due(cartella(), QStringLiteral("aula2"), intestazione, titoli);
         RigaRegistro r;
         r.inizio = QDateTime::currentDateTime();
         for (const char *n : {"Ada", "Bo", "Ada", ""}) {
