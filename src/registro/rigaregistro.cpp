@@ -157,9 +157,9 @@ constexpr ColonnaRegistro Colonne[] = {
          *riga += cellaTesto(r.sottrazione ? QStringLiteral("-") : QStringLiteral("+"));
      },
      [](QByteArrayView c, RigaRegistro *r, CelleLette *) {
-         const QString t = testoDaCella(c);
-         r->sottrazione = t == u"-";
-         return r->sottrazione || t == u"+";
+         // "'-" as written; "-" as older versions wrote it.
+         r->sottrazione = c == "'-" || c == "-";
+         return r->sottrazione || c == "'+" || c == "+";
      }},
     {"0124", [](const RigaRegistro &r, QByteArray *riga) { *riga += cellaTesto(r.fileStorie); },
      [](QByteArrayView c, RigaRegistro *r, CelleLette *celle) {

@@ -186,6 +186,28 @@ private Q_SLOTS:
         QCOMPARE(QString::fromLatin1(pdf.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 3);
     }
 
+    // A record begun in English goes on in Italian: its titles are known from the program folder's English.lng.
+    void registroInAltraLingua()
+    {
+        for (const char *f : {"/Italiano.lng", "/English.lng"})
+            QVERIFY(QFile::copy(Ambiente::datiProgramma() + QLatin1String(f), a->programma.path() + QLatin1String(f)));
+        RigaRegistro r;
+        r.inizio = QDateTime::currentDateTime();
+        QString file;
+        for (const char *lingua : {"English", "Italiano"}) {
+            a->lingua.MLSCurrentLanguage = QString::fromLatin1(lingua);
+            ScrittoreRegistro s(cartella(), QStringLiteral("pc"), intestazioneRegistro(a->lingua),
+                                titoliRegistro(a->lingua));
+            QVERIFY(s.aggiungi(r));
+            QVERIFY(file.isEmpty() || s.percorso() == file);
+            file = s.percorso();
+        }
+        QCOMPARE(QDir(cartella()).entryList({QStringLiteral("registro-*")}), QStringList{"registro-pc.csv"});
+        const LetturaRegistro l = leggiCartellaRegistro(cartella(), titoliRegistro(a->lingua));
+        QCOMPARE(l.righe.size(), size_t(2));
+        QCOMPARE(l.scartate, 0);
+    }
+
     void cartellaNonScrivibile()
     {
         QDir().mkpath(cartella());
