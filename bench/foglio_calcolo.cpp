@@ -24,12 +24,12 @@ RigaRegistro riga(const QString &alunno, const QString &lingua, const QString &c
     r.inizio = QDateTime(QDate(2026, 3, 2), QTime(8, 15).addSecs(n * 60), Qt::OffsetFromUTC, 3600);
     r.alunno = alunno;
     r.lingua = lingua;
-    r.sottrazione = n % 2;
+    r.operazione = n % 2 ? u'-' : u'+';
     r.fileStorie = cartella + QStringLiteral("/lista1.txt");
-    r.riga = n + 1;
+    r.rigaStoria = n + 1;
     r.primo = 5;
     r.secondo = n % 5;
-    r.risultato = r.sottrazione ? r.primo - r.secondo : r.primo + r.secondo;
+    r.risultato = r.operazione == u'-' ? r.primo - r.secondo : r.primo + r.secondo;
     r.errati = {n % 2, 0, n % 3, 0};
     r.finito = n % 4 != 3;
     r.secondi = r.finito ? 20 + n : -1;

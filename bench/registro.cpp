@@ -47,9 +47,9 @@ void scriviAnno(const QString &cartella, const QStringList &colonne)
                 r.inizio = QDateTime(giorno, QTime(8, 0).addSecs(alunno * 60 + p * 30), Qt::OffsetFromUTC, 3600);
                 r.alunno = QStringLiteral("Alunno %1 \"%2\"").arg(alunno).arg(QChar(u'A' + alunno % 26));
                 r.lingua = QStringLiteral("Italiano");
-                r.sottrazione = p % 2;
+                r.operazione = p % 2 ? u'-' : u'+';
                 r.fileStorie = p % 2 ? QStringLiteral("testi/lista2.txt") : QStringLiteral("testi/lista1.txt");
-                r.riga = p % 17 + 1;
+                r.rigaStoria = p % 17 + 1;
                 r.primo = p % 9;
                 r.secondo = alunno % 5;
                 r.risultato = 9;

@@ -125,7 +125,7 @@ void scriviClasse(const QString &impostazioni)
                 r.alunno = nomi[a];
                 r.lingua = QStringLiteral("Italiano");
                 r.fileStorie = QStringLiteral("testi/lista1.txt");
-                r.riga = 1 + p % 10;
+                r.rigaStoria = 1 + p % 10;
                 r.primo = 1 + p % 5;
                 r.secondo = a % 4;
                 r.risultato = r.primo + r.secondo;

@@ -72,7 +72,8 @@ void annotaProblema(Contesto &c, const Andamento &a)
     static_cast<Andamento &>(r) = a;
     r.alunno = m.AlunnoCorrente;
     r.lingua = c.lingua.MLSCurrentLanguage;
-    r.fileStorie = m.CartellaStorie + (a.sottrazione ? QStringLiteral("/lista2.txt") : QStringLiteral("/lista1.txt"));
+    r.fileStorie
+        = m.CartellaStorie + (a.operazione == u'-' ? QStringLiteral("/lista2.txt") : QStringLiteral("/lista1.txt"));
     QString errore;
     if (m.Registro->aggiungi(r, &errore) || m.CartelleSenzaRegistro.contains(m.Registro->cartella()))
         return;

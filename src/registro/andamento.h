@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QChar>
 #include <QDateTime>
 #include <array>
 
@@ -7,8 +8,8 @@
 // measures. The record keeps it as it is, with who played and where the
 // story came from (RigaRegistro).
 struct Andamento {
-    bool sottrazione = false;
-    int riga = 0; // the story's line in its file (ProblemaCorrente)
+    QChar operazione = u'+'; // '+' or '-'
+    int rigaStoria = 0; // the story's line in its file (ProblemaCorrente)
     int primo = 0; // the numbers in the story's order: 7 - 3 = 4
     int secondo = 0;
     int risultato = 0;

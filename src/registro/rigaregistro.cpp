@@ -152,22 +152,20 @@ constexpr ColonnaRegistro Colonne[] = {
          r->lingua = testo(c, celle);
          return true;
      }},
-    {"0123",
-     [](const RigaRegistro &r, QByteArray *riga) {
-         *riga += cellaTesto(r.sottrazione ? QStringLiteral("-") : QStringLiteral("+"));
-     },
+    {"0123", [](const RigaRegistro &r, QByteArray *riga) { *riga += cellaTesto(QString(r.operazione)); },
      [](QByteArrayView c, RigaRegistro *r, CelleLette *) {
          // "'-" as written; "-" as older versions wrote it.
-         r->sottrazione = c == "'-" || c == "-";
-         return r->sottrazione || c == "'+" || c == "+";
+         const bool meno = c == "'-" || c == "-";
+         r->operazione = meno ? u'-' : u'+';
+         return meno || c == "'+" || c == "+";
      }},
     {"0124", [](const RigaRegistro &r, QByteArray *riga) { *riga += cellaTesto(r.fileStorie); },
      [](QByteArrayView c, RigaRegistro *r, CelleLette *celle) {
          r->fileStorie = testo(c, celle);
          return true;
      }},
-    {"0125", [](const RigaRegistro &r, QByteArray *riga) { numero(riga, r.riga); },
-     [](QByteArrayView c, RigaRegistro *r, CelleLette *) { return leggiNumero(c, &r->riga); }},
+    {"0125", [](const RigaRegistro &r, QByteArray *riga) { numero(riga, r.rigaStoria); },
+     [](QByteArrayView c, RigaRegistro *r, CelleLette *) { return leggiNumero(c, &r->rigaStoria); }},
     {"0126", [](const RigaRegistro &r, QByteArray *riga) { numero(riga, r.primo); },
      [](QByteArrayView c, RigaRegistro *r, CelleLette *) { return leggiNumero(c, &r->primo); }},
     {"0127", [](const RigaRegistro &r, QByteArray *riga) { numero(riga, r.secondo); },

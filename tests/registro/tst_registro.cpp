@@ -27,9 +27,9 @@ RigaRegistro esempio(const QString &alunno, const char *inizio = "2026-03-02T08:
     r.inizio = ora(inizio);
     r.alunno = alunno;
     r.lingua = QStringLiteral("Italiano");
-    r.sottrazione = true;
+    r.operazione = u'-';
     r.fileStorie = QStringLiteral("testi/lista2.txt");
-    r.riga = 12;
+    r.rigaStoria = 12;
     r.primo = 7;
     r.secondo = 3;
     r.risultato = 4;
@@ -160,7 +160,7 @@ private Q_SLOTS:
         for (const RigaRegistro &r : l.righe) {
             QCOMPARE(r.alunno, QStringLiteral("Ugo"));
             QCOMPARE(r.inizio, QDateTime(QDate(2026, 3, 2), QTime(8, 15), Qt::OffsetFromUTC, 3600));
-            QVERIFY(r.finito && r.secondi == 9 && !r.sottrazione && r.errati[1] == 1);
+            QVERIFY(r.finito && r.secondi == 9 && r.operazione == u'+' && r.errati[1] == 1);
         }
     }
 

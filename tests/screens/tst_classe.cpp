@@ -92,7 +92,7 @@ private Q_SLOTS:
         QCOMPARE(r.alunno, nome);
         QCOMPARE(r.lingua, a->lingua.MLSCurrentLanguage);
         QCOMPARE(r.fileStorie, QStringLiteral("testi/lista1.txt"));
-        QVERIFY(!r.finito && r.riascolti == 1 && r.riga >= 1 && r.primo + r.secondo == r.risultato);
+        QVERIFY(!r.finito && r.riascolti == 1 && r.rigaStoria >= 1 && r.primo + r.secondo == r.risultato);
     }
 
     void domandaAdulto_data()
