@@ -14,23 +14,6 @@
 
 namespace {
 
-const char *const Colonne[] = {"Inizio",
-                               "Alunno",
-                               "Lingua",
-                               "Operazione",
-                               "File delle storie",
-                               "Riga",
-                               "Primo numero",
-                               "Secondo numero",
-                               "Risultato",
-                               "Errori all'inizio",
-                               "Errori al cambio",
-                               "Errori al risultato",
-                               "Errori nell'operazione",
-                               "Riascolti",
-                               "Secondi",
-                               "Finito"};
-
 // After the current event: the row may be written while a screen goes away.
 void avvisaDopo(Contesto &c, const QString &testo)
 {
@@ -39,17 +22,11 @@ void avvisaDopo(Contesto &c, const QString &testo)
 
 } // namespace
 
-QString messaggioClasse(ModLanguageSupport &lingua, int chiave, const char *italiano)
-{
-    const QString s = lingua.MLSGetString(QStringLiteral("%1").arg(chiave, 4, 10, QLatin1Char('0')));
-    return s.isEmpty() ? QString::fromUtf8(italiano) : s;
-}
-
 QStringList intestazioneRegistro(ModLanguageSupport &lingua)
 {
     QStringList t;
     for (int i = 0; i < ColonneRegistro; ++i)
-        t << messaggioClasse(lingua, 120 + i, Colonne[i]);
+        t << lingua.MLSGetString(QString::number(120 + i).rightJustified(4, u'0'));
     return t;
 }
 
@@ -79,8 +56,8 @@ void annotaProblema(Contesto &c, const Andamento &a)
         return;
     m.CartelleSenzaRegistro << m.Registro->cartella();
     avvisaDopo(c,
-               messaggioClasse(c.lingua, 100, "Non riesco a scrivere il registro nella cartella qui sotto.")
-                   + QStringLiteral("\n\n") + m.Registro->cartella() + QStringLiteral("\n(") + errore + u')');
+               c.lingua.MLSGetString(QStringLiteral("0100")) + QStringLiteral("\n\n") + m.Registro->cartella()
+                   + QStringLiteral("\n(") + errore + u')');
 }
 
 void caricaClasseDelProgramma(Contesto &c)
@@ -88,9 +65,7 @@ void caricaClasseDelProgramma(Contesto &c)
     QString errore;
     c.stato.ClasseAlunni = caricaClasse(c.percorsi.impostazioni, &errore);
     if (!errore.isEmpty())
-        avvisaDopo(c,
-                   messaggioClasse(c.lingua, 101, "Non riesco a leggere la classe salvata.") + QStringLiteral("\n\n")
-                       + errore);
+        avvisaDopo(c, c.lingua.MLSGetString(QStringLiteral("0101")) + QStringLiteral("\n\n") + errore);
 }
 
 const Alunno *alunnoCorrente(const Contesto &c)

@@ -8,12 +8,8 @@ struct Alunno;
 struct Contesto;
 class ModLanguageSupport;
 
-// Message `chiave` of the current language; the Italian text when the
-// language file has none (a language made before the class existed).
-QString messaggioClasse(ModLanguageSupport &lingua, int chiave, const char *italiano);
-
 // The record's column titles in the current language (messages "0120" to
-// "0135"; the Italian ones where the language has none).
+// "0135").
 QStringList intestazioneRegistro(ModLanguageSupport &lingua);
 
 // Appends the row of a problem that ended to this computer's record file.

@@ -297,8 +297,19 @@ Identita identita(const struct stat &st)
 }
 #endif
 
+// A file compiled into the program (":/..."): it never changes while the
+// program runs, and has no device or node.
+bool risorsa(const QString &file)
+{
+    return file.startsWith(QLatin1Char(':'));
+}
+
 Identita identitaDi(const QString &file)
 {
+    if (risorsa(file)) {
+        const QFileInfo f(file);
+        return f.isFile() ? Identita{true, 0, 0, f.size(), 0, 0} : Identita{};
+    }
 #ifdef Q_OS_UNIX
     struct stat st {
     };
@@ -418,7 +429,7 @@ std::optional<QString> LettoreIni::leggi(const QString &file, const QString &sez
 #ifdef Q_OS_UNIX
             struct stat st {
             };
-            l->id = ::fstat(l->file.handle(), &st) == 0 ? identita(st) : Identita{};
+            l->id = risorsa(file) ? id : ::fstat(l->file.handle(), &st) == 0 ? identita(st) : Identita{};
 #else
             l->id = id;
 #endif

@@ -66,7 +66,7 @@ public:
 
     // The message of a four-digit key from section "Strings" of the current
     // language file; where the file lacks the key, from Italiano.lng, then
-    // from the Italian built into the program. A key written with an empty
+    // from the Italiano.lng compiled into the program. A key written with an empty
     // value gives the empty text.
     QString MLSGetString(const QString &chiave);
 
