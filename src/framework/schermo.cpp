@@ -77,14 +77,6 @@ void Schermo::dimensionaDesign()
     resize(px(m_designW), px(m_designH) + altezzaMenu(this));
 }
 
-double Schermo::topTwip() const
-{
-    return double(pos().y()) * TwipPerPixel;
-}
-double Schermo::leftTwip() const
-{
-    return double(pos().x()) * TwipPerPixel;
-}
 double Schermo::widthTwip() const
 {
     return double(frameGeometry().width()) * TwipPerPixel;

@@ -25,7 +25,6 @@ public:
     QString cartellaProgramma() const { return m_cartella; }
     // Empty: the choice can only be kept in the program folder.
     QString cartellaImpostazioni() const { return m_impostazioni; }
-    void impostaCartellaImpostazioni(const QString &cartella) { m_impostazioni = cartella; }
 
     // Empty at start; set by the start screen, the language menu and the
     // first MLSGetString that finds it empty.
