@@ -246,6 +246,7 @@ private Q_SLOTS:
         QTest::newRow("empty") << 1 << QStringLiteral("   ") << int(Classe::NomeVuoto);
         QTest::newRow("same name, other case") << 1 << QStringLiteral("PUPIL 0") << int(Classe::NomeDoppio);
         QTest::newRow("a tab") << 1 << QStringLiteral("Ugo\tBo") << int(Classe::NomeConControllo);
+        QTest::newRow("a line separator") << 1 << QStringLiteral("Ugo\u2028Bo") << int(Classe::NomeConControllo);
         QTest::newRow("29 pupils") << 29 << QStringLiteral("Ugo") << int(Classe::NomeValido);
         QTest::newRow("30 pupils") << 30 << QStringLiteral("Ugo") << int(Classe::ClassePiena);
     }
