@@ -76,13 +76,13 @@ FormRegistro::FormRegistro(Contesto &contesto)
     TabellaAlunni->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     TabellaAlunni->horizontalHeader()->setStretchLastSection(false);
     TabellaAlunni->setAccessibleName(QStringLiteral("Alunni"));
-    piazza(TabellaAlunni, 240, 720, 9120, 2880);
+    piazza(TabellaAlunni, 240, 720, 9120, 2400);
     connect(TabellaAlunni, &QTableWidget::currentCellChanged, this, [this](int riga) { mostraGrafico(riga); });
 
     Grafico = aggiungi(new QChartView(client()), QStringLiteral("Grafico"));
     Grafico->setRenderHint(QPainter::Antialiasing);
     Grafico->setAccessibleName(QStringLiteral("Grafico"));
-    piazza(Grafico, 240, 3720, 9120, 2640);
+    piazza(Grafico, 240, 3240, 9120, 3120);
 
     LabelFile = aggiungi(new QLabel(client()), QStringLiteral("LabelFile"));
     LabelFile->setFont(fontProgetto(QStringLiteral("Arial"), 9, false));
@@ -132,6 +132,14 @@ TestiRegistro FormRegistro::testi() const
     t.problemiAlGiorno = messaggio(c, 151, "Problemi al giorno");
     t.senzaErrori = messaggio(c, 152, "Senza errori, per settimana");
     t.titoloStampa = messaggio(c, 153, "%1: dal %2 al %3");
+    const auto m = [this](const char *chiave) { return c.lingua.MLSGetString(QString::fromLatin1(chiave)); };
+    t.asseGiorni = m("0186");
+    t.asseProblemi = m("0187");
+    t.asseQuota = m("0188");
+    t.stampatoIl = m("0189");
+    t.operazioni = QStringList{m("0190"), m("0191"), m("0192")};
+    t.spiegaGrafico = m("0193");
+    t.spiegaColonne = QStringList{m("0194"), m("0195"), m("0196"), m("0197"), m("0198")};
     return t;
 }
 
@@ -171,12 +179,16 @@ void FormRegistro::leggi()
     const QDate oggi = QDate::currentDate();
     DataDal->setDate(primo.isNull() ? oggi : primo);
     DataAl->setDate(ultimo.isNull() ? oggi : ultimo);
+    // "1 riga", "2 righe": one message for one, another for any other number.
+    const auto quanti = [this](qsizetype n, QString plurale, QString singolare) {
+        return c.lingua.MLSGetString(n == 1 ? singolare : plurale).arg(n);
+    };
+    QStringList stato{quanti(m_lettura.file.size(), QStringLiteral("0180"), QStringLiteral("0181")),
+                      quanti(qsizetype(m_lettura.righe.size()), QStringLiteral("0182"), QStringLiteral("0183"))};
+    if (m_lettura.scartate)
+        stato << quanti(m_lettura.scartate, QStringLiteral("0184"), QStringLiteral("0185"));
     LabelFile->setText(
-        QDir::toNativeSeparators(cartella) + QStringLiteral(": ")
-        + messaggio(c, 155, "%1 file, %2 righe").arg(m_lettura.file.size()).arg(m_lettura.righe.size())
-        + (m_lettura.scartate
-               ? QStringLiteral(", ") + messaggio(c, 156, "%1 righe interrotte saltate").arg(m_lettura.scartate)
-               : QString())
+        QDir::toNativeSeparators(cartella) + QStringLiteral(": ") + stato.join(QStringLiteral(", "))
         + (m_lettura.errori.isEmpty() ? QString() : QStringLiteral("\n") + m_lettura.errori.join(u'\n')));
     TabellaAlunni->setColumnCount(int(t.colonne.size()));
     TabellaAlunni->setHorizontalHeaderLabels(t.colonne);
@@ -186,7 +198,8 @@ void FormRegistro::leggi()
 
 void FormRegistro::aggiorna()
 {
-    FiltroRegistro f;
+    FiltroRegistro &f = m_filtro;
+    f = {};
     if (ComboAlunno->currentIndex() > 0)
         f.alunno = ComboAlunno->currentData().toString();
     f.dal = DataDal->date();
@@ -213,8 +226,9 @@ void FormRegistro::mostraGrafico(int riga)
 {
     QChart *vecchio = Grafico->chart();
     if (riga >= 0 && riga < int(m_riassunti.size())) {
-        Grafico->setChart(creaGrafico(m_riassunti[size_t(riga)], testi()));
-        Grafico->setAccessibleName(Grafico->chart()->title());
+        const TestiRegistro t = testi();
+        Grafico->setChart(creaGrafico(m_riassunti[size_t(riga)], t));
+        Grafico->setAccessibleName(t.nome(m_riassunti[size_t(riga)]));
     } else {
         Grafico->setChart(new QChart);
     }
@@ -231,7 +245,8 @@ void FormRegistro::BottoneStampa_Click()
 {
     QString errore;
     const QString file = fileStampa();
-    if (stampaRegistro(file, m_riassunti, testi(), DataDal->date(), DataAl->date(), &errore))
+    if (stampaRegistro(file, pagineRegistro(m_lettura.righe, m_filtro), testi(), DataDal->date(), DataAl->date(),
+                       QDate::currentDate(), &errore))
         c.dialoghi.informazione(this, TitoloApplicazione,
                                 messaggio(c, 157, "Il registro è stato scritto nel file") + QStringLiteral("\n\n")
                                     + QDir::toNativeSeparators(file));

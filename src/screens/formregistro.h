@@ -46,6 +46,7 @@ private:
 
     Contesto &c;
     LetturaRegistro m_lettura;
+    FiltroRegistro m_filtro; // the table's
     std::vector<RiassuntoAlunno> m_riassunti;
     QComboBox *ComboAlunno;
     QDateEdit *DataDal;
