@@ -8,6 +8,7 @@
 #include "letturaregistro.h"
 #include "scrittoreregistro.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,10 +18,20 @@
 #include <QTableWidget>
 
 namespace {
-QString alunnoInBarra(Schermo *s)
+// The pupil's name at the right of the menu bar, as a screen reader finds it going down from the window.
+QString alunnoInBarra(QObject *o)
 {
-    QWidget *w = s ? s->menuBar()->cornerWidget(Qt::TopRightCorner) : nullptr;
-    return w ? w->accessibleName() : QString();
+    QAccessibleInterface *i = o ? QAccessible::queryAccessibleInterface(o) : nullptr;
+    QStringList nomi;
+    for (std::vector<QAccessibleInterface *> daVedere{i}; i && !daVedere.empty();) {
+        QAccessibleInterface *x = daVedere.back();
+        daVedere.pop_back();
+        if (x->object() && x->object()->objectName() == QStringLiteral("EtichettaAlunno"))
+            nomi << x->text(QAccessible::Name);
+        for (int k = 0; k < x->childCount(); ++k)
+            daVedere.push_back(x->child(k));
+    }
+    return nomi.join(u'|');
 }
 
 template <class T> T *figlio(Schermo *s, const char *nome)
