@@ -156,6 +156,20 @@ BottoneAlunno::BottoneAlunno(const QString &nome, const QPixmap &immagine, QWidg
     setCursor(Qt::PointingHandCursor);
 }
 
+QFont BottoneAlunno::fontNome() const
+{
+    // Smaller, down to 8 points, until the name takes two lines at most.
+    QFont f = font();
+    const QRect area(0, 0, width() - 12, 10 * height());
+    for (;;) {
+        const QFontMetrics fm(f, this);
+        const QRect r = fm.boundingRect(area, Qt::TextWordWrap, text());
+        if ((r.width() <= area.width() && r.height() <= 2 * fm.height()) || f.pointSizeF() * 0.9 < 8)
+            return f;
+        f.setPointSizeF(f.pointSizeF() * 0.9);
+    }
+}
+
 void BottoneAlunno::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -165,7 +179,8 @@ void BottoneAlunno::paintEvent(QPaintEvent *)
     p.setBrush(isDown() ? QColor(255, 160, 255) : QColor(255, 225, 255));
     p.drawRoundedRect(r, 10, 10);
     // The picture takes what the name leaves: at most two lines of it.
-    const QFontMetrics fm(font());
+    p.setFont(fontNome());
+    const QFontMetrics fm(p.font(), this);
     const int righe = fm.horizontalAdvance(text()) > r.width() - 8 ? 2 : 1;
     const QRectF areaNome(r.left() + 4, r.bottom() - righe * fm.height() - 4, r.width() - 8, righe * fm.height());
     const QRectF areaFigura(r.left() + 6, r.top() + 6, r.width() - 12, areaNome.top() - r.top() - 8);

@@ -14,10 +14,12 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTableWidget>
 
 namespace {
@@ -72,9 +74,14 @@ FormRegistro::FormRegistro(Contesto &contesto)
     TabellaAlunni->setSelectionBehavior(QAbstractItemView::SelectRows);
     TabellaAlunni->setSelectionMode(QAbstractItemView::SingleSelection);
     TabellaAlunni->verticalHeader()->hide();
-    // The names take what the numbers leave.
-    TabellaAlunni->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // A long name goes onto a second line.
+    TabellaAlunni->setWordWrap(true);
+    TabellaAlunni->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The names take what the numbers leave (dimensionaColonne); a long
+    // header goes onto a second line.
     TabellaAlunni->horizontalHeader()->setStretchLastSection(false);
+    TabellaAlunni->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    TabellaAlunni->installEventFilter(this);
     TabellaAlunni->setAccessibleName(QStringLiteral("Alunni"));
     piazza(TabellaAlunni, 240, 720, 9120, 2400);
     connect(TabellaAlunni, &QTableWidget::currentCellChanged, this, [this](int riga) { mostraGrafico(riga); });
@@ -220,6 +227,56 @@ void FormRegistro::aggiorna()
     BottoneStampa->setEnabled(!m_riassunti.empty());
     TabellaAlunni->setCurrentCell(m_riassunti.empty() ? -1 : 0, 0);
     mostraGrafico(TabellaAlunni->currentRow());
+    dimensionaColonne();
+}
+
+void FormRegistro::dimensionaColonne()
+{
+    // Each number's column as narrow as lets its header and each value fit
+    // in two lines, or three when the names would not keep their longest
+    // word: the names take the rest.
+    QHeaderView *h = TabellaAlunni->horizontalHeader();
+    const QFontMetrics fm(h->font());
+    const int margine = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, h) + fm.averageCharWidth();
+    int nomi = 0;
+    for (int riga = 0; riga < TabellaAlunni->rowCount(); ++riga) {
+        for (const QString &parola : TabellaAlunni->item(riga, 0)->text().split(u' '))
+            nomi = std::max(nomi, fm.horizontalAdvance(parola) + margine);
+    }
+    const int spazio = TabellaAlunni->width() - 2 * TabellaAlunni->frameWidth()
+        - style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, TabellaAlunni) - nomi;
+    int righe = 2;
+    for (; righe <= 4; ++righe) {
+        const auto entra = [&fm, righe](const QString &testo, int larghezza) {
+            const QRect r = fm.boundingRect(QRect(0, 0, larghezza, 10 * fm.height()), Qt::TextWordWrap, testo);
+            return r.width() <= larghezza && r.height() <= righe * fm.height();
+        };
+        int totale = 0;
+        for (int k = 1; k < TabellaAlunni->columnCount(); ++k) {
+            QStringList testi{h->model()->headerData(k, Qt::Horizontal).toString()};
+            for (int riga = 0; riga < TabellaAlunni->rowCount(); ++riga)
+                testi << TabellaAlunni->item(riga, k)->text();
+            int larghezza = 0;
+            for (const QString &t : std::as_const(testi)) {
+                larghezza = std::max(larghezza, fm.horizontalAdvance(t) / righe);
+                while (!entra(t, larghezza))
+                    larghezza += fm.averageCharWidth();
+            }
+            TabellaAlunni->setColumnWidth(k, larghezza + margine);
+            totale += larghezza + margine;
+        }
+        if (totale <= spazio)
+            break;
+    }
+    h->setFixedHeight(std::min(righe, 4) * fm.height() + 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, h));
+}
+
+bool FormRegistro::eventFilter(QObject *o, QEvent *e)
+{
+    // The screen's scale changes the table's font.
+    if (o == TabellaAlunni && e->type() == QEvent::FontChange)
+        dimensionaColonne();
+    return SchermoScalato::eventFilter(o, e);
 }
 
 void FormRegistro::mostraGrafico(int riga)
