@@ -10,6 +10,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -185,6 +186,37 @@ private Q_SLOTS:
                 .filePath(QStringLiteral("stampa-registro-%1.pdf").arg(QDate::currentDate().toString(Qt::ISODate))));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromLatin1(pdf.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 3);
+    }
+
+    // Rows on three days (two on 2 March, one on 4 March): the view counts those from its "from" day to its "to"
+    // day, both included.
+    void registroFiltraDate_data()
+    {
+        QTest::addColumn<QDate>("dal");
+        QTest::addColumn<QDate>("al");
+        QTest::addColumn<QString>("problemi");
+        QTest::newRow("every day") << QDate(2026, 3, 2) << QDate(2026, 3, 4) << "3";
+        QTest::newRow("to the day before the last: its row not counted")
+            << QDate(2026, 3, 2) << QDate(2026, 3, 3) << "2";
+        QTest::newRow("to the first day, included") << QDate(2026, 3, 2) << QDate(2026, 3, 2) << "2";
+        QTest::newRow("from the last day, included") << QDate(2026, 3, 4) << QDate(2026, 3, 4) << "1";
+    }
+    void registroFiltraDate()
+    {
+        QFETCH(QDate, dal);
+        QFETCH(QDate, al);
+        QFETCH(QString, problemi);
+        ScrittoreRegistro scrittore(cartella(), QStringLiteral("aula1"), {});
+        RigaRegistro r;
+        r.alunno = QStringLiteral("Ada");
+        for (int giorno : {2, 2, 4}) {
+            r.inizio = QDateTime(QDate(2026, 3, giorno), QTime(9, 0));
+            QVERIFY(scrittore.aggiungi(r));
+        }
+        Schermo *s = a->registro.mostra(QStringLiteral("FormRegistro"));
+        figlio<QDateEdit>(s, "DataAl")->setDate(al);
+        figlio<QDateEdit>(s, "DataDal")->setDate(dal);
+        QCOMPARE(figlio<QTableWidget>(s, "TabellaAlunni")->item(0, 2)->text(), problemi);
     }
 
     void cartellaNonScrivibile()
