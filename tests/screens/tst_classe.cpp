@@ -4,6 +4,7 @@
 // PDF, and a record folder that cannot be written told once.
 
 #include "ambiente.h"
+#include "caricavistaregistro.h"
 #include "formadulto.h"
 #include "letturaregistro.h"
 #include "scrittoreregistro.h"
@@ -219,6 +220,33 @@ private Q_SLOTS:
         auto *t = figlio<QTableWidget>(s, "TabellaAlunni");
         QCOMPARE(t->rowCount(), 1);
         QCOMPARE(t->item(0, 2)->text(), problemi);
+    }
+
+    // The record view from its plugin, as the program opens it; without a plugin that works, the adult is told
+    // which file is missing or wrong and there is no view.
+    void vistaDalPlugin_data()
+    {
+        QTest::addColumn<QString>("file"); // empty: the built plugin
+        QTest::addColumn<QByteArray>("contenuto"); // written to the file, when not empty
+        QTest::newRow("the built plugin") << QString() << QByteArray();
+        QTest::newRow("no such file") << QStringLiteral("libnumerella_vistaregistro.so") << QByteArray();
+        QTest::newRow("not a library") << QStringLiteral("libnumerella_vistaregistro.so") << QByteArray("testo");
+    }
+    void vistaDalPlugin()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, contenuto);
+        file = file.isEmpty()
+            ? qEnvironmentVariable("NUMERELLA_BUILD") + QStringLiteral("/libnumerella_vistaregistro.so")
+            : QDir(cartella()).filePath(file);
+        QDir().mkpath(cartella());
+        QFile f(file);
+        QVERIFY(contenuto.isEmpty() || (f.open(QIODevice::WriteOnly) && f.write(contenuto) && f.flush()));
+        a->registro.registra(QStringLiteral("FormRegistro"), [this, file] { return apriVistaRegistro(*a->c, file); });
+        Schermo *s = a->registro.mostra(QStringLiteral("FormRegistro"));
+        QCOMPARE(s && figlio<QTableWidget>(s, "TabellaAlunni"), a->dialoghi.finestre.isEmpty());
+        QCOMPARE(a->dialoghi.finestre.size(), s ? 0 : 1);
+        QVERIFY(s || a->dialoghi.finestre[0].testo.contains(file));
     }
 
     void cartellaNonScrivibile()
