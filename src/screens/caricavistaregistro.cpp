@@ -3,8 +3,8 @@
 #include "contesto.h"
 #include "dialoghi.h"
 #include "fabbricavistaregistro.h"
-#include "modlanguagesupport.h"
 #include "messaggi.h"
+#include "modlanguagesupport.h"
 
 #include <QCoreApplication>
 #include <QDir>

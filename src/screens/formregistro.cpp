@@ -233,8 +233,8 @@ void FormRegistro::aggiorna()
 void FormRegistro::dimensionaColonne()
 {
     // Each number's column as narrow as lets its header and each value fit
-    // in two lines, or three when the names would not keep their longest
-    // word: the names take the rest.
+    // in two lines, or up to four when the names would not keep room for
+    // their longest word: the names take the rest.
     QHeaderView *h = TabellaAlunni->horizontalHeader();
     const QFontMetrics fm(h->font());
     const int margine = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, h) + fm.averageCharWidth();
@@ -256,6 +256,7 @@ void FormRegistro::dimensionaColonne()
             QStringList testi{h->model()->headerData(k, Qt::Horizontal).toString()};
             for (int riga = 0; riga < TabellaAlunni->rowCount(); ++riga)
                 testi << TabellaAlunni->item(riga, k)->text();
+            testi.removeDuplicates(); // a column's values repeat
             int larghezza = 0;
             for (const QString &t : std::as_const(testi)) {
                 larghezza = std::max(larghezza, fm.horizontalAdvance(t) / righe);
