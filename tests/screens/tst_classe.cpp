@@ -6,6 +6,7 @@
 #include "ambiente.h"
 #include "caricavistaregistro.h"
 #include "formadulto.h"
+#include "formregistro.h"
 #include "letturaregistro.h"
 #include "scrittoreregistro.h"
 
@@ -57,7 +58,11 @@ class TestClasse : public QObject
     }
 
 private Q_SLOTS:
-    void init() { a = std::make_unique<Ambiente>(); }
+    void init()
+    {
+        a = std::make_unique<Ambiente>();
+        a->registro.registra(QStringLiteral("FormRegistro"), [this] { return new FormRegistro(*a->c); });
+    }
     void cleanup() { a.reset(); }
 
     void chiGioca_data()

@@ -5,6 +5,7 @@
 #include "alunni.h"
 #include "ambiente.h"
 #include "formesercizio.h"
+#include "formregistro.h"
 #include "lingualunga.h"
 #include "menulingue.h"
 #include "scrittoreregistro.h"
@@ -106,6 +107,7 @@ private Q_SLOTS:
         QFETCH(QString, lingua);
         Ambiente a(Ambiente::datiProgramma(), QStringLiteral("Italiano"), display);
         QVERIFY(scriviLunga(a.programma.path()));
+        a.registro.registra(QStringLiteral("FormRegistro"), [&a] { return new FormRegistro(*a.c); });
         // The longest story of the language, played to its end so that every sentence is on display.
         const auto lunghezza = [](const Storia &s) {
             return s.domanda1.size() + s.domanda2.size() + s.domanda3.size() + s.risposta1.per(3).size()

@@ -7,7 +7,6 @@
 #include "casuale.h"
 #include "contesto.h"
 #include "dialoghifinti.h"
-#include "formregistro.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
 #include "motorefinto.h"
@@ -71,8 +70,6 @@ struct Ambiente {
         registro.termina = [this](int s) { terminati.append(s); };
         registro.nessunoSchermoVisibile = [] {};
         registraSchermi(*c);
-        // The record view linked in, not loaded from its plugin: the tests reach it without the program's folder.
-        registro.registra(QStringLiteral("FormRegistro"), [this] { return new FormRegistro(*c); });
         registro.schermo(QStringLiteral("FormBocca"));
     }
 
