@@ -1,7 +1,7 @@
 // The class and the record on the real screens: "Chi gioca?" after "Avvio" only with pupils, the pupil's name on
 // the menu and the exercise screens and in the rows, the adult's question in front of the class, the record and
-// (when asked) the exit, the class screen saving what it changes, the record view of two computers' files with its
-// PDF, and a record folder that cannot be written told once.
+// (when asked) the exit, the class screen saving what it changes (the access too, with no pupil), the record view of
+// two computers' files with its PDF, and a record folder that cannot be written told once.
 
 #include "ambiente.h"
 #include "formadulto.h"
@@ -9,6 +9,9 @@
 #include "scrittoreregistro.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -136,6 +139,14 @@ private Q_SLOTS:
     void classe()
     {
         Schermo *s = a->registro.mostra(QStringLiteral("FormClasse"));
+        // The access is chosen and kept with no pupil yet.
+        figlio<QComboBox>(s, "SceltaAccesso")->setCurrentIndex(1);
+        figlio<QDoubleSpinBox>(s, "SceltaTempo")->setValue(2.5);
+        figlio<QCheckBox>(s, "SceltaLeggi")->setChecked(true);
+        QString errore;
+        const Classe k = caricaClasse(cartella(), &errore);
+        QVERIFY(k.alunni.isEmpty() && k.accesso == Classe::Accesso::UnPulsante && k.tempoScansioneMs == 2500
+                && k.leggiPulsante);
         auto *nome = figlio<QLineEdit>(s, "TestoNome");
         // The second name is the first again.
         for (const QString &n : {QStringLiteral(" Ugo; \"U\" "), QStringLiteral("ugo; \"u\""), QStringLiteral("Eva")}) {
@@ -145,7 +156,6 @@ private Q_SLOTS:
         }
         a->dialoghi.risposte = {true};
         figlio<QPushButton>(s, "BottoneTogli")->click(); // Eva, the last added
-        QString errore;
         const Classe salvata = caricaClasse(cartella(), &errore);
         QCOMPARE(salvata, a->stato.ClasseAlunni);
         QCOMPARE(salvata.alunni.size(), 1);

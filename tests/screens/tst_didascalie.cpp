@@ -1,5 +1,6 @@
 // Every caption, label, button and menu-bar text fits its control on the common displays, in the shipped languages
-// and in one whose captions are 40 per cent longer than the longer shipped one; none shrinks below 8 points.
+// and in one whose captions are 40 per cent longer than the longer shipped one; none shrinks below 8 points. Every
+// button a child presses is at least 44 pixels each way at 1024 x 768.
 
 #include "ambiente.h"
 #include "formesercizio.h"
@@ -72,7 +73,7 @@ private Q_SLOTS:
         // A full class, for the screens of the class and the record.
         for (int i = 1; i <= 30; ++i)
             a.stato.ClasseAlunni.alunni.append({QStringLiteral("Alunna Maria %1").arg(i), QStringLiteral("mela.gif")});
-        for (const char *nome : {"FormMenu", "FormAvvio", "Form1", "FormImposta", "FormAdulto", "FormChiGioca",
+        for (const char *nome : {"FormMenu", "FormAvvio", "Form1", "Form2", "FormImposta", "FormAdulto", "FormChiGioca",
                                  "FormClasse", "FormRegistro"}) {
             const auto &t = a.stato.Testi1;
             const auto storia
@@ -93,6 +94,14 @@ private Q_SLOTS:
                     QTest::keyClick(f, tasto), a.quiete();
                 QCoreApplication::processEvents();
                 QVERIFY2(fuori(s).isEmpty(), qPrintable(fuori(s).join(QStringLiteral("; "))));
+                // What a child presses is at least 44 pixels each way on the smallest display.
+                for (QAbstractButton *b : s->findChildren<QAbstractButton *>()) {
+                    const bool bambino = !QByteArray("FormImposta FormAdulto FormClasse FormRegistro").contains(nome);
+                    QVERIFY2(!bambino || display != QSize(1024, 768) || !b->isVisibleTo(s)
+                                 || (b->width() >= 440 && b->height() >= 440),
+                             qPrintable(
+                                 QStringLiteral("%1 %2x%3").arg(b->objectName()).arg(b->width()).arg(b->height())));
+                }
             }
             a.registro.scarica(s);
         }
