@@ -54,10 +54,13 @@ int Scansione::premuto(Tasto t, bool ripetuto)
     // A switch held down repeats its key: only its first press counts,
     // whether or not the system marks the repeats.
     const int tasto = int(t);
-    if (ripetuto || m_giu.contains(tasto))
-        return -1;
-    m_giu.insert(tasto);
     const qint64 adesso = m_orologio->adessoMs();
+    const bool ancoraGiu = m_rilascio.contains(tasto) && adesso - m_rilascio[tasto] < RipetizioneMs;
+    if (ripetuto || ancoraGiu || m_giu.contains(tasto)) {
+        m_giu.insert(tasto);
+        return -1;
+    }
+    m_giu.insert(tasto);
     if (m_bloccata || m_evidenziato < 0 || (m_premuto && adesso - m_ultimaPressione < AntiTremoreMs))
         return -1;
     m_premuto = true;
@@ -75,6 +78,7 @@ int Scansione::premuto(Tasto t, bool ripetuto)
 void Scansione::rilasciato(Tasto t)
 {
     m_giu.remove(int(t));
+    m_rilascio[int(t)] = m_orologio->adessoMs();
 }
 
 qint64 Scansione::attesaMs() const

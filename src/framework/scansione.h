@@ -2,6 +2,7 @@
 
 #include "orologio.h"
 
+#include <QHash>
 #include <QSet>
 #include <functional>
 
@@ -22,6 +23,10 @@ public:
     // A press that comes sooner than this after the last one taken is a
     // tremor, not a choice.
     static constexpr qint64 AntiTremoreMs = 300;
+    // A switch held down may repeat as a release and a press at once, not
+    // marked as a repeat (X11 under load): a press this soon after the
+    // same switch's release is the same press going on.
+    static constexpr qint64 RipetizioneMs = 50;
 
     // quanti targets, numbered from 0; disponibile tells which can be
     // highlighted now (shown, not covered); empty: all.
@@ -72,4 +77,5 @@ private:
     bool m_premuto = false; // a press has been taken
     bool m_bloccata = false;
     QSet<int> m_giu; // switches down now
+    QHash<int, qint64> m_rilascio; // when each switch was last let go
 };

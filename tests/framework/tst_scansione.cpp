@@ -32,7 +32,9 @@ private Q_SLOTS:
         QTest::newRow("held down and repeating: one press") << false << -1 << "+1500 S_ +400 s s +400 s ^S" << 0 << "1";
         QTest::newRow("a repeat of a key pressed before: ignored") << false << -1 << "s" << 0 << "";
         QTest::newRow("held down, no repeat mark: one press") << false << -1 << "E_ +400 E_" << 0 << "0";
-        QTest::newRow("let go and pressed again: two") << false << -1 << "E_ +400 ^E E" << 0 << "0,0";
+        QTest::newRow("held down, repeating as let go and pressed: one") << false << -1 << "E_ +1000 ^E E +49 ^E E" << 0 << "0";
+        QTest::newRow("let go, pressed again 49 ms after: held") << false << -1 << "E_ +1000 ^E +49 E" << 0 << "0";
+        QTest::newRow("let go, pressed again 50 ms after: two") << false << -1 << "E_ +1000 ^E +50 E" << 0 << "0,0";
         QTest::newRow("299 ms after the last press: a tremor") << false << -1 << "E +299 E" << 0 << "0";
         QTest::newRow("300 ms after the last press: taken") << false << -1 << "E +300 E" << 0 << "0,0";
         QTest::newRow("locked: the highlight waits") << false << -1 << "+1000 L +1500 +1500" << 0 << "";
