@@ -188,8 +188,10 @@ void FormClasse::Form_Resize()
     ListaImmagini->setIconSize(QSize(lato, lato));
     ListaAlunni->setIconSize(QSize(ListaAlunni->fontMetrics().height(), ListaAlunni->fontMetrics().height()) * 3 / 2);
     // The box to tick grows with its caption.
-    const int casella = SceltaSoloAdulto->fontMetrics().height();
-    SceltaSoloAdulto->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(casella));
+    for (QCheckBox *scelta : {SceltaSoloAdulto, SceltaLeggi}) {
+        const int casella = scelta->fontMetrics().height();
+        scelta->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(casella));
+    }
 }
 
 void FormClasse::riempiLista(int scelto)

@@ -128,10 +128,12 @@ private Q_SLOTS:
         QVERIFY(incorniciato(f, s));
         QCOMPARE(nome(s->evidenziato()), QStringLiteral("Command1(1)"));
         QCOMPARE(a->motore()->testi.mid(1), (QStringList{QStringLiteral("0"), QStringLiteral("1")}));
-        // Held down: the key repeats, one press is taken.
+        // Held down since before: its repeats are no press; once let go, the next is.
         QKeyEvent giu(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
         QApplication::sendEvent(f->focusWidget(), &giu);
         QCOMPARE(a->stato.NumeroErrati, Integer(0));
+        QTest::keyRelease(f->focusWidget(), Qt::Key_Space);
+        orologio.ms += 300;
         premi(f, Qt::Key_Space);
         QCOMPARE(a->stato.NumeroErrati, Integer(1));
         QCOMPARE(nome(s->evidenziato()), QStringLiteral("Command1(0)"));
