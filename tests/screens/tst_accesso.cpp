@@ -73,6 +73,7 @@ private Q_SLOTS:
         QTest::newRow("menu, top to bottom")
             << "FormMenu" << QByteArray() << "Command8 Command7 Command2 Command3 Command1";
         QTest::newRow("who plays") << "FormChiGioca" << QByteArray() << "BottoneAlunno(0) BottoneOspite";
+        QTest::newRow("voice, the way back") << "FormImposta" << QByteArray() << "Bocca BottoneEsci";
         QTest::newRow("addition, no \"avanti\" yet")
             << "Form1" << QByteArray()
             << "Command1(0) Command1(1) Command1(2) Command1(3) Command1(4) Command1(5) Command1(6) Command1(7) "
