@@ -11,7 +11,9 @@
 #include "stile.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -87,7 +89,7 @@ FormClasse::FormClasse(Contesto &contesto)
     // The pupil's picture stands out, with no caption to mark it.
     ListaImmagini->setStyleSheet(QStringLiteral(
         "QListWidget::item:selected { background: rgb(255, 160, 255); border: 3px solid rgb(128, 0, 128); }"));
-    piazza(ListaImmagini, 4680, 600, 4680, 2880);
+    piazza(ListaImmagini, 4680, 600, 4680, 1800);
     immagini->setBuddy(ListaImmagini);
     m_immagini = immaginiAlunni(c);
     // Pictures only: their file names are Italian words. A screen reader
@@ -101,23 +103,43 @@ FormClasse::FormClasse(Contesto &contesto)
             [this](QListWidgetItem *i) { scegliImmagine(ListaImmagini->row(i)); });
 
     QLabel *cartella
-        = etichetta(QStringLiteral("LabelCartella"), QStringLiteral("Cartella del registro"), 4680, 3600, 4680, 420);
+        = etichetta(QStringLiteral("LabelCartella"), QStringLiteral("Cartella del registro"), 4680, 2520, 4680, 420);
     TestoCartella = aggiungi(new QLineEdit(client()), QStringLiteral("TestoCartella"));
     TestoCartella->setFont(testo);
-    piazza(TestoCartella, 4680, 4080, 3300, 540);
+    piazza(TestoCartella, 4680, 2940, 3300, 540);
     cartella->setBuddy(TestoCartella);
     connect(TestoCartella, &QLineEdit::editingFinished, this, [this] { cambiaCartella(TestoCartella->text()); });
-    bottone(BottoneCartella, QStringLiteral("BottoneCartella"), QStringLiteral("Scegli…"), 8100, 4080, 1260, 540,
+    bottone(BottoneCartella, QStringLiteral("BottoneCartella"), QStringLiteral("Scegli…"), 8100, 2940, 1260, 540,
             &FormClasse::BottoneCartella_Click);
 
     SceltaSoloAdulto = aggiungi(new QCheckBox(QStringLiteral("Solo un adulto può uscire"), client()),
                                 QStringLiteral("SceltaSoloAdulto"));
     SceltaSoloAdulto->setFont(testo);
-    piazza(SceltaSoloAdulto, 4680, 4800, 4680, 540);
+    piazza(SceltaSoloAdulto, 4680, 3600, 4680, 540);
     connect(SceltaSoloAdulto, &QCheckBox::toggled, this, [this](bool v) {
         c.stato.ClasseAlunni.soloAdultoEsce = v;
         salva();
     });
+
+    // How the children press; the entries' texts come at the load.
+    QLabel *accesso = etichetta(QStringLiteral("LabelAccesso"), QStringLiteral("Accesso"), 4680, 4260, 1800, 540);
+    SceltaAccesso = aggiungi(new QComboBox(client()), QStringLiteral("SceltaAccesso"));
+    SceltaAccesso->setFont(testo);
+    SceltaAccesso->addItems({QString(), QString(), QString()});
+    piazza(SceltaAccesso, 6480, 4260, 2880, 540);
+    accesso->setBuddy(SceltaAccesso);
+    QLabel *tempo
+        = etichetta(QStringLiteral("LabelTempo"), QStringLiteral("Tempo della scansione"), 4680, 4920, 3000, 540);
+    SceltaTempo = aggiungi(new QDoubleSpinBox(client()), QStringLiteral("SceltaTempo"));
+    SceltaTempo->setFont(testo);
+    SceltaTempo->setDecimals(1);
+    SceltaTempo->setRange(Classe::TempoMinimoMs / 1000.0, Classe::TempoMassimoMs / 1000.0);
+    SceltaTempo->setSingleStep(Classe::PassoTempoMs / 1000.0);
+    piazza(SceltaTempo, 7680, 4920, 1680, 540);
+    tempo->setBuddy(SceltaTempo);
+    SceltaLeggi = aggiungi(new QCheckBox(QStringLiteral("Leggi il pulsante"), client()), QStringLiteral("SceltaLeggi"));
+    SceltaLeggi->setFont(testo);
+    piazza(SceltaLeggi, 4680, 5580, 4680, 540);
 
     bottone(BottoneFatto, QStringLiteral("BottoneFatto"), QStringLiteral("Fatto"), 6600, 6180, 2760, 780,
             &FormClasse::BottoneFatto_Click);
@@ -126,6 +148,15 @@ FormClasse::FormClasse(Contesto &contesto)
     const Classe &k = c.stato.ClasseAlunni;
     TestoCartella->setText(QDir::toNativeSeparators(k.cartellaDelRegistro(c.percorsi.impostazioni)));
     SceltaSoloAdulto->setChecked(k.soloAdultoEsce);
+    SceltaAccesso->setCurrentIndex(int(k.accesso));
+    SceltaTempo->setValue(k.tempoScansioneMs / 1000.0);
+    SceltaLeggi->setChecked(k.leggiPulsante);
+    cambiaAccesso(int(k.accesso), k.tempoScansioneMs / 1000.0, k.leggiPulsante);
+    const auto cambiato
+        = [this] { cambiaAccesso(SceltaAccesso->currentIndex(), SceltaTempo->value(), SceltaLeggi->isChecked()); };
+    connect(SceltaAccesso, &QComboBox::currentIndexChanged, this, cambiato);
+    connect(SceltaTempo, &QDoubleSpinBox::valueChanged, this, cambiato);
+    connect(SceltaLeggi, &QCheckBox::toggled, this, cambiato);
     riempiLista(0);
     registraFont();
 }
@@ -135,6 +166,11 @@ FormClasse::~FormClasse() = default;
 void FormClasse::Form_Load()
 {
     c.lingua.MLSLoadFormStrings(*this);
+    // In the order of Classe::Accesso.
+    const QString accessi[] = {QStringLiteral("0200"), QStringLiteral("0201"), QStringLiteral("0202")};
+    for (int i = 0; i < 3; ++i)
+        SceltaAccesso->setItemText(i, c.lingua.MLSGetString(accessi[i]));
+    SceltaTempo->setSuffix(c.lingua.MLSGetString(QStringLiteral("0203")));
     scalaAlCaricamento();
 }
 
@@ -162,8 +198,10 @@ void FormClasse::Form_Resize()
     ListaImmagini->setIconSize(QSize(cella - 14, cella - 14));
     ListaAlunni->setIconSize(QSize(ListaAlunni->fontMetrics().height(), ListaAlunni->fontMetrics().height()) * 3 / 2);
     // The box to tick grows with its caption.
-    const int casella = SceltaSoloAdulto->fontMetrics().height();
-    SceltaSoloAdulto->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(casella));
+    for (QCheckBox *scelta : {SceltaSoloAdulto, SceltaLeggi}) {
+        const int casella = scelta->fontMetrics().height();
+        scelta->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(casella));
+    }
 }
 
 void FormClasse::riempiLista(int scelto)
@@ -251,6 +289,22 @@ void FormClasse::scegliImmagine(int k)
         return;
     a[i].immagine = m_immagini[k];
     ListaAlunni->item(i)->setIcon(QIcon(immagineAlunno(c, a[i].immagine)));
+    salva();
+}
+
+void FormClasse::cambiaAccesso(int accesso, double secondi, bool leggi)
+{
+    Classe &k = c.stato.ClasseAlunni;
+    const Classe::Accesso a = Classe::Accesso(std::clamp(accesso, 0, 2));
+    // The interval is the one switch's; the voice reads for either.
+    SceltaTempo->setEnabled(a == Classe::Accesso::UnPulsante);
+    SceltaLeggi->setEnabled(a != Classe::Accesso::Tastiera);
+    const int ms = tempoScansioneValido(secondi);
+    if (a == k.accesso && ms == k.tempoScansioneMs && leggi == k.leggiPulsante)
+        return;
+    k.accesso = a;
+    k.tempoScansioneMs = ms;
+    k.leggiPulsante = leggi;
     salva();
 }
 
