@@ -90,11 +90,11 @@ int main(int argc, char **argv)
         for (int i = 0; i < giri; ++i) {
             QElapsedTimer t;
             t.start();
-            Schermo *s = a.registro.mostra(QStringLiteral("FormRegistro"));
+            Schermo *s = a.schermi.mostra(QStringLiteral("FormRegistro"));
             s->repaint();
             QCoreApplication::processEvents();
             schermo.push_back(t.nsecsElapsed() / 1e6);
-            a.registro.scarica(s);
+            a.schermi.scarica(s);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
     }

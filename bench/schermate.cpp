@@ -11,13 +11,13 @@
 
 #include "classe.h"
 #include "dialoghi.h"
+#include "elencoschermi.h"
 #include "formadulto.h"
 #include "formesercizio.h"
 #include "ini.h"
 #include "lingualunga.h"
 #include "menulingue.h"
 #include "programma.h"
-#include "registroschermi.h"
 #include "schermi.h"
 #include "schermo.h"
 #include "scrittoreregistro.h"
@@ -148,9 +148,9 @@ void scriviClasse(const QString &programma, const QString &impostazioni)
 // Types the adult's answer on the screen on display.
 void rispondi(Programma &p)
 {
-    auto *a = qobject_cast<FormAdulto *>(p.registro().caricato(QStringLiteral("FormAdulto")));
+    auto *a = qobject_cast<FormAdulto *>(p.schermi().caricato(QStringLiteral("FormAdulto")));
     a->findChild<QLineEdit *>(QStringLiteral("TestoRisposta"))
-        ->setText(QString::number(p.contesto().stato.UltimaDomandaAdulto.risposta()));
+        ->setText(QString::number(p.stato().UltimaDomandaAdulto.risposta()));
     a->BottoneConferma_Click();
 }
 
@@ -209,7 +209,7 @@ int main(int argc, char *argv[])
     Programma p(std::move(o));
     if (const auto stato = p.Main())
         return *stato;
-    RegistroSchermi &r = p.registro();
+    ElencoSchermi &r = p.schermi();
 
     int errori = 0;
     QTest::qWait(500);

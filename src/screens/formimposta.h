@@ -12,6 +12,7 @@ class QLabel;
 class QToolButton;
 class QSlider;
 struct Contesto;
+struct Impostazioni;
 
 // The voice settings screen. It has an engine of its own on which the voice
 // and the speed are tried out; the program-wide engine of FormBocca and the
@@ -23,7 +24,7 @@ class FormImposta : public SchermoScalato
 public:
     // The speed slider's range; a stored speed outside it is clamped in.
 
-    explicit FormImposta(Contesto &c);
+    FormImposta(Contesto &c, Impostazioni &impostazioni);
     ~FormImposta() override;
 
     void Form_Load() override;
@@ -41,6 +42,7 @@ public:
 
 private:
     Contesto &c;
+    Impostazioni &m_impostazioni;
     std::unique_ptr<MotoreVoce> m_motore;
     PannelloBocca *m_bocca;
     QSlider *HScroll1;

@@ -37,10 +37,10 @@ class TestClasse : public QObject
     std::unique_ptr<Ambiente> a;
 
     QString cartella() const { return a->c->percorsi.impostazioni; }
-    Schermo *menu() { return a->registro.mostra(QStringLiteral("FormMenu")); }
+    Schermo *menu() { return a->schermi.mostra(QStringLiteral("FormMenu")); }
     void risposta(int quanto)
     {
-        Schermo *s = a->registro.caricato(QStringLiteral("FormAdulto"));
+        Schermo *s = a->schermi.caricato(QStringLiteral("FormAdulto"));
         figlio<QLineEdit>(s, "TestoRisposta")->setText(QString::number(quanto));
         figlio<QPushButton>(s, "BottoneConferma")->click();
     }
@@ -65,8 +65,8 @@ private Q_SLOTS:
         QFETCH(QString, nome);
         for (const QString &n : QStringList{QStringLiteral("Ada"), QStringLiteral("Bo \"B\"; 2")}.mid(0, alunni))
             a->stato.ClasseAlunni.alunni.append({n, QStringLiteral("mela.gif")});
-        figlio<QPushButton>(a->registro.mostra(QStringLiteral("FormAvvio")), "BottoneAvvio")->click();
-        Schermo *chi = a->registro.caricato(QStringLiteral("FormChiGioca"));
+        figlio<QPushButton>(a->schermi.mostra(QStringLiteral("FormAvvio")), "BottoneAvvio")->click();
+        Schermo *chi = a->schermi.caricato(QStringLiteral("FormChiGioca"));
         QCOMPARE(chi != nullptr, alunni > 0);
         if (chi) {
             QCOMPARE(chi->findChildren<QAbstractButton *>().size(), alunni + 1);
@@ -74,14 +74,14 @@ private Q_SLOTS:
                                                             : chi->controllo(QStringLiteral("BottoneOspite")))
                 ->click();
         }
-        Schermo *m = a->registro.caricato(QStringLiteral("FormMenu"));
+        Schermo *m = a->schermi.caricato(QStringLiteral("FormMenu"));
         QVERIFY(m && m->isVisible());
         QCOMPARE(alunnoInBarra(m), nome);
         QCOMPARE(m->menuBar()->actions().size(), alunni ? 4 : 3); // Lingua, (Chi gioca?,) Classe, Registro
 
         // A problem left at once is a row with the pupil, unfinished.
         figlio<QPushButton>(m, "Command8")->click();
-        Schermo *f = a->registro.caricato(QStringLiteral("Form1"));
+        Schermo *f = a->schermi.caricato(QStringLiteral("Form1"));
         QCOMPARE(alunnoInBarra(f), nome);
         figlio<QPushButton>(f, "Command6")->click();
         a->dialoghi.risposte = {true};
@@ -122,7 +122,7 @@ private Q_SLOTS:
         else
             m->findChild<QAction *>(entrata)->trigger();
         for (bool giusta : giuste) {
-            auto *s = qobject_cast<FormAdulto *>(a->registro.caricato(QStringLiteral("FormAdulto")));
+            auto *s = qobject_cast<FormAdulto *>(a->schermi.caricato(QStringLiteral("FormAdulto")));
             QVERIFY(s && s->isVisible());
             risposta(a->stato.UltimaDomandaAdulto.risposta() + (giusta ? 0 : 1));
         }
@@ -130,14 +130,14 @@ private Q_SLOTS:
             QCOMPARE(a->terminati, QList<int>{0});
         } else {
             QVERIFY(a->terminati.isEmpty());
-            QVERIFY(a->registro.mostrato(dopo));
-            QVERIFY(!a->registro.caricato(QStringLiteral("FormAdulto")));
+            QVERIFY(a->schermi.mostrato(dopo));
+            QVERIFY(!a->schermi.caricato(QStringLiteral("FormAdulto")));
         }
     }
 
     void classe()
     {
-        Schermo *s = a->registro.mostra(QStringLiteral("FormClasse"));
+        Schermo *s = a->schermi.mostra(QStringLiteral("FormClasse"));
         auto *nome = figlio<QLineEdit>(s, "TestoNome");
         // The second name is the first again; the third a spreadsheet would run. The messages are Italiano.lng's.
         QVERIFY(QFile::copy(Ambiente::datiProgramma() + QStringLiteral("/Italiano.lng"),
@@ -165,7 +165,7 @@ private Q_SLOTS:
     {
         a = std::make_unique<Ambiente>(Ambiente::datiProgramma(), QStringLiteral("Italiano"));
         a->stato.ClasseAlunni.alunni.append({QStringLiteral("Ada"), QStringLiteral("biscotto.gif")});
-        Schermo *s = a->registro.mostra(QStringLiteral("FormClasse"));
+        Schermo *s = a->schermi.mostra(QStringLiteral("FormClasse"));
         auto *lista = figlio<QListWidget>(s, "ListaImmagini");
         QVERIFY(lista->count() >= 36);
         for (int i = 0; i < lista->count(); ++i)
@@ -189,7 +189,7 @@ private Q_SLOTS:
             r.alunno = QString::fromUtf8(n);
             QVERIFY((r.alunno == QStringLiteral("Bo") ? due : uno).aggiungi(r));
         }
-        Schermo *s = a->registro.mostra(QStringLiteral("FormRegistro"));
+        Schermo *s = a->schermi.mostra(QStringLiteral("FormRegistro"));
         auto *t = figlio<QTableWidget>(s, "TabellaAlunni");
         QCOMPARE(t->rowCount(), 3);
         QCOMPARE(t->item(0, 0)->text(), QStringLiteral("Ada"));
@@ -230,9 +230,9 @@ private Q_SLOTS:
         QDir().mkpath(cartella());
         QVERIFY(QFile(cartella() + QStringLiteral("/file")).open(QIODevice::WriteOnly));
         a->stato.ClasseAlunni.cartellaRegistro = cartella() + QStringLiteral("/file");
-        a->registro.mostra(QStringLiteral("Form1"));
+        a->schermi.mostra(QStringLiteral("Form1"));
         auto *avanti
-            = a->registro.caricato(QStringLiteral("Form1"))->findChild<QPushButton *>(QStringLiteral("Command2"));
+            = a->schermi.caricato(QStringLiteral("Form1"))->findChild<QPushButton *>(QStringLiteral("Command2"));
         avanti->click();
         avanti->click();
         QCoreApplication::processEvents();

@@ -78,7 +78,7 @@ private Q_SLOTS:
             const auto storia
                 = std::max_element(t.begin(), t.end(), [&](auto &x, auto &y) { return lunghezza(x) < lunghezza(y); });
             a.prossimo(1, int(storia - t.begin()) + 1, 5, 3);
-            Schermo *s = a.registro.mostra(QString::fromLatin1(nome));
+            Schermo *s = a.schermi.mostra(QString::fromLatin1(nome));
             QCOMPARE(s->frameGeometry().size(), display); // the row's display, filled
             if (auto *lingue = s->findChild<MenuLingue *>()) {
                 for (QAction *voce : lingue->voci()) {
@@ -94,7 +94,7 @@ private Q_SLOTS:
                 QCoreApplication::processEvents();
                 QVERIFY2(fuori(s).isEmpty(), qPrintable(fuori(s).join(QStringLiteral("; "))));
             }
-            a.registro.scarica(s);
+            a.schermi.scarica(s);
         }
     }
 };
