@@ -84,7 +84,7 @@ int main(int argc, char **argv)
     {
         Ambiente a(QString::fromLocal8Bit(argv[1]), QStringLiteral("Italiano"));
         // The view linked in: its own time, not its plugin's load.
-        a.registro.registra(QStringLiteral("FormRegistro"), [&a] { return new FormRegistro(*a.c); });
+        a.schermi.registra(QStringLiteral("FormRegistro"), [&a] { return new FormRegistro(*a.c, a.stato); });
         colonne = intestazioneRegistro(a.lingua);
         titoli = titoliRegistro(a.lingua);
         const QString cartella = a.c->percorsi.impostazioni;
@@ -93,11 +93,11 @@ int main(int argc, char **argv)
         for (int i = 0; i < giri; ++i) {
             QElapsedTimer t;
             t.start();
-            Schermo *s = a.registro.mostra(QStringLiteral("FormRegistro"));
+            Schermo *s = a.schermi.mostra(QStringLiteral("FormRegistro"));
             s->repaint();
             QCoreApplication::processEvents();
             schermo.push_back(t.nsecsElapsed() / 1e6);
-            a.registro.scarica(s);
+            a.schermi.scarica(s);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
     }

@@ -3,12 +3,12 @@
 #include "dalvivo.h"
 
 #include "contesto.h"
+#include "elencoschermi.h"
 #include "formesercizio.h"
 #include "modulo1.h"
 #include "motoreespeak.h"
 #include "perparlare.h"
 #include "programma.h"
-#include "registroschermi.h"
 #include "schermo.h"
 #include "sintesiespeak.h"
 #include "suoniwav.h"
@@ -192,7 +192,7 @@ int comandoSentito(Programma &p)
     Ascoltatore ascolto;
     if (!ascolto.avvia())
         return 1;
-    RegistroSchermi &r = p.registro();
+    ElencoSchermi &r = p.schermi();
     attendi(500);
     Schermo *avvio = r.caricato(QStringLiteral("FormAvvio"));
     auto *bottoneAvvio

@@ -39,7 +39,7 @@ class TestSchermi : public QObject
     {
         a->stato.ModoMisto = misto ? True : False;
         a->prossimo(schermo, riga, n3, n1);
-        auto *f = qobject_cast<FormEsercizio *>(a->registro.mostra(QStringLiteral("Form%1").arg(schermo)));
+        auto *f = qobject_cast<FormEsercizio *>(a->schermi.mostra(QStringLiteral("Form%1").arg(schermo)));
         a->quiete();
         return f;
     }
@@ -136,8 +136,8 @@ private Q_SLOTS:
             a->dialoghi.risposte = {true};
             f->controllo<QAction>(u"mnuEsci"_qs)->trigger();
         } else if (evento == u"scaricato") {
-            a->registro.mostra(u"FormMenu"_qs);
-            a->registro.scarica(f);
+            a->schermi.mostra(u"FormMenu"_qs);
+            a->schermi.scarica(f);
         }
         QVERIFY(!f || !f->controllo<QLabel>(u"Domanda2"_qs)->isVisibleTo(f));
         QVERIFY(evento != u"ripeti" || a->motore()->testi.size() == 3); // the answer once more
@@ -189,7 +189,7 @@ private Q_SLOTS:
         QFETCH(QString, domanda);
         QFETCH(QString, dopo);
         QFETCH(bool, mistoPrima);
-        QPointer<Schermo> s = schermo == u"Form2"_qs ? apri(2, 1, 5, 3) : a->registro.mostra(schermo);
+        QPointer<Schermo> s = schermo == u"Form2"_qs ? apri(2, 1, 5, 3) : a->schermi.mostra(schermo);
         a->stato.ModoMisto = mistoPrima ? True : False;
         QFETCH(bool, si);
         a->dialoghi.risposte = {si};
