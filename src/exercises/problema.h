@@ -19,7 +19,19 @@ struct Pressione {
 };
 
 // The labels of an exercise screen that the protocol writes.
-enum class Etichetta { Domanda1, Domanda2, Domanda3, Risposta1, Risposta2, Risposta3, Operazione, Esatti, Errati };
+// Aiuto: the line that says a hint in words, for a child who cannot hear it.
+enum class Etichetta {
+    Domanda1,
+    Domanda2,
+    Domanda3,
+    Risposta1,
+    Risposta2,
+    Risposta3,
+    Operazione,
+    Esatti,
+    Errati,
+    Aiuto
+};
 
 // One thing a screen does for an outcome. The steps of an outcome are
 // carried out in their order, each sentence spoken to its end before the
@@ -41,11 +53,21 @@ struct Passaggio {
         SuonoEsatto,
         SuonoErrato,
         AltroSchermo, // the mixed mode goes on on the other exercise screen
+        // The hints. A mark stays until its own unmarking or the next
+        // problem's; the screen draws it and says it to a screen reader.
+        MarcaCella, // cella: marked as counted, testo the number said for it
+        SmarcaCelle, // no cell marked
+        MostraBarra, // the part-part-whole bar: numeri the whole, then the two parts
+        NascondiBarra,
+        MarcaTasto, // tasto: the key to press next marked
+        SmarcaTasto, // no key marked
     };
     Tipo tipo;
     Etichetta etichetta = Etichetta::Operazione;
     int cella = -1;
     QString testo;
+    std::array<int, 3> numeri{};
+    Pressione tasto{Tasto::Cifra, -1};
 };
 
 struct Esito {
@@ -82,6 +104,7 @@ struct Andamento {
     int riascolti = 0; // times the sentence was heard again
     int secondi = -1; // first question to the complete operation; -1: not complete
     bool finito = false;
+    int aiuti = 0; // hints given: a counting together, the bar, a key marked
 };
 
 // One exercise screen's problems, without widgets: draws a story and its
@@ -109,6 +132,11 @@ public:
     // The repeat button was pressed.
     void riascoltato() { ++m_andamento.riascolti; }
     const Andamento &andamento() const { return m_andamento; }
+    // Hints for a child who is stuck, from the second wrong press of a step
+    // on: counting the pictures together, then while writing the operation
+    // the part-part-whole bar and from the third the key to press. Off, every
+    // outcome is the same as a program without them.
+    bool aiuti = false;
 
     // A new problem drawn from the generator: the row, then the total, then
     // the first term from it, so that small totals are as frequent as large.
@@ -142,6 +170,9 @@ private:
     int risultato() const { return m_op.sottrazione ? m_n2 : m_n3; }
     Esito storia(int passo);
     Esito sbagliato();
+    void aiuta(int volte, std::vector<Passaggio> &p);
+    void contaInsieme(std::vector<Passaggio> &p);
+    QString testoBarra() const;
     void finisci();
 
     Operazione m_op;
@@ -162,4 +193,9 @@ private:
     int m_generazione = 0;
     Andamento m_andamento;
     bool m_inCorso = false; // started and not yet told to allaFine
+    // What the hints of this problem left on the screen: a new problem takes
+    // it away, since the outcome that would have may have been dropped.
+    bool m_segni = false;
+    bool m_barra = false; // the bar is shown
+    bool m_tastoSegnato = false;
 };

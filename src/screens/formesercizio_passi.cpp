@@ -33,6 +33,7 @@ QLabel *FormEsercizio::etichetta(Etichetta e) const
     case Etichetta::Esatti:
         return m_esatti;
     case Etichetta::Errati:
+    case Etichetta::Aiuto: // not on this screen yet: hints are off
         return m_errati;
     }
     return m_operazione;
@@ -198,6 +199,13 @@ void FormEsercizio::fai(const Passaggio &p)
         else
             NuovoProblema(); // the other screen could not be opened: go on here
         break;
+    case T::MarcaCella:
+    case T::SmarcaCelle:
+    case T::MostraBarra:
+    case T::NascondiBarra:
+    case T::MarcaTasto:
+    case T::SmarcaTasto:
+        break; // not on this screen yet: hints are off
     }
 }
 
