@@ -289,8 +289,8 @@ void Problema::aiuta(int volte, std::vector<Passaggio> &p)
         m_barra = true;
         Passaggio barra = semplice(T::MostraBarra);
         barra.numeri = {m_n3, m_n1, m_n2};
+        barra.testo = scritto = detto = testoBarra();
         p.push_back(barra);
-        scritto = detto = testoBarra();
     } else {
         m_tastoSegnato = true;
         const Pressione t = attesa(m_passo);

@@ -57,7 +57,7 @@ struct Passaggio {
         // problem's; the screen draws it and says it to a screen reader.
         MarcaCella, // cella: marked as counted, testo the number said for it
         SmarcaCelle, // no cell marked
-        MostraBarra, // the part-part-whole bar: numeri the whole, then the two parts
+        MostraBarra, // the part-part-whole bar: numeri the whole, then the two parts; testo says them
         NascondiBarra,
         MarcaTasto, // tasto: the key to press next marked
         SmarcaTasto, // no key marked

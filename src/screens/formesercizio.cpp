@@ -215,6 +215,7 @@ void FormEsercizio::creaControlli()
     m_avanti->hide();
     connect(m_avanti, &QPushButton::clicked, this, &FormEsercizio::Command2_Click);
     connect(m_ripeti, &QPushButton::clicked, this, &FormEsercizio::Command6_Click);
+    creaAiuti(sf);
 
     m_menuAzzera = creaMenu(QStringLiteral("MenuAzzera"), QStringLiteral("Azzera conteggio").leftJustified(25));
     m_menuInformazioni = creaMenu(QStringLiteral("MenuInformazioni"), QStringLiteral("Informazioni").leftJustified(21));

@@ -8,8 +8,10 @@
 #include <memory>
 
 struct Contesto;
+class BarraParti;
 class BottoneIcona;
 class CellaAnimata;
+class Cornice;
 class IconaScalata;
 class Parlata;
 class QAction;
@@ -67,6 +69,7 @@ protected:
 private:
     void creaControlli();
     void creaPannello(QWidget *padre);
+    void creaAiuti(QWidget *padre);
     QLabel *creaEtichetta(QWidget *padre, const QString &nome, const QString &testo, const QRect &r);
     QPushButton *creaBottone(QWidget *padre, const QString &nome, int indice, const QString &testo, const QRect &r);
     QAction *creaMenu(const QString &nome, const QString &testo);
@@ -79,6 +82,8 @@ private:
     void esegui(Esito e);
     void avanza();
     void fai(const Passaggio &p);
+    void faiAiuto(const Passaggio &p);
+    QPushButton *bottone(Pressione p) const;
     void annullaCorsa();
     void NuovoProblema();
     void premuto(Pressione p);
@@ -122,6 +127,9 @@ private:
     QPushButton *m_meno = nullptr;
     QPushButton *m_uguale = nullptr;
     QPushButton *m_avanti = nullptr;
+    QLabel *m_aiuto = nullptr; // the hint in words
+    BarraParti *m_barra = nullptr;
+    Cornice *m_segnoTasto = nullptr; // on the key to press next, while it is marked
     QAction *m_menuAzzera = nullptr;
     QAction *m_menuInformazioni = nullptr;
     QAction *m_menuEsci = nullptr;

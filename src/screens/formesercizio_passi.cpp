@@ -33,8 +33,9 @@ QLabel *FormEsercizio::etichetta(Etichetta e) const
     case Etichetta::Esatti:
         return m_esatti;
     case Etichetta::Errati:
-    case Etichetta::Aiuto: // not on this screen yet: hints are off
         return m_errati;
+    case Etichetta::Aiuto:
+        return m_aiuto;
     }
     return m_operazione;
 }
@@ -205,7 +206,8 @@ void FormEsercizio::fai(const Passaggio &p)
     case T::NascondiBarra:
     case T::MarcaTasto:
     case T::SmarcaTasto:
-        break; // not on this screen yet: hints are off
+        faiAiuto(p);
+        break;
     }
 }
 
@@ -216,6 +218,7 @@ void FormEsercizio::NuovoProblema()
 
 void FormEsercizio::premuto(Pressione p)
 {
+    m_problema.aiuti = m_c.stato.Aiuti;
     esegui(m_problema.premi(p));
 }
 

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QString>
 
+class Cornice;
+
 // One animation cell of the 3 by 3 grid: one animated GIF, played as many
 // times as the file says and then held on its last frame, stopped while
 // hidden. Frames are decoded and scaled when they are first shown, once for
@@ -23,6 +25,11 @@ public:
     void start();
     bool inRiproduzione() const; // for tests: the animation is running
     int framesScalati() const; // frames decoded and scaled so far for this file at this size
+    // A hint's mark: the cell framed, with the number said for it; also its
+    // accessible description, for a screen reader.
+    void segna(const QString &numero);
+    void smarca();
+    QString segno() const; // the number of the mark; empty without one
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -36,4 +43,5 @@ private:
     class Privato;
     Privato *d;
     QString m_file;
+    Cornice *m_cornice = nullptr; // made at the first mark
 };
