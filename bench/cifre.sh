@@ -33,7 +33,7 @@ echo "building $B (Release, benchmarks on)..." >&2
 cmake -S "$RADICE" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DNUMERELLA_BENCH=ON \
     -DNUMERELLA_TESTS=ON >"$LOG/cmake.log" 2>&1 || { cat "$LOG/cmake.log" >&2; exit 1; }
 cmake --build "$BUILD" --target numerella numerella_misurato numerella_nudo numerella_data numerella_esercizi_dal_vivo \
-    numerella_animazione_lunga bench_parla bench_registro \
+    numerella_animazione_lunga bench_parla bench_registro bench_scelta \
     >"$LOG/build.log" 2>&1 || { tail -n 40 "$LOG/build.log" >&2; exit 1; }
 CARICO_PRIMA="$(cut -d' ' -f1-3 /proc/loadavg)"
 
@@ -164,6 +164,10 @@ R_SCHERMO="$(cifra registro_schermo_ms "$LOG/registro.log")"
 R_VISTA="$(cifra registro_vista_ms "$LOG/registro.log")"
 R_AGGIUNTA="$(cifra registro_aggiunta_ms "$LOG/registro.log")"
 R_PRIMA="$(cifra registro_prima_aggiunta_ms "$LOG/registro.log")"
+# 8. The next problem chosen with a school year of a pupil's record behind it.
+esegui "$LOG/scelta.log" "$BUILD/bench_scelta" 101
+S_TUTTO="$(cifra scelta_tutto_ms "$LOG/scelta.log")"
+S_PROSSIMO="$(cifra scelta_prossimo_us "$LOG/scelta.log")"
 CARICO_DOPO="$(cut -d' ' -f1-3 /proc/loadavg)"
 
 AUDIO="$(sed -n 's/^audio output: //p' "$LOG/risposta.log" | head -n 1)"
@@ -256,6 +260,9 @@ riga "Record view opened on 120,000 rows (30 pupils, 20 problems a day, 200 days
 riga "Record: one row appended and flushed to disk" \
     "$(uno "${R_AGGIUNTA:-failed}" " ms"), the run's first $(uno "${R_PRIMA:-failed}" " ms") (median of 180)" 5 " ms" \
     "${R_AGGIUNTA:-failed}" "$B/bench_registro data 9"
+riga "Next problem chosen with 4,000 rows of a pupil's record behind it (the record folded, then the choice)" \
+    "${S_TUTTO:-failed} ms, the choice alone ${S_PROSSIMO:-failed} us (median of 101)" \
+    1 " ms" "${S_TUTTO:-failed}" "$B/bench_scelta 101"
 echo
 if awk -v a="${CARICO_PRIMA%% *}" -v b="${CARICO_DOPO%% *}" -v n="$(nproc)" 'BEGIN { exit !(a > n || b > n) }'; then
     echo "Warning: the machine was busy (load average above the number of cores): the wall-clock figures" \

@@ -79,7 +79,6 @@ Esito Problema::nuovo()
 Esito Problema::inizia(int riga, int n3, int n1)
 {
     finisci();
-    ++m_generazione;
     m_passo = 0;
     m_scritta = false;
     m_riga = riga;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "passaggio.h"
 #include "testi.h"
 #include "tipi.h"
 
@@ -10,70 +11,6 @@
 #include <vector>
 
 class Casuale;
-
-// A press on an exercise screen as the protocol sees it.
-enum class Tasto { Cifra, Piu, Meno, Uguale };
-struct Pressione {
-    Tasto tasto;
-    int cifra = -1; // for Tasto::Cifra
-};
-
-// The labels of an exercise screen that the protocol writes.
-// Aiuto: the line that says a hint in words, for a child who cannot hear it.
-enum class Etichetta {
-    Domanda1,
-    Domanda2,
-    Domanda3,
-    Risposta1,
-    Risposta2,
-    Risposta3,
-    Operazione,
-    Esatti,
-    Errati,
-    Aiuto
-};
-
-// One thing a screen does for an outcome. The steps of an outcome are
-// carried out in their order, each sentence spoken to its end before the
-// next step.
-struct Passaggio {
-    enum class Tipo {
-        Testo, // etichetta: set its text to testo
-        Mostra, // etichetta: show
-        Nascondi, // etichetta: hide
-        Parla, // speak testo and wait for its end
-        CellaFile, // cella: give it the animation testo, show it, start it
-        CellaMostraFile, // cella: show it, give it the animation testo, start it
-        CellaCambia, // cella: shrink and grow it back, give it testo, start it
-        NascondiCelle, // all nine cells hidden
-        MostraAvanti, // the "avanti" button shown
-        NascondiAvanti, // and hidden
-        IconaSi, // the right icon shown, the wrong one hidden
-        IconaNo, // the wrong icon shown, the right one hidden
-        SuonoEsatto,
-        SuonoErrato,
-        AltroSchermo, // the mixed mode goes on on the other exercise screen
-        // The hints. A mark stays until its own unmarking or the next
-        // problem's; the screen draws it and says it to a screen reader.
-        MarcaCella, // cella: marked as counted, testo the number said for it
-        SmarcaCelle, // no cell marked
-        MostraBarra, // the part-part-whole bar: numeri the whole, then the two parts; testo says them
-        NascondiBarra,
-        MarcaTasto, // tasto: the key to press next marked
-        SmarcaTasto, // no key marked
-    };
-    Tipo tipo;
-    Etichetta etichetta = Etichetta::Operazione;
-    int cella = -1;
-    QString testo;
-    std::array<int, 3> numeri{};
-    Pressione tasto{Tasto::Cifra, -1};
-};
-
-struct Esito {
-    std::vector<Passaggio> passi;
-    bool giusto = true; // false: a wrong press, counted in NumeroErrati
-};
 
 // What tells addition and subtraction apart.
 struct Operazione {
@@ -157,8 +94,6 @@ public:
     int numero2() const { return m_n2; }
     int numero3() const { return m_n3; }
     const QString &operazione() const { return m_operazione; }
-    // Bumped by every new problem: an outcome of an older one is stale.
-    int generazione() const { return m_generazione; }
 
     // The press that is right at a step; none at a step out of range.
     Pressione attesa(int passo) const;
@@ -190,7 +125,6 @@ private:
     int m_passo = 0;
     bool m_scritta = false; // the operation is complete
     QString m_operazione;
-    int m_generazione = 0;
     Andamento m_andamento;
     bool m_inCorso = false; // started and not yet told to allaFine
     // What the hints of this problem left on the screen: a new problem takes
