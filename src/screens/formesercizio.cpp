@@ -180,7 +180,7 @@ void FormEsercizio::creaControlli()
         }
     }
     m_operazione = creaEtichetta(sf, QStringLiteral("EtOperazione"), QStringLiteral("Scrivi l'operazione"),
-                                 QRect(m_d.storiaLeft, 4920, 4515, 510));
+                                 QRect(m_d.storiaLeft, 4920, LarghezzaOperazione, 510));
     m_operazione->setFont(carattere("MS Sans Serif", 18));
     m_operazione->setIndent(6);
     colora(m_operazione, Bianco, QColor(255, 0, 0));

@@ -35,6 +35,7 @@ public:
 
     void Form_Load() override;
     void Form_Activate() override;
+    void Form_Resize() override;
     // The window's close button asks like the exit entry; it never ends the
     // run from an exercise screen.
     void chiusuraRichiesta() override;
@@ -83,6 +84,7 @@ private:
     bool parla(const QString &testo, Fine fine) override;
     void fineAttesa() override;
     void faiAiuto(const Passaggio &p);
+    void spazioAllaBarra();
     QPushButton *bottone(Pressione p) const;
     void NuovoProblema();
     void premuto(Pressione p);
@@ -119,6 +121,10 @@ private:
     QPushButton *m_avanti = nullptr;
     QLabel *m_aiuto = nullptr; // the hint in words
     BarraParti *m_barra = nullptr;
+    // The operation's label, in design twips: all of it, and what the bar
+    // beside it leaves.
+    static constexpr int LarghezzaOperazione = 4515;
+    static constexpr int LarghezzaAccantoBarra = 2640;
     Cornice *m_segnoTasto = nullptr; // on the key to press next, while it is marked
     QAction *m_menuAzzera = nullptr;
     QAction *m_menuInformazioni = nullptr;

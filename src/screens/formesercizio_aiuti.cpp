@@ -7,11 +7,13 @@
 #include "cellaanimata.h"
 #include "contesto.h"
 #include "cornice.h"
+#include "fontinproporzione.h"
 #include "modlanguagesupport.h"
 #include "stile.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <cmath>
 
 void FormEsercizio::creaAiuti(QWidget *padre)
 {
@@ -23,10 +25,10 @@ void FormEsercizio::creaAiuti(QWidget *padre)
     m_aiuto->setIndent(6);
     coloraSfondo(m_aiuto, QColor(255, 240, 190));
     m_aiuto->hide();
-    // Beside the operation, over the right of its label: no text there
-    // reaches so far, not even the prompt.
+    // Beside the operation, which makes room for it (spazioAllaBarra).
     m_barra = aggiungi(new BarraParti(padre), QStringLiteral("BarraParti"));
-    piazza(m_barra, m_d.storiaLeft + 2700, 4800, m_d.storiaWidth - 2700, 840);
+    piazza(m_barra, m_d.storiaLeft + LarghezzaAccantoBarra + 60, 4800, m_d.storiaWidth - LarghezzaAccantoBarra - 60,
+           840);
     m_barra->setAccessibleName(m_c.lingua.MLSGetString(QStringLiteral("0266")));
     m_barra->hide();
 }
@@ -63,9 +65,11 @@ void FormEsercizio::faiAiuto(const Passaggio &p)
         m_barra->setAccessibleDescription(p.testo);
         m_barra->show();
         m_barra->raise();
+        spazioAllaBarra();
         break;
     case T::NascondiBarra:
         m_barra->hide();
+        spazioAllaBarra();
         break;
     case T::MarcaTasto:
         delete m_segnoTasto;
@@ -82,4 +86,20 @@ void FormEsercizio::faiAiuto(const Passaggio &p)
     default:
         break;
     }
+}
+
+void FormEsercizio::spazioAllaBarra()
+{
+    // The operation's text, the prompt too, is fitted to what is left.
+    const int twip = m_barra->isHidden() ? LarghezzaOperazione : LarghezzaAccantoBarra;
+    m_operazione->resize(int(std::lround(scalaX(twip) / TwipPerPixel)), m_operazione->height());
+    font().adatta(m_operazione);
+}
+
+void FormEsercizio::Form_Resize()
+{
+    // The scaler gives the operation its designed width back.
+    SchermoScalato::Form_Resize();
+    if (m_barra && !m_barra->isHidden())
+        spazioAllaBarra();
 }

@@ -32,7 +32,7 @@ void Cornice::paintEvent(QPaintEvent *)
     // dark blue of the background alike.
     const QColor arancio(255, 140, 0);
     const int lato = qMin(width(), height());
-    const int spessore = qMax(4, lato / 14);
+    const int spessore = qBound(6, lato / 8, 14);
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, spessore));
