@@ -89,7 +89,8 @@ Esito Problema::inizia(int riga, int n3, int n1)
     m_n1 = n1;
     m_n2 = n3 - n1;
     m_operazione.clear();
-    m_andamento = {m_op.sottrazione, riga, primo(), secondo(), risultato(), orologio(), {}, 0, -1, false, 0};
+    m_andamento
+        = {m_op.sottrazione ? u'-' : u'+', riga, primo(), secondo(), risultato(), orologio(), {}, 0, -1, false, 0};
     m_inCorso = true;
 
     // Which of the numbers each answer sentence is about, in story order.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "andamento.h"
 #include "passaggio.h"
 #include "testi.h"
 #include "tipi.h"
@@ -25,23 +26,6 @@ struct Operazione {
 
     static Operazione perAddizione();
     static Operazione perSottrazione();
-};
-
-// How a problem went, for the teacher's record.
-struct Andamento {
-    bool sottrazione = false;
-    int riga = 0; // ProblemaCorrente
-    int primo = 0; // the numbers in the story's order: 7 - 3 = 4
-    int secondo = 0;
-    int risultato = 0;
-    QDateTime inizio; // the first question
-    // Wrong presses while counting the things at first (Passo 0), at the
-    // change (1), at the result (2), and while writing the operation (3-7).
-    std::array<int, 4> errati{};
-    int riascolti = 0; // times the sentence was heard again
-    int secondi = -1; // first question to the complete operation; -1: not complete
-    bool finito = false;
-    int aiuti = 0; // hints given: a counting together, the bar, a key marked
 };
 
 // One exercise screen's problems, without widgets: draws a story and its

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QHash>
 
-void leggiTestoRegistro(const QByteArray &testo, LetturaRegistro *lettura)
+bool leggiTestoRegistro(const QByteArray &testo, const TitoliRegistro &titoli, LetturaRegistro *lettura)
 {
     QByteArrayView t(testo);
     if (t.startsWith("\xEF\xBB\xBF"))
@@ -14,22 +14,26 @@ void leggiTestoRegistro(const QByteArray &testo, LetturaRegistro *lettura)
     QHash<QByteArray, QString> uniche;
     qsizetype pos = 0;
     CampiCsv campi;
-    bool primo = true;
+    std::optional<DisposizioneRegistro> d;
     while (pos < t.size()) {
-        const bool intero = prossimoRecord(t, &pos, &campi);
-        std::optional<RigaRegistro> r;
-        if (intero)
-            r = rigaDaCampi(campi, &uniche);
-        if (r) {
-            lettura->righe.push_back(std::move(*r));
-        } else if (!primo) {
-            ++lettura->scartate; // the first record is the header
+        const bool completo = prossimoRecord(t, &pos, &campi);
+        if (!d) {
+            // The first record is the header, even a cut one.
+            d = disposizione(campi, titoli);
+            continue;
         }
-        primo = false;
+        std::optional<RigaRegistro> r;
+        if (completo)
+            r = rigaDaCampi(campi, *d, &uniche);
+        if (r)
+            lettura->righe.push_back(std::move(*r));
+        else
+            ++lettura->scartate;
     }
+    return !d || d->valida();
 }
 
-LetturaRegistro leggiCartellaRegistro(const QString &cartella)
+LetturaRegistro leggiCartellaRegistro(const QString &cartella, const TitoliRegistro &titoli)
 {
     LetturaRegistro l;
     const QDir d(cartella);
@@ -43,7 +47,8 @@ LetturaRegistro leggiCartellaRegistro(const QString &cartella)
             continue;
         }
         l.file << p;
-        leggiTestoRegistro(testo, &l);
+        if (!leggiTestoRegistro(testo, titoli, &l))
+            l.errori << p + QStringLiteral(": the first row does not name the record's columns");
     }
     return l;
 }

@@ -14,7 +14,9 @@ struct LetturaRegistro {
 };
 
 // The rows of one file's text (with or without its byte order mark),
-// added to *lettura.
-void leggiTestoRegistro(const QByteArray &testo, LetturaRegistro *lettura);
+// added to *lettura, each cell taken for the column its title in the
+// header names. False when the header names none of the columns a row
+// needs: every row is then skipped.
+bool leggiTestoRegistro(const QByteArray &testo, const TitoliRegistro &titoli, LetturaRegistro *lettura);
 // Reads every registro-*.csv in the folder, in name order.
-LetturaRegistro leggiCartellaRegistro(const QString &cartella);
+LetturaRegistro leggiCartellaRegistro(const QString &cartella, const TitoliRegistro &titoli);

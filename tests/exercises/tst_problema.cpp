@@ -346,9 +346,9 @@ private Q_SLOTS:
         b->p.orologio = [&chiamate] { return QDateTime(QDate(2026, 3, 2), QTime(8, 0)).addSecs(40 * chiamate++); };
         b->p.allaFine = [&detti](const Andamento &a) {
             detti << QStringLiteral("%1: %2%3%4=%5 %6%7%8%9 r%10 %11s %12 a%13")
-                         .arg(a.riga)
+                         .arg(a.rigaStoria)
                          .arg(a.primo)
-                         .arg(QChar(a.sottrazione ? u'-' : u'+'))
+                         .arg(a.operazione)
                          .arg(a.secondo)
                          .arg(a.risultato)
                          .arg(a.errati[0])
