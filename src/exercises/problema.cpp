@@ -362,8 +362,9 @@ void Problema::contaInsieme(std::vector<Passaggio> &p)
         p.push_back(parla(QString::number(n)));
     };
     if (partenza > 0) {
+        // Framed together, the number on the last of them only.
         for (int i = 0; i < partenza; ++i)
-            p.push_back(cella(T::MarcaCella, i, QString::number(partenza)));
+            p.push_back(cella(T::MarcaCella, i, i + 1 == partenza ? QString::number(partenza) : QString()));
         di(partenza);
         riga += QStringLiteral("...");
         separa = QStringLiteral(" ");

@@ -225,7 +225,7 @@ private Q_SLOTS:
             << "no Errati= 2 ♪no " + conta + "m3/1 Aiuto=Contiamo: 1 «1» m4/2 Aiuto=Contiamo: 1, 2 «2» -m -Aiuto";
         QTest::newRow("addition result: counts on from the first number") << false << 5 << 3 << "3299"
                                                                           << "no Errati= 2 ♪no " + conta
-                + "m0/3 m1/3 m2/3 Aiuto=Contiamo: 3 «3» m3/4 Aiuto=Contiamo: 3... 4 «4» m4/5 Aiuto=Contiamo: 3... 4, 5 "
+                + "m0/ m1/ m2/3 Aiuto=Contiamo: 3 «3» m3/4 Aiuto=Contiamo: 3... 4 «4» m4/5 Aiuto=Contiamo: 3... 4, 5 "
                   "«5» -m -Aiuto";
         QTest::newRow("nothing arrives: zero said") << false << 3 << 3 << "399"
                                                     << "no Errati= 2 ♪no " + conta + "Aiuto=Contiamo: 0 «0» -m -Aiuto";
