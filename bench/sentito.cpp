@@ -262,6 +262,20 @@ int comandoSentito(Programma &p)
     ok = misura("sentito_ripeti_ms", ascolto.primoSuono(t)) && ok;
     ascolto.attendiQuiete();
 
+    // The second wrong answer at the same step: its hint, counting the
+    // things that came together with the child. The feedback sounds off, so
+    // that the first sound heard is the hint's and not the wrong sound.
+    const Boolean suono = p.stato().SuonoAttivo;
+    p.stato().SuonoAttivo = False;
+    t = ora();
+    bottone(f, QChar(u'0' + (celleMostrate(f) - primi + 1) % 10))->click();
+    attendi(600);
+    ok = misura("sentito_aiuto_ms", ascolto.primoSuono(t)) && ok;
+    attendiRisposte(p, f);
+    std::printf("  the hint's last words: \"%s\"\n", qPrintable(p.contesto().parla.TestoDaDire));
+    p.stato().SuonoAttivo = suono;
+    ascolto.attendiQuiete();
+
     // The floor: paplay of a short beep, measured the same way.
     QTemporaryDir d;
     QFile beep(d.filePath(QStringLiteral("beep.wav")));

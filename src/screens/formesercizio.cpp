@@ -182,7 +182,7 @@ void FormEsercizio::creaControlli()
         }
     }
     EtOperazione = creaEtichetta(sf, QStringLiteral("EtOperazione"), QStringLiteral("Scrivi l'operazione"),
-                                 QRect(m_d.storiaLeft, 4920, 4515, 510));
+                                 QRect(m_d.storiaLeft, 4920, LarghezzaOperazione, 510));
     EtOperazione->setFont(carattere("MS Sans Serif", 18));
     EtOperazione->setIndent(6);
     colora(EtOperazione, Bianco, QColor(255, 0, 0));
@@ -217,6 +217,7 @@ void FormEsercizio::creaControlli()
     Command2->hide();
     connect(Command2, &QPushButton::clicked, this, &FormEsercizio::Command2_Click);
     connect(Command6, &QPushButton::clicked, this, &FormEsercizio::Command6_Click);
+    creaAiuti(sf);
 
     MenuAzzera = creaMenu(QStringLiteral("MenuAzzera"), QStringLiteral("Azzera conteggio").leftJustified(25));
     MenuInformazioni = creaMenu(QStringLiteral("MenuInformazioni"), QStringLiteral("Informazioni").leftJustified(21));

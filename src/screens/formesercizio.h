@@ -10,8 +10,10 @@
 #include <memory>
 
 struct Contesto;
+class BarraParti;
 class BottoneIcona;
 class CellaAnimata;
+class Cornice;
 class IconaScalata;
 class Parlata;
 class QAction;
@@ -34,6 +36,7 @@ public:
 
     void Form_Load() override;
     void Form_Activate() override;
+    void Form_Resize() override;
     // The window's close button asks like the exit entry; it never ends the
     // run from an exercise screen.
     void chiusuraRichiesta() override;
@@ -74,6 +77,7 @@ protected:
 private:
     void creaControlli();
     void creaPannello(QWidget *padre);
+    void creaAiuti(QWidget *padre);
     QLabel *creaEtichetta(QWidget *padre, const QString &nome, const QString &testo, const QRect &r);
     QPushButton *creaBottone(QWidget *padre, const QString &nome, int indice, const QString &testo, const QRect &r);
     QAction *creaMenu(const QString &nome, const QString &testo);
@@ -84,6 +88,9 @@ private:
     void fai(const Passaggio &p) override;
     bool parla(const QString &testo, Fine fine) override;
     void fineAttesa() override;
+    void faiAiuto(const Passaggio &p);
+    void spazioAllaBarra();
+    QPushButton *bottone(Pressione p) const;
     void NuovoProblema();
     void premuto(Pressione p);
     QLabel *etichetta(Etichetta e) const;
@@ -120,6 +127,13 @@ private:
     QPushButton *Command4 = nullptr;
     QPushButton *Command5 = nullptr;
     QPushButton *Command2 = nullptr;
+    QLabel *m_aiuto = nullptr; // the hint in words
+    BarraParti *m_barra = nullptr;
+    // The operation's label, in design twips: all of it, and what the bar
+    // beside it leaves.
+    static constexpr int LarghezzaOperazione = 4515;
+    static constexpr int LarghezzaAccantoBarra = 2640;
+    Cornice *m_segnoTasto = nullptr; // on the key to press next, while it is marked
     QAction *MenuAzzera = nullptr;
     QAction *MenuInformazioni = nullptr;
     QAction *mnuEsci = nullptr;

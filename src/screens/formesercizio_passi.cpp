@@ -33,6 +33,8 @@ QLabel *FormEsercizio::etichetta(Etichetta e) const
         return EtichettaEsatti;
     case Etichetta::Errati:
         return EtichettaErrati;
+    case Etichetta::Aiuto:
+        return m_aiuto;
     }
     return EtOperazione;
 }
@@ -159,6 +161,14 @@ void FormEsercizio::fai(const Passaggio &p)
         else
             NuovoProblema(); // the other screen could not be opened: go on here
         break;
+    case T::MarcaCella:
+    case T::SmarcaCelle:
+    case T::MostraBarra:
+    case T::NascondiBarra:
+    case T::MarcaTasto:
+    case T::SmarcaTasto:
+        faiAiuto(p);
+        break;
     }
 }
 
@@ -169,6 +179,7 @@ void FormEsercizio::NuovoProblema()
 
 void FormEsercizio::premuto(Pressione p)
 {
+    m_problema.aiuti = m_scuola.Aiuti;
     m_esecutore.esegui(m_problema.premi(p));
 }
 

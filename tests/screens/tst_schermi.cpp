@@ -2,7 +2,9 @@
 // be left or handed over at any moment, also mid-sentence; the menu opens screens, only its question ends the run.
 
 #include "ambiente.h"
+#include "barraparti.h"
 #include "cellaanimata.h"
+#include "cornice.h"
 #include "form1.h"
 
 #include <QAction>
@@ -26,6 +28,24 @@ int celleVisibili(FormEsercizio *f)
 {
     const auto celle = f->findChildren<CellaAnimata *>();
     return int(std::count_if(celle.begin(), celle.end(), [f](CellaAnimata *c) { return c->isVisibleTo(f); }));
+}
+
+// What the hints show: the line, the marked cells by their number, the bar, the marked key.
+QString aiutiMostrati(FormEsercizio *f)
+{
+    QStringList v;
+    if (f->controllo<QLabel>(u"EtAiuto"_qs)->isVisibleTo(f))
+        v << u"riga"_qs;
+    for (CellaAnimata *c : f->findChildren<CellaAnimata *>())
+        if (!c->segno().isEmpty())
+            v << u"c"_qs + c->segno();
+    auto *barra = f->findChild<BarraParti *>();
+    if (barra->isVisibleTo(f))
+        v << u"[%1=%2+%3]"_qs.arg(barra->intero()).arg(barra->parte1()).arg(barra->parte2());
+    for (Cornice *c : f->findChildren<Cornice *>())
+        if (auto *b = qobject_cast<QPushButton *>(c->parent()); b && c->isVisibleTo(f))
+            v << u"[%1]"_qs.arg(b->text().trimmed());
+    return v.join(u' ');
 }
 
 } // namespace
@@ -99,6 +119,34 @@ private Q_SLOTS:
         f->controllo<QAction>(u"MenuAzzera"_qs)->trigger();
         QCOMPARE(f->controllo<QLabel>(u"EtichettaErrati"_qs)->text(), QStringLiteral("0"));
         QCOMPARE(risposte(f), 1); // the problem in progress goes on
+    }
+
+    // The hints reach the screen: the presses on 5 = 3 + 2, the engine silent for the last one, whose first
+    // sentence is then ended: counting has marked the first picture, the bar and the key stay.
+    void aiuti_data()
+    {
+        QTest::addColumn<bool>("acceso");
+        QTest::addColumn<QString>("tasti");
+        QTest::addColumn<QString>("atteso");
+        QTest::newRow("counting together") << true << "99"
+                                           << "riga c1";
+        QTest::newRow("bar, key") << true << "325999"
+                                  << "riga [5=3+2] [3]";
+        QTest::newRow("off") << false << "325999"
+                             << "";
+    }
+    void aiuti()
+    {
+        QFETCH(bool, acceso);
+        QFETCH(QString, tasti);
+        a->stato.Aiuti = acceso;
+        FormEsercizio *f = apri(1, 1, 5, 3);
+        for (QChar t : tasti.chopped(1))
+            QTest::keyClick(f, t.toLatin1()), a->quiete();
+        a->motore()->muto = true;
+        QTest::keyClick(f, tasti.back().toLatin1());
+        a->motore()->finisciOra();
+        QTEST(aiutiMostrati(f), "atteso");
     }
 
     // The screen's part in the runner's wait (its cases are tst_esecutore's): the addition's first answer (three
