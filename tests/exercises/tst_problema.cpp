@@ -216,48 +216,41 @@ private Q_SLOTS:
         QTest::addColumn<int>("n1");
         QTest::addColumn<QString>("tasti");
         QTest::addColumn<QString>("atteso");
-        const QString conta = QStringLiteral("Aiuto=Contiamo +Aiuto «Contiamo» ");
-        QTest::newRow("addition at first: the things there") << false << 5 << 3 << "99"
-                                                             << "no Errati= 2 ♪no " + conta
-                + "m0/1 Aiuto=Contiamo: 1 «1» m1/2 Aiuto=Contiamo: 1, 2 «2» m2/3 Aiuto=Contiamo: 1, 2, 3 «3» -m -Aiuto";
+        // The outcome's start at a second and a third wrong press, the counting's start, its first two numbers.
+        const QString no2 = u"no Errati= 2 ♪no "_qs, no3 = u"no Errati= 3 ♪no "_qs;
+        const QString conta = u"Aiuto=Contiamo +Aiuto «Contiamo» "_qs, due = no2 + conta;
+        const QString uno2 = u"m0/1 Aiuto=Contiamo: 1 «1» m1/2 Aiuto=Contiamo: 1, 2 «2» "_qs;
+        // clang-format off
+        QTest::newRow("addition at first: the things there")
+            << false << 5 << 3 << "99" << due + uno2 + "m2/3 Aiuto=Contiamo: 1, 2, 3 «3» -m -Aiuto";
         QTest::newRow("addition change: those that arrive, from one")
-            << false << 5 << 3 << "399"
-            << "no Errati= 2 ♪no " + conta + "m3/1 Aiuto=Contiamo: 1 «1» m4/2 Aiuto=Contiamo: 1, 2 «2» -m -Aiuto";
-        QTest::newRow("addition result: counts on from the first number") << false << 5 << 3 << "3299"
-                                                                          << "no Errati= 2 ♪no " + conta
-                + "m0/ m1/ m2/3 Aiuto=Contiamo: 3 «3» m3/4 Aiuto=Contiamo: 3... 4 «4» m4/5 Aiuto=Contiamo: 3... 4, 5 "
-                  "«5» -m -Aiuto";
-        QTest::newRow("nothing arrives: zero said") << false << 3 << 3 << "399"
-                                                    << "no Errati= 2 ♪no " + conta + "Aiuto=Contiamo: 0 «0» -m -Aiuto";
-        QTest::newRow("third wrong press counts again")
-            << true << 2 << 1 << "999"
-            << "no Errati= 3 ♪no " + conta + "m0/1 Aiuto=Contiamo: 1 «1» m1/2 Aiuto=Contiamo: 1, 2 «2» -m -Aiuto";
-        QTest::newRow("subtraction change: those that go away") << true << 7 << 3 << "799"
-                                                                << "no Errati= 2 ♪no " + conta
-                + "m0/1 Aiuto=Contiamo: 1 «1» m1/2 Aiuto=Contiamo: 1, 2 «2» m2/3 Aiuto=Contiamo: 1, 2, 3 «3» -m -Aiuto";
+            << false << 5 << 3 << "399" << due + "m3/1 Aiuto=Contiamo: 1 «1» m4/2 Aiuto=Contiamo: 1, 2 «2» -m -Aiuto";
+        QTest::newRow("addition result: counts on from the first number") << false << 5 << 3 << "3299" << due
+            + "m0/ m1/ m2/3 Aiuto=Contiamo: 3 «3» m3/4 Aiuto=Contiamo: 3... 4 «4» m4/5 Aiuto=Contiamo: 3... 4, 5 «5»"
+            + " -m -Aiuto";
+        QTest::newRow("nothing arrives: zero said")
+            << false << 3 << 3 << "399" << due + "Aiuto=Contiamo: 0 «0» -m -Aiuto";
+        QTest::newRow("third wrong press counts again") << true << 2 << 1 << "999" << no3 + conta + uno2 + "-m -Aiuto";
+        QTest::newRow("subtraction change: those that go away")
+            << true << 7 << 3 << "799" << due + uno2 + "m2/3 Aiuto=Contiamo: 1, 2, 3 «3» -m -Aiuto";
         QTest::newRow("subtraction result: those that stay")
-            << true << 6 << 4 << "6499"
-            << "no Errati= 2 ♪no " + conta + "m4/1 Aiuto=Contiamo: 1 «1» m5/2 Aiuto=Contiamo: 1, 2 «2» -m -Aiuto";
-        QTest::newRow("writing, second wrong press: the bar") << false << 5 << 3 << "32599"
-                                                              << "no Errati= 2 ♪no [5=3+2] Aiuto=5=3+2 +Aiuto «5=3+2»";
+            << true << 6 << 4 << "6499" << due + "m4/1 Aiuto=Contiamo: 1 «1» m5/2 Aiuto=Contiamo: 1, 2 «2» -m -Aiuto";
+        QTest::newRow("writing, second wrong press: the bar")
+            << false << 5 << 3 << "32599" << no2 + "[5=3+2] Aiuto=5=3+2 +Aiuto «5=3+2»";
         QTest::newRow("subtraction bar: the whole, away, left")
-            << true << 7 << 3 << "734-9"
-            << "no Errati= 2 ♪no [7=3+4] Aiuto=7=3+4 +Aiuto «7=3+4»";
-        QTest::newRow("writing, third wrong press: the key") << false << 5 << 3 << "325999"
-                                                             << "no Errati= 3 ♪no [3] Aiuto=Premi 3 +Aiuto «Premi 3»";
+            << true << 7 << 3 << "734-9" << no2 + "[7=3+4] Aiuto=7=3+4 +Aiuto «7=3+4»";
+        QTest::newRow("writing, third wrong press: the key")
+            << false << 5 << 3 << "325999" << no3 + "[3] Aiuto=Premi 3 +Aiuto «Premi 3»";
         QTest::newRow("an operator key written as on it, said by name")
-            << false << 5 << 3 << "3253999"
-            << "no Errati= 3 ♪no [+] Aiuto=Premi + +Aiuto «Premi più»";
-        QTest::newRow("the marked key pressed: unmarked, the bar said again") << false << 5 << 3 << "3259993"
-                                                                              << "-[t] Aiuto=5=3+2 Op= 3 ♪si";
-        QTest::newRow("next problem: the marks gone") << false << 5 << 3 << "99n"
-                                                      << "-m -[t] -[] -Aiuto -avanti -celle …";
-        QTest::newRow("off, at first") << false << 5 << 3 << "x99"
-                                       << "no Errati= 2 ♪no";
-        QTest::newRow("off, writing") << false << 5 << 3 << "x325999"
-                                      << "no Errati= 3 ♪no";
-        QTest::newRow("off, next problem") << false << 5 << 3 << "x99n"
-                                           << "-avanti -celle …";
+            << false << 5 << 3 << "3253999" << no3 + "[+] Aiuto=Premi + +Aiuto «Premi più»";
+        QTest::newRow("the marked key pressed: unmarked, the bar said again")
+            << false << 5 << 3 << "3259993" << "-[t] Aiuto=5=3+2 Op= 3 ♪si";
+        QTest::newRow("next problem: the marks gone")
+            << false << 5 << 3 << "99n" << "-m -[t] -[] -Aiuto -avanti -celle …";
+        QTest::newRow("off, at first") << false << 5 << 3 << "x99" << no2.trimmed();
+        QTest::newRow("off, writing") << false << 5 << 3 << "x325999" << no3.trimmed();
+        QTest::newRow("off, next problem") << false << 5 << 3 << "x99n" << "-avanti -celle …";
+        // clang-format on
     }
     void aiuti()
     {
@@ -312,27 +305,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tasti");
         QTest::addColumn<QString>("fine"); // after the presses: "nuovo" the next problem, "via" the screen goes
         QTest::addColumn<QString>("atteso");
-        QTest::newRow("finished, wrong at every part, heard twice") << false << "r43r32453-+2=55"
-                                                                    << "nuovo"
-                                                                    << "1: 3+2=5 1111 r2 40s finished a0";
-        QTest::newRow("left for the next problem") << false << "3r4"
-                                                   << "nuovo"
-                                                   << "1: 3+2=5 0100 r1 -1s left a0";
-        QTest::newRow("left when the screen goes") << true << "7"
-                                                   << "via"
-                                                   << "1: 7-3=4 0000 r0 -1s left a0";
-        QTest::newRow("not over yet") << true << "7347-3"
-                                      << ""
-                                      << "";
-        QTest::newRow("subtraction, wrong writing twice: the bar") << true << "7347-3-3=4"
-                                                                   << "via"
-                                                                   << "1: 7-3=4 0002 r0 40s finished a1";
-        QTest::newRow("every hint counted") << false << "9993259993+2=5"
-                                            << "via"
-                                            << "1: 3+2=5 3003 r0 40s finished a4";
-        QTest::newRow("hints off, none counted") << false << "x9993259993+2=5"
-                                                 << "via"
-                                                 << "1: 3+2=5 3003 r0 40s finished a0";
+        // clang-format off
+        QTest::newRow("finished, wrong at every part, heard twice")
+            << false << "r43r32453-+2=55" << "nuovo" << "1: 3+2=5 1111 r2 40s finished a0";
+        QTest::newRow("left for the next problem") << false << "3r4" << "nuovo" << "1: 3+2=5 0100 r1 -1s left a0";
+        QTest::newRow("left when the screen goes") << true << "7" << "via" << "1: 7-3=4 0000 r0 -1s left a0";
+        QTest::newRow("not over yet") << true << "7347-3" << "" << "";
+        QTest::newRow("subtraction, wrong writing twice: the bar")
+            << true << "7347-3-3=4" << "via" << "1: 7-3=4 0002 r0 40s finished a1";
+        QTest::newRow("every hint counted") << false << "9993259993+2=5" << "via" << "1: 3+2=5 3003 r0 40s finished a4";
+        QTest::newRow("hints off, none counted")
+            << false << "x9993259993+2=5" << "via" << "1: 3+2=5 3003 r0 40s finished a0";
+        // clang-format on
     }
     void andamento()
     {
@@ -345,20 +329,10 @@ private Q_SLOTS:
         auto b = std::make_unique<Banco>(sottrazione);
         b->p.orologio = [&chiamate] { return QDateTime(QDate(2026, 3, 2), QTime(8, 0)).addSecs(40 * chiamate++); };
         b->p.allaFine = [&detti](const Andamento &a) {
-            detti << QStringLiteral("%1: %2%3%4=%5 %6%7%8%9 r%10 %11s %12 a%13")
-                         .arg(a.rigaStoria)
-                         .arg(a.primo)
-                         .arg(a.operazione)
-                         .arg(a.secondo)
-                         .arg(a.risultato)
-                         .arg(a.errati[0])
-                         .arg(a.errati[1])
-                         .arg(a.errati[2])
-                         .arg(a.errati[3])
-                         .arg(a.riascolti)
-                         .arg(a.secondi)
-                         .arg(a.finito ? "finished" : "left")
-                         .arg(a.aiuti);
+            const auto &e = a.errati;
+            detti << QString::asprintf("%d: %d%c%d=%d %d%d%d%d r%d %ds %s a%d", a.rigaStoria, a.primo,
+                                       a.operazione.toLatin1(), a.secondo, a.risultato, e[0], e[1], e[2], e[3],
+                                       a.riascolti, a.secondi, a.finito ? "finished" : "left", a.aiuti);
         };
         b->p.inizia(1, sottrazione ? 7 : 5, 3);
         QCOMPARE(b->p.andamento().inizio, QDateTime(QDate(2026, 3, 2), QTime(8, 0)));

@@ -73,6 +73,18 @@ QByteArray leggi(const QString &p)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+bool scrivi(const QString &p, const QByteArray &testo, QIODevice::OpenMode modo = QIODevice::WriteOnly)
+{
+    QFile f(p);
+    return f.open(modo) && f.write(testo) == testo.size();
+}
+
+// This version's header with "Colonna" in each title replaced.
+QByteArray testaCon(const char *titolo)
+{
+    return intestazioneCsv(QStringList(Intestazione).replaceInStrings("Colonna", titolo));
+}
+
 } // namespace
 
 class TestRegistro : public QObject
@@ -87,7 +99,6 @@ private Q_SLOTS:
         const QByteArray coda = ";\"Italiano\";\"'-\";\"testi/lista2.txt\";12;7;3;4;1;0;2;3;2;21;1;3\r\n";
         QTest::newRow("visitor") << esempio({}) << testa + "\"\"" + coda;
         QTest::newRow("semicolon") << esempio("Anna; Bea") << testa + "\"Anna; Bea\"" + coda;
-        QTest::newRow("comma and tab") << esempio("Rossi, Anna\tB") << testa + "\"Rossi, Anna\tB\"" + coda;
         QTest::newRow("quotes") << esempio("Lu \"Lulù\"") << testa + "\"Lu \"\"Lulù\"\"\"" + coda;
         QTest::newRow("line feed") << esempio("Ada\nBo") << testa + "\"Ada\nBo\"" + coda;
         QTest::newRow("carriage return") << esempio("Ada\rBo") << testa + "\"Ada\rBo\"" + coda;
@@ -102,9 +113,7 @@ private Q_SLOTS:
         QTest::newRow("apostrophe, a letter") << esempio("'Ndrina") << testa + "\"'Ndrina\"" + coda;
         QTest::newRow("left early, west of UTC")
             << esempio("Zoe", "2026-03-02T08:15:00-03:30", -1)
-            << QByteArray(
-                   "2026-03-02;08:15:00;\"UTC-03:30\";\"Zoe\";\"Italiano\";\"'-\";\"testi/lista2.txt\";12;7;3;4;1;"
-                   "0;2;3;2;;0;3\r\n");
+            << "2026-03-02;08:15:00;\"UTC-03:30\";\"Zoe\"" + coda.chopped(8) + ";0;3\r\n";
         QTest::newRow("UTC") << esempio("Ugo", "2026-03-02T08:15:00Z")
                              << "2026-03-02;08:15:00;\"UTC+00:00\";\"Ugo\"" + coda;
     }
@@ -131,9 +140,7 @@ private Q_SLOTS:
             = "2026-03-02;08:15:00;\"UTC+01:00\";\"Ugo\";\"It\";\"+\";\"f\";1;2;3;5;0;1;0;0;0;9;1;0\r\n";
         const QByteArray iso = "2026-03-02T08:15:00+01:00;Ugo;It;+;f;1;2;3;5;0;1;0;0;0;9;1\r\n";
         QTest::newRow("this version's") << Testa + riga + riga << 2;
-        QTest::newRow("second language") << intestazioneCsv(
-                                                QStringList(Intestazione).replaceInStrings("Colonna", "COLUMN"))
-                + riga + riga << 2;
+        QTest::newRow("second language") << testaCon("COLUMN") + riga + riga << 2;
         QStringList alRovescio = Intestazione;
         std::reverse(alRovescio.begin(), alRovescio.end());
         QList<QByteArray> celle = riga.chopped(2).split(';');
@@ -145,8 +152,7 @@ private Q_SLOTS:
         QTest::newRow("older, by titles") << testaIso() + iso + iso << 2;
         QTest::newRow("older, other language") << testaIso("column ") + iso + iso << 2;
         QTest::newRow("older, titles unknown") << testaIso("?") + iso + iso << 2;
-        QTest::newRow("titles unknown") << intestazioneCsv(QStringList(Intestazione).replaceInStrings("Colonna", "?"))
-                + riga + riga << 2;
+        QTest::newRow("titles unknown") << testaCon("?") + riga + riga << 2;
         QTest::newRow("a needed column missing")
             << intestazioneCsv(Intestazione.mid(1)) + riga.mid(11) + riga.mid(11) << 0;
     }
@@ -169,31 +175,26 @@ private Q_SLOTS:
     void nonRiga_data()
     {
         QTest::addColumn<QByteArray>("csv");
-        const QByteArray g = "2026-03-02;08:15:00;\"UTC+01:00\";";
-        QTest::newRow("18 fields") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1\n";
-        QTest::newRow("20 fields") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0;1\n";
-        QTest::newRow("date") << QByteArray(
-            "2026-02-30;08:15:00;\"UTC+01:00\";\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0\n");
-        QTest::newRow("year") << QByteArray(
-            "J026-03-02;08:15:00;\"UTC+01:00\";\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0\n");
-        QTest::newRow("time") << QByteArray(
-            "2026-03-02;08:61:00;\"UTC+01:00\";\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0\n");
-        QTest::newRow("offset") << QByteArray(
-            "2026-03-02;08:15:00;\"UTC+1:00\";\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0\n");
-        QTest::newRow("offset, no UTC") << QByteArray(
-            "2026-03-02;08:15:00;\"+01:00\";\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0\n");
+        const QByteArray g = "2026-03-02;08:15:00;\"UTC+01:00\";", c = "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;";
+        QTest::newRow("18 fields") << g + c + "9;1\n";
+        QTest::newRow("20 fields") << g + c + "9;1;0;1\n";
+        QTest::newRow("date") << "2026-02-30;08:15:00;\"UTC+01:00\";" + c + "9;1;0\n";
+        QTest::newRow("year") << "J026-03-02;08:15:00;\"UTC+01:00\";" + c + "9;1;0\n";
+        QTest::newRow("time") << "2026-03-02;08:61:00;\"UTC+01:00\";" + c + "9;1;0\n";
+        QTest::newRow("offset") << "2026-03-02;08:15:00;\"UTC+1:00\";" + c + "9;1;0\n";
+        QTest::newRow("offset, no UTC") << "2026-03-02;08:15:00;\"+01:00\";" + c + "9;1;0\n";
         QTest::newRow("operator") << g + "\"A\";\"It\";\"x\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0\n";
         QTest::newRow("number") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;-1;0;9;1;0\n";
-        QTest::newRow("finished") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;2;0\n";
-        QTest::newRow("finished, no time") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;;1;0\n";
-        QTest::newRow("left, a time") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;0;0\n";
+        QTest::newRow("finished") << g + c + "9;2;0\n";
+        QTest::newRow("finished, no time") << g + c + ";1;0\n";
+        QTest::newRow("left, a time") << g + c + "9;0;0\n";
         // An unfinished problem's row cut just before its last field, then closed by a line end (as older
         // versions closed a cut row before the next one).
-        QTest::newRow("cut before the last field") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;;0;\r\n";
+        QTest::newRow("cut before the last field") << g + c + ";0;\r\n";
         QTest::newRow("older, cut before the last field")
             << testaIso() + "2026-03-02T08:15:00+01:00;A;It;+;f;1;2;3;5;0;0;0;0;0;;\r\n";
         QTest::newRow("older, offset") << testaIso() + "2026-03-02T08:15:00+1:00;A;It;+;f;1;2;3;5;0;0;0;0;0;9;1\n";
-        QTest::newRow("no line end") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0";
+        QTest::newRow("no line end") << g + c + "9;1;0";
     }
     void nonRiga()
     {
@@ -224,10 +225,7 @@ private Q_SLOTS:
             QFile::remove(s.percorso());
             QFile::remove(ScrittoreRegistro::fileTroncate(s.percorso()));
             QVERIFY(s.aggiungi(prima));
-            QFile f(s.percorso());
-            QVERIFY(f.open(QIODevice::Append));
-            f.write(intera.left(n));
-            f.close();
+            QVERIFY(scrivi(s.percorso(), intera.left(n), QIODevice::Append));
             ScrittoreRegistro dopoIlRiavvio(d.path(), QStringLiteral("pc"), Intestazione, Titoli);
             QVERIFY(dopoIlRiavvio.aggiungi(dopo));
             QCOMPARE(dopoIlRiavvio.percorso(), s.percorso());
@@ -248,16 +246,9 @@ private Q_SLOTS:
         QVERIFY(s.aggiungi(esempio("Ada")));
         QFile t(ScrittoreRegistro::fileTroncate(s.percorso()));
         for (const QByteArray &coda : QList<QByteArray>{"2026-03-0", "2026"}) {
-            QFile f(s.percorso());
-            QVERIFY(f.open(QIODevice::Append));
-            f.write(coda);
-            f.close();
+            QVERIFY(scrivi(s.percorso(), coda, QIODevice::Append));
             ScrittoreRegistro dopo(d.path(), QStringLiteral("pc"), Intestazione, Titoli);
-            if (coda == "2026-03-0") {
-                QVERIFY(t.open(QIODevice::WriteOnly));
-                t.write("2026-03-01;08\r\n2026-03-0\r\n");
-                t.close();
-            }
+            QVERIFY(coda != "2026-03-0" || scrivi(t.fileName(), "2026-03-01;08\r\n2026-03-0\r\n"));
             QVERIFY(dopo.aggiungi(esempio("Bo")));
         }
         QCOMPARE(leggi(t.fileName()), QByteArray("2026-03-01;08\r\n2026-03-0\r\n2026\r\n"));
@@ -271,9 +262,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("aggiunto");
         const QByteArray riga = rigaCsv(esempio("Ada"));
         QTest::newRow("this version's") << Testa + riga << true;
-        QTest::newRow("other language") << intestazioneCsv(
-                                               QStringList(Intestazione).replaceInStrings("Colonna", "column"))
-                + riga << true;
+        QTest::newRow("other language") << testaCon("column") + riga << true;
         QTest::newRow("older") << testaIso() + "2026-03-02T08:15:00+01:00;Ugo;It;+;f;1;2;3;5;0;1;0;0;0;9;1\r\n"
                                << false;
         QTest::newRow("a later column") << intestazioneCsv(Intestazione + QStringList{"Meteo"}) + riga.chopped(2)
@@ -281,8 +270,7 @@ private Q_SLOTS:
         QTest::newRow("other order") << intestazioneCsv(QStringList{Intestazione[1], Intestazione[0]}
                                                         + Intestazione.mid(2))
                                      << false;
-        QTest::newRow("titles unknown") << intestazioneCsv(QStringList(Intestazione).replaceInStrings("Colonna", "?"))
-                                        << false;
+        QTest::newRow("titles unknown") << testaCon("?") << false;
     }
     void altraVersione()
     {
@@ -290,10 +278,7 @@ private Q_SLOTS:
         QFETCH(bool, aggiunto);
         QTemporaryDir d;
         const QString primo = d.filePath("registro-pc.csv"), secondo = d.filePath("registro-pc (2).csv");
-        QFile f(primo);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(testo);
-        f.close();
+        QVERIFY(scrivi(primo, testo));
         ScrittoreRegistro s(d.path(), QStringLiteral("pc"), Intestazione, Titoli);
         const QByteArray riga = rigaCsv(esempio("Bo"));
         QVERIFY(s.aggiungi(esempio("Bo")));
@@ -451,18 +436,13 @@ private Q_SLOTS:
         QVERIFY(::salvaClasse(c, cartella, &errore));
         QCOMPARE(caricaClasse(cartella, &errore), c);
         QVERIFY(errore.isEmpty());
-        QFile f(fileClasse(cartella));
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write("{\"alunni\": [");
-        f.close();
+        QVERIFY(scrivi(fileClasse(cartella), "{\"alunni\": ["));
         QCOMPARE(caricaClasse(cartella, &errore), Classe());
         QVERIFY2(errore.startsWith(fileClasse(cartella) + ": "), qPrintable(errore));
         QCOMPARE(leggi(fileClasse(cartella) + ".guasto"), QByteArray("{\"alunni\": ["));
         // A name edited by hand that a spreadsheet would run: the file is not used, the name is told.
         const QByteArray formula = "{\"alunni\": [{\"nome\": \"Ada\"}, {\"nome\": \"=1+2\"}]}";
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(formula);
-        f.close();
+        QVERIFY(scrivi(fileClasse(cartella), formula));
         QString nome;
         QCOMPARE(caricaClasse(cartella, &errore, &nome), Classe());
         QCOMPARE(nome, QStringLiteral("=1+2"));
@@ -494,10 +474,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, file);
         QTemporaryDir d;
-        QFile f(fileClasse(d.path()));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(file);
-        f.close();
+        QVERIFY(scrivi(fileClasse(d.path()), file));
         QString errore;
         const Classe c = caricaClasse(d.path(), &errore);
         QVERIFY(errore.isEmpty());
