@@ -25,8 +25,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -36,10 +38,27 @@
 #include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTest>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
+
+// Runs the event loop for that long.
+void attendi(int ms)
+{
+    QEventLoop l;
+    QTimer::singleShot(ms, &l, &QEventLoop::quit);
+    l.exec();
+}
+
+// Runs the event loop until fatto() or the time is up; false then.
+template <typename F> bool attendiFinche(F fatto, int ms)
+{
+    const QDeadlineTimer fine(ms);
+    while (!fatto() && !fine.hasExpired())
+        attendi(20);
+    return fatto();
+}
 bool copiaCartella(const QString &da, const QString &a)
 {
     for (QDirIterator it(da, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
@@ -69,7 +88,7 @@ private:
 // The whole display, popup menus included.
 bool fotografa(const QString &file)
 {
-    QTest::qWait(600);
+    attendi(600);
     const QPixmap p = QGuiApplication::primaryScreen()->grabWindow(0);
     const bool ok = !p.isNull() && p.save(file);
     std::fprintf(stderr, "%s %s\n", ok ? "saved" : "FAILED", qPrintable(file));
@@ -150,11 +169,11 @@ bool fotografaMenu(Schermo *menu, const QString &file)
 {
     auto *lingue = menu->controllo<QMenu>(u"mnuLanguages"_qs);
     menu->menuBar()->setActiveAction(lingue->menuAction());
-    QTest::qWait(300);
+    attendi(300);
     const bool ok = fotografa(file);
     lingue->hide();
     menu->menuBar()->setActiveAction(nullptr);
-    QTest::qWait(200);
+    attendi(200);
     return ok;
 }
 
@@ -169,7 +188,7 @@ void scegliLingua(Schermo *menu, const QString &lingua)
 Schermo *apriVoce(ElencoSchermi &r)
 {
     premi(r.caricato(u"FormMenu"_qs), u"Command3"_qs);
-    QTest::qWait(1500);
+    attendi(1500);
     return r.caricato(u"FormImposta"_qs);
 }
 } // namespace
@@ -215,7 +234,7 @@ int main(int argc, char *argv[])
 
     int errori = 0;
     const auto foto = [&](const QString &nome) { errori += !fotografa(uscita + u'/' + nome); };
-    QTest::qWait(500);
+    attendi(500);
     if (modo == "classe") {
         premi(r.caricato(u"FormAvvio"_qs), u"BottoneAvvio"_qs);
         foto(u"chigioca.png"_qs);
@@ -245,7 +264,7 @@ int main(int argc, char *argv[])
                 n += f->controllo<QWidget>(u"GifAnimator1"_qs, i)->isVisible();
             return n;
         };
-        const auto attendi = [&](const auto &cosa) { errori += !QTest::qWaitFor(cosa, 30000); };
+        const auto attendi = [&](const auto &cosa) { errori += !attendiFinche(cosa, 30000); };
         const auto bottone = [f](QChar t) {
             return f->controllo<QPushButton>(t == u'+'       ? u"Command3"_qs
                                                  : t == u'=' ? u"Command5"_qs
@@ -285,7 +304,7 @@ int main(int argc, char *argv[])
     scegliLingua(menu, u"English"_qs);
     if (auto *voci = apriVoce(r)->findChild<QComboBox *>())
         voci->showPopup();
-    QTest::qWait(300);
+    attendi(300);
     foto(u"imposta-english.png"_qs);
     return errori == 0 ? 0 : 1;
 }
