@@ -65,7 +65,7 @@ void annotaProblema(Contesto &c, const Andamento &a)
     r.alunno = m.AlunnoCorrente;
     r.lingua = c.lingua.MLSCurrentLanguage;
     r.operazione = a.sottrazione ? u'-' : u'+';
-    r.fileStorie = m.CartellaStorie + (a.sottrazione ? QStringLiteral("/lista2.txt") : QStringLiteral("/lista1.txt"));
+    r.fileStorie = fileDelleStorie(m, a.sottrazione);
     r.rigaStoria = a.riga;
     r.primo = a.primo;
     r.secondo = a.secondo;
@@ -74,6 +74,9 @@ void annotaProblema(Contesto &c, const Andamento &a)
     r.riascolti = a.riascolti;
     r.secondi = a.secondi;
     r.finito = a.finito;
+    r.ripasso = a.ripasso;
+    // The queue hears of the problem even when the folder cannot be written.
+    m.RipassoCorrente.annota(r);
     QString errore;
     if (m.Registro->aggiungi(r, &errore) || m.CartelleSenzaRegistro.contains(m.Registro->cartella()))
         return;
@@ -81,6 +84,11 @@ void annotaProblema(Contesto &c, const Andamento &a)
     avvisaDopo(c,
                messaggioClasse(c.lingua, 100, "Non riesco a scrivere il registro nella cartella qui sotto.")
                    + QStringLiteral("\n\n") + m.Registro->cartella() + QStringLiteral("\n(") + errore + u')');
+}
+
+QString fileDelleStorie(const Storie &s, bool sottrazione)
+{
+    return s.CartellaStorie + (sottrazione ? QStringLiteral("/lista2.txt") : QStringLiteral("/lista1.txt"));
 }
 
 void caricaClasseDelProgramma(Contesto &c)

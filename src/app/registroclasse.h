@@ -6,6 +6,7 @@
 struct Andamento;
 struct Alunno;
 struct Contesto;
+struct Storie;
 class ModLanguageSupport;
 
 // Message `chiave` of the current language; the Italian text when the
@@ -20,6 +21,10 @@ QStringList intestazioneRegistro(ModLanguageSupport &lingua);
 // A folder that cannot be written is told once, after the current event,
 // and play goes on.
 void annotaProblema(Contesto &c, const Andamento &a);
+
+// The story file of an operation as the record names it ("testi/lista1.txt"):
+// the review queue tells its problems apart by it.
+QString fileDelleStorie(const Storie &s, bool sottrazione);
 
 // The class of the settings folder into the shared state; a file that
 // cannot be read is told (and left as it is).

@@ -87,6 +87,8 @@ Classe caricaClasse(const QString &cartellaImpostazioni, QString *errore)
     const QJsonObject o = d.object();
     c.cartellaRegistro = o.value(QStringLiteral("cartellaRegistro")).toString();
     c.soloAdultoEsce = o.value(QStringLiteral("soloAdultoEsce")).toBool();
+    c.ripasso = o.value(QStringLiteral("ripasso")).toBool(true);
+    c.aiuti = o.value(QStringLiteral("aiuti")).toBool(true);
     // A pupil the class could not take (a name edited by hand) is left out
     // rather than losing the whole class.
     for (const QJsonValue v : o.value(QStringLiteral("alunni")).toArray()) {
@@ -105,7 +107,9 @@ bool salvaClasse(const Classe &classe, const QString &cartellaImpostazioni, QStr
         alunni.append(QJsonObject{{QStringLiteral("nome"), a.nome}, {QStringLiteral("immagine"), a.immagine}});
     const QJsonObject o{{QStringLiteral("alunni"), alunni},
                         {QStringLiteral("cartellaRegistro"), classe.cartellaRegistro},
-                        {QStringLiteral("soloAdultoEsce"), classe.soloAdultoEsce}};
+                        {QStringLiteral("soloAdultoEsce"), classe.soloAdultoEsce},
+                        {QStringLiteral("ripasso"), classe.ripasso},
+                        {QStringLiteral("aiuti"), classe.aiuti}};
     const QString percorso = fileClasse(cartellaImpostazioni);
     if (!QDir().mkpath(cartellaImpostazioni)
         || !scriviFileAtomico(percorso, QJsonDocument(o).toJson(QJsonDocument::Indented))) {

@@ -23,6 +23,10 @@ struct Classe {
     QList<Alunno> alunni;
     QString cartellaRegistro; // empty: the settings folder
     bool soloAdultoEsce = false; // the menu's exit asks the adult's question
+    // The teacher's say on the help: missed problems come back (review), and
+    // hints where a child is stuck. Both off: problems drawn as designed.
+    bool ripasso = true;
+    bool aiuti = true;
 
     bool operator==(const Classe &) const = default;
 
@@ -43,7 +47,8 @@ struct Classe {
     }
 };
 
-// The class of the settings folder. With no file: an empty class. A file
+// The class of the settings folder. With no file: an empty class. A switch
+// a file lacks (one written before it) is on. A file
 // that cannot be read or understood gives an empty class and the fault,
 // naming the file, in *errore; a file that is not a class is also copied
 // to <file>.guasto, whose name follows.

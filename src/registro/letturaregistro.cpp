@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QHash>
+#include <algorithm>
 
 void leggiTestoRegistro(const QByteArray &testo, LetturaRegistro *lettura)
 {
@@ -46,4 +47,16 @@ LetturaRegistro leggiCartellaRegistro(const QString &cartella)
         leggiTestoRegistro(testo, &l);
     }
     return l;
+}
+
+std::vector<RigaRegistro> storiaAlunno(const QString &cartella, const QString &alunno)
+{
+    LetturaRegistro l = leggiCartellaRegistro(cartella);
+    std::erase_if(l.righe, [&alunno](const RigaRegistro &r) { return r.alunno != alunno; });
+    // Each file is in its own computer's order; the instants, whatever the
+    // offsets written, put the computers' rows in one order.
+    std::stable_sort(l.righe.begin(), l.righe.end(), [](const RigaRegistro &a, const RigaRegistro &b) {
+        return a.inizio.toMSecsSinceEpoch() < b.inizio.toMSecsSinceEpoch();
+    });
+    return std::move(l.righe);
 }

@@ -18,3 +18,9 @@ struct LetturaRegistro {
 void leggiTestoRegistro(const QByteArray &testo, LetturaRegistro *lettura);
 // Reads every registro-*.csv in the folder, in name order.
 LetturaRegistro leggiCartellaRegistro(const QString &cartella);
+// One pupil's problems ("" for visitors) from every record file of the
+// folder, every computer's, oldest first: the history the pupil's review
+// queue is folded from, so that it follows the child to another computer
+// sharing the folder and over a restart. A file that cannot be read is
+// passed over: the record view tells it.
+std::vector<RigaRegistro> storiaAlunno(const QString &cartella, const QString &alunno);

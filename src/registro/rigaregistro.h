@@ -31,6 +31,7 @@ struct RigaRegistro {
     int riascolti = 0; // times the sentence was heard again
     int secondi = -1; // first question to the complete operation; -1: not finished
     bool finito = false;
+    bool ripasso = false; // a problem met again from the pupil's review queue
 
     bool operator==(const RigaRegistro &) const = default;
 };

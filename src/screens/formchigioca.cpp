@@ -69,6 +69,9 @@ void FormChiGioca::BottoneAlunno_Click(int Index)
 {
     const QList<Alunno> &alunni = c.stato.ClasseAlunni.alunni;
     c.stato.AlunnoCorrente = Index >= 0 && Index < alunni.size() ? alunni[Index].nome : QString();
+    // The pupil's review queue is read from the record while the menu shows.
+    c.stato.RipassoCorrente.scegli(c.stato.AlunnoCorrente,
+                                   c.stato.ClasseAlunni.cartellaDelRegistro(c.percorsi.impostazioni));
     if (c.registro.mostra(QStringLiteral("FormMenu")))
         c.registro.scarica(this);
 }

@@ -120,6 +120,20 @@ FormClasse::FormClasse(Contesto &contesto)
         salva();
     });
 
+    // The help, for the whole class; the captions come at the load.
+    auto scelta = [&](QCheckBox *&b, const QString &nome, int l, bool Classe::*campo) {
+        b = aggiungi(new QCheckBox(client()), nome);
+        b->setFont(testo);
+        b->setChecked(c.stato.ClasseAlunni.*campo);
+        piazza(b, l, 5460, 2280, 540);
+        connect(b, &QCheckBox::toggled, this, [this, campo](bool v) {
+            c.stato.ClasseAlunni.*campo = v;
+            salva();
+        });
+    };
+    scelta(SceltaRipasso, QStringLiteral("SceltaRipasso"), 4680, &Classe::ripasso);
+    scelta(SceltaAiuti, QStringLiteral("SceltaAiuti"), 7080, &Classe::aiuti);
+
     bottone(BottoneFatto, QStringLiteral("BottoneFatto"), QStringLiteral("Fatto"), 6600, 6180, 2760, 780,
             &FormClasse::BottoneFatto_Click);
     BottoneFatto->setFont(fontProgetto(QStringLiteral("Arial"), 15.75, true));
@@ -136,6 +150,8 @@ FormClasse::~FormClasse() = default;
 void FormClasse::Form_Load()
 {
     c.lingua.MLSLoadFormStrings(*this);
+    SceltaRipasso->setText(c.lingua.MLSGetString(QStringLiteral("0220")));
+    SceltaAiuti->setText(c.lingua.MLSGetString(QStringLiteral("0221")));
     scalaAlCaricamento();
 }
 
@@ -163,8 +179,10 @@ void FormClasse::Form_Resize()
     ListaImmagini->setIconSize(QSize(cella - 14, cella - 14));
     ListaAlunni->setIconSize(QSize(ListaAlunni->fontMetrics().height(), ListaAlunni->fontMetrics().height()) * 3 / 2);
     // The box to tick grows with its caption.
-    const int casella = SceltaSoloAdulto->fontMetrics().height();
-    SceltaSoloAdulto->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(casella));
+    for (QCheckBox *scelta : {SceltaSoloAdulto, SceltaRipasso, SceltaAiuti}) {
+        const int casella = scelta->fontMetrics().height();
+        scelta->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(casella));
+    }
 }
 
 void FormClasse::riempiLista(int scelto)
@@ -244,8 +262,10 @@ void FormClasse::BottoneTogli_Click()
                                 .arg(nome)))
         return;
     a.removeAt(i);
-    if (c.stato.AlunnoCorrente == nome)
+    if (c.stato.AlunnoCorrente == nome) {
         c.stato.AlunnoCorrente.clear();
+        c.stato.RipassoCorrente.scegli(QString(), QString());
+    }
     salva();
     riempiLista(i);
 }

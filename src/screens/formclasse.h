@@ -13,8 +13,8 @@ struct Contesto;
 
 // The class, for the adult: pupils added, renamed and removed (their rows
 // stay in the record), each with a picture from the shipped animations; the
-// record folder; whether only an adult may leave. Every change is saved at
-// once.
+// record folder; whether only an adult may leave; whether missed problems
+// come back and hints are given. Every change is saved at once.
 class FormClasse : public SchermoScalato
 {
     Q_OBJECT
@@ -56,6 +56,8 @@ private:
     QLineEdit *TestoCartella;
     QPushButton *BottoneCartella;
     QCheckBox *SceltaSoloAdulto;
+    QCheckBox *SceltaRipasso;
+    QCheckBox *SceltaAiuti;
     QPushButton *BottoneFatto;
     QStringList m_immagini;
 };

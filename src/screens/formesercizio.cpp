@@ -74,6 +74,16 @@ FormEsercizio::FormEsercizio(Contesto &c, const Disegno &d, Operazione op, const
     mostraAlunnoInBarra(*this, c);
     // Every problem that ends, finished or not, is a row of the record.
     m_problema.allaFine = [&c](const Andamento &a) { annotaProblema(c, a); };
+    // The next problem from the player's review queue: a missed one when
+    // its turn has come, or one drawn as designed. With the teacher's review
+    // off, only the draws.
+    m_problema.prossimo = [&c, &storie, sottrazione = m_problema.sottrazione()] {
+        const Scelta s
+            = c.stato.RipassoCorrente.scelta().prossimo(sottrazione ? u'-' : u'+',
+                                                        fileDelleStorie(c.stato, sottrazione), int(storie.size()),
+                                                        c.casuale, c.stato.ClasseAlunni.ripasso);
+        return Problema::Estrazione{s.riga, s.n3, s.n1, s.ripasso};
+    };
 }
 
 FormEsercizio::~FormEsercizio() = default;

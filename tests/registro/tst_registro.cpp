@@ -177,12 +177,21 @@ private Q_SLOTS:
         QTemporaryDir d;
         ScrittoreRegistro a(d.path(), QStringLiteral("aula 1"), Intestazione);
         ScrittoreRegistro b(d.path(), QStringLiteral("AULA-2.scuola"), Intestazione);
+        // The other computer's clock is an hour behind, and Ugo played on it in between.
         QVERIFY(a.aggiungi(esempio("Ugo")) && b.aggiungi(esempio("Eva"))
-                && a.aggiungi(esempio("Ugo", "2026-03-03T08:00:00+01:00")));
+                && a.aggiungi(esempio("Ugo", "2026-03-03T08:00:00+01:00"))
+                && b.aggiungi(esempio("Ugo", "2026-03-02T08:30:00+00:00")));
         QFile(d.filePath("altro.csv")).open(QIODevice::WriteOnly);
         const LetturaRegistro l = leggiCartellaRegistro(d.path());
         QCOMPARE(l.file, QStringList({d.filePath("registro-AULA-2.scuola.csv"), d.filePath("registro-aula_1.csv")}));
-        QCOMPARE(l.righe.size(), size_t(3));
+        QCOMPARE(l.righe.size(), size_t(4));
+        // Ugo's history: his rows of both computers, in time order.
+        QList<QDateTime> storia;
+        for (const RigaRegistro &r : storiaAlunno(d.path(), QStringLiteral("Ugo")))
+            storia << r.inizio;
+        QCOMPARE(storia,
+                 QList<QDateTime>({ora("2026-03-02T08:15:00+01:00"), ora("2026-03-02T08:30:00+00:00"),
+                                   ora("2026-03-03T08:00:00+01:00")}));
         QCOMPARE(l.righe[0].alunno, QStringLiteral("Eva"));
         QVERIFY(leggi(a.percorso()).startsWith("\xEF\xBB\xBFInizio;Alunno;"));
         QCOMPARE(leggi(a.percorso()).count("Inizio"), 1);
@@ -291,6 +300,19 @@ private Q_SLOTS:
         QVERIFY(::salvaClasse(c, cartella, &errore));
         QCOMPARE(caricaClasse(cartella, &errore), c);
         QVERIFY(errore.isEmpty());
+        // The help's two switches are kept, each on its own; a file written before them has them on.
+        for (const auto &[ripasso, aiuti] : {std::pair(false, true), std::pair(true, false)}) {
+            Classe k = c;
+            k.ripasso = ripasso;
+            k.aiuti = aiuti;
+            QVERIFY(::salvaClasse(k, cartella, &errore));
+            QCOMPARE(caricaClasse(cartella, &errore), k);
+        }
+        QFile vecchio(fileClasse(cartella));
+        QVERIFY(vecchio.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        vecchio.write("{\"alunni\": [], \"soloAdultoEsce\": true}");
+        vecchio.close();
+        QCOMPARE(caricaClasse(cartella, &errore), (Classe{{}, {}, true}));
         QFile f(fileClasse(cartella));
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write("{\"alunni\": [");
