@@ -33,7 +33,7 @@ void scriviAnno(const QString &cartella, const QStringList &colonne)
     QFile b(cartella + QStringLiteral("/registro-aula2.csv"));
     a.open(QIODevice::WriteOnly);
     b.open(QIODevice::WriteOnly);
-    const QByteArray intestazione = "\xEF\xBB\xBF" + rigaCsv(colonne);
+    const QByteArray intestazione = "\xEF\xBB\xBF" + intestazioneCsv(colonne);
     a.write(intestazione);
     b.write(intestazione);
     QDate giorno(2026, 9, 14);
@@ -57,7 +57,7 @@ void scriviAnno(const QString &cartella, const QStringList &colonne)
                 r.riascolti = p % 3;
                 r.finito = p % 7 != 0;
                 r.secondi = r.finito ? 20 + p : -1;
-                (alunno % 2 ? a : b).write(rigaCsv(campiRiga(r)));
+                (alunno % 2 ? a : b).write(rigaCsv(r));
             }
         }
     }
@@ -79,9 +79,11 @@ int main(int argc, char **argv)
     // The screen itself, with the program's data and a 1024x768 display.
     std::vector<double> schermo;
     QStringList colonne;
+    TitoliRegistro titoli;
     {
         Ambiente a(QString::fromLocal8Bit(argv[1]), QStringLiteral("Italiano"));
         colonne = intestazioneRegistro(a.lingua);
+        titoli = titoliRegistro(a.lingua);
         const QString cartella = a.c->percorsi.impostazioni;
         QDir().mkpath(cartella);
         scriviAnno(cartella, colonne);
@@ -105,7 +107,7 @@ int main(int argc, char **argv)
     for (int i = 0; i < giri; ++i) {
         QElapsedTimer t;
         t.start();
-        const LetturaRegistro l = leggiCartellaRegistro(d.path());
+        const LetturaRegistro l = leggiCartellaRegistro(d.path(), titoli);
         const auto r = riassumi(l.righe, FiltroRegistro{});
         vista.push_back(t.nsecsElapsed() / 1e6);
         righe = l.righe.size();
@@ -117,7 +119,7 @@ int main(int argc, char **argv)
     // at its size.
     std::vector<double> aggiunte;
     double prima = 0;
-    ScrittoreRegistro s(d.path(), QStringLiteral("aula1"), colonne);
+    ScrittoreRegistro s(d.path(), QStringLiteral("aula1"), colonne, titoli);
     RigaRegistro r;
     r.inizio = QDateTime::currentDateTime();
     r.alunno = QStringLiteral("Anna");

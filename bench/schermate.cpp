@@ -111,7 +111,11 @@ void scriviClasse(const QString &programma, const QString &impostazioni)
     salvaClasse(c, impostazioni, &errore);
     QFile f(impostazioni + QStringLiteral("/registro-aula1.csv"));
     f.open(QIODevice::WriteOnly);
-    f.write("\xEF\xBB\xBFInizio\r\n");
+    // Titles of no language: the view reads the columns in the order written.
+    QStringList titoli;
+    for (int i = 0; i < colonneScritte(); ++i)
+        titoli << QString::fromLatin1(colonneRegistro()[size_t(i)].chiave);
+    f.write("\xEF\xBB\xBF" + intestazioneCsv(titoli));
     QDate g(2026, 9, 14);
     for (int giorno = 0; giorno < 30; g = g.addDays(1)) {
         if (g.dayOfWeek() > 5)
@@ -135,7 +139,7 @@ void scriviClasse(const QString &programma, const QString &impostazioni)
                 r.riascolti = p % 3 == 0;
                 r.finito = (a + p) % 11 != 0;
                 r.secondi = r.finito ? 25 + (a + p) % 30 : -1;
-                f.write(rigaCsv(campiRiga(r)));
+                f.write(rigaCsv(r));
             }
         }
     }

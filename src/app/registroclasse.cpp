@@ -2,6 +2,7 @@
 
 #include "contesto.h"
 #include "dialoghi.h"
+#include "ini.h"
 #include "messaggi.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
@@ -9,27 +10,11 @@
 #include "registroschermi.h"
 #include "scrittoreregistro.h"
 
+#include <QDir>
 #include <QSysInfo>
 #include <QTimer>
 
 namespace {
-
-const char *const Colonne[] = {"Inizio",
-                               "Alunno",
-                               "Lingua",
-                               "Operazione",
-                               "File delle storie",
-                               "Riga",
-                               "Primo numero",
-                               "Secondo numero",
-                               "Risultato",
-                               "Errori all'inizio",
-                               "Errori al cambio",
-                               "Errori al risultato",
-                               "Errori nell'operazione",
-                               "Riascolti",
-                               "Secondi",
-                               "Finito"};
 
 // After the current event: the row may be written while a screen goes away.
 void avvisaDopo(Contesto &c, const QString &testo)
@@ -48,9 +33,31 @@ QString messaggioClasse(ModLanguageSupport &lingua, int chiave, const char *ital
 QStringList intestazioneRegistro(ModLanguageSupport &lingua)
 {
     QStringList t;
-    for (int i = 0; i < ColonneRegistro; ++i)
-        t << messaggioClasse(lingua, 120 + i, Colonne[i]);
+    for (int i = 0; i < colonneScritte(); ++i)
+        t << lingua.MLSGetString(QString::fromLatin1(colonneRegistro()[size_t(i)].chiave));
     return t;
+}
+
+TitoliRegistro titoliRegistro(ModLanguageSupport &lingua)
+{
+    const std::span<const ColonnaRegistro> colonne = colonneRegistro();
+    TitoliRegistro titoli(colonne.size());
+    QStringList file;
+    const QDir cartella(lingua.cartellaProgramma());
+    for (const QString &f : cartella.entryList({QStringLiteral("*.lng")}, QDir::Files, QDir::Name))
+        file << cartella.filePath(f);
+    LettoreIni lettore;
+    for (size_t i = 0; i < colonne.size(); ++i) {
+        const QString chiave = QString::fromLatin1(colonne[i].chiave);
+        // The run's own titles even without a language file.
+        titoli[i] << lingua.MLSGetString(chiave);
+        for (const QString &f : std::as_const(file)) {
+            const std::optional<QString> t = lettore.voce(f, QStringLiteral("Strings"), chiave);
+            if (t && !t->isEmpty() && !titoli[i].contains(*t))
+                titoli[i] << *t;
+        }
+    }
+    return titoli;
 }
 
 void annotaProblema(Contesto &c, const Andamento &a)
@@ -58,23 +65,14 @@ void annotaProblema(Contesto &c, const Andamento &a)
     Modulo1 &m = c.stato;
     if (!m.Registro) {
         m.Registro = std::make_shared<ScrittoreRegistro>(m.ClasseAlunni.cartellaDelRegistro(c.percorsi.impostazioni),
-                                                         QSysInfo::machineHostName(), intestazioneRegistro(c.lingua));
+                                                         QSysInfo::machineHostName(), intestazioneRegistro(c.lingua),
+                                                         titoliRegistro(c.lingua));
     }
     RigaRegistro r;
-    r.inizio = a.inizio;
+    static_cast<Andamento &>(r) = a;
     r.alunno = m.AlunnoCorrente;
     r.lingua = c.lingua.MLSCurrentLanguage;
-    r.operazione = a.sottrazione ? u'-' : u'+';
-    r.fileStorie = fileDelleStorie(m, a.sottrazione);
-    r.rigaStoria = a.riga;
-    r.primo = a.primo;
-    r.secondo = a.secondo;
-    r.risultato = a.risultato;
-    r.errati = a.errati;
-    r.riascolti = a.riascolti;
-    r.secondi = a.secondi;
-    r.finito = a.finito;
-    r.ripasso = a.ripasso;
+    r.fileStorie = fileDelleStorie(m, a.operazione == u'-');
     // The queue hears of the problem even when the folder cannot be written.
     m.RipassoCorrente.annota(r);
     QString errore;
@@ -93,8 +91,10 @@ QString fileDelleStorie(const Storie &s, bool sottrazione)
 
 void caricaClasseDelProgramma(Contesto &c)
 {
-    QString errore;
-    c.stato.ClasseAlunni = caricaClasse(c.percorsi.impostazioni, &errore);
+    QString errore, formula;
+    c.stato.ClasseAlunni = caricaClasse(c.percorsi.impostazioni, &errore, &formula);
+    if (!formula.isEmpty())
+        errore += QStringLiteral("\n\n") + c.lingua.MLSGetString(QStringLiteral("0160"));
     if (!errore.isEmpty())
         avvisaDopo(c,
                    messaggioClasse(c.lingua, 101, "Non riesco a leggere la classe salvata.") + QStringLiteral("\n\n")

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rigaregistro.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,9 +15,11 @@ class ModLanguageSupport;
 // language file has none (a language made before the class existed).
 QString messaggioClasse(ModLanguageSupport &lingua, int chiave, const char *italiano);
 
-// The record's column titles in the current language (messages "0120" to
-// "0135"; the Italian ones where the language has none).
+// The titles of the columns the record writes, in the current language.
 QStringList intestazioneRegistro(ModLanguageSupport &lingua);
+// Every column's titles in every language file of the program folder (and
+// the current language's), to read a record begun in any of them.
+TitoliRegistro titoliRegistro(ModLanguageSupport &lingua);
 
 // Appends the row of a problem that ended to this computer's record file.
 // A folder that cannot be written is told once, after the current event,

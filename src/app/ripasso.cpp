@@ -26,10 +26,11 @@ Ripasso::~Ripasso()
     }
 }
 
-void Ripasso::scegli(const QString &alunno, const QString &cartella)
+void Ripasso::scegli(const QString &alunno, const QString &cartella, const TitoliRegistro &titoli)
 {
     m_alunno = alunno;
     m_cartella = cartella;
+    m_titoli = titoli;
     m_scelta = SceltaProblema();
     m_nelFrattempo.clear();
     if (alunno.isEmpty()) {
@@ -46,8 +47,8 @@ void Ripasso::leggi()
     m_daRileggere = false;
     auto righe = std::make_shared<std::vector<RigaRegistro>>();
     m_righe = righe;
-    m_lettura = QThread::create([righe, cartella = m_cartella, alunno = m_alunno] {
-        *righe = storiaAlunno(cartella, alunno);
+    m_lettura = QThread::create([righe, cartella = m_cartella, alunno = m_alunno, titoli = m_titoli] {
+        *righe = storiaAlunno(cartella, alunno, titoli);
     });
     // The thread's "finished" is queued to this object's thread.
     connect(m_lettura, &QThread::finished, this, &Ripasso::letta);

@@ -30,8 +30,9 @@ public:
     // queue that is gone.
     ~Ripasso() override;
 
-    // Who plays now ("" a visitor) and the record folder the class writes to.
-    void scegli(const QString &alunno, const QString &cartella);
+    // Who plays now ("" a visitor), the record folder the class writes to
+    // and the titles its columns may have.
+    void scegli(const QString &alunno, const QString &cartella, const TitoliRegistro &titoli = {});
     // A problem of who plays ended (its row was written or not). A pupil
     // renamed while playing keeps the queue.
     void annota(const RigaRegistro &r);
@@ -52,6 +53,7 @@ private:
     SceltaProblema m_scelta; // the pupil's
     QString m_alunno;
     QString m_cartella;
+    TitoliRegistro m_titoli;
     // The reading running, its rows (written by its thread until it
     // finishes), and whether another pupil has been chosen since it began.
     QThread *m_lettura = nullptr;

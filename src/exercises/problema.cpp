@@ -79,7 +79,6 @@ Esito Problema::nuovo()
 Esito Problema::inizia(int riga, int n3, int n1, bool ripasso)
 {
     finisci();
-    ++m_generazione;
     m_passo = 0;
     m_scritta = false;
     m_riga = riga;
@@ -90,7 +89,7 @@ Esito Problema::inizia(int riga, int n3, int n1, bool ripasso)
     m_n1 = n1;
     m_n2 = n3 - n1;
     m_operazione.clear();
-    m_andamento = {m_op.sottrazione, riga, primo(), secondo(), risultato(), orologio(), {}, 0, -1, false};
+    m_andamento = {m_op.sottrazione ? u'-' : u'+', riga, primo(), secondo(), risultato(), orologio(), {}, 0, -1, false};
     m_andamento.ripasso = ripasso;
     m_inCorso = true;
 

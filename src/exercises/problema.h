@@ -1,5 +1,7 @@
 #pragma once
 
+#include "andamento.h"
+#include "passaggio.h"
 #include "testi.h"
 #include "tipi.h"
 
@@ -18,41 +20,6 @@ struct Pressione {
     int cifra = -1; // for Tasto::Cifra
 };
 
-// The labels of an exercise screen that the protocol writes.
-enum class Etichetta { Domanda1, Domanda2, Domanda3, Risposta1, Risposta2, Risposta3, Operazione, Esatti, Errati };
-
-// One thing a screen does for an outcome. The steps of an outcome are
-// carried out in their order, each sentence spoken to its end before the
-// next step.
-struct Passaggio {
-    enum class Tipo {
-        Testo, // etichetta: set its text to testo
-        Mostra, // etichetta: show
-        Nascondi, // etichetta: hide
-        Parla, // speak testo and wait for its end
-        CellaFile, // cella: give it the animation testo, show it, start it
-        CellaMostraFile, // cella: show it, give it the animation testo, start it
-        CellaCambia, // cella: shrink and grow it back, give it testo, start it
-        NascondiCelle, // all nine cells hidden
-        MostraAvanti, // the "avanti" button shown
-        NascondiAvanti, // and hidden
-        IconaSi, // the right icon shown, the wrong one hidden
-        IconaNo, // the wrong icon shown, the right one hidden
-        SuonoEsatto,
-        SuonoErrato,
-        AltroSchermo, // the mixed mode goes on on the other exercise screen
-    };
-    Tipo tipo;
-    Etichetta etichetta = Etichetta::Operazione;
-    int cella = -1;
-    QString testo;
-};
-
-struct Esito {
-    std::vector<Passaggio> passi;
-    bool giusto = true; // false: a wrong press, counted in NumeroErrati
-};
-
 // What tells addition and subtraction apart.
 struct Operazione {
     Tasto operatore; // Piu or Meno
@@ -66,23 +33,6 @@ struct Operazione {
 
     static Operazione perAddizione();
     static Operazione perSottrazione();
-};
-
-// How a problem went, for the teacher's record.
-struct Andamento {
-    bool sottrazione = false;
-    int riga = 0; // ProblemaCorrente
-    int primo = 0; // the numbers in the story's order: 7 - 3 = 4
-    int secondo = 0;
-    int risultato = 0;
-    QDateTime inizio; // the first question
-    // Wrong presses while counting the things at first (Passo 0), at the
-    // change (1), at the result (2), and while writing the operation (3-7).
-    std::array<int, 4> errati{};
-    int riascolti = 0; // times the sentence was heard again
-    int secondi = -1; // first question to the complete operation; -1: not complete
-    bool finito = false;
-    bool ripasso = false; // a problem met again from the review queue
 };
 
 // One exercise screen's problems, without widgets: draws a story and its
@@ -142,8 +92,6 @@ public:
     int numero3() const { return m_n3; }
     const QString &operazione() const { return m_operazione; }
     bool sottrazione() const { return m_op.sottrazione; }
-    // Bumped by every new problem: an outcome of an older one is stale.
-    int generazione() const { return m_generazione; }
 
     // The press that is right at a step; none at a step out of range.
     Pressione attesa(int passo) const;
@@ -172,7 +120,6 @@ private:
     int m_passo = 0;
     bool m_scritta = false; // the operation is complete
     QString m_operazione;
-    int m_generazione = 0;
     Andamento m_andamento;
     bool m_inCorso = false; // started and not yet told to allaFine
 };

@@ -26,6 +26,8 @@ Classe::Verifica Classe::verifica(const QString &grezzo, int escluso) const
         return NomeVuoto;
     if (caratteri(nome) > MassimoCaratteri)
         return NomeLungo;
+    if (QStringView(u"=+-@").contains(nome.front()))
+        return NomeFormula;
     for (QChar ch : nome) {
         if (ch.category() == QChar::Other_Control)
             return NomeConControllo;
@@ -57,9 +59,11 @@ QString fileClasse(const QString &cartellaImpostazioni)
     return QDir(cartellaImpostazioni).filePath(QStringLiteral("numerella-classe.json"));
 }
 
-Classe caricaClasse(const QString &cartellaImpostazioni, QString *errore)
+Classe caricaClasse(const QString &cartellaImpostazioni, QString *errore, QString *formula)
 {
     errore->clear();
+    if (formula)
+        formula->clear();
     const QString percorso = fileClasse(cartellaImpostazioni);
     Classe c;
     if (!QFile::exists(percorso))
@@ -70,19 +74,22 @@ Classe caricaClasse(const QString &cartellaImpostazioni, QString *errore)
         *errore = percorso + QStringLiteral(": ") + guasto;
         return c;
     }
-    QJsonParseError e;
-    const QJsonDocument d = QJsonDocument::fromJson(testo, &e);
-    if (!d.isObject()) {
-        *errore = percorso + QStringLiteral(": ")
-            + (e.error != QJsonParseError::NoError ? e.errorString() + QStringLiteral(" (byte %1)").arg(e.offset)
-                                                   : QStringLiteral("not a JSON object"));
-        // The next change of the class writes the file anew: what it held
-        // is kept beside it.
+    // The next change of the class writes the file anew: what it held is
+    // kept beside it.
+    auto nonUsabile = [&](const QString &perche) {
+        *errore = percorso + QStringLiteral(": ") + perche;
         const QString copia = percorso + QStringLiteral(".guasto");
         QFile::remove(copia);
         if (QFile::copy(percorso, copia))
             *errore += QStringLiteral("\n") + copia;
-        return c;
+        return Classe();
+    };
+    QJsonParseError e;
+    const QJsonDocument d = QJsonDocument::fromJson(testo, &e);
+    if (!d.isObject()) {
+        return nonUsabile(e.error != QJsonParseError::NoError
+                              ? e.errorString() + QStringLiteral(" (byte %1)").arg(e.offset)
+                              : QStringLiteral("not a JSON object"));
     }
     const QJsonObject o = d.object();
     c.cartellaRegistro = o.value(QStringLiteral("cartellaRegistro")).toString();
@@ -94,7 +101,15 @@ Classe caricaClasse(const QString &cartellaImpostazioni, QString *errore)
     for (const QJsonValue v : o.value(QStringLiteral("alunni")).toArray()) {
         const QJsonObject a = v.toObject();
         const QString nome = a.value(QStringLiteral("nome")).toString().trimmed();
-        if (c.verifica(nome) == Classe::NomeValido)
+        const Classe::Verifica esito = c.verifica(nome);
+        // Such a name would be written into the record, where a spreadsheet
+        // would run it: the whole file waits for the adult.
+        if (esito == Classe::NomeFormula) {
+            if (formula)
+                *formula = nome;
+            return nonUsabile(QStringLiteral("\"%1\"").arg(nome));
+        }
+        if (esito == Classe::NomeValido)
             c.alunni.append({nome, a.value(QStringLiteral("immagine")).toString()});
     }
     return c;

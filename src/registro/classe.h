@@ -32,7 +32,9 @@ struct Classe {
 
     // Why a name cannot be given to a pupil (or to pupil `escluso`, when it
     // is renamed); NomeValido when it can. The name is taken trimmed.
-    enum Verifica { NomeValido, NomeVuoto, NomeLungo, NomeDoppio, NomeConControllo, ClassePiena };
+    // NomeFormula: a name starting with '=', '+', '-' or '@', which a
+    // spreadsheet opening the record would run as a formula.
+    enum Verifica { NomeValido, NomeVuoto, NomeLungo, NomeDoppio, NomeConControllo, ClassePiena, NomeFormula };
     Verifica verifica(const QString &nome, int escluso = -1) const;
 
     // The picture for a new pupil: the first of `offerte` that no pupil has,
@@ -51,8 +53,10 @@ struct Classe {
 // a file lacks (one written before it) is on. A file
 // that cannot be read or understood gives an empty class and the fault,
 // naming the file, in *errore; a file that is not a class is also copied
-// to <file>.guasto, whose name follows.
-Classe caricaClasse(const QString &cartellaImpostazioni, QString *errore);
+// to <file>.guasto, whose name follows. So is a file naming a pupil a
+// spreadsheet would take for a formula (edited by hand): that name is put
+// in *formula, when given.
+Classe caricaClasse(const QString &cartellaImpostazioni, QString *errore, QString *formula = nullptr);
 // Written through a temporary file and a rename, like the other settings.
 bool salvaClasse(const Classe &classe, const QString &cartellaImpostazioni, QString *errore);
 QString fileClasse(const QString &cartellaImpostazioni);

@@ -6,7 +6,7 @@
 #include <QHash>
 #include <algorithm>
 
-void leggiTestoRegistro(const QByteArray &testo, LetturaRegistro *lettura)
+bool leggiTestoRegistro(const QByteArray &testo, const TitoliRegistro &titoli, LetturaRegistro *lettura)
 {
     QByteArrayView t(testo);
     if (t.startsWith("\xEF\xBB\xBF"))
@@ -15,22 +15,26 @@ void leggiTestoRegistro(const QByteArray &testo, LetturaRegistro *lettura)
     QHash<QByteArray, QString> uniche;
     qsizetype pos = 0;
     CampiCsv campi;
-    bool primo = true;
+    std::optional<DisposizioneRegistro> d;
     while (pos < t.size()) {
-        const bool intero = prossimoRecord(t, &pos, &campi);
-        std::optional<RigaRegistro> r;
-        if (intero)
-            r = rigaDaCampi(campi, &uniche);
-        if (r) {
-            lettura->righe.push_back(std::move(*r));
-        } else if (!primo) {
-            ++lettura->scartate; // the first record is the header
+        const bool completo = prossimoRecord(t, &pos, &campi);
+        if (!d) {
+            // The first record is the header, even a cut one.
+            d = disposizione(campi, titoli);
+            continue;
         }
-        primo = false;
+        std::optional<RigaRegistro> r;
+        if (completo)
+            r = rigaDaCampi(campi, *d, &uniche);
+        if (r)
+            lettura->righe.push_back(std::move(*r));
+        else
+            ++lettura->scartate;
     }
+    return !d || d->valida();
 }
 
-LetturaRegistro leggiCartellaRegistro(const QString &cartella)
+LetturaRegistro leggiCartellaRegistro(const QString &cartella, const TitoliRegistro &titoli)
 {
     LetturaRegistro l;
     const QDir d(cartella);
@@ -44,14 +48,15 @@ LetturaRegistro leggiCartellaRegistro(const QString &cartella)
             continue;
         }
         l.file << p;
-        leggiTestoRegistro(testo, &l);
+        if (!leggiTestoRegistro(testo, titoli, &l))
+            l.errori << p + QStringLiteral(": the first row does not name the record's columns");
     }
     return l;
 }
 
-std::vector<RigaRegistro> storiaAlunno(const QString &cartella, const QString &alunno)
+std::vector<RigaRegistro> storiaAlunno(const QString &cartella, const QString &alunno, const TitoliRegistro &titoli)
 {
-    LetturaRegistro l = leggiCartellaRegistro(cartella);
+    LetturaRegistro l = leggiCartellaRegistro(cartella, titoli);
     std::erase_if(l.righe, [&alunno](const RigaRegistro &r) { return r.alunno != alunno; });
     // Each file is in its own computer's order; the instants, whatever the
     // offsets written, put the computers' rows in one order.

@@ -14,13 +14,15 @@ struct LetturaRegistro {
 };
 
 // The rows of one file's text (with or without its byte order mark),
-// added to *lettura.
-void leggiTestoRegistro(const QByteArray &testo, LetturaRegistro *lettura);
+// added to *lettura, each cell taken for the column its title in the
+// header names. False when the header names none of the columns a row
+// needs: every row is then skipped.
+bool leggiTestoRegistro(const QByteArray &testo, const TitoliRegistro &titoli, LetturaRegistro *lettura);
 // Reads every registro-*.csv in the folder, in name order.
-LetturaRegistro leggiCartellaRegistro(const QString &cartella);
+LetturaRegistro leggiCartellaRegistro(const QString &cartella, const TitoliRegistro &titoli);
 // One pupil's problems ("" for visitors) from every record file of the
 // folder, every computer's, oldest first: the history the pupil's review
 // queue is folded from, so that it follows the child to another computer
 // sharing the folder and over a restart. A file that cannot be read is
 // passed over: the record view tells it.
-std::vector<RigaRegistro> storiaAlunno(const QString &cartella, const QString &alunno);
+std::vector<RigaRegistro> storiaAlunno(const QString &cartella, const QString &alunno, const TitoliRegistro &titoli);

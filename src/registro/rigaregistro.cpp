@@ -1,5 +1,7 @@
 #include "rigaregistro.h"
 
+#include <algorithm>
+
 namespace {
 
 // A whole number of at most six digits; -1 when the field is anything else.
@@ -21,84 +23,278 @@ int cifre(QByteArrayView c, qsizetype da, qsizetype n)
     return intero(c.sliced(da, n));
 }
 
-// "yyyy-MM-ddTHH:mm:ss+hh:mm" (or "Z"), as dataIso writes it. Parsed by hand:
-// the record view reads a school year of rows at once.
-QDateTime dataDaIso(QByteArrayView c)
+QByteArray dueCifre(int n)
 {
-    if (c.size() < 20 || c[4] != '-' || c[7] != '-' || c[10] != 'T' || c[13] != ':' || c[16] != ':')
+    return QByteArray::number(n).rightJustified(2, '0');
+}
+
+// "yyyy-MM-dd". Parsed by hand, like the rest of a row: the record view
+// reads a school year of rows at once.
+QDate giornoIso(QByteArrayView c)
+{
+    if (c.size() != 10 || c[4] != '-' || c[7] != '-')
         return {};
     // A digit that is not one gives -1, which QDate takes as the year 1 BC.
     const int anno = cifre(c, 0, 4);
-    const QDate giorno(anno, cifre(c, 5, 2), cifre(c, 8, 2));
-    const QTime ora(cifre(c, 11, 2), cifre(c, 14, 2), cifre(c, 17, 2));
-    if (anno < 0 || !giorno.isValid() || !ora.isValid())
-        return {};
-    int offset = 0;
-    const QByteArrayView resto = c.sliced(19);
-    if (resto != "Z") {
-        if (resto.size() != 6 || (resto[0] != '+' && resto[0] != '-') || resto[3] != ':')
-            return {};
-        const int h = cifre(resto, 1, 2);
-        const int m = cifre(resto, 4, 2);
-        if (h < 0 || h > 14 || m < 0 || m > 59)
-            return {};
-        offset = (h * 3600 + m * 60) * (resto[0] == '-' ? -1 : 1);
-    }
-    return QDateTime(giorno, ora, Qt::OffsetFromUTC, offset);
+    const QDate g(anno, cifre(c, 5, 2), cifre(c, 8, 2));
+    return anno < 0 ? QDate() : g;
 }
 
-QString testo(QByteArrayView c, QHash<QByteArray, QString> *uniche)
+// "HH:mm:ss".
+QTime oraIso(QByteArrayView c)
 {
-    if (!uniche)
-        return QString::fromUtf8(c);
+    if (c.size() != 8 || c[2] != ':' || c[5] != ':')
+        return {};
+    return QTime(cifre(c, 0, 2), cifre(c, 3, 2), cifre(c, 6, 2));
+}
+
+// "+hh:mm" or "-hh:mm", or "Z".
+std::optional<int> offsetIso(QByteArrayView c)
+{
+    if (c == "Z")
+        return 0;
+    if (c.size() != 6 || (c[0] != '+' && c[0] != '-') || c[3] != ':')
+        return std::nullopt;
+    const int h = cifre(c, 1, 2);
+    const int m = cifre(c, 4, 2);
+    if (h < 0 || h > 14 || m < 0 || m > 59)
+        return std::nullopt;
+    return (h * 3600 + m * 60) * (c[0] == '-' ? -1 : 1);
+}
+
+// Any of these at the start makes a spreadsheet take a cell for a formula.
+bool formula(char ch)
+{
+    return ch == '=' || ch == '+' || ch == '-' || ch == '@' || ch == '\t' || ch == '\r';
+}
+
+bool daProteggere(QByteArrayView t)
+{
+    qsizetype i = 0;
+    while (i < t.size() && t[i] == '\'')
+        ++i;
+    return i < t.size() && formula(t[i]);
+}
+
+QString testo(QByteArrayView c, CelleLette *celle)
+{
+    if (!celle->uniche)
+        return testoDaCella(c);
     const QByteArray chiave = QByteArray::fromRawData(c.data(), c.size());
-    auto it = uniche->constFind(chiave);
-    if (it == uniche->cend())
-        it = uniche->insert(c.toByteArray(), QString::fromUtf8(c));
+    auto it = celle->uniche->constFind(chiave);
+    if (it == celle->uniche->cend())
+        it = celle->uniche->insert(c.toByteArray(), testoDaCella(c));
     return *it;
+}
+
+void numero(QByteArray *riga, int n)
+{
+    *riga += QByteArray::number(n);
+}
+
+bool leggiNumero(QByteArrayView c, int *n)
+{
+    *n = intero(c);
+    return *n >= 0;
+}
+
+// The offset as text that no spreadsheet takes for a number or a formula.
+void scriviFuso(const RigaRegistro &r, QByteArray *riga)
+{
+    const int offset = r.inizio.offsetFromUtc();
+    const int a = offset < 0 ? -offset : offset;
+    *riga += "\"UTC" + QByteArray(1, offset < 0 ? '-' : '+') + dueCifre(a / 3600) + ':' + dueCifre(a / 60 % 60) + '"';
+}
+
+bool leggiFuso(QByteArrayView c, RigaRegistro *, CelleLette *celle)
+{
+    if (!c.startsWith("UTC"))
+        return false;
+    celle->offset = offsetIso(c.sliced(3));
+    return celle->offset.has_value();
+}
+
+// The start as older versions wrote it: "2026-03-02T08:15:00+01:00".
+bool leggiInizioIso(QByteArrayView c, RigaRegistro *, CelleLette *celle)
+{
+    if (c.size() < 20 || c[10] != 'T')
+        return false;
+    celle->giorno = giornoIso(c.first(10));
+    celle->ora = oraIso(c.sliced(11, 8));
+    celle->offset = offsetIso(c.sliced(19));
+    return celle->giorno.isValid() && celle->ora.isValid() && celle->offset;
+}
+
+// The day and the time as values that spreadsheets recognise, in the
+// computer's own time; the offset in a column of its own.
+constexpr ColonnaRegistro Colonne[] = {
+    {"0161", [](const RigaRegistro &r, QByteArray *riga) { *riga += r.inizio.date().toString(Qt::ISODate).toLatin1(); },
+     [](QByteArrayView c, RigaRegistro *, CelleLette *celle) {
+         celle->giorno = giornoIso(c);
+         return celle->giorno.isValid();
+     }},
+    {"0162",
+     [](const RigaRegistro &r, QByteArray *riga) {
+         *riga += r.inizio.time().toString(QStringLiteral("HH:mm:ss")).toLatin1();
+     },
+     [](QByteArrayView c, RigaRegistro *, CelleLette *celle) {
+         celle->ora = oraIso(c);
+         return celle->ora.isValid();
+     }},
+    {"0163", scriviFuso, leggiFuso},
+    {"0121", [](const RigaRegistro &r, QByteArray *riga) { *riga += cellaTesto(r.alunno); },
+     [](QByteArrayView c, RigaRegistro *r, CelleLette *celle) {
+         r->alunno = testo(c, celle);
+         return true;
+     }},
+    {"0122", [](const RigaRegistro &r, QByteArray *riga) { *riga += cellaTesto(r.lingua); },
+     [](QByteArrayView c, RigaRegistro *r, CelleLette *celle) {
+         r->lingua = testo(c, celle);
+         return true;
+     }},
+    {"0123", [](const RigaRegistro &r, QByteArray *riga) { *riga += cellaTesto(QString(r.operazione)); },
+     [](QByteArrayView c, RigaRegistro *r, CelleLette *) {
+         // "'-" as written; "-" as older versions wrote it.
+         const bool meno = c == "'-" || c == "-";
+         r->operazione = meno ? u'-' : u'+';
+         return meno || c == "'+" || c == "+";
+     }},
+    {"0124", [](const RigaRegistro &r, QByteArray *riga) { *riga += cellaTesto(r.fileStorie); },
+     [](QByteArrayView c, RigaRegistro *r, CelleLette *celle) {
+         r->fileStorie = testo(c, celle);
+         return true;
+     }},
+    {"0125", [](const RigaRegistro &r, QByteArray *riga) { numero(riga, r.rigaStoria); },
+     [](QByteArrayView c, RigaRegistro *r, CelleLette *) { return leggiNumero(c, &r->rigaStoria); }},
+    {"0126", [](const RigaRegistro &r, QByteArray *riga) { numero(riga, r.primo); },
+     [](QByteArrayView c, RigaRegistro *r, CelleLette *) { return leggiNumero(c, &r->primo); }},
+    {"0127", [](const RigaRegistro &r, QByteArray *riga) { numero(riga, r.secondo); },
+     [](QByteArrayView c, RigaRegistro *r, CelleLette *) { return leggiNumero(c, &r->secondo); }},
+    {"0128", [](const RigaRegistro &r, QByteArray *riga) { numero(riga, r.risultato); },
+     [](QByteArrayView c, RigaRegistro *r, CelleLette *) { return leggiNumero(c, &r->risultato); }},
+    {"0129", [](const RigaRegistro &r, QByteArray *riga) { numero(riga, r.errati[0]); },
+     [](QByteArrayView c, RigaRegistro *r, CelleLette *) { return leggiNumero(c, &r->errati[0]); }},
+    {"0130", [](const RigaRegistro &r, QByteArray *riga) { numero(riga, r.errati[1]); },
+     [](QByteArrayView c, RigaRegistro *r, CelleLette *) { return leggiNumero(c, &r->errati[1]); }},
+    {"0131", [](const RigaRegistro &r, QByteArray *riga) { numero(riga, r.errati[2]); },
+     [](QByteArrayView c, RigaRegistro *r, CelleLette *) { return leggiNumero(c, &r->errati[2]); }},
+    {"0132", [](const RigaRegistro &r, QByteArray *riga) { numero(riga, r.errati[3]); },
+     [](QByteArrayView c, RigaRegistro *r, CelleLette *) { return leggiNumero(c, &r->errati[3]); }},
+    {"0133", [](const RigaRegistro &r, QByteArray *riga) { numero(riga, r.riascolti); },
+     [](QByteArrayView c, RigaRegistro *r, CelleLette *) { return leggiNumero(c, &r->riascolti); }},
+    // Empty while the problem was not finished.
+    {"0134",
+     [](const RigaRegistro &r, QByteArray *riga) {
+         if (r.secondi >= 0)
+             numero(riga, r.secondi);
+     },
+     [](QByteArrayView c, RigaRegistro *r, CelleLette *) {
+         return c.isEmpty() ? (r->secondi = -1, true) : leggiNumero(c, &r->secondi);
+     }},
+    {"0135", [](const RigaRegistro &r, QByteArray *riga) { *riga += r.finito ? '1' : '0'; },
+     [](QByteArrayView c, RigaRegistro *r, CelleLette *) {
+         r->finito = c == "1";
+         return r->finito || c == "0";
+     }},
+    // Files written before review lack it: no problem in them was one.
+    {"0136", [](const RigaRegistro &r, QByteArray *riga) { *riga += r.ripasso ? '1' : '0'; },
+     [](QByteArrayView c, RigaRegistro *r, CelleLette *) {
+         r->ripasso = c == "1";
+         return r->ripasso || c == "0";
+     },
+     "", true},
+    // Read only.
+    {"0120", nullptr, leggiInizioIso, "0161 0162 0163"},
+};
+
+constexpr int Scritte = [] {
+    int n = 0;
+    for (const ColonnaRegistro &c : Colonne)
+        n += c.scrivi != nullptr;
+    return n;
+}();
+
+// The older layout: the columns of titles 0120 to 0135, in that order.
+std::vector<int> disposizioneIso()
+{
+    std::vector<int> d;
+    for (int k = 120; k <= 135; ++k) {
+        for (size_t i = 0; i < std::size(Colonne); ++i) {
+            if (QByteArrayView(Colonne[i].chiave) == QByteArray::number(k).rightJustified(4, '0'))
+                d.push_back(int(i));
+        }
+    }
+    return d;
+}
+
+bool titoloUguale(const QString &a, const QString &b)
+{
+    return QStringView(a).trimmed().compare(QStringView(b).trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+// Each needed column is in the file, or one that stands for it.
+bool completa(const std::vector<int> &d)
+{
+    auto presente = [&](int i) { return std::find(d.begin(), d.end(), i) != d.end(); };
+    for (int i = 0; i < Scritte; ++i) {
+        if (Colonne[i].facoltativa || presente(i))
+            continue;
+        bool sostituita = false;
+        for (size_t j = 0; j < std::size(Colonne); ++j) {
+            const QList<QByteArray> chiavi = QByteArray(Colonne[j].alPostoDi).split(' ');
+            sostituita = sostituita || (presente(int(j)) && chiavi.contains(QByteArray(Colonne[i].chiave)));
+        }
+        if (!sostituita)
+            return false;
+    }
+    return true;
 }
 
 } // namespace
 
-QByteArray dataIso(const QDateTime &d)
+std::span<const ColonnaRegistro> colonneRegistro()
 {
-    const int offset = d.offsetFromUtc();
-    const int a = offset < 0 ? -offset : offset;
-    return d.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toLatin1() + (offset < 0 ? '-' : '+')
-        + QByteArray::number(a / 3600).rightJustified(2, '0') + ':'
-        + QByteArray::number(a / 60 % 60).rightJustified(2, '0');
+    return Colonne;
 }
 
-QStringList campiRiga(const RigaRegistro &r)
+int colonneScritte()
 {
-    QStringList c{QString::fromLatin1(dataIso(r.inizio)),
-                  r.alunno,
-                  r.lingua,
-                  QString(r.operazione),
-                  r.fileStorie,
-                  QString::number(r.rigaStoria),
-                  QString::number(r.primo),
-                  QString::number(r.secondo),
-                  QString::number(r.risultato)};
-    for (int e : r.errati)
-        c << QString::number(e);
-    c << QString::number(r.riascolti) << (r.secondi < 0 ? QString() : QString::number(r.secondi))
-      << QString(r.finito ? u'1' : u'0');
-    return c;
+    return Scritte;
 }
 
-QByteArray rigaCsv(const QStringList &campi)
+QByteArray cellaTesto(const QString &t)
+{
+    QByteArray f = t.toUtf8();
+    if (daProteggere(f))
+        f.prepend('\'');
+    return '"' + f.replace('"', "\"\"") + '"';
+}
+
+QString testoDaCella(QByteArrayView c)
+{
+    if (c.startsWith('\'') && daProteggere(c))
+        c = c.sliced(1);
+    return QString::fromUtf8(c);
+}
+
+QByteArray intestazioneCsv(const QStringList &titoli)
 {
     QByteArray riga;
-    for (qsizetype i = 0; i < campi.size(); ++i) {
+    for (qsizetype i = 0; i < titoli.size(); ++i) {
         if (i)
             riga += ';';
-        QByteArray f = campi[i].toUtf8();
-        // A blank at an end is quoted too, or a spreadsheet may trim it.
-        if (f.contains(';') || f.contains('"') || f.contains('\n') || f.contains('\r')
-            || (!f.isEmpty() && (f.front() == ' ' || f.back() == ' ')))
-            f = '"' + f.replace('"', "\"\"") + '"';
-        riga += f;
+        riga += cellaTesto(titoli[i]);
+    }
+    return riga + "\r\n";
+}
+
+QByteArray rigaCsv(const RigaRegistro &r)
+{
+    QByteArray riga;
+    for (int i = 0; i < Scritte; ++i) {
+        if (i)
+            riga += ';';
+        Colonne[i].scrivi(r, &riga);
     }
     return riga + "\r\n";
 }
@@ -161,27 +357,59 @@ bool prossimoRecord(QByteArrayView t, qsizetype *pos, CampiCsv *campi)
     }
 }
 
-std::optional<RigaRegistro> rigaDaCampi(const CampiCsv &c, QHash<QByteArray, QString> *uniche)
+DisposizioneRegistro disposizione(const CampiCsv &intestazione, const TitoliRegistro &titoli)
 {
-    if (c.size() != ColonneRegistro)
+    DisposizioneRegistro d;
+    std::vector<int> colonne;
+    for (qsizetype k = 0; k < intestazione.size(); ++k) {
+        const QString titolo = testoDaCella(intestazione[k]);
+        int trovata = -1;
+        for (size_t i = 0; i < titoli.size() && i < std::size(Colonne) && trovata < 0; ++i) {
+            for (const QString &t : titoli[i]) {
+                // A column is named once: the older "Start" and a later
+                // column may share a title in some language.
+                if (titoloUguale(t, titolo) && std::find(colonne.begin(), colonne.end(), int(i)) == colonne.end()) {
+                    trovata = int(i);
+                    break;
+                }
+            }
+        }
+        colonne.push_back(trovata);
+    }
+    if (!completa(colonne)) {
+        // Titles in a language no longer known: the layouts by their count.
+        colonne.clear();
+        if (intestazione.size() == Scritte) {
+            for (int i = 0; i < Scritte; ++i)
+                colonne.push_back(i);
+        } else if (const std::vector<int> iso = disposizioneIso(); intestazione.size() == qsizetype(iso.size())) {
+            colonne = iso;
+        }
+        return {colonne, false};
+    }
+    d.colonne = colonne;
+    d.attuale = int(colonne.size()) == Scritte;
+    for (int i = 0; i < Scritte && d.attuale; ++i)
+        d.attuale = colonne[size_t(i)] == i;
+    return d;
+}
+
+std::optional<RigaRegistro> rigaDaCampi(const CampiCsv &c, const DisposizioneRegistro &d,
+                                        QHash<QByteArray, QString> *uniche)
+{
+    if (!d.valida() || c.size() != qsizetype(d.colonne.size()))
         return std::nullopt;
     RigaRegistro r;
-    r.inizio = dataDaIso(c[0]);
-    if (!r.inizio.isValid() || (c[3] != "+" && c[3] != "-") || (c[15] != "0" && c[15] != "1"))
-        return std::nullopt;
-    r.alunno = testo(c[1], uniche);
-    r.lingua = testo(c[2], uniche);
-    r.operazione = QLatin1Char(c[3][0]);
-    r.fileStorie = testo(c[4], uniche);
-    int *numeri[] = {&r.rigaStoria, &r.primo,     &r.secondo,   &r.risultato, &r.errati[0],
-                     &r.errati[1],  &r.errati[2], &r.errati[3], &r.riascolti};
-    for (int i = 0; i < 9; ++i) {
-        *numeri[i] = intero(c[5 + i]);
-        if (*numeri[i] < 0)
+    CelleLette celle;
+    celle.uniche = uniche;
+    for (qsizetype k = 0; k < c.size(); ++k) {
+        const int i = d.colonne[size_t(k)];
+        if (i >= 0 && !Colonne[i].leggi(c[k], &r, &celle))
             return std::nullopt;
     }
-    r.finito = c[15] == "1";
-    r.secondi = c[14].isEmpty() ? -1 : intero(c[14]);
+    if (!celle.giorno.isValid() || !celle.ora.isValid() || !celle.offset)
+        return std::nullopt;
+    r.inizio = QDateTime(celle.giorno, celle.ora, Qt::OffsetFromUTC, *celle.offset);
     // Only a finished problem has a time; a row cut inside it has none.
     if ((r.secondi < 0) == r.finito)
         return std::nullopt;

@@ -4,6 +4,7 @@
 #include "contesto.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
+#include "registroclasse.h"
 #include "registroschermi.h"
 #include "stile.h"
 
@@ -71,7 +72,8 @@ void FormChiGioca::BottoneAlunno_Click(int Index)
     c.stato.AlunnoCorrente = Index >= 0 && Index < alunni.size() ? alunni[Index].nome : QString();
     // The pupil's review queue is read from the record while the menu shows.
     c.stato.RipassoCorrente.scegli(c.stato.AlunnoCorrente,
-                                   c.stato.ClasseAlunni.cartellaDelRegistro(c.percorsi.impostazioni));
+                                   c.stato.ClasseAlunni.cartellaDelRegistro(c.percorsi.impostazioni),
+                                   titoliRegistro(c.lingua));
     if (c.registro.mostra(QStringLiteral("FormMenu")))
         c.registro.scarica(this);
 }

@@ -207,7 +207,11 @@ bool FormClasse::nomeAccettato(const QString &nome, int escluso)
                                         "Il nome contiene caratteri che non si possono usare.",
                                         "La classe è piena: al massimo 30 alunni."};
     const Classe::Verifica v = c.stato.ClasseAlunni.verifica(nome, escluso);
-    LabelAvviso->setText(v == Classe::NomeValido ? QString() : messaggioClasse(c.lingua, 101 + int(v), testi[int(v)]));
+    if (v == Classe::NomeFormula)
+        LabelAvviso->setText(c.lingua.MLSGetString(QStringLiteral("0160")));
+    else
+        LabelAvviso->setText(v == Classe::NomeValido ? QString()
+                                                     : messaggioClasse(c.lingua, 101 + int(v), testi[int(v)]));
     return v == Classe::NomeValido;
 }
 

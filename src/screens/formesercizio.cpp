@@ -289,7 +289,7 @@ void FormEsercizio::mnuEsci_Click()
         return;
     // A sentence still being read belongs to this screen, and nothing of its
     // outcome follows: the menu is silent.
-    annullaCorsa();
+    m_esecutore.annulla();
     fermaVoce();
     // Leave only once the menu is up: with no screen on display the run
     // would end.

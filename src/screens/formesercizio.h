@@ -1,5 +1,6 @@
 #pragma once
 
+#include "esecutore.h"
 #include "problema.h"
 #include "schermoscalato.h"
 
@@ -21,9 +22,10 @@ class Sfondo;
 // The exercise screen shared by addition (Form1) and subtraction (Form2):
 // the controls, the scores, the repeat button and the menus. The answer
 // protocol is the problem's (problema.h); the screen turns its outcomes
-// into widgets, speech and sounds. The two screens differ only by data:
-// their layout details and the operation they play.
-class FormEsercizio : public SchermoScalato
+// into widgets, speech and sounds, which the runner (esecutore.h) asks of it
+// in order. The two screens differ only by data: their layout details and
+// the operation they play.
+class FormEsercizio : public SchermoScalato, private EsecutoreSchermo
 {
     Q_OBJECT
 public:
@@ -71,15 +73,12 @@ private:
     QPushButton *creaBottone(QWidget *padre, const QString &nome, int indice, const QString &testo, const QRect &r);
     QAction *creaMenu(const QString &nome, const QString &testo);
 
-    // Carries out an outcome of the problem, step by step. At a sentence the
-    // answer buttons are locked, the engine starts and the runner returns to
-    // the loop; the sentence's end (or its watchdog) resumes it at the next
-    // step. "avanti", the exit entry, the mixed mode's hand-over and the
-    // unload cancel it. This is the one place that knows about it.
-    void esegui(Esito e);
-    void avanza();
-    void fai(const Passaggio &p);
-    void annullaCorsa();
+    // What the runner asks of the screen. At a sentence the answer buttons
+    // are locked until it is over; "avanti", the exit entry, the mixed mode's
+    // hand-over and the unload drop the outcome in progress.
+    void fai(const Passaggio &p) override;
+    bool parla(const QString &testo, Fine fine) override;
+    void fineAttesa() override;
     void NuovoProblema();
     void premuto(Pressione p);
     QLabel *etichetta(Etichetta e) const;
@@ -94,17 +93,8 @@ private:
     Disegno m_d;
     Problema m_problema;
 
-    // The outcome being carried out: its steps, the next one, and the
-    // problem it belongs to. m_turno changes with every new or cancelled
-    // outcome, so a loop over an old one stops.
-    struct Corsa {
-        Esito esito;
-        size_t prossimo = 0;
-        int generazione = 0;
-    };
-    Corsa m_corsa;
-    int m_turno = 0;
     Parlata *m_parlata;
+    Esecutore m_esecutore{*this};
 
     Sfondo *m_sfondo = nullptr;
     QWidget *m_pannello = nullptr;

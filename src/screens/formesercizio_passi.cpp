@@ -1,5 +1,5 @@
 // How the exercise screens carry out the problem's outcomes: the presses,
-// a new problem, and the one loop that speaks and shows in order.
+// a new problem, and each step as the runner asks for it.
 
 #include "formesercizio.h"
 
@@ -14,7 +14,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <algorithm>
 #include <cmath>
 
 QLabel *FormEsercizio::etichetta(Etichetta e) const
@@ -69,62 +68,24 @@ void FormEsercizio::cambiaCella(CellaAnimata *c, const QString &file)
     c->start();
 }
 
-void FormEsercizio::esegui(Esito e)
+bool FormEsercizio::parla(const QString &testo, Fine fine)
 {
-    // While a sentence is read only "avanti", the menus and the repeat
-    // button can act. An outcome of the same problem without a sentence
-    // (the count reset) is carried out at once and the sentence goes on;
-    // any other replaces the outcome in progress.
-    const bool stessoProblema = m_parlata->inAttesa() && m_corsa.generazione == m_problema.generazione();
-    const bool muto = std::none_of(e.passi.begin(), e.passi.end(),
-                                   [](const Passaggio &p) { return p.tipo == Passaggio::Tipo::Parla; });
-    if (stessoProblema && muto) {
-        for (const Passaggio &p : e.passi)
-            fai(p);
-        return;
-    }
-    annullaCorsa();
-    m_corsa = {std::move(e), 0, m_problema.generazione()};
-    avanza();
+    m_c.parla.TestoDaDire = testo;
+    if (testo.isEmpty())
+        return false; // nothing to say, nothing locked
+    bloccaRisposte(false);
+    m_c.parla.Parla(*m_parlata, std::move(fine));
+    return true;
 }
 
-void FormEsercizio::avanza()
+void FormEsercizio::fineAttesa()
 {
-    const int turno = m_turno;
-    while (turno == m_turno && m_corsa.prossimo < m_corsa.esito.passi.size()) {
-        const Passaggio p = m_corsa.esito.passi[m_corsa.prossimo++];
-        if (p.tipo != Passaggio::Tipo::Parla) {
-            fai(p);
-            continue;
-        }
-        m_c.parla.TestoDaDire = p.testo;
-        if (p.testo.isEmpty())
-            continue; // nothing to say, nothing locked
-        bloccaRisposte(false);
-        m_c.parla.Parla(*m_parlata, [this] {
-            bloccaRisposte(true);
-            // A new problem cancels the wait of the old one's outcome; its
-            // generation says so once more before anything of it is shown.
-            if (m_corsa.generazione == m_problema.generazione())
-                avanza();
-        });
-        return;
-    }
-}
-
-void FormEsercizio::annullaCorsa()
-{
-    ++m_turno;
-    if (m_parlata->inAttesa()) {
-        m_parlata->annulla();
-        bloccaRisposte(true);
-    }
-    m_corsa = {};
+    bloccaRisposte(true);
 }
 
 void FormEsercizio::Form_Unload()
 {
-    annullaCorsa();
+    m_esecutore.annulla();
 }
 
 void FormEsercizio::fai(const Passaggio &p)
@@ -143,7 +104,7 @@ void FormEsercizio::fai(const Passaggio &p)
         etichetta(p.etichetta)->hide();
         break;
     case T::Parla:
-        break; // the runner's own step
+        break; // nothing to show: the runner has it said (parla)
     case T::CellaFile:
         if (cella) {
             cella->setFile(percorsoAnimazione(p.testo));
@@ -191,7 +152,7 @@ void FormEsercizio::fai(const Passaggio &p)
         // The other screen starts its own problem while this one is still
         // up; only then is this one unloaded, so there is always a screen on
         // display. Nothing of this screen's outcome follows.
-        annullaCorsa();
+        m_esecutore.annulla();
         m_c.registro.mostra(m_d.altroSchermo);
         if (altroSchermoVisibile())
             m_c.registro.scarica(this);
@@ -203,12 +164,12 @@ void FormEsercizio::fai(const Passaggio &p)
 
 void FormEsercizio::NuovoProblema()
 {
-    esegui(m_problema.nuovo());
+    m_esecutore.esegui(m_problema.nuovo());
 }
 
 void FormEsercizio::premuto(Pressione p)
 {
-    esegui(m_problema.premi(p));
+    m_esecutore.esegui(m_problema.premi(p));
 }
 
 void FormEsercizio::Command1_Click(int Index)
@@ -233,10 +194,10 @@ void FormEsercizio::Command5_Click()
 
 void FormEsercizio::Command2_Click()
 {
-    esegui(m_problema.avanti(m_c.stato.ModoMisto != False));
+    m_esecutore.esegui(m_problema.avanti(m_c.stato.ModoMisto != False));
 }
 
 void FormEsercizio::MenuAzzera_Click()
 {
-    esegui(m_problema.azzera());
+    m_esecutore.esegui(m_problema.azzera());
 }

@@ -138,7 +138,7 @@ TestiRegistro FormRegistro::testi() const
 void FormRegistro::leggi()
 {
     const QString cartella = c.stato.ClasseAlunni.cartellaDelRegistro(c.percorsi.impostazioni);
-    m_lettura = leggiCartellaRegistro(cartella);
+    m_lettura = leggiCartellaRegistro(cartella, titoliRegistro(c.lingua));
     QDate primo, ultimo;
     QStringList alunni;
     bool ospiti = false;

@@ -250,9 +250,9 @@ private Q_SLOTS:
         b->p.orologio = [&chiamate] { return QDateTime(QDate(2026, 3, 2), QTime(8, 0)).addSecs(40 * chiamate++); };
         b->p.allaFine = [&detti](const Andamento &a) {
             detti << QStringLiteral("%1: %2%3%4=%5 %6%7%8%9 r%10 %11s %12")
-                         .arg(a.riga)
+                         .arg(a.rigaStoria)
                          .arg(a.primo)
-                         .arg(QChar(a.sottrazione ? u'-' : u'+'))
+                         .arg(a.operazione)
                          .arg(a.secondo)
                          .arg(a.risultato)
                          .arg(a.errati[0])
@@ -282,15 +282,16 @@ private Q_SLOTS:
         b.storie = {storiaProva(false), storiaProva(false), storiaProva(false)};
         QSet<int> righe;
         QSet<QPair<int, int>> coppie;
-        int altro = 0;
+        int altro = 0, finiti = 0;
+        b.p.allaFine = [&finiti](const Andamento &) { ++finiti; };
         for (int i = 0; i < 5000; ++i) {
-            const int generazione = b.p.generazione();
+            const int prima = finiti;
             if (traccia(b.p.avanti(i % 2)) == QStringLiteral("altro")) {
-                QVERIFY(i % 2 && b.p.generazione() == generazione);
+                QVERIFY(i % 2 && finiti == prima); // the problem in progress is not ended here
                 ++altro;
                 continue;
             }
-            QCOMPARE(b.p.generazione(), generazione + 1);
+            QCOMPARE(finiti, prima + int(i > 0));
             const int n1 = b.p.numero1(), n2 = b.p.numero2(), n3 = b.p.numero3();
             QVERIFY(1 <= n1 && n1 <= n3 && n3 <= 9);
             QCOMPARE(n1 + n2, n3);

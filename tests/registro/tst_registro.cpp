@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
@@ -39,22 +40,31 @@ RigaRegistro esempio(const QString &alunno, const char *inizio = "2026-03-02T08:
     return r;
 }
 
-const QStringList Intestazione{"Inizio",
-                               "Alunno",
-                               "Lingua",
-                               "Operazione",
-                               "File",
-                               "Riga",
-                               "Primo",
-                               "Secondo",
-                               "Risultato",
-                               "Errori inizio",
-                               "Errori cambio",
-                               "Errori risultato",
-                               "Errori operazione",
-                               "Riascolti",
-                               "Secondi",
-                               "Finito"};
+// Two languages' titles for every column: "Colonna 0121", "column 0121".
+const TitoliRegistro Titoli = [] {
+    TitoliRegistro t;
+    for (const ColonnaRegistro &c : colonneRegistro())
+        t.push_back({"Colonna " + QString::fromLatin1(c.chiave), "column " + QString::fromLatin1(c.chiave)});
+    return t;
+}();
+
+// The header this version writes, in the first language.
+const QStringList Intestazione = [] {
+    QStringList t;
+    for (int i = 0; i < colonneScritte(); ++i)
+        t << Titoli[size_t(i)].front();
+    return t;
+}();
+const QByteArray Testa = intestazioneCsv(Intestazione);
+
+// An older version's header: the start in one ISO 8601 cell.
+QByteArray testaIso(const char *lingua = "Colonna ")
+{
+    QStringList t;
+    for (int k = 120; k <= 135; ++k)
+        t << lingua + QString::number(k).rightJustified(4, u'0');
+    return intestazioneCsv(t);
+}
 
 QByteArray leggi(const QString &p)
 {
@@ -72,56 +82,136 @@ private Q_SLOTS:
     {
         QTest::addColumn<RigaRegistro>("r");
         QTest::addColumn<QByteArray>("csv");
-        const QByteArray coda = ";Italiano;-;testi/lista2.txt;12;7;3;4;1;0;2;3;2;21;1\r\n";
-        QTest::newRow("visitor") << esempio({}) << "2026-03-02T08:15:00+01:00;" + coda;
-        QTest::newRow("semicolon") << esempio("Anna; Bea") << "2026-03-02T08:15:00+01:00;\"Anna; Bea\"" + coda;
-        QTest::newRow("quotes") << esempio("Lu \"Lulù\"") << "2026-03-02T08:15:00+01:00;\"Lu \"\"Lulù\"\"\"" + coda;
-        QTest::newRow("line feed") << esempio("Ada\nBo") << "2026-03-02T08:15:00+01:00;\"Ada\nBo\"" + coda;
-        QTest::newRow("carriage return") << esempio("Ada\rBo") << "2026-03-02T08:15:00+01:00;\"Ada\rBo\"" + coda;
-        QTest::newRow("blank at an end") << esempio(" Eva") << "2026-03-02T08:15:00+01:00;\" Eva\"" + coda;
+        const QByteArray testa = "2026-03-02;08:15:00;\"UTC+01:00\";";
+        const QByteArray coda = ";\"Italiano\";\"'-\";\"testi/lista2.txt\";12;7;3;4;1;0;2;3;2;21;1;0\r\n";
+        QTest::newRow("visitor") << esempio({}) << testa + "\"\"" + coda;
+        QTest::newRow("semicolon") << esempio("Anna; Bea") << testa + "\"Anna; Bea\"" + coda;
+        QTest::newRow("comma and tab") << esempio("Rossi, Anna\tB") << testa + "\"Rossi, Anna\tB\"" + coda;
+        QTest::newRow("quotes") << esempio("Lu \"Lulù\"") << testa + "\"Lu \"\"Lulù\"\"\"" + coda;
+        QTest::newRow("line feed") << esempio("Ada\nBo") << testa + "\"Ada\nBo\"" + coda;
+        QTest::newRow("carriage return") << esempio("Ada\rBo") << testa + "\"Ada\rBo\"" + coda;
+        QTest::newRow("blank at an end") << esempio(" Eva") << testa + "\" Eva\"" + coda;
+        // A cell a spreadsheet would run gets an apostrophe before it; one that only looks escaped, another.
+        QTest::newRow("equals") << esempio("=1+2") << testa + "\"'=1+2\"" + coda;
+        QTest::newRow("formula in quotes") << esempio("\"=SUM(1;2)\"") << testa + "\"\"\"=SUM(1;2)\"\"\"" + coda;
+        QTest::newRow("plus") << esempio("+39 333") << testa + "\"'+39 333\"" + coda;
+        QTest::newRow("at") << esempio("@SUM(1)") << testa + "\"'@SUM(1)\"" + coda;
+        QTest::newRow("tab first") << esempio("\tx") << testa + "\"'\tx\"" + coda;
+        QTest::newRow("apostrophes, then minus") << esempio("''-1") << testa + "\"'''-1\"" + coda;
+        QTest::newRow("apostrophe, a letter") << esempio("'Ndrina") << testa + "\"'Ndrina\"" + coda;
         QTest::newRow("left early, west of UTC")
             << esempio("Zoe", "2026-03-02T08:15:00-03:30", -1)
-            << QByteArray("2026-03-02T08:15:00-03:30;Zoe;Italiano;-;testi/lista2.txt;12;7;3;4;1;0;2;3;2;;0\r\n");
-        QTest::newRow("UTC") << esempio("Ugo", "2026-03-02T08:15:00Z") << "2026-03-02T08:15:00+00:00;Ugo" + coda;
+            << QByteArray(
+                   "2026-03-02;08:15:00;\"UTC-03:30\";\"Zoe\";\"Italiano\";\"'-\";\"testi/lista2.txt\";12;7;3;4;1;"
+                   "0;2;3;2;;0;0\r\n");
+        QTest::newRow("UTC") << esempio("Ugo", "2026-03-02T08:15:00Z")
+                             << "2026-03-02;08:15:00;\"UTC+00:00\";\"Ugo\"" + coda;
+        RigaRegistro ripasso = esempio("Ugo");
+        ripasso.ripasso = true;
+        QTest::newRow("met again") << ripasso << testa + "\"Ugo\"" + coda.chopped(3) + "1\r\n";
     }
     void riga()
     {
         QFETCH(RigaRegistro, r);
         QFETCH(QByteArray, csv);
-        QCOMPARE(rigaCsv(campiRiga(r)), csv);
+        QCOMPARE(rigaCsv(r), csv);
         LetturaRegistro l;
-        leggiTestoRegistro("\xEF\xBB\xBF" + rigaCsv(Intestazione) + csv + csv, &l);
+        QVERIFY(leggiTestoRegistro("\xEF\xBB\xBF" + Testa + csv + csv, Titoli, &l));
         QCOMPARE(l.scartate, 0);
         QCOMPARE(l.righe.size(), size_t(2));
         QCOMPARE(l.righe[1], r);
         QCOMPARE(l.righe[1].inizio.offsetFromUtc(), r.inizio.offsetFromUtc());
     }
 
+    // Each header with the same two rows, one finished: the file is read by its titles, whatever their order or
+    // language, with columns this version does not know; older files by theirs, or by their count of cells.
+    void intestazione_data()
+    {
+        QTest::addColumn<QByteArray>("testo");
+        QTest::addColumn<int>("righe");
+        const QByteArray riga
+            = "2026-03-02;08:15:00;\"UTC+01:00\";\"Ugo\";\"It\";\"+\";\"f\";1;2;3;5;0;1;0;0;0;9;1;0\r\n";
+        const QByteArray iso = "2026-03-02T08:15:00+01:00;Ugo;It;+;f;1;2;3;5;0;1;0;0;0;9;1\r\n";
+        QTest::newRow("this version's") << Testa + riga + riga << 2;
+        QTest::newRow("second language") << intestazioneCsv(
+                                                QStringList(Intestazione).replaceInStrings("Colonna", "COLUMN"))
+                + riga + riga << 2;
+        QStringList alRovescio = Intestazione;
+        std::reverse(alRovescio.begin(), alRovescio.end());
+        QList<QByteArray> celle = riga.chopped(2).split(';');
+        std::reverse(celle.begin(), celle.end());
+        const QByteArray rovescia = celle.join(';') + "\r\n";
+        QTest::newRow("other order") << intestazioneCsv(alRovescio) + rovescia + rovescia << 2;
+        QTest::newRow("a later version's column")
+            << intestazioneCsv(QStringList{"Meteo"} + Intestazione) + "\"sole\";" + riga + "\"pioggia\";" + riga << 2;
+        QTest::newRow("older, by titles") << testaIso() + iso + iso << 2;
+        QTest::newRow("older, other language") << testaIso("column ") + iso + iso << 2;
+        QTest::newRow("older, titles unknown") << testaIso("?") + iso + iso << 2;
+        QTest::newRow("titles unknown") << intestazioneCsv(QStringList(Intestazione).replaceInStrings("Colonna", "?"))
+                + riga + riga << 2;
+        QTest::newRow("before review was kept") << intestazioneCsv(Intestazione.mid(0, Intestazione.size() - 1))
+                + riga.chopped(4) + "\r\n" + riga.chopped(4)
+                + "\r\n" << 2;
+        QTest::newRow("a needed column missing")
+            << intestazioneCsv(Intestazione.mid(1)) + riga.mid(11) + riga.mid(11) << 0;
+    }
+    void intestazione()
+    {
+        QFETCH(QByteArray, testo);
+        QFETCH(int, righe);
+        LetturaRegistro l;
+        QCOMPARE(leggiTestoRegistro(testo, Titoli, &l), righe > 0);
+        QCOMPARE(int(l.righe.size()), righe);
+        QCOMPARE(l.scartate, 2 - righe);
+        for (const RigaRegistro &r : l.righe) {
+            QCOMPARE(r.alunno, QStringLiteral("Ugo"));
+            QCOMPARE(r.inizio, QDateTime(QDate(2026, 3, 2), QTime(8, 15), Qt::OffsetFromUTC, 3600));
+            QVERIFY(r.finito && r.secondi == 9 && r.operazione == u'+' && r.errati[1] == 1 && !r.ripasso);
+        }
+    }
+
     // Each record breaks one rule of a row only.
     void nonRiga_data()
     {
         QTest::addColumn<QByteArray>("csv");
-        QTest::newRow("15 fields") << QByteArray("2026-03-02T08:15:00+01:00;A;It;+;f;1;2;3;5;0;0;0;0;0;1\n");
-        QTest::newRow("date") << QByteArray("2026-02-30T08:15:00+01:00;A;It;+;f;1;2;3;5;0;0;0;0;0;9;1\n");
-        QTest::newRow("year") << QByteArray("J026-03-02T08:15:00+01:00;A;It;+;f;1;2;3;5;0;0;0;0;0;9;1\n");
-        QTest::newRow("offset") << QByteArray("2026-03-02T08:15:00+1:00;A;It;+;f;1;2;3;5;0;0;0;0;0;9;1\n");
-        QTest::newRow("operator") << QByteArray("2026-03-02T08:15:00+01:00;A;It;x;f;1;2;3;5;0;0;0;0;0;9;1\n");
-        QTest::newRow("number") << QByteArray("2026-03-02T08:15:00+01:00;A;It;+;f;1;2;3;5;0;0;0;-1;0;9;1\n");
-        QTest::newRow("finished") << QByteArray("2026-03-02T08:15:00+01:00;A;It;+;f;1;2;3;5;0;0;0;0;0;9;2\n");
-        QTest::newRow("finished, no time") << QByteArray("2026-03-02T08:15:00+01:00;A;It;+;f;1;2;3;5;0;0;0;0;0;;1\n");
-        QTest::newRow("left, a time") << QByteArray("2026-03-02T08:15:00+01:00;A;It;+;f;1;2;3;5;0;0;0;0;0;9;0\n");
+        const QByteArray g = "2026-03-02;08:15:00;\"UTC+01:00\";";
+        QTest::newRow("18 fields") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1\n";
+        QTest::newRow("20 fields") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0;1\n";
+        QTest::newRow("date") << QByteArray(
+            "2026-02-30;08:15:00;\"UTC+01:00\";\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0\n");
+        QTest::newRow("year") << QByteArray(
+            "J026-03-02;08:15:00;\"UTC+01:00\";\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0\n");
+        QTest::newRow("time") << QByteArray(
+            "2026-03-02;08:61:00;\"UTC+01:00\";\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0\n");
+        QTest::newRow("offset") << QByteArray(
+            "2026-03-02;08:15:00;\"UTC+1:00\";\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0\n");
+        QTest::newRow("offset, no UTC") << QByteArray(
+            "2026-03-02;08:15:00;\"+01:00\";\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0\n");
+        QTest::newRow("operator") << g + "\"A\";\"It\";\"x\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0\n";
+        QTest::newRow("number") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;-1;0;9;1;0\n";
+        QTest::newRow("finished") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;2;0\n";
+        QTest::newRow("finished, no time") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;;1;0\n";
+        QTest::newRow("left, a time") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;0;0\n";
+        // An unfinished problem's row cut just before its last field, then closed by a line end (as older
+        // versions closed a cut row before the next one).
+        QTest::newRow("cut before the last field") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;;0;\r\n";
+        QTest::newRow("older, cut before the last field")
+            << testaIso() + "2026-03-02T08:15:00+01:00;A;It;+;f;1;2;3;5;0;0;0;0;0;;\r\n";
+        QTest::newRow("older, offset") << testaIso() + "2026-03-02T08:15:00+1:00;A;It;+;f;1;2;3;5;0;0;0;0;0;9;1\n";
+        QTest::newRow("review") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;2\n";
+        QTest::newRow("no line end") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0";
     }
     void nonRiga()
     {
         QFETCH(QByteArray, csv);
         LetturaRegistro l;
-        leggiTestoRegistro(rigaCsv(Intestazione) + csv, &l);
+        leggiTestoRegistro(csv.startsWith("\"Colonna 0120\"") ? csv : Testa + csv, Titoli, &l);
         QCOMPARE(l.righe.size(), size_t(0));
         QCOMPARE(l.scartate, 1);
     }
 
-    // A kill or a power cut may leave any prefix of a row in the file: the
-    // next append closes it, and every other row reads back whole.
+    // A kill or a power cut may leave any prefix of a row in the file: before the next append it is moved,
+    // whole, into the file beside it, and the record holds every whole row and nothing else.
     void taglio_data()
     {
         QTest::addColumn<RigaRegistro>("tagliata");
@@ -134,28 +224,90 @@ private Q_SLOTS:
         QTemporaryDir d;
         const RigaRegistro prima = esempio(QStringLiteral("Prima")),
                            dopo = esempio(QStringLiteral("Dopo \"x\""), "2026-03-03T09:00:00+01:00", -1);
-        const QByteArray intera = rigaCsv(campiRiga(tagliata));
+        const QByteArray intera = rigaCsv(tagliata);
         for (qsizetype n = 0; n < intera.size(); ++n) {
-            ScrittoreRegistro s(d.path(), QStringLiteral("pc"), Intestazione);
+            ScrittoreRegistro s(d.path(), QStringLiteral("pc"), Intestazione, Titoli);
             QFile::remove(s.percorso());
+            QFile::remove(ScrittoreRegistro::fileTroncate(s.percorso()));
             QVERIFY(s.aggiungi(prima));
             QFile f(s.percorso());
             QVERIFY(f.open(QIODevice::Append));
             f.write(intera.left(n));
             f.close();
-            ScrittoreRegistro dopoIlRiavvio(d.path(), QStringLiteral("pc"), Intestazione);
+            ScrittoreRegistro dopoIlRiavvio(d.path(), QStringLiteral("pc"), Intestazione, Titoli);
             QVERIFY(dopoIlRiavvio.aggiungi(dopo));
-            const LetturaRegistro l = leggiCartellaRegistro(d.path());
-            // Only a row cut after its last field is whole; any other cut is skipped.
-            const bool intatta = n >= intera.size() - 2;
-            QVERIFY2(l.righe.size() == (intatta ? 3u : 2u), qPrintable(QString::number(n)));
-            QCOMPARE(l.righe.front(), prima);
-            QCOMPARE(l.righe.back(), dopo);
-            if (intatta)
-                QCOMPARE(l.righe[1], tagliata);
-            QCOMPARE(l.scartate, n == 0 || intatta ? 0 : 1);
-            QVERIFY(leggi(s.percorso()).startsWith(leggi(s.percorso()).left(3 + n)));
+            QCOMPARE(dopoIlRiavvio.percorso(), s.percorso());
+            QCOMPARE(leggi(s.percorso()), "\xEF\xBB\xBF" + Testa + rigaCsv(prima) + rigaCsv(dopo));
+            QCOMPARE(leggi(ScrittoreRegistro::fileTroncate(s.percorso())), n ? intera.left(n) + "\r\n" : QByteArray());
+            const LetturaRegistro l = leggiCartellaRegistro(d.path(), Titoli);
+            QCOMPARE(l.righe.size(), 2u);
+            QCOMPARE(l.scartate, 0);
         }
+    }
+
+    // The power cut came after the cut row was kept beside the record, before the record was cut back: it is
+    // not kept twice. Another cut row is added after those kept before.
+    void taglioInterrotto()
+    {
+        QTemporaryDir d;
+        ScrittoreRegistro s(d.path(), QStringLiteral("pc"), Intestazione, Titoli);
+        QVERIFY(s.aggiungi(esempio("Ada")));
+        QFile t(ScrittoreRegistro::fileTroncate(s.percorso()));
+        for (const QByteArray &coda : QList<QByteArray>{"2026-03-0", "2026"}) {
+            QFile f(s.percorso());
+            QVERIFY(f.open(QIODevice::Append));
+            f.write(coda);
+            f.close();
+            ScrittoreRegistro dopo(d.path(), QStringLiteral("pc"), Intestazione, Titoli);
+            if (coda == "2026-03-0") {
+                QVERIFY(t.open(QIODevice::WriteOnly));
+                t.write("2026-03-01;08\r\n2026-03-0\r\n");
+                t.close();
+            }
+            QVERIFY(dopo.aggiungi(esempio("Bo")));
+        }
+        QCOMPARE(leggi(t.fileName()), QByteArray("2026-03-01;08\r\n2026-03-0\r\n2026\r\n"));
+        QCOMPARE(leggiCartellaRegistro(d.path(), Titoli).righe.size(), 3u);
+    }
+
+    // A file with another header is never appended to: the rows go to a file of their own.
+    void altraVersione_data()
+    {
+        QTest::addColumn<QByteArray>("testo");
+        QTest::addColumn<bool>("aggiunto");
+        const QByteArray riga = rigaCsv(esempio("Ada"));
+        QTest::newRow("this version's") << Testa + riga << true;
+        QTest::newRow("other language") << intestazioneCsv(
+                                               QStringList(Intestazione).replaceInStrings("Colonna", "column"))
+                + riga << true;
+        QTest::newRow("older") << testaIso() + "2026-03-02T08:15:00+01:00;Ugo;It;+;f;1;2;3;5;0;1;0;0;0;9;1\r\n"
+                               << false;
+        QTest::newRow("a later column") << intestazioneCsv(Intestazione + QStringList{"Meteo"}) + riga.chopped(2)
+                + ";\"sole\"\r\n" << false;
+        QTest::newRow("other order") << intestazioneCsv(QStringList{Intestazione[1], Intestazione[0]}
+                                                        + Intestazione.mid(2))
+                                     << false;
+        QTest::newRow("titles unknown") << intestazioneCsv(QStringList(Intestazione).replaceInStrings("Colonna", "?"))
+                                        << false;
+    }
+    void altraVersione()
+    {
+        QFETCH(QByteArray, testo);
+        QFETCH(bool, aggiunto);
+        QTemporaryDir d;
+        const QString primo = d.filePath("registro-pc.csv"), secondo = d.filePath("registro-pc (2).csv");
+        QFile f(primo);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(testo);
+        f.close();
+        ScrittoreRegistro s(d.path(), QStringLiteral("pc"), Intestazione, Titoli);
+        const QByteArray riga = rigaCsv(esempio("Bo"));
+        QVERIFY(s.aggiungi(esempio("Bo")));
+        QCOMPARE(s.percorso(), aggiunto ? primo : secondo);
+        QCOMPARE(leggi(primo), aggiunto ? testo + riga : testo);
+        QCOMPARE(leggi(secondo), aggiunto ? QByteArray() : "\xEF\xBB\xBF" + Testa + riga);
+        QVERIFY(s.aggiungi(esempio("Bo")));
+        QCOMPARE(s.percorso(), aggiunto ? primo : secondo);
     }
 
     void cartellaNonScrivibile()
@@ -165,7 +317,7 @@ private Q_SLOTS:
         QFile(d.filePath("file")).open(QIODevice::WriteOnly);
         QDir().mkpath(d.filePath("cartella/registro-pc.csv"));
         for (const QString &cartella : {d.filePath("file"), d.filePath("cartella")}) {
-            ScrittoreRegistro s(cartella, QStringLiteral("pc"), Intestazione);
+            ScrittoreRegistro s(cartella, QStringLiteral("pc"), Intestazione, Titoli);
             QString errore;
             QVERIFY(!s.aggiungi(esempio("Ugo"), &errore));
             QVERIFY(!errore.isEmpty());
@@ -175,26 +327,29 @@ private Q_SLOTS:
     void dueComputer()
     {
         QTemporaryDir d;
-        ScrittoreRegistro a(d.path(), QStringLiteral("aula 1"), Intestazione);
-        ScrittoreRegistro b(d.path(), QStringLiteral("AULA-2.scuola"), Intestazione);
+        ScrittoreRegistro a(d.path(), QStringLiteral("aula 1"), Intestazione, Titoli);
+        ScrittoreRegistro b(d.path(), QStringLiteral("AULA-2.scuola"), Intestazione, Titoli);
         // The other computer's clock is an hour behind, and Ugo played on it in between.
         QVERIFY(a.aggiungi(esempio("Ugo")) && b.aggiungi(esempio("Eva"))
                 && a.aggiungi(esempio("Ugo", "2026-03-03T08:00:00+01:00"))
                 && b.aggiungi(esempio("Ugo", "2026-03-02T08:30:00+00:00")));
         QFile(d.filePath("altro.csv")).open(QIODevice::WriteOnly);
-        const LetturaRegistro l = leggiCartellaRegistro(d.path());
-        QCOMPARE(l.file, QStringList({d.filePath("registro-AULA-2.scuola.csv"), d.filePath("registro-aula_1.csv")}));
+        QFile(d.filePath("registro-x (2).csv")).open(QIODevice::WriteOnly);
+        const LetturaRegistro l = leggiCartellaRegistro(d.path(), Titoli);
+        QCOMPARE(l.file,
+                 QStringList({d.filePath("registro-AULA-2.scuola.csv"), d.filePath("registro-aula_1.csv"),
+                              d.filePath("registro-x (2).csv")}));
         QCOMPARE(l.righe.size(), size_t(4));
         // Ugo's history: his rows of both computers, in time order.
         QList<QDateTime> storia;
-        for (const RigaRegistro &r : storiaAlunno(d.path(), QStringLiteral("Ugo")))
+        for (const RigaRegistro &r : storiaAlunno(d.path(), QStringLiteral("Ugo"), Titoli))
             storia << r.inizio;
         QCOMPARE(storia,
                  QList<QDateTime>({ora("2026-03-02T08:15:00+01:00"), ora("2026-03-02T08:30:00+00:00"),
                                    ora("2026-03-03T08:00:00+01:00")}));
         QCOMPARE(l.righe[0].alunno, QStringLiteral("Eva"));
-        QVERIFY(leggi(a.percorso()).startsWith("\xEF\xBB\xBFInizio;Alunno;"));
-        QCOMPARE(leggi(a.percorso()).count("Inizio"), 1);
+        QVERIFY(leggi(a.percorso()).startsWith("\xEF\xBB\xBF" + Testa));
+        QCOMPARE(leggi(a.percorso()).count("Colonna 0161"), 1);
     }
 
     void riassunto_data()
@@ -216,13 +371,14 @@ private Q_SLOTS:
         QFETCH(FiltroRegistro, filtro);
         QFETCH(QStringList, atteso);
         LetturaRegistro l;
-        leggiTestoRegistro(rigaCsv(Intestazione)
+        // An older version's rows: the summaries take them as today's.
+        leggiTestoRegistro(testaIso()
                                + "2026-03-01T10:00:00+01:00;Anna;It;+;f;1;2;3;5;0;0;0;0;0;10;1\r\n"
                                  "2026-03-01T23:59:59+01:00;Anna;It;+;f;1;2;3;5;1;0;2;2;0;20;1\r\n"
                                  "2026-03-02T10:00:00+01:00;Bo;It;+;f;1;2;3;5;0;0;0;0;4;;0\r\n"
                                  "2026-03-02T11:00:00+01:00;;It;-;f;1;5;3;2;0;0;0;0;0;8;1\r\n"
                                  "2026-03-09T08:00:00+01:00;Anna;It;+;f;1;2;3;5;0;0;0;1;0;;0\r\n",
-                           &l);
+                           Titoli, &l);
         QStringList v;
         for (const RiassuntoAlunno &a : riassumi(l.righe, filtro)) {
             QStringList giorni, settimane;
@@ -255,6 +411,12 @@ private Q_SLOTS:
         QTest::newRow("empty") << 1 << QStringLiteral("   ") << int(Classe::NomeVuoto);
         QTest::newRow("same name, other case") << 1 << QStringLiteral("PUPIL 0") << int(Classe::NomeDoppio);
         QTest::newRow("a tab") << 1 << QStringLiteral("Ugo\tBo") << int(Classe::NomeConControllo);
+        // A spreadsheet opening the record runs a cell that starts with any of these.
+        QTest::newRow("equals") << 1 << QStringLiteral(" =1+2") << int(Classe::NomeFormula);
+        QTest::newRow("plus") << 1 << QStringLiteral("+39 333") << int(Classe::NomeFormula);
+        QTest::newRow("minus") << 1 << QStringLiteral("-1") << int(Classe::NomeFormula);
+        QTest::newRow("at") << 1 << QStringLiteral("@SUM(1)") << int(Classe::NomeFormula);
+        QTest::newRow("signs inside") << 1 << QStringLiteral("Ugo=1+2-3@") << int(Classe::NomeValido);
         QTest::newRow("29 pupils") << 29 << QStringLiteral("Ugo") << int(Classe::NomeValido);
         QTest::newRow("30 pupils") << 30 << QStringLiteral("Ugo") << int(Classe::ClassePiena);
     }
@@ -320,6 +482,16 @@ private Q_SLOTS:
         QCOMPARE(caricaClasse(cartella, &errore), Classe());
         QVERIFY2(errore.startsWith(fileClasse(cartella) + ": "), qPrintable(errore));
         QCOMPARE(leggi(fileClasse(cartella) + ".guasto"), QByteArray("{\"alunni\": ["));
+        // A name edited by hand that a spreadsheet would run: the file is not used, the name is told.
+        const QByteArray formula = "{\"alunni\": [{\"nome\": \"Ada\"}, {\"nome\": \"=1+2\"}]}";
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(formula);
+        f.close();
+        QString nome;
+        QCOMPARE(caricaClasse(cartella, &errore, &nome), Classe());
+        QCOMPARE(nome, QStringLiteral("=1+2"));
+        QVERIFY2(errore.startsWith(fileClasse(cartella) + ": \"=1+2\""), qPrintable(errore));
+        QCOMPARE(leggi(fileClasse(cartella) + ".guasto"), formula);
     }
 
     void domandaAdulto()

@@ -7,6 +7,7 @@
 #include "formadulto.h"
 #include "formesercizio.h"
 #include "letturaregistro.h"
+#include "registroclasse.h"
 #include "scrittoreregistro.h"
 
 #include <QAction>
@@ -87,7 +88,7 @@ private Q_SLOTS:
         a->dialoghi.risposte = {true};
         figlio<QAction>(f, "mnuEsci")->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        const LetturaRegistro l = leggiCartellaRegistro(cartella());
+        const LetturaRegistro l = leggiCartellaRegistro(cartella(), titoliRegistro(a->lingua));
         QCOMPARE(l.righe.size(), size_t(1));
         const RigaRegistro &r = l.righe[0];
         QCOMPARE(r.alunno, nome);
@@ -139,11 +140,17 @@ private Q_SLOTS:
     {
         Schermo *s = a->registro.mostra(QStringLiteral("FormClasse"));
         auto *nome = figlio<QLineEdit>(s, "TestoNome");
-        // The second name is the first again.
-        for (const QString &n : {QStringLiteral(" Ugo; \"U\" "), QStringLiteral("ugo; \"u\""), QStringLiteral("Eva")}) {
-            nome->setText(n);
+        // The second name is the first again; the third a spreadsheet would run. The messages are Italiano.lng's.
+        QVERIFY(QFile::copy(Ambiente::datiProgramma() + QStringLiteral("/Italiano.lng"),
+                            a->programma.filePath(QStringLiteral("Italiano.lng"))));
+        const QString rifiuti[] = {QString(), a->lingua.MLSGetString(QStringLiteral("0104")),
+                                   a->lingua.MLSGetString(QStringLiteral("0160")), QString()};
+        const QString nomi[] = {QStringLiteral(" Ugo; \"U\" "), QStringLiteral("ugo; \"u\""),
+                                QStringLiteral("=HYPERLINK(\"x\")"), QStringLiteral("Eva")};
+        for (int i = 0; i < 4; ++i) {
+            nome->setText(nomi[i]);
             figlio<QPushButton>(s, "BottoneAggiungi")->click();
-            QCOMPARE(figlio<QLabel>(s, "LabelAvviso")->text().isEmpty(), n != QStringLiteral("ugo; \"u\""));
+            QVERIFY2(figlio<QLabel>(s, "LabelAvviso")->text() == rifiuti[i], qPrintable(nomi[i]));
         }
         a->dialoghi.risposte = {true};
         figlio<QPushButton>(s, "BottoneTogli")->click(); // Eva, the last added
@@ -173,7 +180,10 @@ private Q_SLOTS:
     // Two computers' files in one folder, three pupils: three rows in the view, three pages in the PDF.
     void registroEStampa()
     {
-        ScrittoreRegistro uno(cartella(), QStringLiteral("aula1"), {}), due(cartella(), QStringLiteral("aula2"), {});
+        const QStringList intestazione = intestazioneRegistro(a->lingua);
+        const TitoliRegistro titoli = titoliRegistro(a->lingua);
+        ScrittoreRegistro uno(cartella(), QStringLiteral("aula1"), intestazione, titoli),
+            due(cartella(), QStringLiteral("aula2"), intestazione, titoli);
         RigaRegistro r;
         r.inizio = QDateTime::currentDateTime();
         for (const char *n : {"Ada", "Bo", "Ada", ""}) {
@@ -210,7 +220,9 @@ private Q_SLOTS:
         r.errati[RigaRegistro::Cambio] = 1;
         r.secondi = 30;
         r.finito = true;
-        QVERIFY(ScrittoreRegistro(cartella(), QStringLiteral("aula2"), {}).aggiungi(r));
+        QVERIFY(ScrittoreRegistro(cartella(), QStringLiteral("aula2"), intestazioneRegistro(a->lingua),
+                                  titoliRegistro(a->lingua))
+                    .aggiungi(r));
         a->stato.ClasseAlunni.alunni.append({QStringLiteral("Ada"), QStringLiteral("mela.gif")});
         Schermo *chi = a->registro.mostra(QStringLiteral("FormChiGioca"));
         qobject_cast<QAbstractButton *>(chi->controllo(QStringLiteral("BottoneAlunno"), 0))->click();
@@ -231,6 +243,35 @@ private Q_SLOTS:
         QCOMPARE(f->controllo<QLabel>(QStringLiteral("Domanda1"))->text(), s.domanda1);
         QCOMPARE(f->controllo<QLabel>(QStringLiteral("Risposta1"))->text(), s.risposta1.per(2));
         QCOMPARE(f->controllo<QLabel>(QStringLiteral("Risposta3"))->text(), s.risposta3.per(5));
+        // The record marks it as met again.
+        a->registro.scarica(f);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QList<bool> ripassi;
+        for (const RigaRegistro &riga : storiaAlunno(cartella(), QStringLiteral("Ada"), titoliRegistro(a->lingua)))
+            ripassi << riga.ripasso;
+        QCOMPARE(ripassi, QList<bool>({false, false, false, false, true}));
+    }
+
+    // A record begun in English goes on in Italian: its titles are known from the program folder's English.lng.
+    void registroInAltraLingua()
+    {
+        for (const char *f : {"/Italiano.lng", "/English.lng"})
+            QVERIFY(QFile::copy(Ambiente::datiProgramma() + QLatin1String(f), a->programma.path() + QLatin1String(f)));
+        RigaRegistro r;
+        r.inizio = QDateTime::currentDateTime();
+        QString file;
+        for (const char *lingua : {"English", "Italiano"}) {
+            a->lingua.MLSCurrentLanguage = QString::fromLatin1(lingua);
+            ScrittoreRegistro s(cartella(), QStringLiteral("pc"), intestazioneRegistro(a->lingua),
+                                titoliRegistro(a->lingua));
+            QVERIFY(s.aggiungi(r));
+            QVERIFY(file.isEmpty() || s.percorso() == file);
+            file = s.percorso();
+        }
+        QCOMPARE(QDir(cartella()).entryList({QStringLiteral("registro-*")}), QStringList{"registro-pc.csv"});
+        const LetturaRegistro l = leggiCartellaRegistro(cartella(), titoliRegistro(a->lingua));
+        QCOMPARE(l.righe.size(), size_t(2));
+        QCOMPARE(l.scartate, 0);
     }
 
     void cartellaNonScrivibile()
