@@ -126,14 +126,17 @@ int comandoCpu(Programma &p, int secondi)
     FormEsercizio *f = apri(p, 2, 9, 4);
     if (!f)
         return 1;
-    int animate = 0;
+    // A cell is animated when its picture changes while the story is read.
+    QList<qint64> fotogrammi;
     for (int i = 0; i < 9; ++i)
-        animate += f->controllo<CellaAnimata>(u"GifAnimator1"_qs, i)->isVisible()
-                && f->controllo<CellaAnimata>(u"GifAnimator1"_qs, i)->inRiproduzione()
-            ? 1
-            : 0;
+        fotogrammi << f->controllo<CellaAnimata>(u"GifAnimator1"_qs, i)->pixmap().cacheKey();
     attendiSilenzio(p);
     attendi(2000);
+    int animate = 0;
+    for (int i = 0; i < 9; ++i) {
+        const CellaAnimata *cella = f->controllo<CellaAnimata>(u"GifAnimator1"_qs, i);
+        animate += cella->isVisible() && cella->pixmap().cacheKey() != fotogrammi[i] ? 1 : 0;
+    }
     const double c0 = secondiCpu();
     QElapsedTimer orologio;
     orologio.start();

@@ -79,9 +79,6 @@ public:
     void SpeechLanguage(const QByteArray &lingua, const QString &meno) override;
     int durataMassimaMs() const override;
 
-    // The real engine, once there (for measurements).
-    MotoreVoce *reale() const { return m_reale.get(); }
-
 private:
     // The real engine; attendi: wait for the load if it has not ended.
     MotoreVoce *motore(bool attendi) const;

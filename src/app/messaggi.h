@@ -6,8 +6,10 @@ class MotoreVoce;
 class QWidget;
 struct Contesto;
 
-inline const QString TitoloDomande = QStringLiteral("Numerella parlato");
 inline const QString TitoloApplicazione = QStringLiteral("Numerella");
+// The program's full name, the same in every language: the About text's
+// first line (message "9996") is the one that is translated.
+inline const QString TitoloDomande = TitoloApplicazione + QStringLiteral(" parlato");
 
 // The About text: the non-empty messages "9996".."9999" under a dashed line,
 // then the program's name, version, licence (message "0018") and data

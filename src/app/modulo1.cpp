@@ -1,5 +1,6 @@
 #include "modulo1.h"
 
+#include "caratteri.h"
 #include "percorsi.h"
 
 #include <QFile>
@@ -7,12 +8,6 @@
 #include <algorithm>
 
 namespace {
-
-bool controllo(QChar c)
-{
-    const auto cat = c.category();
-    return cat == QChar::Other_Control || cat == QChar::Separator_Line || cat == QChar::Separator_Paragraph;
-}
 
 // Why a language's own stories cannot be read from testi/<propria>; empty
 // when they can. A language names one folder inside testi, never a path
@@ -23,7 +18,7 @@ QString guastoCartella(const QString &testi, const QString &propria)
         return QStringLiteral("contiene un separatore");
     if (propria.startsWith(u'.'))
         return QStringLiteral("comincia con un punto");
-    if (std::any_of(propria.cbegin(), propria.cend(), controllo))
+    if (std::any_of(propria.cbegin(), propria.cend(), carattereDiControllo))
         return QStringLiteral("contiene caratteri di controllo");
     if (QFile::encodeName(propria).size() > 255)
         return QStringLiteral("è più lunga di 255 byte");
@@ -37,7 +32,7 @@ QString guastoCartella(const QString &testi, const QString &propria)
 // and short enough to leave room for the rest of the message.
 QString mostrabile(QString nome)
 {
-    std::replace_if(nome.begin(), nome.end(), controllo, u'?');
+    std::replace_if(nome.begin(), nome.end(), carattereDiControllo, u'?');
     return nome.size() > 60 ? nome.left(60) + QStringLiteral("...") : nome;
 }
 

@@ -24,12 +24,6 @@ void avvisaDopo(Contesto &c, const QString &testo)
 
 } // namespace
 
-QString messaggioClasse(ModLanguageSupport &lingua, int chiave, const char *italiano)
-{
-    const QString s = lingua.MLSGetString(QStringLiteral("%1").arg(chiave, 4, 10, QLatin1Char('0')));
-    return s.isEmpty() ? QString::fromUtf8(italiano) : s;
-}
-
 QStringList intestazioneRegistro(ModLanguageSupport &lingua)
 {
     QStringList t;
@@ -80,8 +74,8 @@ void annotaProblema(Contesto &c, const Andamento &a)
         return;
     m.CartelleSenzaRegistro << m.Registro->cartella();
     avvisaDopo(c,
-               messaggioClasse(c.lingua, 100, "Non riesco a scrivere il registro nella cartella qui sotto.")
-                   + QStringLiteral("\n\n") + m.Registro->cartella() + QStringLiteral("\n(") + errore + u')');
+               c.lingua.MLSGetString(QStringLiteral("0100")) + QStringLiteral("\n\n") + m.Registro->cartella()
+                   + QStringLiteral("\n(") + errore + u')');
 }
 
 QString fileDelleStorie(const Storie &s, bool sottrazione)
@@ -96,9 +90,7 @@ void caricaClasseDelProgramma(Contesto &c)
     if (!formula.isEmpty())
         errore += QStringLiteral("\n\n") + c.lingua.MLSGetString(QStringLiteral("0160"));
     if (!errore.isEmpty())
-        avvisaDopo(c,
-                   messaggioClasse(c.lingua, 101, "Non riesco a leggere la classe salvata.") + QStringLiteral("\n\n")
-                       + errore);
+        avvisaDopo(c, c.lingua.MLSGetString(QStringLiteral("0101")) + QStringLiteral("\n\n") + errore);
 }
 
 const Alunno *alunnoCorrente(const Contesto &c)

@@ -11,10 +11,6 @@ struct Contesto;
 struct Storie;
 class ModLanguageSupport;
 
-// Message `chiave` of the current language; the Italian text when the
-// language file has none (a language made before the class existed).
-QString messaggioClasse(ModLanguageSupport &lingua, int chiave, const char *italiano);
-
 // The titles of the columns the record writes, in the current language.
 QStringList intestazioneRegistro(ModLanguageSupport &lingua);
 // Every column's titles in every language file of the program folder (and

@@ -117,7 +117,7 @@ void Controllo::setMisura(int quale, double twip)
     QWidget *w = widget();
     if (!w || w->isWindow())
         throw ErroreProprieta{};
-    const int px = int(std::lround(twip / TwipPerPixel));
+    const int px = pixelDaTwip(twip);
     QRect g = w->geometry();
     switch (quale) {
     case 0:

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <cmath>
 #include <optional>
 
 class QObject;
@@ -15,6 +16,12 @@ struct ErroreProprieta {
 
 // Twips per logical pixel: designed positions are in twips.
 inline constexpr int TwipPerPixel = 15;
+
+// The nearest whole pixel to a measure in twips.
+inline int pixelDaTwip(double twip)
+{
+    return int(std::lround(twip / TwipPerPixel));
+}
 
 // One face for every control of a screen: buttons, labels, menu entries
 // (QAction), menus, the gradient, the animation cells. The language

@@ -28,7 +28,6 @@ Schermo *RegistroSchermi::schermo(const QString &nome)
     m_caricati.append(s);
     s->dimensionaDesign();
     s->Form_Load();
-    Q_EMIT schermoCaricato(s);
     return s;
 }
 
@@ -69,13 +68,11 @@ void RegistroSchermi::scarica(Schermo *s)
 {
     if (!s || !s->caricato())
         return;
-    const QString nome = s->nomeForm();
     s->Form_Unload();
     s->m_caricato = false;
     m_caricati.removeAll(QPointer<Schermo>(s));
     s->hide();
     s->deleteLater();
-    Q_EMIT schermoScaricato(nome);
 
     bool visibile = false;
     for (Schermo *c : caricati())

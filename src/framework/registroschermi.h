@@ -47,10 +47,6 @@ public:
     // the start screen's close button). Tests put their own here.
     std::function<void(int)> termina;
 
-Q_SIGNALS:
-    void schermoCaricato(Schermo *s);
-    void schermoScaricato(const QString &nome);
-
 private:
     QHash<QString, Fabbrica> m_fabbriche;
     QList<QPointer<Schermo>> m_caricati;

@@ -10,13 +10,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-int px(double twip)
-{
-    return int(std::lround(twip / TwipPerPixel));
-}
-} // namespace
-
 QRect displayPrimario()
 {
     if (QScreen *s = QGuiApplication::primaryScreen())
@@ -47,7 +40,7 @@ void Schermo::registra(QObject *o, const QString &nome, int indice)
 
 void Schermo::piazza(QWidget *w, int left, int top, int width, int height)
 {
-    w->setGeometry(px(left), px(top), px(width), px(height));
+    w->setGeometry(pixelDaTwip(left), pixelDaTwip(top), pixelDaTwip(width), pixelDaTwip(height));
 }
 
 QObject *Schermo::controllo(const QString &nome, int indice) const
@@ -74,17 +67,9 @@ static int altezzaMenu(const QMainWindow *w)
 
 void Schermo::dimensionaDesign()
 {
-    resize(px(m_designW), px(m_designH) + altezzaMenu(this));
+    resize(pixelDaTwip(m_designW), pixelDaTwip(m_designH) + altezzaMenu(this));
 }
 
-double Schermo::topTwip() const
-{
-    return double(pos().y()) * TwipPerPixel;
-}
-double Schermo::leftTwip() const
-{
-    return double(pos().x()) * TwipPerPixel;
-}
 double Schermo::widthTwip() const
 {
     return double(frameGeometry().width()) * TwipPerPixel;
@@ -96,23 +81,23 @@ double Schermo::heightTwip() const
 
 void Schermo::setTopTwip(double v)
 {
-    move(pos().x(), px(v));
+    move(pos().x(), pixelDaTwip(v));
 }
 void Schermo::setLeftTwip(double v)
 {
-    move(px(v), pos().y());
+    move(pixelDaTwip(v), pos().y());
 }
 
 void Schermo::setWidthTwip(double v)
 {
     const int cornice = frameGeometry().width() - width();
-    resize(std::max(1, px(v) - cornice), height());
+    resize(std::max(1, pixelDaTwip(v) - cornice), height());
 }
 
 void Schermo::setHeightTwip(double v)
 {
     const int cornice = frameGeometry().height() - height();
-    resize(width(), std::max(1, px(v) - cornice));
+    resize(width(), std::max(1, pixelDaTwip(v) - cornice));
 }
 
 double Schermo::innerWidthTwip() const

@@ -63,8 +63,6 @@ public:
     void setTag(const QString &t) { m_tag = t; }
 
     // Outer geometry and inner size in twips, as the design measures them.
-    double topTwip() const;
-    double leftTwip() const;
     double widthTwip() const;
     double heightTwip() const;
     void setTopTwip(double v);

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
-#include <QStringDecoder>
 #include <algorithm>
 #include <vector>
 
@@ -20,21 +19,6 @@ namespace {
 // The longest value the small-file reader delivers: the designed reader
 // used a 512-character buffer with its terminating NUL.
 constexpr int LunghezzaMassimaValore = 511;
-
-bool utf8(const QByteArray &b)
-{
-    if (b.startsWith("\xEF\xBB\xBF"))
-        return true;
-    bool ascii = true;
-    for (char c : b)
-        ascii = ascii && uchar(c) < 0x80;
-    if (ascii)
-        return false;
-    QStringDecoder d(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decodificato = d.decode(b); // decode() is lazy: only the conversion decodes
-    Q_UNUSED(decodificato);
-    return !d.hasError();
-}
 
 // Lines of the small-file reader and of the writer: any of CR LF, LF, CR
 // ends a line, as the platform's INI functions accept them all.
@@ -224,7 +208,7 @@ long MLSWriteIniValue(const QString &file, const QString &sezione, const QString
     QByteArray bytes;
     if (QFileInfo::exists(file) && !leggiFile(file, &bytes))
         return 0;
-    const bool inUtf8 = utf8(bytes);
+    const bool inUtf8 = testoInUtf8(bytes);
     auto codifica = [inUtf8](const QString &s) { return inUtf8 ? s.toUtf8() : codificaWindows1252(s); };
     auto decodifica = [inUtf8](const QByteArray &b) { return inUtf8 ? QString::fromUtf8(b) : decodificaTesto(b); };
     // New lines follow the file's own line ends.
@@ -297,8 +281,19 @@ Identita identita(const struct stat &st)
 }
 #endif
 
+// A file compiled into the program (":/..."): it never changes while the
+// program runs, and has no device or node.
+bool risorsa(const QString &file)
+{
+    return file.startsWith(QLatin1Char(':'));
+}
+
 Identita identitaDi(const QString &file)
 {
+    if (risorsa(file)) {
+        const QFileInfo f(file);
+        return f.isFile() ? Identita{true, 0, 0, f.size(), 0, 0} : Identita{};
+    }
 #ifdef Q_OS_UNIX
     struct stat st {
     };
@@ -418,7 +413,7 @@ std::optional<QString> LettoreIni::leggi(const QString &file, const QString &sez
 #ifdef Q_OS_UNIX
             struct stat st {
             };
-            l->id = ::fstat(l->file.handle(), &st) == 0 ? identita(st) : Identita{};
+            l->id = risorsa(file) ? id : ::fstat(l->file.handle(), &st) == 0 ? identita(st) : Identita{};
 #else
             l->id = id;
 #endif

@@ -1,7 +1,5 @@
 #include "modlanguagesupport.h"
 
-#include "messaggiitaliani.h"
-
 #include "ini.h"
 #include "schermo.h"
 
@@ -13,6 +11,8 @@ const QString Separatore = QStringLiteral("/");
 const QString NomeLangSetting = QStringLiteral("LangSetting.ini");
 const QString SezioneLingua = QStringLiteral("Language");
 const QString ChiaveLingua = QStringLiteral("CurrentLanguage");
+// Italiano.lng as shipped, compiled into the program.
+const QString ItalianoIncluso = QStringLiteral(":/lingua/Italiano.lng");
 } // namespace
 
 ModLanguageSupport::ModLanguageSupport(const QString &cartellaProgramma, const QString &cartellaImpostazioni)
@@ -73,7 +73,7 @@ bool ModLanguageSupport::salvaLingua(const QString &nome)
 LettoreIni &ModLanguageSupport::lettore() const
 {
     // Another language's file is not read again by any lookup: it goes.
-    m_lettore.tieniSolo({percorsoLingua(), QDir(m_cartella).filePath(QStringLiteral("Italiano.lng"))});
+    m_lettore.tieniSolo({percorsoLingua(), QDir(m_cartella).filePath(QStringLiteral("Italiano.lng")), ItalianoIncluso});
     return m_lettore;
 }
 
@@ -114,13 +114,14 @@ QString ModLanguageSupport::MLSGetString(const QString &chiave)
     const QString italiano = QDir(m_cartella).filePath(QStringLiteral("Italiano.lng"));
     if (QDir::cleanPath(file.first()) != QDir::cleanPath(italiano))
         file << italiano; // when Italian is current its file is read once
+    file << ItalianoIncluso;
     // Only a missing message is borrowed: one left empty on purpose (an About
     // line, the greeting) stays empty.
     for (const QString &f : std::as_const(file)) {
         if (auto v = lettore().voce(f, QStringLiteral("Strings"), chiave))
             return *v;
     }
-    return messaggioItaliano(chiave);
+    return QString();
 }
 
 void ModLanguageSupport::MLSLoadFormStrings(Schermo &schermo)

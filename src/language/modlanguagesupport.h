@@ -25,7 +25,6 @@ public:
     QString cartellaProgramma() const { return m_cartella; }
     // Empty: the choice can only be kept in the program folder.
     QString cartellaImpostazioni() const { return m_impostazioni; }
-    void impostaCartellaImpostazioni(const QString &cartella) { m_impostazioni = cartella; }
 
     // Empty at start; set by the start screen, the language menu and the
     // first MLSGetString that finds it empty.
@@ -66,7 +65,7 @@ public:
 
     // The message of a four-digit key from section "Strings" of the current
     // language file; where the file lacks the key, from Italiano.lng, then
-    // from the Italian built into the program. A key written with an empty
+    // from the Italiano.lng compiled into the program. A key written with an empty
     // value gives the empty text.
     QString MLSGetString(const QString &chiave);
 

@@ -17,13 +17,16 @@ public:
     clsResize() = default;
     ~clsResize();
 
-    Schermo *SourceForm() const { return m_form.data(); }
     void setSourceForm(Schermo *New_SourceForm);
 
     void ReInitialise();
     void SizeFormToScreen(quint8 Percent);
     void ResizeControls();
 
+    qint32 larghezzaCatturata() const { return m_larghezza; }
+    qint32 altezzaCatturata() const { return m_altezza; }
+
+private:
     // Which measures a tag makes follow the screen: L, T, W, H.
     struct Misure {
         bool l, t, w, h;
@@ -47,11 +50,6 @@ public:
         Controllo controllo;
         qint32 m[4];
     };
-    const QList<ControlLayout> &tabella() const { return m_tabella; }
-    qint32 larghezzaCatturata() const { return m_larghezza; }
-    qint32 altezzaCatturata() const { return m_altezza; }
-
-private:
     void CaptureLayout();
 
     QPointer<Schermo> m_form;

@@ -16,7 +16,6 @@ public:
     // True when this process now holds the lock; false when another copy runs.
     bool acquisisci();
     void rilascia();
-    QString percorsoLock() const { return m_percorso; }
 
 private:
     QString m_percorso;

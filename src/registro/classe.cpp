@@ -1,5 +1,6 @@
 #include "classe.h"
 
+#include "caratteri.h"
 #include "codec.h"
 
 #include <QDir>
@@ -7,7 +8,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-
 #include <algorithm>
 
 namespace {
@@ -28,10 +28,8 @@ Classe::Verifica Classe::verifica(const QString &grezzo, int escluso) const
         return NomeLungo;
     if (QStringView(u"=+-@").contains(nome.front()))
         return NomeFormula;
-    for (QChar ch : nome) {
-        if (ch.category() == QChar::Other_Control)
-            return NomeConControllo;
-    }
+    if (std::any_of(nome.cbegin(), nome.cend(), carattereDiControllo))
+        return NomeConControllo;
     for (int i = 0; i < alunni.size(); ++i) {
         if (i != escluso && alunni[i].nome.compare(nome, Qt::CaseInsensitive) == 0)
             return NomeDoppio;

@@ -6,7 +6,6 @@
 #include "messaggi.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
-#include "registroclasse.h"
 #include "registroschermi.h"
 #include "stile.h"
 
@@ -77,8 +76,7 @@ void FormAdulto::Form_Load()
     m_domanda = DomandaAdulto::nuova([this](int n) { return c.casuale.estrai(n); }, c.stato.UltimaDomandaAdulto);
     c.stato.UltimaDomandaAdulto = m_domanda;
     c.lingua.MLSLoadFormStrings(*this);
-    LabelDomanda->setText(
-        messaggioClasse(c.lingua, 110, "Per l'adulto: quanto fa %1 + %2?").arg(m_domanda.a).arg(m_domanda.b));
+    LabelDomanda->setText(c.lingua.MLSGetString(QStringLiteral("0110")).arg(m_domanda.a).arg(m_domanda.b));
     scalaAlCaricamento();
 }
 

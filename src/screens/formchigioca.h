@@ -10,7 +10,7 @@ class QLabel;
 struct Contesto;
 
 // "Chi gioca?": one big button per pupil, with their picture and name, and
-// "Ospite" for a visitor. The choice goes on to the menu.
+// one for a visitor (Ospite). The choice goes on to the menu.
 class FormChiGioca : public SchermoScalato
 {
     Q_OBJECT
@@ -26,11 +26,11 @@ public:
     // The window's close button goes on to the menu as a visitor.
     void chiusuraRichiesta() override { BottoneAlunno_Click(-1); }
 
-    // A pupil's index in the class; -1: "Ospite".
+    // A pupil's index in the class; -1: the visitor.
     void BottoneAlunno_Click(int Index);
 
 private:
     Contesto &c;
     QLabel *LabelTitolo;
-    QList<BottoneAlunno *> m_bottoni; // the pupils, then "Ospite"
+    QList<BottoneAlunno *> m_bottoni; // the pupils, then the visitor
 };

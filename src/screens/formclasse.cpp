@@ -7,7 +7,6 @@
 #include "messaggi.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
-#include "registroclasse.h"
 #include "registroschermi.h"
 #include "stile.h"
 
@@ -200,18 +199,13 @@ int FormClasse::selezionato() const
 
 bool FormClasse::nomeAccettato(const QString &nome, int escluso)
 {
-    static const char *const testi[] = {"",
-                                        "Scrivi il nome dell'alunno.",
-                                        "Il nome è troppo lungo: al massimo 40 lettere.",
-                                        "C'è già un alunno con questo nome.",
-                                        "Il nome contiene caratteri che non si possono usare.",
-                                        "La classe è piena: al massimo 30 alunni."};
     const Classe::Verifica v = c.stato.ClasseAlunni.verifica(nome, escluso);
     if (v == Classe::NomeFormula)
         LabelAvviso->setText(c.lingua.MLSGetString(QStringLiteral("0160")));
     else
-        LabelAvviso->setText(v == Classe::NomeValido ? QString()
-                                                     : messaggioClasse(c.lingua, 101 + int(v), testi[int(v)]));
+        LabelAvviso->setText(v == Classe::NomeValido
+                                 ? QString()
+                                 : c.lingua.MLSGetString(QString::number(101 + int(v)).rightJustified(4, u'0')));
     return v == Classe::NomeValido;
 }
 
@@ -220,8 +214,7 @@ void FormClasse::salva()
     QString errore;
     if (!salvaClasse(c.stato.ClasseAlunni, c.percorsi.impostazioni, &errore))
         c.dialoghi.avviso(this, TitoloApplicazione,
-                          messaggioClasse(c.lingua, 108, "Non è stato possibile salvare la classe nel file")
-                              + QStringLiteral("\n\n") + errore);
+                          c.lingua.MLSGetString(QStringLiteral("0108")) + QStringLiteral("\n\n") + errore);
 }
 
 void FormClasse::BottoneAggiungi_Click()
@@ -259,11 +252,7 @@ void FormClasse::BottoneTogli_Click()
     if (i < 0 || i >= a.size())
         return;
     const QString nome = a[i].nome;
-    if (!c.dialoghi.domanda(this, TitoloDomande,
-                            messaggioClasse(c.lingua, 107,
-                                            "Vuoi togliere %1 dalla classe? Le sue righe nel registro "
-                                            "restano.")
-                                .arg(nome)))
+    if (!c.dialoghi.domanda(this, TitoloDomande, c.lingua.MLSGetString(QStringLiteral("0107")).arg(nome)))
         return;
     a.removeAt(i);
     if (c.stato.AlunnoCorrente == nome) {

@@ -46,11 +46,6 @@ void colora(QWidget *w, const QColor &sfondo, const QColor &testo = QColor())
     }
 }
 
-int pixel(double twip)
-{
-    return int(std::lround(twip / TwipPerPixel));
-}
-
 const QColor Ciano(0, 255, 255);
 const QColor Bianco(255, 255, 255);
 
@@ -255,7 +250,7 @@ void FormEsercizio::Form_Activate()
     }
     // 1300 design twips at the screen's scale, like every other measure.
     for (CellaAnimata *cella : m_celle)
-        cella->resize(pixel(scalaX(1300)), cella->height());
+        cella->resize(pixelDaTwip(scalaX(1300)), cella->height());
     NuovoProblema();
 }
 

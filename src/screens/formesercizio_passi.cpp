@@ -59,7 +59,7 @@ void FormEsercizio::cambiaCella(CellaAnimata *c, const QString &file)
 {
     // The sizes are design twips, taken to the screen's current scale: a
     // cell given 1300 raw twips on a large display would shrink to a strip.
-    auto lato = [](double twip) { return int(std::lround(twip / TwipPerPixel)); };
+    const auto lato = pixelDaTwip;
     c->resize(c->width(), lato(scalaY(100)));
     c->resize(lato(scalaX(100)), c->height());
     c->resize(c->width(), lato(scalaY(1300)));

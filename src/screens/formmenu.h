@@ -15,7 +15,7 @@ class QPushButton;
 struct Contesto;
 
 // The main menu: the three exercises, the voice settings, the exit
-// question, and the "Lingua" menu. It exists only while it is shown:
+// question, and the language menu. It exists only while it is shown:
 // opening another screen unloads it, and coming back loads it afresh.
 class FormMenu : public SchermoScalato
 {

@@ -23,9 +23,9 @@
 namespace {
 const QColor ViolaRegistro(255, 128, 255);
 
-QString messaggio(const Contesto &c, int chiave, const char *italiano)
+QString messaggio(const Contesto &c, int chiave)
 {
-    return messaggioClasse(c.lingua, chiave, italiano);
+    return c.lingua.MLSGetString(QString::number(chiave).rightJustified(4, u'0'));
 }
 } // namespace
 
@@ -122,16 +122,14 @@ void FormRegistro::Form_Activate()
 TestiRegistro FormRegistro::testi() const
 {
     TestiRegistro t;
-    const char *colonne[] = {"Alunno", "Giorni", "Problemi", "Senza errori", "Dove sbaglia di più", "Tempo medio"};
     for (int i = 0; i < 6; ++i)
-        t.colonne << messaggio(c, 140 + i, colonne[i]);
-    const char *parti[] = {"all'inizio", "al cambio", "al risultato", "nell'operazione"};
+        t.colonne << messaggio(c, 140 + i);
     for (int i = 0; i < 4; ++i)
-        t.parti << messaggio(c, 146 + i, parti[i]);
-    t.ospite = messaggio(c, 150, "Ospite");
-    t.problemiAlGiorno = messaggio(c, 151, "Problemi al giorno");
-    t.senzaErrori = messaggio(c, 152, "Senza errori, per settimana");
-    t.titoloStampa = messaggio(c, 153, "%1: dal %2 al %3");
+        t.parti << messaggio(c, 146 + i);
+    t.ospite = messaggio(c, 150);
+    t.problemiAlGiorno = messaggio(c, 151);
+    t.senzaErrori = messaggio(c, 152);
+    t.titoloStampa = messaggio(c, 153);
     return t;
 }
 
@@ -163,7 +161,7 @@ void FormRegistro::leggi()
     const QSignalBlocker b1(ComboAlunno), b2(DataDal), b3(DataAl);
     const TestiRegistro t = testi();
     ComboAlunno->clear();
-    ComboAlunno->addItem(messaggio(c, 154, "Tutti"));
+    ComboAlunno->addItem(messaggio(c, 154));
     for (const QString &a : std::as_const(alunni))
         ComboAlunno->addItem(a, a);
     if (ospiti)
@@ -173,10 +171,8 @@ void FormRegistro::leggi()
     DataAl->setDate(ultimo.isNull() ? oggi : ultimo);
     LabelFile->setText(
         QDir::toNativeSeparators(cartella) + QStringLiteral(": ")
-        + messaggio(c, 155, "%1 file, %2 righe").arg(m_lettura.file.size()).arg(m_lettura.righe.size())
-        + (m_lettura.scartate
-               ? QStringLiteral(", ") + messaggio(c, 156, "%1 righe interrotte saltate").arg(m_lettura.scartate)
-               : QString())
+        + messaggio(c, 155).arg(m_lettura.file.size()).arg(m_lettura.righe.size())
+        + (m_lettura.scartate ? QStringLiteral(", ") + messaggio(c, 156).arg(m_lettura.scartate) : QString())
         + (m_lettura.errori.isEmpty() ? QString() : QStringLiteral("\n") + m_lettura.errori.join(u'\n')));
     TabellaAlunni->setColumnCount(int(t.colonne.size()));
     TabellaAlunni->setHorizontalHeaderLabels(t.colonne);
@@ -233,12 +229,10 @@ void FormRegistro::BottoneStampa_Click()
     const QString file = fileStampa();
     if (stampaRegistro(file, m_riassunti, testi(), DataDal->date(), DataAl->date(), &errore))
         c.dialoghi.informazione(this, TitoloApplicazione,
-                                messaggio(c, 157, "Il registro è stato scritto nel file") + QStringLiteral("\n\n")
-                                    + QDir::toNativeSeparators(file));
+                                messaggio(c, 157) + QStringLiteral("\n\n") + QDir::toNativeSeparators(file));
     else
         c.dialoghi.avviso(this, TitoloApplicazione,
-                          messaggio(c, 158, "Non è stato possibile scrivere il file") + QStringLiteral("\n\n")
-                              + QDir::toNativeSeparators(errore));
+                          messaggio(c, 158) + QStringLiteral("\n\n") + QDir::toNativeSeparators(errore));
 }
 
 void FormRegistro::BottoneIndietro_Click()

@@ -1,5 +1,6 @@
 #include "menulingue.h"
 
+#include "caratteri.h"
 #include "contesto.h"
 #include "dialoghi.h"
 #include "messaggi.h"
@@ -25,10 +26,7 @@ bool nomeAccettabile(const QString &nome)
 {
     // The name is stored as one line of LangSetting.ini and shown as a menu
     // caption: a line break or another control character would break both.
-    return std::none_of(nome.cbegin(), nome.cend(), [](QChar ch) {
-        const auto cat = ch.category();
-        return cat == QChar::Other_Control || cat == QChar::Separator_Line || cat == QChar::Separator_Paragraph;
-    });
+    return std::none_of(nome.cbegin(), nome.cend(), carattereDiControllo);
 }
 } // namespace
 

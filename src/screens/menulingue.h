@@ -11,7 +11,7 @@ class QMenu;
 class Schermo;
 struct Contesto;
 
-// The "Lingua" menu of the main menu: one entry per language file of the
+// The language menu (Lingua) of the main menu: one entry per language file of the
 // program folder, the current language checked, and the switch of every
 // loaded screen to the language chosen. It lives as a child of the menu
 // screen, which owns the menu `mnuLanguages` and its designed entry

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace {
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F.
@@ -22,20 +23,19 @@ bool utf8Valido(const QByteArray &b)
 }
 } // namespace
 
+bool testoInUtf8(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return true;
+    const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; });
+    return !ascii && utf8Valido(bytes);
+}
+
 QString decodificaTesto(const QByteArray &bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(bytes.mid(3));
-    bool ascii = true;
-    for (char c : bytes) {
-        if (uchar(c) >= 0x80) {
-            ascii = false;
-            break;
-        }
-    }
-    if (ascii)
-        return QString::fromLatin1(bytes);
-    if (utf8Valido(bytes))
+    if (testoInUtf8(bytes))
         return QString::fromUtf8(bytes);
     // Windows-1252 is Latin-1 but for 0x80..0x9F: convert in one pass, then
     // mend those few characters (language files are read at every lookup).

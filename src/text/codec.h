@@ -7,6 +7,9 @@
 // are Windows-1252 with CR LF. A file that is valid UTF-8 (with or without a
 // byte-order mark) is read as UTF-8, so files saved by a modern editor work too.
 QString decodificaTesto(const QByteArray &bytes);
+// Whether decodificaTesto reads these bytes as UTF-8: they start with a
+// byte-order mark, or hold bytes beyond ASCII that are all valid UTF-8.
+bool testoInUtf8(const QByteArray &bytes);
 
 // Windows-1252 bytes for a text; characters outside the code page become '?'.
 QByteArray codificaWindows1252(const QString &testo);

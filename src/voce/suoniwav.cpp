@@ -49,10 +49,8 @@ void SuoniWav::suona(const QString &relativo)
     if (m_attivo == False)
         return;
     std::optional<Audio> a = leggiWav(Percorsi::unisci(m_cartella, relativo));
-    m_allarme = !a;
     if (!a)
         a = allarme();
-    ++m_suonati;
     m_uscita->inizia(a->formato); // cuts off the sound still playing
     m_uscita->scrivi(a->pcm);
     m_uscita->chiudi();

@@ -37,16 +37,10 @@ public:
     // The default alert: a short soft beep.
     static Audio allarme();
 
-    // For tests.
-    int suonati() const { return m_suonati; } // sounds started so far
-    bool ultimoAllarme() const { return m_allarme; } // the last was the beep
-
 private:
     void suona(const QString &relativo);
 
     const Boolean &m_attivo;
     QString m_cartella;
     std::unique_ptr<UscitaAudio> m_uscita;
-    int m_suonati = 0;
-    bool m_allarme = false;
 };

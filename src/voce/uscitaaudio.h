@@ -47,11 +47,9 @@ public:
     // Cuts the stream off now, without finito.
     void ferma();
 
-    bool attiva() const { return m_attiva; }
     // The current (or last) stream is timed, not heard.
     bool muta() const { return m_muta; }
-    // Bytes handed over for the current stream, and their playing time.
-    qint64 byteTotali() const { return m_totale; }
+    // The playing time of the bytes handed over for the current stream.
     qint64 durataUs() const;
 
 Q_SIGNALS:

@@ -308,11 +308,6 @@ void CellaAnimata::avanza()
     d->timer.start(qMax(0, d->ritardo(d->n)));
 }
 
-bool CellaAnimata::inRiproduzione() const
-{
-    return d->stato == Privato::Stato::InCorso;
-}
-
 int CellaAnimata::framesScalati() const
 {
     return d->fotogrammi ? d->fotogrammi->quanti() : 0;

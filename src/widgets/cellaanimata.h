@@ -21,7 +21,6 @@ public:
     void setFile(const QString &percorso);
     QString file() const { return m_file; }
     void start();
-    bool inRiproduzione() const; // for tests: the animation is running
     int framesScalati() const; // frames decoded and scaled so far for this file at this size
 
 protected:

@@ -79,6 +79,7 @@ void PannelloBocca::statoCambiato(bool parla)
         passo();
         return;
     }
+    // An idle panel costs no timer at all.
     m_tempo.stop();
     m_apertura = 0.0;
     update();

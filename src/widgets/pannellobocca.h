@@ -19,9 +19,6 @@ class PannelloBocca : public QAbstractButton
 public:
     explicit PannelloBocca(MotoreVoce *motore, QWidget *padre = nullptr);
 
-    // Whether the mouth is animating: only while the engine speaks, so an
-    // idle panel costs no timer at all.
-    bool inMovimento() const { return m_tempo.isActive(); }
     // How far the mouth is open, 0 (closed smile) to 1.
     double apertura() const { return m_apertura; }
 

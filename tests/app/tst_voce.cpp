@@ -73,15 +73,16 @@ private Q_SLOTS:
         server.fermaRegistrazione();
     }
 
-    // Speech asked for before the load has ended gets the engine that the load's end made, not a second one.
+    // The engine is made when the load ends, before anyone asks for speech: only a real one refuses a voice it
+    // does not have. Speech asked for before the load has ended then gets that engine.
     void unSoloMotore()
     {
         CaricatoreVoce caricatore(qEnvironmentVariable("NUMERELLA_BUILD") + u"/libnumerella_voce.so"_qs);
         MotoreDifferito m(&caricatore);
-        MotoreVoce *fatto = nullptr;
-        connect(&caricatore, &CaricatoreVoce::pronto, this, [&] { fatto = m.reale(); });
+        bool fatto = false;
+        connect(&caricatore, &CaricatoreVoce::pronto, this, [&] { fatto = !m.VoiceNumber(100000); });
         QVERIFY(m.VoiceCount() > 0);
-        QVERIFY(fatto && m.reale() == fatto);
+        QVERIFY(fatto);
     }
 };
 

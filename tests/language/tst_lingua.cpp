@@ -86,7 +86,7 @@ private Q_SLOTS:
         QTEST(leggi(p("config/Zefra/LangSetting.ini")), "utenteDopo");
     }
 
-    // A message the current language lacks comes from Italiano.lng, then from the Italian built in; one it leaves
+    // A message the current language lacks comes from Italiano.lng, then from the Italiano.lng built in; one it leaves
     // empty stays empty, in a small file as in a large one. "About": the About text, its words left empty too.
     void messaggi_data()
     {

@@ -417,6 +417,7 @@ private Q_SLOTS:
         QTest::newRow("minus") << 1 << QStringLiteral("-1") << int(Classe::NomeFormula);
         QTest::newRow("at") << 1 << QStringLiteral("@SUM(1)") << int(Classe::NomeFormula);
         QTest::newRow("signs inside") << 1 << QStringLiteral("Ugo=1+2-3@") << int(Classe::NomeValido);
+        QTest::newRow("a line separator") << 1 << QStringLiteral("Ugo\u2028Bo") << int(Classe::NomeConControllo);
         QTest::newRow("29 pupils") << 29 << QStringLiteral("Ugo") << int(Classe::NomeValido);
         QTest::newRow("30 pupils") << 30 << QStringLiteral("Ugo") << int(Classe::ClassePiena);
     }
