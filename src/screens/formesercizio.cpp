@@ -79,6 +79,8 @@ FormEsercizio::FormEsercizio(Contesto &c, const Disegno &d, Operazione op, const
                                                         c.casuale, c.stato.ClasseAlunni.ripasso);
         return Problema::Estrazione{s.riga, s.n3, s.n1, s.ripasso};
     };
+    // The teacher's other switch, c.stato.ClasseAlunni.aiuti, is for the
+    // problem's hints where a child is stuck; the problem gives none yet.
 }
 
 FormEsercizio::~FormEsercizio() = default;
