@@ -151,6 +151,11 @@ void FormClasse::Form_Load()
     c.lingua.MLSLoadFormStrings(*this);
     SceltaRipasso->setText(c.lingua.MLSGetString(QStringLiteral("0220")));
     SceltaAiuti->setText(c.lingua.MLSGetString(QStringLiteral("0221")));
+    // What each does, for the mouse and for a screen reader.
+    for (auto [scelta, chiave] : {std::pair(SceltaRipasso, "0222"), std::pair(SceltaAiuti, "0223")}) {
+        scelta->setToolTip(c.lingua.MLSGetString(QString::fromLatin1(chiave)));
+        scelta->setAccessibleDescription(scelta->toolTip());
+    }
     scalaAlCaricamento();
 }
 
