@@ -21,7 +21,6 @@
 #include "schermi.h"
 #include "schermo.h"
 #include "scrittoreregistro.h"
-#include "suoni.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,18 +37,14 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <cstdio>
 
 namespace {
 bool copiaCartella(const QString &da, const QString &a)
 {
-    QDirIterator it(da, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString f = it.next();
-        const QString dest = a + QLatin1Char('/') + QDir(da).relativeFilePath(f);
-        QDir().mkpath(QFileInfo(dest).path());
-        if (!QFile::copy(f, dest))
+    for (QDirIterator it(da, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString dest = a + u'/' + QDir(da).relativeFilePath(it.next());
+        if (!QDir().mkpath(QFileInfo(dest).path()) || !QFile::copy(it.filePath(), dest))
             return false;
     }
     return true;
@@ -81,35 +76,25 @@ bool fotografa(const QString &file)
     return ok;
 }
 
-// Lunga.lng made the run's language.
-void scriviLingua(const QString &cartella)
-{
-    scriviLunga(cartella);
-    MLSWriteIniValue(cartella + QStringLiteral("/LangSetting.ini"), QStringLiteral("Language"),
-                     QStringLiteral("CurrentLanguage"), QStringLiteral("Lunga"));
-}
-
 // 30 pupils, each added as the class screen adds them (a picture no one
 // has), and six school weeks of their record.
 void scriviClasse(const QString &programma, const QString &impostazioni)
 {
-    const QStringList nomi{"Alessandro", "Beatrice", "Carlo",      "Davide",    "Elena",    "Francesca",
-                           "Giulia",     "Hamza",    "Irene",      "Jacopo",    "Kevin",    "Leonardo",
-                           "Martina",    "Nicolò",   "Olga",       "Pietro",    "Quang",    "Rebecca",
-                           "Sofia",      "Tommaso",  "Umberto",    "Valentina", "Wen",      "Xavier",
-                           "Yasmine",    "Zeno",     "Anna Maria", "Bianca",    "Cristian", "Diego"};
+    const QStringList nomi = u"Alessandro,Beatrice,Carlo,Davide,Elena,Francesca,Giulia,Hamza,Irene,Jacopo,Kevin,"
+                             u"Leonardo,Martina,Nicolò,Olga,Pietro,Quang,Rebecca,Sofia,Tommaso,Umberto,Valentina,Wen,"
+                             u"Xavier,Yasmine,Zeno,Anna Maria,Bianca,Cristian,Diego"_qs.split(u',');
     QStringList figure;
     const auto ordine = QDir::Name | QDir::IgnoreCase;
-    for (const QString &f : QDir(programma + QStringLiteral("/gifanimate")).entryList({"*.gif"}, QDir::Files, ordine))
+    for (const QString &f : QDir(programma + u"/gifanimate"_qs).entryList({"*.gif"}, QDir::Files, ordine))
         if (!f.contains(u'_'))
             figure << f;
-    figure += QDir(programma + QStringLiteral("/figure")).entryList({"*.png"}, QDir::Files, ordine);
+    figure += QDir(programma + u"/figure"_qs).entryList({"*.png"}, QDir::Files, ordine);
     Classe c;
     for (const QString &n : nomi)
         c.alunni.append({n, c.prossimaImmagine(figure)});
     QString errore;
     salvaClasse(c, impostazioni, &errore);
-    QFile f(impostazioni + QStringLiteral("/registro-aula1.csv"));
+    QFile f(impostazioni + u"/registro-aula1.csv"_qs);
     f.open(QIODevice::WriteOnly);
     // Titles of no language: the view reads the columns in the order written.
     QStringList titoli;
@@ -122,13 +107,12 @@ void scriviClasse(const QString &programma, const QString &impostazioni)
             continue;
         ++giorno;
         for (int a = 0; a < nomi.size(); ++a) {
-            const int problemi = 4 + (a * 7 + giorno * 3) % 9;
-            for (int p = 0; p < problemi; ++p) {
+            for (int p = 0, problemi = 4 + (a * 7 + giorno * 3) % 9; p < problemi; ++p) {
                 RigaRegistro r;
                 r.inizio = QDateTime(g, QTime(9, 0).addSecs(a * 97 + p * 41), Qt::OffsetFromUTC, 7200);
                 r.alunno = nomi[a];
-                r.lingua = QStringLiteral("Italiano");
-                r.fileStorie = QStringLiteral("testi/lista1.txt");
+                r.lingua = u"Italiano"_qs;
+                r.fileStorie = u"testi/lista1.txt"_qs;
                 r.rigaStoria = 1 + p % 10;
                 r.primo = 1 + p % 5;
                 r.secondo = a % 4;
@@ -145,28 +129,49 @@ void scriviClasse(const QString &programma, const QString &impostazioni)
     }
 }
 
-// Types the adult's answer on the screen on display.
-void rispondi(Programma &p)
+void premi(Schermo *s, const QString &bottone)
 {
-    auto *a = qobject_cast<FormAdulto *>(p.registro().caricato(QStringLiteral("FormAdulto")));
-    a->findChild<QLineEdit *>(QStringLiteral("TestoRisposta"))
+    s->controllo<QPushButton>(bottone)->click();
+}
+
+// The adult's question asked from the menu, and answered.
+void chiediAdulto(Programma &p, const QString &scarica, FormAdulto::Dopo dopo)
+{
+    Schermo *m = p.registro().mostra(u"FormMenu"_qs);
+    p.registro().scarica(p.registro().caricato(scarica));
+    FormAdulto::chiedi(p.contesto(), m, dopo);
+    auto *a = qobject_cast<FormAdulto *>(p.registro().caricato(u"FormAdulto"_qs));
+    a->findChild<QLineEdit *>(u"TestoRisposta"_qs)
         ->setText(QString::number(p.contesto().stato.UltimaDomandaAdulto.risposta()));
     a->BottoneConferma_Click();
 }
 
-void apriMenuLingua(Schermo *menu)
+// The main menu with its language menu open.
+bool fotografaMenu(Schermo *menu, const QString &file)
 {
-    auto *lingue = qobject_cast<QMenu *>(menu->controllo(QStringLiteral("mnuLanguages")));
+    auto *lingue = menu->controllo<QMenu>(u"mnuLanguages"_qs);
     menu->menuBar()->setActiveAction(lingue->menuAction());
     QTest::qWait(300);
-}
-
-void chiudiMenu(Schermo *menu)
-{
-    auto *lingue = qobject_cast<QMenu *>(menu->controllo(QStringLiteral("mnuLanguages")));
+    const bool ok = fotografa(file);
     lingue->hide();
     menu->menuBar()->setActiveAction(nullptr);
     QTest::qWait(200);
+    return ok;
+}
+
+void scegliLingua(Schermo *menu, const QString &lingua)
+{
+    for (QAction *a : menu->findChild<MenuLingue *>()->voci())
+        if (a->text() == lingua)
+            a->trigger();
+}
+
+// The voice screen from the menu, once its opening sentence has made the mouth move.
+Schermo *apriVoce(RegistroSchermi &r)
+{
+    premi(r.caricato(u"FormMenu"_qs), u"Command3"_qs);
+    QTest::qWait(1500);
+    return r.caricato(u"FormImposta"_qs);
 }
 } // namespace
 
@@ -177,26 +182,24 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: %s <data folder> <output folder>\n", argv[0]);
         return 2;
     }
-    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(u"Comic Sans MS"_qs, u"Comic Neue"_qs);
+    QFont::insertSubstitution(u"Arial"_qs, u"Liberation Sans"_qs);
+    QFont::insertSubstitution(u"MS Sans Serif"_qs, u"Liberation Sans"_qs);
 
     const QString uscita = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
     QDir().mkpath(uscita);
-    QTemporaryDir programma;
-    QTemporaryDir impostazioni;
-    QTemporaryDir lock;
+    QTemporaryDir programma, impostazioni, lock;
     if (!copiaCartella(QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath(), programma.path())) {
         std::fprintf(stderr, "cannot copy the data folder\n");
         return 1;
     }
-
-    const bool lunga = argc > 3 && QByteArray(argv[3]) == "lunga";
-    const bool classe = argc > 3 && QByteArray(argv[3]) == "classe";
-    if (classe)
+    const QByteArray modo = argc > 3 ? argv[3] : "";
+    if (modo == "classe")
         scriviClasse(programma.path(), impostazioni.path());
-    if (lunga)
-        scriviLingua(programma.path());
+    if (modo == "lunga") { // Lunga.lng made the run's language
+        scriviLunga(programma.path());
+        MLSWriteIniValue(programma.filePath(u"LangSetting.ini"_qs), u"Language"_qs, u"CurrentLanguage"_qs, u"Lunga"_qs);
+    }
 
     Programma::Opzioni o;
     o.percorsi.programma = programma.path();
@@ -212,106 +215,78 @@ int main(int argc, char *argv[])
     RegistroSchermi &r = p.registro();
 
     int errori = 0;
+    const auto foto = [&](const QString &nome) { errori += !fotografa(uscita + u'/' + nome); };
     QTest::qWait(500);
-    if (classe) {
-        qobject_cast<QPushButton *>(r.caricato(QStringLiteral("FormAvvio"))->controllo(QStringLiteral("BottoneAvvio")))
-            ->click();
-        errori += !fotografa(uscita + QStringLiteral("/chigioca.png"));
-        r.caricato(QStringLiteral("FormChiGioca"))->findChildren<QAbstractButton *>().at(7)->click();
-        Schermo *m = r.caricato(QStringLiteral("FormMenu"));
-        qobject_cast<QPushButton *>(m->controllo(QStringLiteral("Command8")))->click();
-        errori += !fotografa(uscita + QStringLiteral("/form1-alunno.png"));
-        m = r.mostra(QStringLiteral("FormMenu"));
-        r.scarica(r.caricato(QStringLiteral("Form1")));
-        FormAdulto::chiedi(p.contesto(), m, FormAdulto::Dopo::Classe);
-        rispondi(p);
-        errori += !fotografa(uscita + QStringLiteral("/classe.png"));
-        m = r.mostra(QStringLiteral("FormMenu"));
-        r.scarica(r.caricato(QStringLiteral("FormClasse")));
-        FormAdulto::chiedi(p.contesto(), m, FormAdulto::Dopo::Registro);
-        rispondi(p);
-        r.caricato(QStringLiteral("FormRegistro"))->findChild<QTableWidget *>()->selectRow(3);
-        errori += !fotografa(uscita + QStringLiteral("/registro.png"));
+    if (modo == "classe") {
+        premi(r.caricato(u"FormAvvio"_qs), u"BottoneAvvio"_qs);
+        foto(u"chigioca.png"_qs);
+        r.caricato(u"FormChiGioca"_qs)->findChildren<QAbstractButton *>().at(7)->click();
+        premi(r.caricato(u"FormMenu"_qs), u"Command8"_qs);
+        foto(u"form1-alunno.png"_qs);
+        chiediAdulto(p, u"Form1"_qs, FormAdulto::Dopo::Classe);
+        foto(u"classe.png"_qs);
+        chiediAdulto(p, u"FormClasse"_qs, FormAdulto::Dopo::Registro);
+        r.caricato(u"FormRegistro"_qs)->findChild<QTableWidget *>()->selectRow(3);
+        foto(u"registro.png"_qs);
         return errori == 0 ? 0 : 1;
     }
-    r.mostra(QStringLiteral("FormMenu"));
-    r.scarica(r.caricato(QStringLiteral("FormAvvio")));
-    Schermo *menu = r.caricato(QStringLiteral("FormMenu"));
+    Schermo *menu = r.mostra(u"FormMenu"_qs);
+    r.scarica(r.caricato(u"FormAvvio"_qs));
 
-    if (lunga) {
+    if (modo == "lunga") {
         const QSize d = QGuiApplication::primaryScreen()->size();
-        const QString dim = QStringLiteral("-lunga-%1x%2.png").arg(d.width()).arg(d.height());
-        auto *f = qobject_cast<FormEsercizio *>(r.mostra(QStringLiteral("Form1")));
+        const QString dim = u"-lunga-%1x%2.png"_qs.arg(d.width()).arg(d.height());
+        auto *f = qobject_cast<FormEsercizio *>(r.mostra(u"Form1"_qs));
         r.scarica(menu);
         // The first story to its end: every sentence and the operation on display. The things there at first
         // are shown at once, the ones that arrive after the first answer.
         const auto celle = [f] {
             int n = 0;
             for (int i = 0; i < 9; ++i)
-                n += f->controllo<QWidget>(QStringLiteral("GifAnimator1"), i)->isVisible();
+                n += f->controllo<QWidget>(u"GifAnimator1"_qs, i)->isVisible();
             return n;
         };
-        const auto premi = [&](QChar t) {
-            QPushButton *b = f->controllo<QPushButton>(t == u'+'       ? QStringLiteral("Command3")
-                                                           : t == u'=' ? QStringLiteral("Command5")
-                                                                       : QStringLiteral("Command1"),
-                                                       t.isDigit() ? t.digitValue() : -1);
-            errori += !QTest::qWaitFor([b] { return b->isEnabled(); }, 30000); // the sentences before it read
-            b->click();
+        const auto attendi = [&](const auto &cosa) { errori += !QTest::qWaitFor(cosa, 30000); };
+        const auto bottone = [f](QChar t) {
+            return f->controllo<QPushButton>(t == u'+'       ? u"Command3"_qs
+                                                 : t == u'=' ? u"Command5"_qs
+                                                             : u"Command1"_qs,
+                                             t.isDigit() ? t.digitValue() : -1);
         };
-        errori += !QTest::qWaitFor([&] { return celle() > 0; }, 30000);
+        const auto premiTasto = [&](QChar t) {
+            attendi([&] { return bottone(t)->isEnabled(); }); // the sentences before it read
+            bottone(t)->click();
+        };
+        attendi([&] { return celle() > 0; });
         const int n1 = celle();
-        premi(QChar(u'0' + n1));
-        errori += !QTest::qWaitFor([&] { return celle() > n1; }, 30000);
+        premiTasto(QChar(u'0' + n1));
+        attendi([&] { return celle() > n1; });
         const int n3 = celle(), n2 = n3 - n1;
         for (QChar t : QString::asprintf("%d%d%d+%d=%d", n2, n3, n1, n2, n3))
-            premi(t);
-        errori
-            += !QTest::qWaitFor([f] { return f->controllo<QPushButton>(QStringLiteral("Command1"), 0)->isEnabled(); },
-                                30000);
-        errori += !fotografa(uscita + QStringLiteral("/form1") + dim);
-        r.mostra(QStringLiteral("FormMenu"));
+            premiTasto(t);
+        attendi([&] { return bottone(u'0')->isEnabled(); });
+        foto(u"form1"_qs + dim);
+        r.mostra(u"FormMenu"_qs);
         r.scarica(f);
-        menu = r.caricato(QStringLiteral("FormMenu"));
-        qobject_cast<QPushButton *>(menu->controllo(QStringLiteral("Command3")))->click();
-        QTest::qWait(1500);
-        errori += !fotografa(uscita + QStringLiteral("/imposta") + dim);
+        apriVoce(r);
+        foto(u"imposta"_qs + dim);
         return errori == 0 ? 0 : 1;
     }
 
-    apriMenuLingua(menu);
-    errori += !fotografa(uscita + QStringLiteral("/menu-italiano.png"));
-    chiudiMenu(menu);
-
-    MenuLingue *lingue = menu->findChild<MenuLingue *>();
-    for (QAction *a : lingue->voci()) {
-        if (a->text() == QStringLiteral("English"))
-            a->trigger();
-    }
-    apriMenuLingua(menu);
-    errori += !fotografa(uscita + QStringLiteral("/menu-english.png"));
-    chiudiMenu(menu);
-
-    for (QAction *a : lingue->voci()) {
-        if (a->text() == QStringLiteral("Italiano"))
-            a->trigger();
-    }
-    qobject_cast<QPushButton *>(menu->controllo(QStringLiteral("Command3")))->click();
-    QTest::qWait(1500); // the opening sentence makes the mouth move
-    errori += !fotografa(uscita + QStringLiteral("/imposta.png"));
+    errori += !fotografaMenu(menu, uscita + u"/menu-italiano.png"_qs);
+    scegliLingua(menu, u"English"_qs);
+    errori += !fotografaMenu(menu, uscita + u"/menu-english.png"_qs);
+    scegliLingua(menu, u"Italiano"_qs);
+    apriVoce(r);
+    foto(u"imposta.png"_qs);
 
     // The voice screen in English, its list of voices open: the English voices.
-    menu = r.mostra(QStringLiteral("FormMenu"));
-    r.scarica(r.caricato(QStringLiteral("FormImposta")));
-    for (QAction *a : menu->findChild<MenuLingue *>()->voci()) {
-        if (a->text() == QStringLiteral("English"))
-            a->trigger();
-    }
-    qobject_cast<QPushButton *>(menu->controllo(QStringLiteral("Command3")))->click();
-    QTest::qWait(1500);
-    if (auto *voci = r.caricato(QStringLiteral("FormImposta"))->findChild<QComboBox *>())
+    menu = r.mostra(u"FormMenu"_qs);
+    r.scarica(r.caricato(u"FormImposta"_qs));
+    scegliLingua(menu, u"English"_qs);
+    if (auto *voci = apriVoce(r)->findChild<QComboBox *>())
         voci->showPopup();
     QTest::qWait(300);
-    errori += !fotografa(uscita + QStringLiteral("/imposta-english.png"));
+    foto(u"imposta-english.png"_qs);
     return errori == 0 ? 0 : 1;
 }

@@ -12,6 +12,8 @@ file(RELATIVE_PATH NUMERELLA_LIBEXEC_REL ${CMAKE_INSTALL_PREFIX} ${NUMERELLA_LIB
 install(TARGETS numerella RUNTIME DESTINATION ${NUMERELLA_LIBEXEC_REL})
 # Speech and sounds, loaded by the program from its own folder.
 install(TARGETS numerella_voce LIBRARY DESTINATION ${NUMERELLA_LIBEXEC_REL})
+# The record view, loaded from the same folder when the adult opens it.
+install(TARGETS numerella_pluginregistro LIBRARY DESTINATION ${NUMERELLA_LIBEXEC_REL})
 install(DIRECTORY data/ DESTINATION ${NUMERELLA_LIBEXEC_REL}
         PATTERN "icone" EXCLUDE)
 if(EXISTS ${PROJECT_SOURCE_DIR}/data/icone)

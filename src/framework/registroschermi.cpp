@@ -24,6 +24,8 @@ Schermo *RegistroSchermi::schermo(const QString &nome)
     if (f == m_fabbriche.constEnd())
         return nullptr;
     Schermo *s = (*f)();
+    if (!s) // its plugin missing, already told
+        return nullptr;
     s->setRegistro(this);
     m_caricati.append(s);
     s->dimensionaDesign();

@@ -17,6 +17,7 @@ class RegistroSchermi : public QObject
 {
     Q_OBJECT
 public:
+    // May give null: no such screen (its maker has told why).
     using Fabbrica = std::function<Schermo *()>;
 
     void registra(const QString &nome, Fabbrica fabbrica);

@@ -7,12 +7,12 @@
 
 #include <QDir>
 #include <QEvent>
-#include <QHBoxLayout>
 #include <QImageReader>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QPointer>
 #include <QStyleOptionFocusRect>
 
 namespace {
@@ -27,22 +27,20 @@ QString cartellaFigure(const Contesto &c)
     return Percorsi::unisci(c.percorsi.programma, QStringLiteral("figure"));
 }
 
-// The picture beside the name keeps the height of the bar's text.
-class EtichettaAlunno : public QWidget
+// The name with the picture before it, of the height of the bar's text. A
+// label of its own, named for a screen reader.
+class EtichettaAlunno : public QLabel
 {
 public:
     EtichettaAlunno(const QString &nome, const QPixmap &immagine, QWidget *padre)
-        : QWidget(padre)
+        : QLabel(nome, padre)
         , m_immagine(immagine)
+        , m_figura(new QLabel(this))
     {
         setObjectName(QStringLiteral("EtichettaAlunno"));
-        auto *l = new QHBoxLayout(this);
-        l->setContentsMargins(4, 0, 8, 0);
-        m_figura = new QLabel(this);
-        m_nome = new QLabel(nome, this);
-        l->addWidget(m_figura);
-        l->addWidget(m_nome);
         setAccessibleName(nome);
+        setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        m_figura->setAccessibleName(nome);
         adatta();
     }
 
@@ -51,19 +49,68 @@ protected:
     {
         if (e->type() == QEvent::FontChange)
             adatta();
-        QWidget::changeEvent(e);
+        QLabel::changeEvent(e);
+    }
+    void resizeEvent(QResizeEvent *e) override
+    {
+        QLabel::resizeEvent(e);
+        m_figura->move(4, (height() - m_figura->height()) / 2);
     }
 
 private:
     void adatta()
     {
         const int h = fontMetrics().height() + 4;
+        m_figura->setVisible(!m_immagine.isNull());
         if (!m_immagine.isNull())
             m_figura->setPixmap(m_immagine.scaled(h, h, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        m_figura->resize(h, h);
+        setContentsMargins(m_immagine.isNull() ? 4 : h + 8, 0, 8, 0);
+        m_figura->move(4, (height() - h) / 2);
     }
     QPixmap m_immagine;
     QLabel *m_figura;
-    QLabel *m_nome;
+};
+
+// Keeps the room of the pupil's label at the right of the menu bar, while the
+// label itself is the window's child and lies over it: a menu bar shows a
+// screen reader its menus alone, not the widgets in its corners.
+class PostoAlunno : public QWidget
+{
+public:
+    PostoAlunno(EtichettaAlunno *etichetta, QMenuBar *barra)
+        : QWidget(barra)
+        , m_etichetta(etichetta)
+    {
+        etichetta->setFont(barra->font());
+    }
+    QSize sizeHint() const override { return m_etichetta->sizeHint(); }
+    QSize minimumSizeHint() const override { return m_etichetta->sizeHint(); }
+
+protected:
+    bool event(QEvent *e) override
+    {
+        switch (e->type()) {
+        case QEvent::FontChange:
+            m_etichetta->setFont(font());
+            updateGeometry();
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::Hide:
+            m_etichetta->setGeometry(QRect(mapTo(m_etichetta->parentWidget(), QPoint(0, 0)), size()));
+            m_etichetta->setVisible(isVisibleTo(m_etichetta->parentWidget()));
+            m_etichetta->raise();
+            break;
+        default:
+            break;
+        }
+        return QWidget::event(e);
+    }
+
+private:
+    QPointer<EtichettaAlunno> m_etichetta;
 };
 
 } // namespace
@@ -102,7 +149,8 @@ void mostraAlunnoInBarra(Schermo &s, const Contesto &c)
     if (!a)
         return;
     auto *barra = s.menuBar();
-    barra->setCornerWidget(new EtichettaAlunno(a->nome, immagineAlunno(c, a->immagine), barra), Qt::TopRightCorner);
+    auto *etichetta = new EtichettaAlunno(a->nome, immagineAlunno(c, a->immagine), &s);
+    barra->setCornerWidget(new PostoAlunno(etichetta, barra), Qt::TopRightCorner);
 }
 
 BottoneAlunno::BottoneAlunno(const QString &nome, const QPixmap &immagine, QWidget *padre)
@@ -115,6 +163,20 @@ BottoneAlunno::BottoneAlunno(const QString &nome, const QPixmap &immagine, QWidg
     setCursor(Qt::PointingHandCursor);
 }
 
+QFont BottoneAlunno::fontNome() const
+{
+    // Smaller, down to 8 points, until the name takes two lines at most.
+    QFont f = font();
+    const QRect area(0, 0, width() - 12, 10 * height());
+    for (;;) {
+        const QFontMetrics fm(f, this);
+        const QRect r = fm.boundingRect(area, Qt::TextWordWrap, text());
+        if ((r.width() <= area.width() && r.height() <= 2 * fm.height()) || f.pointSizeF() * 0.9 < 8)
+            return f;
+        f.setPointSizeF(f.pointSizeF() * 0.9);
+    }
+}
+
 void BottoneAlunno::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -125,7 +187,8 @@ void BottoneAlunno::paintEvent(QPaintEvent *)
     p.setBrush(isDown() ? QColor(255, 160, 255) : QColor(255, 225, 255));
     p.drawRoundedRect(r, 10, 10);
     // The picture takes what the name leaves: at most two lines of it.
-    const QFontMetrics fm(font());
+    p.setFont(fontNome());
+    const QFontMetrics fm(p.font(), this);
     const int righe = fm.horizontalAdvance(text()) > r.width() - 8 ? 2 : 1;
     const QRectF areaNome(r.left() + 4, r.bottom() - righe * fm.height() - 4, r.width() - 8, righe * fm.height());
     const QRectF areaFigura(r.left() + 6, r.top() + 6, r.width() - 12, areaNome.top() - r.top() - 8);

@@ -28,6 +28,9 @@ class BottoneAlunno : public QAbstractButton
     Q_OBJECT
 public:
     BottoneAlunno(const QString &nome, const QPixmap &immagine, QWidget *padre);
+    // The button's font, made smaller when the name would need more than
+    // two lines of it.
+    QFont fontNome() const;
 
 protected:
     void paintEvent(QPaintEvent *e) override;

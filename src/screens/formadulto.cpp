@@ -88,7 +88,9 @@ void FormAdulto::Form_Activate()
 
 void FormAdulto::vai(const QString &schermo)
 {
-    if (c.registro.mostra(schermo))
+    // A screen that cannot be made (the record view without its plugin)
+    // has been told about; back to the menu.
+    if (c.registro.mostra(schermo) || c.registro.mostra(QStringLiteral("FormMenu")))
         c.registro.scarica(this);
 }
 

@@ -14,10 +14,12 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTableWidget>
 
 namespace {
@@ -72,17 +74,22 @@ FormRegistro::FormRegistro(Contesto &contesto)
     TabellaAlunni->setSelectionBehavior(QAbstractItemView::SelectRows);
     TabellaAlunni->setSelectionMode(QAbstractItemView::SingleSelection);
     TabellaAlunni->verticalHeader()->hide();
-    // The names take what the numbers leave.
-    TabellaAlunni->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // A long name goes onto a second line.
+    TabellaAlunni->setWordWrap(true);
+    TabellaAlunni->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The names take what the numbers leave (dimensionaColonne); a long
+    // header goes onto a second line.
     TabellaAlunni->horizontalHeader()->setStretchLastSection(false);
+    TabellaAlunni->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    TabellaAlunni->installEventFilter(this);
     TabellaAlunni->setAccessibleName(QStringLiteral("Alunni"));
-    piazza(TabellaAlunni, 240, 720, 9120, 2880);
+    piazza(TabellaAlunni, 240, 720, 9120, 2400);
     connect(TabellaAlunni, &QTableWidget::currentCellChanged, this, [this](int riga) { mostraGrafico(riga); });
 
     Grafico = aggiungi(new QChartView(client()), QStringLiteral("Grafico"));
     Grafico->setRenderHint(QPainter::Antialiasing);
     Grafico->setAccessibleName(QStringLiteral("Grafico"));
-    piazza(Grafico, 240, 3720, 9120, 2640);
+    piazza(Grafico, 240, 3240, 9120, 3120);
 
     LabelFile = aggiungi(new QLabel(client()), QStringLiteral("LabelFile"));
     LabelFile->setFont(fontProgetto(QStringLiteral("Arial"), 9, false));
@@ -130,6 +137,14 @@ TestiRegistro FormRegistro::testi() const
     t.problemiAlGiorno = messaggio(c, 151);
     t.senzaErrori = messaggio(c, 152);
     t.titoloStampa = messaggio(c, 153);
+    const auto m = [this](const char *chiave) { return c.lingua.MLSGetString(QString::fromLatin1(chiave)); };
+    t.asseGiorni = m("0186");
+    t.asseProblemi = m("0187");
+    t.asseQuota = m("0188");
+    t.stampatoIl = m("0189");
+    t.operazioni = QStringList{m("0190"), m("0191"), m("0192")};
+    t.spiegaGrafico = m("0193");
+    t.spiegaColonne = QStringList{m("0194"), m("0195"), m("0196"), m("0197"), m("0198")};
     return t;
 }
 
@@ -169,10 +184,16 @@ void FormRegistro::leggi()
     const QDate oggi = QDate::currentDate();
     DataDal->setDate(primo.isNull() ? oggi : primo);
     DataAl->setDate(ultimo.isNull() ? oggi : ultimo);
+    // "1 riga", "2 righe": one message for one, another for any other number.
+    const auto quanti = [this](qsizetype n, QString plurale, QString singolare) {
+        return c.lingua.MLSGetString(n == 1 ? singolare : plurale).arg(n);
+    };
+    QStringList stato{quanti(m_lettura.file.size(), QStringLiteral("0180"), QStringLiteral("0181")),
+                      quanti(qsizetype(m_lettura.righe.size()), QStringLiteral("0182"), QStringLiteral("0183"))};
+    if (m_lettura.scartate)
+        stato << quanti(m_lettura.scartate, QStringLiteral("0184"), QStringLiteral("0185"));
     LabelFile->setText(
-        QDir::toNativeSeparators(cartella) + QStringLiteral(": ")
-        + messaggio(c, 155).arg(m_lettura.file.size()).arg(m_lettura.righe.size())
-        + (m_lettura.scartate ? QStringLiteral(", ") + messaggio(c, 156).arg(m_lettura.scartate) : QString())
+        QDir::toNativeSeparators(cartella) + QStringLiteral(": ") + stato.join(QStringLiteral(", "))
         + (m_lettura.errori.isEmpty() ? QString() : QStringLiteral("\n") + m_lettura.errori.join(u'\n')));
     TabellaAlunni->setColumnCount(int(t.colonne.size()));
     TabellaAlunni->setHorizontalHeaderLabels(t.colonne);
@@ -182,7 +203,8 @@ void FormRegistro::leggi()
 
 void FormRegistro::aggiorna()
 {
-    FiltroRegistro f;
+    FiltroRegistro &f = m_filtro;
+    f = {};
     if (ComboAlunno->currentIndex() > 0)
         f.alunno = ComboAlunno->currentData().toString();
     f.dal = DataDal->date();
@@ -203,14 +225,66 @@ void FormRegistro::aggiorna()
     BottoneStampa->setEnabled(!m_riassunti.empty());
     TabellaAlunni->setCurrentCell(m_riassunti.empty() ? -1 : 0, 0);
     mostraGrafico(TabellaAlunni->currentRow());
+    dimensionaColonne();
+}
+
+void FormRegistro::dimensionaColonne()
+{
+    // Each number's column as narrow as lets its header and each value fit
+    // in two lines, or up to four when the names would not keep room for
+    // their longest word: the names take the rest.
+    QHeaderView *h = TabellaAlunni->horizontalHeader();
+    const QFontMetrics fm(h->font());
+    const int margine = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, h) + fm.averageCharWidth();
+    int nomi = 0;
+    for (int riga = 0; riga < TabellaAlunni->rowCount(); ++riga) {
+        for (const QString &parola : TabellaAlunni->item(riga, 0)->text().split(u' '))
+            nomi = std::max(nomi, fm.horizontalAdvance(parola) + margine);
+    }
+    const int spazio = TabellaAlunni->width() - 2 * TabellaAlunni->frameWidth()
+        - style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, TabellaAlunni) - nomi;
+    int righe = 2;
+    for (; righe <= 4; ++righe) {
+        const auto entra = [&fm, righe](const QString &testo, int larghezza) {
+            const QRect r = fm.boundingRect(QRect(0, 0, larghezza, 10 * fm.height()), Qt::TextWordWrap, testo);
+            return r.width() <= larghezza && r.height() <= righe * fm.height();
+        };
+        int totale = 0;
+        for (int k = 1; k < TabellaAlunni->columnCount(); ++k) {
+            QStringList testi{h->model()->headerData(k, Qt::Horizontal).toString()};
+            for (int riga = 0; riga < TabellaAlunni->rowCount(); ++riga)
+                testi << TabellaAlunni->item(riga, k)->text();
+            testi.removeDuplicates(); // a column's values repeat
+            int larghezza = 0;
+            for (const QString &t : std::as_const(testi)) {
+                larghezza = std::max(larghezza, fm.horizontalAdvance(t) / righe);
+                while (!entra(t, larghezza))
+                    larghezza += fm.averageCharWidth();
+            }
+            TabellaAlunni->setColumnWidth(k, larghezza + margine);
+            totale += larghezza + margine;
+        }
+        if (totale <= spazio)
+            break;
+    }
+    h->setFixedHeight(std::min(righe, 4) * fm.height() + 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, h));
+}
+
+bool FormRegistro::eventFilter(QObject *o, QEvent *e)
+{
+    // The screen's scale changes the table's font.
+    if (o == TabellaAlunni && e->type() == QEvent::FontChange)
+        dimensionaColonne();
+    return SchermoScalato::eventFilter(o, e);
 }
 
 void FormRegistro::mostraGrafico(int riga)
 {
     QChart *vecchio = Grafico->chart();
     if (riga >= 0 && riga < int(m_riassunti.size())) {
-        Grafico->setChart(creaGrafico(m_riassunti[size_t(riga)], testi()));
-        Grafico->setAccessibleName(Grafico->chart()->title());
+        const TestiRegistro t = testi();
+        Grafico->setChart(creaGrafico(m_riassunti[size_t(riga)], t));
+        Grafico->setAccessibleName(t.nome(m_riassunti[size_t(riga)]));
     } else {
         Grafico->setChart(new QChart);
     }
@@ -227,7 +301,8 @@ void FormRegistro::BottoneStampa_Click()
 {
     QString errore;
     const QString file = fileStampa();
-    if (stampaRegistro(file, m_riassunti, testi(), DataDal->date(), DataAl->date(), &errore))
+    if (stampaRegistro(file, pagineRegistro(m_lettura.righe, m_filtro), testi(), DataDal->date(), DataAl->date(),
+                       QDate::currentDate(), &errore))
         c.dialoghi.informazione(this, TitoloApplicazione,
                                 messaggio(c, 157) + QStringLiteral("\n\n") + QDir::toNativeSeparators(file));
     else

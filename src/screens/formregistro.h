@@ -36,7 +36,12 @@ public:
     void BottoneStampa_Click();
     void BottoneIndietro_Click();
 
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
+
 private:
+    // The numbers' columns fitted to their values, the names' to the rest.
+    void dimensionaColonne();
     // The PDF "Stampa" writes today.
     QString fileStampa() const;
     void leggi();
@@ -46,6 +51,7 @@ private:
 
     Contesto &c;
     LetturaRegistro m_lettura;
+    FiltroRegistro m_filtro; // the table's
     std::vector<RiassuntoAlunno> m_riassunti;
     QComboBox *ComboAlunno;
     QDateEdit *DataDal;

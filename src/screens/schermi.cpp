@@ -1,5 +1,6 @@
 #include "schermi.h"
 
+#include "caricavistaregistro.h"
 #include "contesto.h"
 #include "form1.h"
 #include "form2.h"
@@ -10,7 +11,6 @@
 #include "formclasse.h"
 #include "formimposta.h"
 #include "formmenu.h"
-#include "formregistro.h"
 #include "registroschermi.h"
 
 void registraSchermi(Contesto &c)
@@ -25,5 +25,5 @@ void registraSchermi(Contesto &c)
     r.registra(QStringLiteral("FormAdulto"), [&c] { return new FormAdulto(c); });
     r.registra(QStringLiteral("FormClasse"), [&c] { return new FormClasse(c); });
     r.registra(QStringLiteral("FormChiGioca"), [&c] { return new FormChiGioca(c); });
-    r.registra(QStringLiteral("FormRegistro"), [&c] { return new FormRegistro(c); });
+    r.registra(QStringLiteral("FormRegistro"), [&c] { return apriVistaRegistro(c, filePluginRegistro()); });
 }

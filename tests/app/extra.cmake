@@ -5,6 +5,6 @@ target_compile_definitions(numerella_osservato PRIVATE NUMERELLA_MISURA)
 target_link_libraries(numerella_osservato PRIVATE numerella_screens numerella_app)
 add_dependencies(tst_programmaguasto numerella_osservato numerella_data)
 add_test(NAME percorsilibrerie COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/app/percorsilibrerie.sh
-         $<TARGET_FILE:numerella> $<TARGET_FILE:numerella_voce>)
+         $<TARGET_FILE:numerella> $<TARGET_FILE:numerella_voce> $<TARGET_FILE:numerella_pluginregistro>)
 # A story file that breaks in the middle of a problem, played on the real screens with the real sounds.
 target_link_libraries(tst_eserciziguasti PRIVATE numerella_screens numerella_suoniwav)

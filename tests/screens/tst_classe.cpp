@@ -4,13 +4,17 @@
 // of two computers' files with its PDF, and a record folder that cannot be written told once.
 
 #include "ambiente.h"
+#include "caricavistaregistro.h"
 #include "formadulto.h"
 #include "formesercizio.h"
+#include "formregistro.h"
 #include "letturaregistro.h"
 #include "registroclasse.h"
 #include "scrittoreregistro.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,10 +24,20 @@
 #include <QTableWidget>
 
 namespace {
-QString alunnoInBarra(Schermo *s)
+// The pupil's name at the right of the menu bar, as a screen reader finds it going down from the window.
+QString alunnoInBarra(QObject *o)
 {
-    QWidget *w = s ? s->menuBar()->cornerWidget(Qt::TopRightCorner) : nullptr;
-    return w ? w->accessibleName() : QString();
+    QAccessibleInterface *i = o ? QAccessible::queryAccessibleInterface(o) : nullptr;
+    QStringList nomi;
+    for (std::vector<QAccessibleInterface *> daVedere{i}; i && !daVedere.empty();) {
+        QAccessibleInterface *x = daVedere.back();
+        daVedere.pop_back();
+        if (x->object() && x->object()->objectName() == QStringLiteral("EtichettaAlunno"))
+            nomi << x->text(QAccessible::Name);
+        for (int k = 0; k < x->childCount(); ++k)
+            daVedere.push_back(x->child(k));
+    }
+    return nomi.join(u'|');
 }
 
 template <class T> T *figlio(Schermo *s, const char *nome)
@@ -47,7 +61,11 @@ class TestClasse : public QObject
     }
 
 private Q_SLOTS:
-    void init() { a = std::make_unique<Ambiente>(); }
+    void init()
+    {
+        a = std::make_unique<Ambiente>();
+        a->registro.registra(QStringLiteral("FormRegistro"), [this] { return new FormRegistro(*a->c); });
+    }
     void cleanup() { a.reset(); }
 
     void chiGioca_data()
@@ -272,6 +290,67 @@ private Q_SLOTS:
         const LetturaRegistro l = leggiCartellaRegistro(cartella(), titoliRegistro(a->lingua));
         QCOMPARE(l.righe.size(), size_t(2));
         QCOMPARE(l.scartate, 0);
+    }
+
+    // Rows on three days (two on 2 March, one on 4 March): the view counts those from its "from" day to its "to"
+    // day, both included.
+    void registroFiltraDate_data()
+    {
+        QTest::addColumn<QDate>("dal");
+        QTest::addColumn<QDate>("al");
+        QTest::addColumn<QString>("problemi");
+        QTest::newRow("every day") << QDate(2026, 3, 2) << QDate(2026, 3, 4) << "3";
+        QTest::newRow("to the day before the last: its row not counted")
+            << QDate(2026, 3, 2) << QDate(2026, 3, 3) << "2";
+        QTest::newRow("to the first day, included") << QDate(2026, 3, 2) << QDate(2026, 3, 2) << "2";
+        QTest::newRow("from the last day, included") << QDate(2026, 3, 4) << QDate(2026, 3, 4) << "1";
+    }
+    void registroFiltraDate()
+    {
+        QFETCH(QDate, dal);
+        QFETCH(QDate, al);
+        QFETCH(QString, problemi);
+        ScrittoreRegistro scrittore(cartella(), QStringLiteral("aula1"), intestazioneRegistro(a->lingua),
+                                    titoliRegistro(a->lingua));
+        RigaRegistro r;
+        r.alunno = QStringLiteral("Ada");
+        for (int giorno : {2, 2, 4}) {
+            r.inizio = QDateTime(QDate(2026, 3, giorno), QTime(9, 0));
+            QVERIFY(scrittore.aggiungi(r));
+        }
+        Schermo *s = a->registro.mostra(QStringLiteral("FormRegistro"));
+        figlio<QDateEdit>(s, "DataAl")->setDate(al);
+        figlio<QDateEdit>(s, "DataDal")->setDate(dal);
+        auto *t = figlio<QTableWidget>(s, "TabellaAlunni");
+        QCOMPARE(t->rowCount(), 1);
+        QCOMPARE(t->item(0, 2)->text(), problemi);
+    }
+
+    // The record view from its plugin, as the program opens it; without a plugin that works, the adult is told
+    // which file is missing or wrong and there is no view.
+    void vistaDalPlugin_data()
+    {
+        QTest::addColumn<QString>("file"); // empty: the built plugin
+        QTest::addColumn<QByteArray>("contenuto"); // written to the file, when not empty
+        QTest::newRow("the built plugin") << QString() << QByteArray();
+        QTest::newRow("no such file") << QStringLiteral("libnumerella_vistaregistro.so") << QByteArray();
+        QTest::newRow("not a library") << QStringLiteral("libnumerella_vistaregistro.so") << QByteArray("testo");
+    }
+    void vistaDalPlugin()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, contenuto);
+        file = file.isEmpty()
+            ? qEnvironmentVariable("NUMERELLA_BUILD") + QStringLiteral("/libnumerella_vistaregistro.so")
+            : QDir(cartella()).filePath(file);
+        QDir().mkpath(cartella());
+        QFile f(file);
+        QVERIFY(contenuto.isEmpty() || (f.open(QIODevice::WriteOnly) && f.write(contenuto) && f.flush()));
+        a->registro.registra(QStringLiteral("FormRegistro"), [this, file] { return apriVistaRegistro(*a->c, file); });
+        Schermo *s = a->registro.mostra(QStringLiteral("FormRegistro"));
+        QCOMPARE(s && figlio<QTableWidget>(s, "TabellaAlunni"), a->dialoghi.finestre.isEmpty());
+        QCOMPARE(a->dialoghi.finestre.size(), s ? 0 : 1);
+        QVERIFY(s || a->dialoghi.finestre[0].testo.contains(file));
     }
 
     void cartellaNonScrivibile()

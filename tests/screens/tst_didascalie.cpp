@@ -1,11 +1,18 @@
 // Every caption, label, button and menu-bar text fits its control on the common displays, in the shipped languages
-// and in one whose captions are 40 per cent longer than the longer shipped one; none shrinks below 8 points.
+// and in one whose captions are 40 per cent longer than the longer shipped one; none shrinks below 8 points. So do
+// a full class's names of 40 letters on their buttons and in the record view's table, and the record chart's legend.
 
+#include "alunni.h"
 #include "ambiente.h"
 #include "formesercizio.h"
+#include "formregistro.h"
 #include "lingualunga.h"
 #include "menulingue.h"
+#include "registroclasse.h"
+#include "scrittoreregistro.h"
 
+#include <QChartView>
+#include <QLegendMarker>
 #include <QtWidgets>
 
 namespace {
@@ -26,6 +33,43 @@ QStringList fuori(Schermo *s)
             QStyleOptionButton o;
             o.initFrom(w);
             r = w->style()->subElementRect(QStyle::SE_PushButtonContents, &o, w);
+        } else if (auto *b = qobject_cast<BottoneAlunno *>(w)) {
+            // Two lines of name below the picture, inside the frame.
+            const QFontMetrics fm(b->fontNome(), b);
+            const QRect t = fm.boundingRect(QRect(0, 0, b->width() - 12, b->height()), Qt::TextWordWrap, b->text());
+            if (t.width() > b->width() - 12 || t.height() > 2 * fm.height() || b->fontNome().pointSizeF() < 8)
+                errori
+                    << QStringLiteral("%1 \"%2\" %3pt").arg(w->objectName(), b->text()).arg(b->fontNome().pointSizeF());
+        } else if (auto *t = qobject_cast<QTableWidget *>(w)) {
+            // Every column on display, each header and cell whole in it.
+            const int margine = 2 * (t->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, t) + 1);
+            const QFontMetricsF fm(t->font(), t);
+            int larghezza = 0;
+            for (int k = 0; k < t->columnCount(); ++k) {
+                larghezza += t->columnWidth(k);
+                for (int riga = -1; riga < t->rowCount(); ++riga) {
+                    const QString cella = riga < 0 ? t->horizontalHeaderItem(k)->text() : t->item(riga, k)->text();
+                    const QRectF r(0, 0, t->columnWidth(k) - margine,
+                                   riga < 0 ? t->horizontalHeader()->height() : t->rowHeight(riga));
+                    // The view's lines are the font's height apart, without the leading.
+                    const QRectF b = fm.boundingRect(r, Qt::TextWordWrap, cella);
+                    if (b.width() > r.width() || std::round(b.height() / fm.lineSpacing()) * fm.height() > r.height())
+                        errori << QStringLiteral("%1 \"%2\"").arg(w->objectName(), cella);
+                }
+            }
+            if (larghezza > t->viewport()->width() || t->font().pointSizeF() < 8)
+                errori << QStringLiteral("%1 %2pt, columns wider than it")
+                              .arg(w->objectName())
+                              .arg(t->font().pointSizeF());
+        } else if (auto *v = qobject_cast<QChartView *>(w)) {
+            // The legend's names in one row, each with its mark.
+            const QLegend *legenda = v->chart()->legend();
+            const QFontMetrics fm(legenda->font());
+            int larghezza = 0;
+            for (QLegendMarker *m : legenda->markers())
+                larghezza += fm.horizontalAdvance(m->label()) + 3 * fm.height();
+            if (larghezza > v->chart()->size().width() || legenda->font().pointSizeF() < 8)
+                errori << QStringLiteral("%1 legend %2pt").arg(w->objectName()).arg(legenda->font().pointSizeF());
         } else if (auto *barra = qobject_cast<QMenuBar *>(w)) {
             for (QAction *a : barra->actions()) {
                 if (!barra->rect().contains(barra->actionGeometry(a)) || barra->font().pointSizeF() < 8)
@@ -64,14 +108,23 @@ private Q_SLOTS:
         QFETCH(QString, lingua);
         Ambiente a(Ambiente::datiProgramma(), QStringLiteral("Italiano"), display);
         QVERIFY(scriviLunga(a.programma.path()));
+        a.registro.registra(QStringLiteral("FormRegistro"), [&a] { return new FormRegistro(*a.c); });
         // The longest story of the language, played to its end so that every sentence is on display.
         const auto lunghezza = [](const Storia &s) {
             return s.domanda1.size() + s.domanda2.size() + s.domanda3.size() + s.risposta1.per(3).size()
                 + s.risposta2.per(2).size() + s.risposta3.per(5).size();
         };
-        // A full class, for the screens of the class and the record.
-        for (int i = 1; i <= 30; ++i)
-            a.stato.ClasseAlunni.alunni.append({QStringLiteral("Alunna Maria %1").arg(i), QStringLiteral("mela.gif")});
+        // A full class of names of 40 letters, each with a problem in the record, for the screens of the class and
+        // the record.
+        ScrittoreRegistro registro(a.c->percorsi.impostazioni, QStringLiteral("aula1"), intestazioneRegistro(a.lingua),
+                                   titoliRegistro(a.lingua));
+        RigaRegistro riga;
+        riga.inizio = QDateTime(QDate(2026, 12, 7), QTime(9, 0));
+        for (int i = 1; i <= 30; ++i) {
+            riga.alunno = QStringLiteral("Mariagrazia Benedetta %1 Castiglioni Dal").arg(i, 2, 10, QLatin1Char('0'));
+            a.stato.ClasseAlunni.alunni.append({riga.alunno, QStringLiteral("mela.gif")});
+            QVERIFY(riga.alunno.size() == 40 && registro.aggiungi(riga));
+        }
         for (const char *nome : {"FormMenu", "FormAvvio", "Form1", "FormImposta", "FormAdulto", "FormChiGioca",
                                  "FormClasse", "FormRegistro"}) {
             const auto &t = a.stato.Testi1;

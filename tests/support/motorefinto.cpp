@@ -23,36 +23,12 @@ void MotoreFinto::SpeakText(const QString &testo)
         m_timer.start(durataMs);
 }
 
-void MotoreFinto::StopSpeech()
-{
-    chiamate << QStringLiteral("StopSpeech");
-    finisciOra();
-}
-
-void MotoreFinto::finisciOra()
-{
-    if (m_parla)
-        termina();
-}
-
 void MotoreFinto::termina()
 {
     m_timer.stop();
     m_parla = false;
     Q_EMIT statoCambiato(false);
     Q_EMIT finito();
-}
-
-int MotoreFinto::SpeakingStatus() const
-{
-    ++lettureStato;
-    return m_parla ? 1 : 0;
-}
-
-void MotoreFinto::SpeechSpeed(int paroleAlMinuto)
-{
-    chiamate << QStringLiteral("SpeechSpeed:%1").arg(paroleAlMinuto);
-    velocita = paroleAlMinuto;
 }
 
 bool MotoreFinto::VoiceNumber(int numero)

@@ -16,9 +16,9 @@ public:
     MotoreFinto();
 
     void SpeakText(const QString &testo) override;
-    void StopSpeech() override;
-    int SpeakingStatus() const override;
-    void SpeechSpeed(int paroleAlMinuto) override;
+    void StopSpeech() override { chiamate << u"StopSpeech"_qs, finisciOra(); }
+    int SpeakingStatus() const override { return ++lettureStato, m_parla ? 1 : 0; }
+    void SpeechSpeed(int v) override { chiamate << u"SpeechSpeed:%1"_qs.arg(velocita = v); }
     int VoiceCount() const override { return int(voci.size()); }
     QString VoiceName(int numero) const override { return voci.value(numero - 1); }
     bool VoiceNumber(int numero) override;
@@ -39,7 +39,11 @@ public:
     mutable int lettureStato = 0; // SpeakingStatus() reads (a busy wait shows here)
 
     // Ends the utterance in progress now, as if it had played out.
-    void finisciOra();
+    void finisciOra()
+    {
+        if (m_parla)
+            termina();
+    }
     void emettiSampleRequest() { Q_EMIT SampleRequest(); }
 
 private:

@@ -118,12 +118,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("cartella");
         QTest::addColumn<QByteArray>("lingua");
         QTest::addColumn<QStringList>("parole"); // zero to nine, then plus, minus, equals
-        QTest::newRow("Italian") << u"testi"_qs << QByteArray("it")
-                                 << u"zero uno due tre quattro cinque sei sette otto nove più meno uguale"_qs.split(
-                                        u' ');
-        QTest::newRow("English") << u"testi/English"_qs << QByteArray("en-gb")
-                                 << u"zero one two three four five six seven eight nine plus minus equals"_qs.split(
-                                        u' ');
+        const QString it = u"zero uno due tre quattro cinque sei sette otto nove più meno uguale"_qs,
+                      en = u"zero one two three four five six seven eight nine plus minus equals"_qs;
+        QTest::newRow("Italian") << u"testi"_qs << QByteArray("it") << it.split(u' ');
+        QTest::newRow("English") << u"testi/English"_qs << QByteArray("en-gb") << en.split(u' ');
     }
     void storie()
     {
@@ -136,13 +134,10 @@ private Q_SLOTS:
         const auto leggi
             = [&](const QString &frase) { return sintesi->fonemi(testoPerEspeak(frase, lingua, parole[11]), lingua); };
         QStringList frasi;
-        for (const auto &[file, campi] : {std::pair{"lista1.txt", 15}, {"lista2.txt", 16}}) {
-            const EsitoLettura e
-                = leggiFileTesti(qEnvironmentVariable("NUMERELLA_DATA") + u'/' + cartella + u'/' + QLatin1String(file),
-                                 campi);
-            QVERIFY2(e.ok() && !e.record.empty(), qPrintable(e.errore));
-            for (const auto &record : e.record) {
-                const Storia s = storiaDaCampi(record);
+        std::vector<Storia> t1, t2;
+        QCOMPARE(CaricaListe(t1, t2, qEnvironmentVariable("NUMERELLA_DATA"), cartella), QString());
+        for (const auto *t : {&t1, &t2}) {
+            for (const Storia &s : *t) {
                 frasi << s.domanda1 << s.domanda2 << s.domanda3;
                 for (int n = 0; n <= 9; ++n)
                     frasi << s.risposta1.per(n) << s.risposta2.per(n) << s.risposta3.per(n);

@@ -1,4 +1,5 @@
 #include "cellaanimata.h"
+#include "codec.h"
 #include "motorefinto.h"
 #include "pannellobocca.h"
 #include "percorsi.h"
@@ -11,12 +12,6 @@
 #include <sys/stat.h>
 
 namespace {
-void metti(const QString &p, const QByteArray &b)
-{
-    QFile f(p);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(b) == b.size());
-}
-
 // A GIF of w x h pixels and one-pixel frames of 20 ms: black, and white in the last frame.
 QByteArray gif(int w, int h, int fotogrammi = 1)
 {
@@ -30,13 +25,9 @@ QByteArray gif(int w, int h, int fotogrammi = 1)
 
 // Whether the cell's picture is another than `prima` within a while, as a running animation's. Only a change
 // counts: a slow machine may make an animation look stopped, never a stopped one look running.
-bool cambia(const CellaAnimata &c, int ms, qint64 prima)
+bool cambia(const CellaAnimata &c, int ms, std::optional<qint64> prima = {})
 {
-    return QTest::qWaitFor([&] { return c.pixmap().cacheKey() != prima; }, ms);
-}
-bool cambia(const CellaAnimata &c, int ms)
-{
-    return cambia(c, ms, c.pixmap().cacheKey());
+    return QTest::qWaitFor([&, p = prima.value_or(c.pixmap().cacheKey())] { return c.pixmap().cacheKey() != p; }, ms);
 }
 } // namespace
 
@@ -73,8 +64,8 @@ private Q_SLOTS:
         QFile::copy(biscotto, radice.filePath(u"fuori.gif"_qs));
         QFile::link(radice.filePath(u"fuori.gif"_qs), cartella + u"/collegamento.gif"_qs);
         ::mkfifo(QFile::encodeName(cartella + u"/tubo.gif"_qs).constData(), 0600);
-        metti(cartella + u"/1024.gif"_qs, gif(1024, 1024, 2));
-        metti(cartella + u"/1025.gif"_qs, gif(1025, 1024, 2));
+        QVERIFY(scriviFileAtomico(cartella + u"/1024.gif"_qs, gif(1024, 1024, 2))
+                && scriviFileAtomico(cartella + u"/1025.gif"_qs, gif(1025, 1024, 2)));
         Storia s;
         s.fileCi = s.fileCambia = nome;
         QCOMPARE(animazioniGuaste({s}, {}, radice.path(), u"testi"_qs).isEmpty(), mostra);
@@ -97,7 +88,7 @@ private Q_SLOTS:
     {
         const QString cartella = radice.filePath(u"gifanimate"_qs);
         QDir().mkpath(cartella);
-        metti(cartella + u"/lunga.gif"_qs, gif(64, 64, 100));
+        QVERIFY(scriviFileAtomico(cartella + u"/lunga.gif"_qs, gif(64, 64, 100)));
         CellaAnimata c(cartella);
         c.resize(500, 500);
         c.setFile(cartella + u"/lunga.gif"_qs);
