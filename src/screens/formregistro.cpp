@@ -104,12 +104,12 @@ FormRegistro::FormRegistro(Contesto &contesto)
     TabellaPadronanza->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     TabellaPadronanza->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     TabellaPadronanza->installEventFilter(this);
-    piazza(TabellaPadronanza, 240, 2820, 9120, 960);
+    piazza(TabellaPadronanza, 240, 2820, 9120, 1080);
 
     Grafico = aggiungi(new QChartView(client()), QStringLiteral("Grafico"));
     Grafico->setRenderHint(QPainter::Antialiasing);
     Grafico->setAccessibleName(QStringLiteral("Grafico"));
-    piazza(Grafico, 240, 3900, 9120, 2460);
+    piazza(Grafico, 240, 4020, 9120, 2340);
 
     LabelFile = aggiungi(new QLabel(client()), QStringLiteral("LabelFile"));
     LabelFile->setFont(fontProgetto(QStringLiteral("Arial"), 9, false));
@@ -246,6 +246,7 @@ void FormRegistro::aggiorna()
     m_quadri = quadri(m_lettura.righe, f);
     const TestiRegistro t = testi();
     LabelAiuto->setText(t.padronanza.chi(m_quadri));
+    LabelAiuto->setToolTip(LabelAiuto->text()); // a long class's may not show whole
     TabellaPadronanza->setVerticalHeaderLabels(t.padronanza.operazioni);
     TabellaPadronanza->setHorizontalHeaderLabels(t.parti);
     const QSignalBlocker b(TabellaAlunni);
@@ -339,6 +340,9 @@ void FormRegistro::mostraPadronanza(int riga)
     const auto q = std::find_if(m_quadri.begin(), m_quadri.end(),
                                 [&](const QuadroAlunno &a) { return riga >= 0 && a.alunno == alunno; });
     TabellaPadronanza->setAccessibleName(q == m_quadri.end() ? QString() : t.nome(m_riassunti[size_t(riga)]));
+    // Room for a part's name on two lines.
+    QHeaderView *h = TabellaPadronanza->horizontalHeader();
+    h->setFixedHeight(2 * h->fontMetrics().height() + 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, h));
     QFont forte = TabellaPadronanza->font();
     forte.setBold(true);
     for (int o = 0; o < 2; ++o) {
