@@ -1,5 +1,6 @@
 #include "programma.h"
 
+#include "accesso.h"
 #include "caricatorevoce.h"
 #include "dialoghi.h"
 #include "impostazioni.h"
@@ -14,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMessageBox>
 #include <QThread>
 #include <chrono>
 
@@ -24,8 +26,14 @@ Programma::Programma(Opzioni opzioni)
     , m_registro(std::make_unique<RegistroSchermi>())
     , m_parla(std::make_unique<PerParlare>())
 {
-    if (!m_opzioni.dialoghi)
-        m_opzioni.dialoghi = std::make_unique<DialoghiQt>();
+    if (!m_opzioni.dialoghi) {
+        auto d = std::make_unique<DialoghiQt>();
+        // The exit question comes to a child who may only have a switch.
+        d->allaDomanda = [this](QMessageBox &box, const QList<QAbstractButton *> &bottoni) {
+            attivaScansione(*m_contesto, &box, bottoni);
+        };
+        m_opzioni.dialoghi = std::move(d);
+    }
     if (!m_opzioni.fabbricaMotore || !m_opzioni.fabbricaSuoni) {
         const QString plugin = m_opzioni.pluginVoce.isEmpty()
             ? QCoreApplication::applicationDirPath() + QStringLiteral("/libnumerella_voce.so")

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <functional>
 
+class QAbstractButton;
+class QMessageBox;
 class QWidget;
 
 // The program's modal message boxes. The screens only reach message boxes
@@ -21,10 +25,15 @@ public:
     virtual void errore(QWidget *padre, const QString &titolo, const QString &testo) = 0;
 };
 
-// QMessageBox-based implementation used by the real program.
+// QMessageBox-based implementation used by the real program. Every button
+// is at least 44 pixels each way, big enough for a child's finger.
 class DialoghiQt : public Dialoghi
 {
 public:
+    // Given each question before it is shown, with its buttons in order
+    // (Yes, No): the program makes it scannable for switch users.
+    std::function<void(QMessageBox &box, const QList<QAbstractButton *> &bottoni)> allaDomanda;
+
     bool domanda(QWidget *padre, const QString &titolo, const QString &testo) override;
     void informazione(QWidget *padre, const QString &titolo, const QString &testo) override;
     void avviso(QWidget *padre, const QString &titolo, const QString &testo) override;

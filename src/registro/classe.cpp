@@ -9,12 +9,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 int caratteri(const QString &s)
 {
     return int(s.toUcs4().size());
 }
+
+// The access as the file writes it, in the order of Classe::Accesso.
+const QString NomiAccesso[] = {QStringLiteral("tastiera"), QStringLiteral("unPulsante"), QStringLiteral("duePulsanti")};
 } // namespace
 
 Classe::Verifica Classe::verifica(const QString &grezzo, int escluso) const
@@ -50,6 +54,12 @@ QString Classe::prossimaImmagine(const QStringList &offerte) const
         }
     }
     return scelta;
+}
+
+int tempoScansioneValido(double secondi)
+{
+    const double ms = std::clamp(secondi * 1000, double(Classe::TempoMinimoMs), double(Classe::TempoMassimoMs));
+    return int(std::lround(ms / Classe::PassoTempoMs)) * Classe::PassoTempoMs;
 }
 
 QString fileClasse(const QString &cartellaImpostazioni)
@@ -94,6 +104,15 @@ Classe caricaClasse(const QString &cartellaImpostazioni, QString *errore, QStrin
     c.soloAdultoEsce = o.value(QStringLiteral("soloAdultoEsce")).toBool();
     c.ripasso = o.value(QStringLiteral("ripasso")).toBool(true);
     c.aiuti = o.value(QStringLiteral("aiuti")).toBool(true);
+    const QString accesso = o.value(QStringLiteral("accesso")).toString();
+    for (int i = 0; i < 3; ++i) {
+        if (accesso == NomiAccesso[i])
+            c.accesso = Classe::Accesso(i);
+    }
+    const QJsonValue tempo = o.value(QStringLiteral("tempoScansione"));
+    if (tempo.isDouble())
+        c.tempoScansioneMs = tempoScansioneValido(tempo.toDouble());
+    c.leggiPulsante = o.value(QStringLiteral("leggiPulsante")).toBool();
     // A pupil the class could not take (a name edited by hand) is left out
     // rather than losing the whole class.
     for (const QJsonValue v : o.value(QStringLiteral("alunni")).toArray()) {
@@ -122,7 +141,10 @@ bool salvaClasse(const Classe &classe, const QString &cartellaImpostazioni, QStr
                         {QStringLiteral("cartellaRegistro"), classe.cartellaRegistro},
                         {QStringLiteral("soloAdultoEsce"), classe.soloAdultoEsce},
                         {QStringLiteral("ripasso"), classe.ripasso},
-                        {QStringLiteral("aiuti"), classe.aiuti}};
+                        {QStringLiteral("aiuti"), classe.aiuti},
+                        {QStringLiteral("accesso"), NomiAccesso[int(classe.accesso)]},
+                        {QStringLiteral("tempoScansione"), classe.tempoScansioneMs / 1000.0},
+                        {QStringLiteral("leggiPulsante"), classe.leggiPulsante}};
     const QString percorso = fileClasse(cartellaImpostazioni);
     if (!QDir().mkpath(cartellaImpostazioni)
         || !scriviFileAtomico(percorso, QJsonDocument(o).toJson(QJsonDocument::Indented))) {

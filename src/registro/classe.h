@@ -23,6 +23,17 @@ struct Classe {
     QList<Alunno> alunni;
     QString cartellaRegistro; // empty: the settings folder
     bool soloAdultoEsce = false; // the menu's exit asks the adult's question
+
+    // How the children press: pointer and keys as designed, or scanning
+    // with one switch (the highlight moves by itself) or two (Space moves
+    // it, Enter chooses). The scan's interval is in half seconds, 0.5 to 5.
+    enum class Accesso { Tastiera, UnPulsante, DuePulsanti };
+    static constexpr int TempoMinimoMs = 500;
+    static constexpr int TempoMassimoMs = 5000;
+    static constexpr int PassoTempoMs = 500;
+    Accesso accesso = Accesso::Tastiera;
+    int tempoScansioneMs = 1500;
+    bool leggiPulsante = false; // the voice says each highlighted button
     // The teacher's say on the help: missed problems come back (review), and
     // hints where a child is stuck. Both off: problems drawn as designed.
     bool ripasso = true;
@@ -49,8 +60,13 @@ struct Classe {
     }
 };
 
-// The class of the settings folder. With no file: an empty class. A switch
-// a file lacks (one written before it) is on. A file
+// The interval of a scan as the class keeps it: within 0.5 and 5 seconds,
+// in half seconds.
+int tempoScansioneValido(double secondi);
+
+// The class of the settings folder. With no file: an empty class. Keys a
+// file lacks (one written before them) take their defaults: the help's
+// switches are on. A file
 // that cannot be read or understood gives an empty class and the fault,
 // naming the file, in *errore; a file that is not a class is also copied
 // to <file>.guasto, whose name follows. So is a file naming a pupil a

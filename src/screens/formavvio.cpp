@@ -1,5 +1,6 @@
 #include "formavvio.h"
 
+#include "accesso.h"
 #include "clsresize.h"
 #include "contesto.h"
 #include "fontinproporzione.h"
@@ -90,6 +91,7 @@ void FormAvvio::Form_Activate()
     sfondo.setMisura(0, 0.0f);
     sfondo.setMisura(3, float(heightTwip()));
     sfondo.setMisura(2, float(widthTwip()));
+    attivaScansione(c, this, {BottoneAvvio});
 }
 
 void FormAvvio::BottoneAvvio_Click()

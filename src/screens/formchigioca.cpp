@@ -1,5 +1,6 @@
 #include "formchigioca.h"
 
+#include "accesso.h"
 #include "alunni.h"
 #include "contesto.h"
 #include "modlanguagesupport.h"
@@ -64,6 +65,7 @@ void FormChiGioca::Form_Activate()
     riempiDisplay();
     if (!m_bottoni.isEmpty())
         m_bottoni.front()->setFocus();
+    attivaScansione(c, this, {m_bottoni.begin(), m_bottoni.end()});
 }
 
 void FormChiGioca::BottoneAlunno_Click(int Index)

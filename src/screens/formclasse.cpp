@@ -11,7 +11,9 @@
 #include "stile.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -51,7 +53,7 @@ FormClasse::FormClasse(Contesto &contesto)
     ListaAlunni = aggiungi(new QListWidget(client()), QStringLiteral("ListaAlunni"));
     alunni->setBuddy(ListaAlunni);
     ListaAlunni->setFont(testo);
-    piazza(ListaAlunni, 240, 600, 4200, 4080);
+    piazza(ListaAlunni, 240, 600, 4200, 3480);
     connect(ListaAlunni, &QListWidget::currentRowChanged, this, [this](int i) {
         const QList<Alunno> &a = c.stato.ClasseAlunni.alunni;
         if (i < 0 || i >= a.size())
@@ -61,19 +63,19 @@ FormClasse::FormClasse(Contesto &contesto)
         ListaImmagini->setCurrentRow(k);
     });
 
-    QLabel *nome = etichetta(QStringLiteral("LabelNome"), QStringLiteral("Nome"), 240, 4800, 1080, 540);
+    QLabel *nome = etichetta(QStringLiteral("LabelNome"), QStringLiteral("Nome"), 240, 4200, 1080, 540);
     TestoNome = aggiungi(new QLineEdit(client()), QStringLiteral("TestoNome"));
     TestoNome->setFont(testo);
     TestoNome->setMaxLength(Classe::MassimoCaratteri);
-    piazza(TestoNome, 1320, 4800, 3120, 540);
+    piazza(TestoNome, 1320, 4200, 3120, 540);
     nome->setBuddy(TestoNome);
     connect(TestoNome, &QLineEdit::returnPressed, this, &FormClasse::BottoneAggiungi_Click);
 
-    bottone(BottoneAggiungi, QStringLiteral("BottoneAggiungi"), QStringLiteral("Aggiungi"), 240, 5460, 1380, 600,
+    bottone(BottoneAggiungi, QStringLiteral("BottoneAggiungi"), QStringLiteral("Aggiungi"), 240, 4860, 1380, 600,
             &FormClasse::BottoneAggiungi_Click);
-    bottone(BottoneRinomina, QStringLiteral("BottoneRinomina"), QStringLiteral("Rinomina"), 1650, 5460, 1380, 600,
+    bottone(BottoneRinomina, QStringLiteral("BottoneRinomina"), QStringLiteral("Rinomina"), 1650, 4860, 1380, 600,
             &FormClasse::BottoneRinomina_Click);
-    bottone(BottoneTogli, QStringLiteral("BottoneTogli"), QStringLiteral("Togli"), 3060, 5460, 1380, 600,
+    bottone(BottoneTogli, QStringLiteral("BottoneTogli"), QStringLiteral("Togli"), 3060, 4860, 1380, 600,
             &FormClasse::BottoneTogli_Click);
     LabelAvviso = etichetta(QStringLiteral("LabelAvviso"), QString(), 240, 6180, 6120, 780);
     LabelAvviso->setWordWrap(true);
@@ -87,7 +89,7 @@ FormClasse::FormClasse(Contesto &contesto)
     // The pupil's picture stands out, with no caption to mark it.
     ListaImmagini->setStyleSheet(QStringLiteral(
         "QListWidget::item:selected { background: rgb(255, 160, 255); border: 3px solid rgb(128, 0, 128); }"));
-    piazza(ListaImmagini, 4680, 600, 4680, 2880);
+    piazza(ListaImmagini, 4680, 600, 4680, 1800);
     immagini->setBuddy(ListaImmagini);
     m_immagini = immaginiAlunni(c);
     // Pictures only: their file names are Italian words. A screen reader
@@ -101,37 +103,57 @@ FormClasse::FormClasse(Contesto &contesto)
             [this](QListWidgetItem *i) { scegliImmagine(ListaImmagini->row(i)); });
 
     QLabel *cartella
-        = etichetta(QStringLiteral("LabelCartella"), QStringLiteral("Cartella del registro"), 4680, 3600, 4680, 420);
+        = etichetta(QStringLiteral("LabelCartella"), QStringLiteral("Cartella del registro"), 4680, 2520, 4680, 420);
     TestoCartella = aggiungi(new QLineEdit(client()), QStringLiteral("TestoCartella"));
     TestoCartella->setFont(testo);
-    piazza(TestoCartella, 4680, 4080, 3300, 540);
+    piazza(TestoCartella, 4680, 2940, 3300, 540);
     cartella->setBuddy(TestoCartella);
     connect(TestoCartella, &QLineEdit::editingFinished, this, [this] { cambiaCartella(TestoCartella->text()); });
-    bottone(BottoneCartella, QStringLiteral("BottoneCartella"), QStringLiteral("Scegli…"), 8100, 4080, 1260, 540,
+    bottone(BottoneCartella, QStringLiteral("BottoneCartella"), QStringLiteral("Scegli…"), 8100, 2940, 1260, 540,
             &FormClasse::BottoneCartella_Click);
 
     SceltaSoloAdulto = aggiungi(new QCheckBox(QStringLiteral("Solo un adulto può uscire"), client()),
                                 QStringLiteral("SceltaSoloAdulto"));
     SceltaSoloAdulto->setFont(testo);
-    piazza(SceltaSoloAdulto, 4680, 4800, 4680, 540);
+    piazza(SceltaSoloAdulto, 4680, 3600, 4680, 540);
     connect(SceltaSoloAdulto, &QCheckBox::toggled, this, [this](bool v) {
         c.stato.ClasseAlunni.soloAdultoEsce = v;
         salva();
     });
+
+    // How the children press; the entries' texts come at the load.
+    QLabel *accesso = etichetta(QStringLiteral("LabelAccesso"), QStringLiteral("Accesso"), 4680, 4260, 1800, 540);
+    SceltaAccesso = aggiungi(new QComboBox(client()), QStringLiteral("SceltaAccesso"));
+    SceltaAccesso->setFont(testo);
+    SceltaAccesso->addItems({QString(), QString(), QString()});
+    piazza(SceltaAccesso, 6480, 4260, 2880, 540);
+    accesso->setBuddy(SceltaAccesso);
+    QLabel *tempo
+        = etichetta(QStringLiteral("LabelTempo"), QStringLiteral("Tempo della scansione"), 4680, 4920, 3000, 540);
+    SceltaTempo = aggiungi(new QDoubleSpinBox(client()), QStringLiteral("SceltaTempo"));
+    SceltaTempo->setFont(testo);
+    SceltaTempo->setDecimals(1);
+    SceltaTempo->setRange(Classe::TempoMinimoMs / 1000.0, Classe::TempoMassimoMs / 1000.0);
+    SceltaTempo->setSingleStep(Classe::PassoTempoMs / 1000.0);
+    piazza(SceltaTempo, 7680, 4920, 1680, 540);
+    tempo->setBuddy(SceltaTempo);
+    SceltaLeggi = aggiungi(new QCheckBox(QStringLiteral("Leggi il pulsante"), client()), QStringLiteral("SceltaLeggi"));
+    SceltaLeggi->setFont(testo);
+    piazza(SceltaLeggi, 4680, 5580, 4680, 540);
 
     // The help, for the whole class; the captions come at the load.
     auto scelta = [&](QCheckBox *&b, const QString &nome, int l, bool Classe::*campo) {
         b = aggiungi(new QCheckBox(client()), nome);
         b->setFont(testo);
         b->setChecked(c.stato.ClasseAlunni.*campo);
-        piazza(b, l, 5460, 2280, 540);
+        piazza(b, l, 5580, 2100, 540);
         connect(b, &QCheckBox::toggled, this, [this, campo](bool v) {
             c.stato.ClasseAlunni.*campo = v;
             salva();
         });
     };
-    scelta(SceltaRipasso, QStringLiteral("SceltaRipasso"), 4680, &Classe::ripasso);
-    scelta(SceltaAiuti, QStringLiteral("SceltaAiuti"), 7080, &Classe::aiuti);
+    scelta(SceltaRipasso, QStringLiteral("SceltaRipasso"), 240, &Classe::ripasso);
+    scelta(SceltaAiuti, QStringLiteral("SceltaAiuti"), 2340, &Classe::aiuti);
 
     bottone(BottoneFatto, QStringLiteral("BottoneFatto"), QStringLiteral("Fatto"), 6600, 6180, 2760, 780,
             &FormClasse::BottoneFatto_Click);
@@ -140,6 +162,15 @@ FormClasse::FormClasse(Contesto &contesto)
     const Classe &k = c.stato.ClasseAlunni;
     TestoCartella->setText(QDir::toNativeSeparators(k.cartellaDelRegistro(c.percorsi.impostazioni)));
     SceltaSoloAdulto->setChecked(k.soloAdultoEsce);
+    SceltaAccesso->setCurrentIndex(int(k.accesso));
+    SceltaTempo->setValue(k.tempoScansioneMs / 1000.0);
+    SceltaLeggi->setChecked(k.leggiPulsante);
+    cambiaAccesso(int(k.accesso), k.tempoScansioneMs / 1000.0, k.leggiPulsante);
+    const auto cambiato
+        = [this] { cambiaAccesso(SceltaAccesso->currentIndex(), SceltaTempo->value(), SceltaLeggi->isChecked()); };
+    connect(SceltaAccesso, &QComboBox::currentIndexChanged, this, cambiato);
+    connect(SceltaTempo, &QDoubleSpinBox::valueChanged, this, cambiato);
+    connect(SceltaLeggi, &QCheckBox::toggled, this, cambiato);
     riempiLista(0);
     registraFont();
 }
@@ -156,6 +187,11 @@ void FormClasse::Form_Load()
         scelta->setToolTip(c.lingua.MLSGetString(QString::fromLatin1(chiave)));
         scelta->setAccessibleDescription(scelta->toolTip());
     }
+    // In the order of Classe::Accesso.
+    const QString accessi[] = {QStringLiteral("0200"), QStringLiteral("0201"), QStringLiteral("0202")};
+    for (int i = 0; i < 3; ++i)
+        SceltaAccesso->setItemText(i, c.lingua.MLSGetString(accessi[i]));
+    SceltaTempo->setSuffix(c.lingua.MLSGetString(QStringLiteral("0203")));
     scalaAlCaricamento();
 }
 
@@ -183,7 +219,7 @@ void FormClasse::Form_Resize()
     ListaImmagini->setIconSize(QSize(cella - 14, cella - 14));
     ListaAlunni->setIconSize(QSize(ListaAlunni->fontMetrics().height(), ListaAlunni->fontMetrics().height()) * 3 / 2);
     // The box to tick grows with its caption.
-    for (QCheckBox *scelta : {SceltaSoloAdulto, SceltaRipasso, SceltaAiuti}) {
+    for (QCheckBox *scelta : {SceltaSoloAdulto, SceltaLeggi, SceltaRipasso, SceltaAiuti}) {
         const int casella = scelta->fontMetrics().height();
         scelta->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(casella));
     }
@@ -276,6 +312,22 @@ void FormClasse::scegliImmagine(int k)
         return;
     a[i].immagine = m_immagini[k];
     ListaAlunni->item(i)->setIcon(QIcon(immagineAlunno(c, a[i].immagine)));
+    salva();
+}
+
+void FormClasse::cambiaAccesso(int accesso, double secondi, bool leggi)
+{
+    Classe &k = c.stato.ClasseAlunni;
+    const Classe::Accesso a = Classe::Accesso(std::clamp(accesso, 0, 2));
+    // The interval is the one switch's; the voice reads for either.
+    SceltaTempo->setEnabled(a == Classe::Accesso::UnPulsante);
+    SceltaLeggi->setEnabled(a != Classe::Accesso::Tastiera);
+    const int ms = tempoScansioneValido(secondi);
+    if (a == k.accesso && ms == k.tempoScansioneMs && leggi == k.leggiPulsante)
+        return;
+    k.accesso = a;
+    k.tempoScansioneMs = ms;
+    k.leggiPulsante = leggi;
     salva();
 }
 

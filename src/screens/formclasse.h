@@ -5,6 +5,8 @@
 #include <memory>
 
 class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -14,7 +16,8 @@ struct Contesto;
 // The class, for the adult: pupils added, renamed and removed (their rows
 // stay in the record), each with a picture from the shipped animations; the
 // record folder; whether only an adult may leave; whether missed problems
-// come back and hints are given. Every change is saved at once.
+// come back and hints are given; how the children press (pointer and keys,
+// or scanning with one or two switches). Every change is saved at once.
 class FormClasse : public SchermoScalato
 {
     Q_OBJECT
@@ -38,6 +41,9 @@ public:
     // The folder typed or chosen; empty: the settings folder.
     void cambiaCartella(const QString &cartella);
     void scegliImmagine(int i);
+    // The access (in the order of Classe::Accesso), the scan's interval in
+    // seconds, whether the voice reads the highlighted button.
+    void cambiaAccesso(int accesso, double secondi, bool leggi);
 
 private:
     void riempiLista(int selezionato);
@@ -58,6 +64,9 @@ private:
     QCheckBox *SceltaSoloAdulto;
     QCheckBox *SceltaRipasso;
     QCheckBox *SceltaAiuti;
+    QComboBox *SceltaAccesso;
+    QDoubleSpinBox *SceltaTempo;
+    QCheckBox *SceltaLeggi;
     QPushButton *BottoneFatto;
     QStringList m_immagini;
 };

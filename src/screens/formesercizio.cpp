@@ -1,5 +1,6 @@
 #include "formesercizio.h"
 
+#include "accesso.h"
 #include "alunni.h"
 #include "bottoneicona.h"
 #include "casuale.h"
@@ -254,6 +255,9 @@ void FormEsercizio::Form_Activate()
     for (CellaAnimata *cella : m_celle)
         cella->resize(pixelDaTwip(scalaX(1300)), cella->height());
     NuovoProblema();
+    QList<QAbstractButton *> bersagli(m_cifre.begin(), m_cifre.end());
+    bersagli << m_piu << m_meno << m_uguale << m_ripeti << m_avanti;
+    attivaScansione(m_c, this, bersagli);
 }
 
 void FormEsercizio::chiusuraRichiesta()

@@ -4,6 +4,7 @@
 #include "caricatorevoce.h"
 #include "perparlare.h"
 
+#include "accesso.h"
 #include "clsresize.h"
 #include "contesto.h"
 #include "dialoghi.h"
@@ -158,6 +159,9 @@ void FormImposta::Form_Load()
 void FormImposta::Form_Activate()
 {
     riempiDisplay();
+    // A child who chose it from the menu with a switch can hear the voice
+    // and go back without a mouse.
+    attivaScansione(c, this, {m_bocca, BottoneEsci});
 }
 
 void FormImposta::Form_Resize()

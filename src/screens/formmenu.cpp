@@ -1,5 +1,6 @@
 #include "formmenu.h"
 
+#include "accesso.h"
 #include "alunni.h"
 #include "casuale.h"
 #include "clsresize.h"
@@ -91,6 +92,8 @@ void FormMenu::Form_Load()
 void FormMenu::Form_Activate()
 {
     riempiDisplay();
+    // Top to bottom, as the child sees them: "Esci" last.
+    attivaScansione(c, this, {Command8, Command7, Command2, Command3, Command1});
 }
 
 void FormMenu::chiusuraRichiesta()

@@ -459,6 +459,9 @@ private Q_SLOTS:
         QCOMPARE(caricaClasse(cartella, &errore), Classe());
         const Classe c{{{QStringLiteral("Anna; \"Bea\""), QStringLiteral("gattino.gif")}, {QStringLiteral("Lù"), {}}},
                        QStringLiteral("//server/aula"),
+                       true,
+                       Classe::Accesso::DuePulsanti,
+                       3000,
                        true};
         QVERIFY(::salvaClasse(c, cartella, &errore));
         QCOMPARE(caricaClasse(cartella, &errore), c);
@@ -493,6 +496,42 @@ private Q_SLOTS:
         QCOMPARE(nome, QStringLiteral("=1+2"));
         QVERIFY2(errore.startsWith(fileClasse(cartella) + ": \"=1+2\""), qPrintable(errore));
         QCOMPARE(leggi(fileClasse(cartella) + ".guasto"), formula);
+    }
+
+    // The access as a class file gives it: a file written before the access was chosen reads as pointer and keys.
+    void accessoDellaClasse_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("accesso");
+        QTest::addColumn<int>("ms");
+        QTest::addColumn<bool>("leggi");
+        QTest::newRow("an older file") << QByteArray("{\"alunni\": []}") << 0 << 1500 << false;
+        QTest::newRow("one switch") << QByteArray(R"({"accesso": "unPulsante", "leggiPulsante": true})") << 1 << 1500
+                                    << true;
+        QTest::newRow("two switches") << QByteArray(R"({"accesso": "duePulsanti"})") << 2 << 1500 << false;
+        QTest::newRow("an unknown access") << QByteArray(R"({"accesso": "joystick"})") << 0 << 1500 << false;
+        QTest::newRow("0.5 s") << QByteArray(R"({"tempoScansione": 0.5})") << 0 << 500 << false;
+        QTest::newRow("0.2 s: 0.5") << QByteArray(R"({"tempoScansione": 0.2})") << 0 << 500 << false;
+        QTest::newRow("5 s") << QByteArray(R"({"tempoScansione": 5})") << 0 << 5000 << false;
+        QTest::newRow("5.5 s: 5") << QByteArray(R"({"tempoScansione": 5.5})") << 0 << 5000 << false;
+        QTest::newRow("1e300 s: 5") << QByteArray(R"({"tempoScansione": 1e300})") << 0 << 5000 << false;
+        QTest::newRow("1.7 s: 1.5") << QByteArray(R"({"tempoScansione": 1.7})") << 0 << 1500 << false;
+        QTest::newRow("not a number") << QByteArray(R"({"tempoScansione": "3"})") << 0 << 1500 << false;
+    }
+    void accessoDellaClasse()
+    {
+        QFETCH(QByteArray, file);
+        QTemporaryDir d;
+        QFile f(fileClasse(d.path()));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(file);
+        f.close();
+        QString errore;
+        const Classe c = caricaClasse(d.path(), &errore);
+        QVERIFY(errore.isEmpty());
+        QTEST(int(c.accesso), "accesso");
+        QTEST(c.tempoScansioneMs, "ms");
+        QTEST(c.leggiPulsante, "leggi");
     }
 
     void domandaAdulto()

@@ -1,7 +1,8 @@
 // The class and the record on the real screens: "Chi gioca?" after "Avvio" only with pupils, the pupil's name on
 // the menu and the exercise screens and in the rows, the adult's question in front of the class, the record and
-// (when asked) the exit, the class screen saving what it changes and giving pictures no pupil has, the record view
-// of two computers' files with its PDF, and a record folder that cannot be written told once.
+// (when asked) the exit, the class screen saving what it changes (the access too, with no pupil) and giving pictures
+// no pupil has, the record view of two computers' files with its PDF, and a record folder that cannot be written told
+// once.
 
 #include "ambiente.h"
 #include "caricavistaregistro.h"
@@ -14,7 +15,10 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -157,6 +161,14 @@ private Q_SLOTS:
     void classe()
     {
         Schermo *s = a->registro.mostra(QStringLiteral("FormClasse"));
+        // The access is chosen and kept with no pupil yet.
+        figlio<QComboBox>(s, "SceltaAccesso")->setCurrentIndex(1);
+        figlio<QDoubleSpinBox>(s, "SceltaTempo")->setValue(2.5);
+        figlio<QCheckBox>(s, "SceltaLeggi")->setChecked(true);
+        QString errore;
+        const Classe k = caricaClasse(cartella(), &errore);
+        QVERIFY(k.alunni.isEmpty() && k.accesso == Classe::Accesso::UnPulsante && k.tempoScansioneMs == 2500
+                && k.leggiPulsante);
         auto *nome = figlio<QLineEdit>(s, "TestoNome");
         // The second name is the first again; the third a spreadsheet would run. The messages are Italiano.lng's.
         QVERIFY(QFile::copy(Ambiente::datiProgramma() + QStringLiteral("/Italiano.lng"),
@@ -172,7 +184,6 @@ private Q_SLOTS:
         }
         a->dialoghi.risposte = {true};
         figlio<QPushButton>(s, "BottoneTogli")->click(); // Eva, the last added
-        QString errore;
         const Classe salvata = caricaClasse(cartella(), &errore);
         QCOMPARE(salvata, a->stato.ClasseAlunni);
         QCOMPARE(salvata.alunni.size(), 1);

@@ -1,6 +1,7 @@
 // Every caption, label, button and menu-bar text fits its control on the common displays, in the shipped languages
 // and in one whose captions are 40 per cent longer than the longer shipped one; none shrinks below 8 points. So do
 // a full class's names of 40 letters on their buttons and in the record view's table, and the record chart's legend.
+// Every button a child presses is at least 44 pixels each way at 1024 x 768.
 
 #include "alunni.h"
 #include "ambiente.h"
@@ -125,7 +126,7 @@ private Q_SLOTS:
             a.stato.ClasseAlunni.alunni.append({riga.alunno, QStringLiteral("mela.gif")});
             QVERIFY(riga.alunno.size() == 40 && registro.aggiungi(riga));
         }
-        for (const char *nome : {"FormMenu", "FormAvvio", "Form1", "FormImposta", "FormAdulto", "FormChiGioca",
+        for (const char *nome : {"FormMenu", "FormAvvio", "Form1", "Form2", "FormImposta", "FormAdulto", "FormChiGioca",
                                  "FormClasse", "FormRegistro"}) {
             const auto &t = a.stato.Testi1;
             const auto storia
@@ -146,6 +147,15 @@ private Q_SLOTS:
                     QTest::keyClick(f, tasto), a.quiete();
                 QCoreApplication::processEvents();
                 QVERIFY2(fuori(s).isEmpty(), qPrintable(fuori(s).join(QStringLiteral("; "))));
+                // What a child presses is at least 44 pixels each way on the smallest display.
+                const bool bambino
+                    = QByteArrayList{"FormAvvio", "FormMenu", "Form1", "Form2", "FormChiGioca"}.contains(nome);
+                for (QAbstractButton *b : s->findChildren<QAbstractButton *>()) {
+                    QVERIFY2(!bambino || display != QSize(1024, 768) || !b->isVisibleTo(s)
+                                 || (b->width() >= 44 && b->height() >= 44),
+                             qPrintable(
+                                 QStringLiteral("%1 %2x%3").arg(b->objectName()).arg(b->width()).arg(b->height())));
+                }
             }
             a.registro.scarica(s);
         }
