@@ -3,11 +3,11 @@
 #include "perparlare.h"
 
 #include "casuale.h"
+#include "elencoschermi.h"
 #include "formesercizio.h"
 #include "modulo1.h"
 #include "motoreespeak.h"
 #include "programma.h"
-#include "registroschermi.h"
 #include "schermo.h"
 
 #include <QElapsedTimer>
@@ -44,7 +44,7 @@ void prossimo(Programma &p, int schermo, int n3, int n1)
 
 FormEsercizio *apri(Programma &p, int schermo, int n3, int n1, bool tenere)
 {
-    RegistroSchermi &r = p.registro();
+    ElencoSchermi &r = p.schermi();
     QList<Schermo *> prima;
     for (Schermo *s : r.caricati())
         if (s->isVisible())

@@ -5,7 +5,8 @@
 //       plays an addition and a subtraction problem to the end and saves
 //       screenshots of the whole display at steps 0, 3 and 7 as
 //       <folder>/form1-passo0.png ... form2-passo7.png, and
-//       form1-passo2-a.png and -b.png 1 s apart during step 2
+//       form1-passo2-a.png and -b.png 1 s apart during step 2; then the
+//       hints of an addition: form1-aiuto-conta.png, -barra.png, -tasto.png
 //   numerella_esercizi_dal_vivo cpu [seconds]
 //       opens the subtraction screen on a problem with nine things, waits
 //       for the first question to be read, then measures the process's CPU
@@ -117,6 +118,30 @@ int comandoFoto(Programma &p, const QString &cartella)
         std::printf("Form%d: answers shown %d, right %d, wrong %d, operation \"%s\"\n", pr.schermo, risposteMostrate(f),
                     int(p.stato().NumeroEsatti), int(p.stato().NumeroErrati),
                     qPrintable(f->controllo<QLabel>(u"EtOperazione"_qs)->text()));
+    }
+    // The hints of 5 = 3 + 2: counting together after two wrong presses, a
+    // second into it; the bar after two wrong presses in the operation; the
+    // key after a third.
+    FormEsercizio *f = apri(p, 1, 5, 3);
+    if (!f)
+        return 1;
+    const struct {
+        const char *presse;
+        const char *nome;
+        int attesa; // ms after the last press; -1: until it is over
+    } aiuti[] = {{"99", "form1-aiuto-conta.png", 1000},
+                 {"325", nullptr, -1},
+                 {"99", "form1-aiuto-barra.png", -1},
+                 {"9", "form1-aiuto-tasto.png", -1}};
+    for (const auto &a : aiuti) {
+        for (const char *c = a.presse; *c; ++c) {
+            if (!bottone(f, QChar::fromLatin1(*c))->isEnabled())
+                attendiRisposte(p, f);
+            bottone(f, QChar::fromLatin1(*c))->click();
+        }
+        a.attesa < 0 ? void(attendiRisposte(p, f)) : attendi(a.attesa);
+        if (a.nome)
+            foto(cartella, QString::fromLatin1(a.nome));
     }
     return 0;
 }

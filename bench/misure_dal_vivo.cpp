@@ -5,6 +5,7 @@
 #include "codec.h"
 #include "contesto.h"
 #include "controllo.h"
+#include "elencoschermi.h"
 #include "formesercizio.h"
 #include "formmenu.h"
 #include "ini.h"
@@ -13,7 +14,6 @@
 #include "modulo1.h"
 #include "motoreespeak.h"
 #include "programma.h"
-#include "registroschermi.h"
 #include "schermo.h"
 
 #include <QAction>
@@ -122,7 +122,7 @@ bool preparaCartellaLingue(const QString &daCartella, const QString &cartella)
 
 namespace {
 // The start screen's button, or null (with a message) when there is none.
-QPushButton *bottoneAvvio(RegistroSchermi &r)
+QPushButton *bottoneAvvio(ElencoSchermi &r)
 {
     Schermo *avvio = r.caricato(QStringLiteral("FormAvvio"));
     auto *b = avvio ? qobject_cast<QPushButton *>(avvio->controllo(QStringLiteral("BottoneAvvio"))) : nullptr;
@@ -136,7 +136,7 @@ QPushButton *bottoneAvvio(RegistroSchermi &r)
 // use while nothing happens and its resident memory.
 int comandoMenu(Programma &p, int secondi)
 {
-    RegistroSchermi &r = p.registro();
+    ElencoSchermi &r = p.schermi();
     attendi(1000);
     QPushButton *bottone = bottoneAvvio(r);
     if (!bottone)
@@ -274,7 +274,7 @@ Cambi cambi(FormMenu *menu, const QString &misurata, const QString &altra, bool 
 }
 
 // "name(index)=caption" of every control of every loaded screen.
-QStringList didascalie(RegistroSchermi &r)
+QStringList didascalie(ElencoSchermi &r)
 {
     QStringList l;
     for (Schermo *s : r.caricati()) {
@@ -290,7 +290,7 @@ QStringList didascalie(RegistroSchermi &r)
 
 // The large file holds the Italian entries: the captions it gives should be
 // the Italian file's. Prints those that differ.
-void confronta(RegistroSchermi &r, FormMenu *menu)
+void confronta(ElencoSchermi &r, FormMenu *menu)
 {
     voceLingua(menu, QStringLiteral("Italiano"))->trigger();
     const QStringList italiano = didascalie(r);
@@ -328,7 +328,7 @@ void scomponi(Programma &p, const QString &cartella)
 {
     int letture = 0;
     QStringList quanti;
-    for (Schermo *s : p.registro().caricati()) {
+    for (Schermo *s : p.schermi().caricati()) {
         quanti << QStringLiteral("%1 %2").arg(s->nomeForm()).arg(s->controlli().size());
         letture += 3 + 3 * int(s->controlli().size());
     }
@@ -355,7 +355,7 @@ void scomponi(Programma &p, const QString &cartella)
     ModLanguageSupport &l = p.contesto().lingua;
     const QString prima = l.MLSCurrentLanguage;
     l.MLSCurrentLanguage = QStringLiteral("Grande");
-    for (Schermo *s : p.registro().caricati()) {
+    for (Schermo *s : p.schermi().caricati()) {
         const double c0 = secondiCpuThread();
         QElapsedTimer o;
         o.start();
@@ -383,7 +383,7 @@ void scomponi(Programma &p, const QString &cartella)
 // with the addition screen loaded as well.
 int comandoLingua(Programma &p, int n)
 {
-    RegistroSchermi &r = p.registro();
+    ElencoSchermi &r = p.schermi();
     attendi(500);
     QPushButton *bottone = bottoneAvvio(r);
     if (!bottone)
@@ -470,7 +470,7 @@ private:
 // and again, that many times.
 int comandoApertura(Programma &p, int volte)
 {
-    RegistroSchermi &r = p.registro();
+    ElencoSchermi &r = p.schermi();
     attendi(500);
     QPushButton *bottone = bottoneAvvio(r);
     if (!bottone)

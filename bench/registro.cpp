@@ -89,7 +89,7 @@ int main(int argc, char **argv)
     {
         Ambiente a(QString::fromLocal8Bit(argv[1]), QStringLiteral("Italiano"));
         // The view linked in: its own time, not its plugin's load.
-        a.registro.registra(QStringLiteral("FormRegistro"), [&a] { return new FormRegistro(*a.c); });
+        a.schermi.registra(QStringLiteral("FormRegistro"), [&a] { return new FormRegistro(*a.c, a.stato); });
         colonne = intestazioneRegistro(a.lingua);
         titoli = titoliRegistro(a.lingua);
         const QString cartella = a.c->percorsi.impostazioni;
@@ -98,11 +98,11 @@ int main(int argc, char **argv)
         for (int i = 0; i < giri; ++i) {
             QElapsedTimer t;
             t.start();
-            Schermo *s = a.registro.mostra(QStringLiteral("FormRegistro"));
+            Schermo *s = a.schermi.mostra(QStringLiteral("FormRegistro"));
             s->repaint();
             QCoreApplication::processEvents();
             schermo.push_back(t.nsecsElapsed() / 1e6);
-            a.registro.scarica(s);
+            a.schermi.scarica(s);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
 
@@ -110,7 +110,7 @@ int main(int argc, char **argv)
             a.stato.ClasseAlunni.alunni.append(
                 {QStringLiteral("Alunno %1 \"%2\"").arg(i).arg(QChar(u'A' + i % 26)), {}});
         for (int i = 0; i < giri; ++i) {
-            Schermo *chi = a.registro.mostra(QStringLiteral("FormChiGioca"));
+            Schermo *chi = a.schermi.mostra(QStringLiteral("FormChiGioca"));
             auto *bottone = qobject_cast<QAbstractButton *>(chi->controllo(QStringLiteral("BottoneAlunno"), 7));
             QElapsedTimer t;
             t.start();
@@ -127,7 +127,7 @@ int main(int argc, char **argv)
                 return 1;
             pronto.push_back(t.nsecsElapsed() / 1e6);
             fermi.push_back(fermo / 1e6);
-            a.registro.scaricaTutti();
+            a.schermi.scaricaTutti();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
     }

@@ -11,13 +11,13 @@
 
 #include "classe.h"
 #include "dialoghi.h"
+#include "elencoschermi.h"
 #include "formadulto.h"
 #include "formesercizio.h"
 #include "ini.h"
 #include "lingualunga.h"
 #include "menulingue.h"
 #include "programma.h"
-#include "registroschermi.h"
 #include "schermi.h"
 #include "schermo.h"
 #include "scrittoreregistro.h"
@@ -137,12 +137,11 @@ void premi(Schermo *s, const QString &bottone)
 // The adult's question asked from the menu, and answered.
 void chiediAdulto(Programma &p, const QString &scarica, FormAdulto::Dopo dopo)
 {
-    Schermo *m = p.registro().mostra(u"FormMenu"_qs);
-    p.registro().scarica(p.registro().caricato(scarica));
+    Schermo *m = p.schermi().mostra(u"FormMenu"_qs);
+    p.schermi().scarica(p.schermi().caricato(scarica));
     FormAdulto::chiedi(p.contesto(), m, dopo);
-    auto *a = qobject_cast<FormAdulto *>(p.registro().caricato(u"FormAdulto"_qs));
-    a->findChild<QLineEdit *>(u"TestoRisposta"_qs)
-        ->setText(QString::number(p.contesto().stato.UltimaDomandaAdulto.risposta()));
+    auto *a = qobject_cast<FormAdulto *>(p.schermi().caricato(u"FormAdulto"_qs));
+    a->findChild<QLineEdit *>(u"TestoRisposta"_qs)->setText(QString::number(p.stato().UltimaDomandaAdulto.risposta()));
     a->BottoneConferma_Click();
 }
 
@@ -167,7 +166,7 @@ void scegliLingua(Schermo *menu, const QString &lingua)
 }
 
 // The voice screen from the menu, once its opening sentence has made the mouth move.
-Schermo *apriVoce(RegistroSchermi &r)
+Schermo *apriVoce(ElencoSchermi &r)
 {
     premi(r.caricato(u"FormMenu"_qs), u"Command3"_qs);
     QTest::qWait(1500);
@@ -212,7 +211,7 @@ int main(int argc, char *argv[])
     Programma p(std::move(o));
     if (const auto stato = p.Main())
         return *stato;
-    RegistroSchermi &r = p.registro();
+    ElencoSchermi &r = p.schermi();
 
     int errori = 0;
     const auto foto = [&](const QString &nome) { errori += !fotografa(uscita + u'/' + nome); };

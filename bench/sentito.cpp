@@ -3,12 +3,12 @@
 #include "dalvivo.h"
 
 #include "contesto.h"
+#include "elencoschermi.h"
 #include "formesercizio.h"
 #include "modulo1.h"
 #include "motoreespeak.h"
 #include "perparlare.h"
 #include "programma.h"
-#include "registroschermi.h"
 #include "schermo.h"
 #include "sintesiespeak.h"
 #include "suoniwav.h"
@@ -192,7 +192,7 @@ int comandoSentito(Programma &p)
     Ascoltatore ascolto;
     if (!ascolto.avvia())
         return 1;
-    RegistroSchermi &r = p.registro();
+    ElencoSchermi &r = p.schermi();
     attendi(500);
     Schermo *avvio = r.caricato(QStringLiteral("FormAvvio"));
     auto *bottoneAvvio
@@ -260,6 +260,20 @@ int comandoSentito(Programma &p)
     attendi(200);
     attendiSilenzio(p);
     ok = misura("sentito_ripeti_ms", ascolto.primoSuono(t)) && ok;
+    ascolto.attendiQuiete();
+
+    // The second wrong answer at the same step: its hint, counting the
+    // things that came together with the child. The feedback sounds off, so
+    // that the first sound heard is the hint's and not the wrong sound.
+    const Boolean suono = p.stato().SuonoAttivo;
+    p.stato().SuonoAttivo = False;
+    t = ora();
+    bottone(f, QChar(u'0' + (celleMostrate(f) - primi + 1) % 10))->click();
+    attendi(600);
+    ok = misura("sentito_aiuto_ms", ascolto.primoSuono(t)) && ok;
+    attendiRisposte(p, f);
+    std::printf("  the hint's last words: \"%s\"\n", qPrintable(p.contesto().parla.TestoDaDire));
+    p.stato().SuonoAttivo = suono;
     ascolto.attendiQuiete();
 
     // The floor: paplay of a short beep, measured the same way.

@@ -9,7 +9,8 @@
 class Programma;
 
 // From the menu: "Problemi con addizione", then the right answer, a wrong
-// answer and the repeat button, each press to its first sound heard; the
+// answer, the repeat button and a second wrong answer (to the first sound of
+// its hint), each press to its first sound heard; the
 // longest silence inside the first question as recorded beside the longest
 // in its synthesised samples; and paplay of a short beep, the floor of the
 // measurement. Prints the figures for bench/cifre.sh.

@@ -7,9 +7,9 @@
 
 #include <QWidget>
 
-ScansioneSchermo *attivaScansione(Contesto &c, QWidget *finestra, const QList<QAbstractButton *> &bersagli)
+ScansioneSchermo *attivaScansione(Contesto &c, const Classe &k, QWidget *finestra,
+                                  const QList<QAbstractButton *> &bersagli)
 {
-    const Classe &k = c.stato.ClasseAlunni;
     if (k.accesso == Classe::Accesso::Tastiera || !finestra)
         return nullptr;
     // Once per window: a screen shown again keeps the scan it has.

@@ -5,6 +5,7 @@
 class QAbstractButton;
 class QWidget;
 class ScansioneSchermo;
+struct Classe;
 struct Contesto;
 
 // Scanning on a window a child uses, as the class asks (the targets in the
@@ -12,4 +13,5 @@ struct Contesto;
 // and null comes back. "Leggi il pulsante" speaks each highlighted caption
 // through the program-wide engine, leaving the sentence that the repeat
 // button says again as it was.
-ScansioneSchermo *attivaScansione(Contesto &c, QWidget *finestra, const QList<QAbstractButton *> &bersagli);
+ScansioneSchermo *attivaScansione(Contesto &c, const Classe &k, QWidget *finestra,
+                                  const QList<QAbstractButton *> &bersagli);

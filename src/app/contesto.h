@@ -6,23 +6,23 @@
 #include <QRect>
 #include <functional>
 
-struct Modulo1;
 class Casuale;
 class ModLanguageSupport;
-class RegistroSchermi;
+class ElencoSchermi;
 class Dialoghi;
 class PerParlare;
 class Suoni;
 
-// What the screens share, handed to each screen when it is created: the
-// shared state, the one random generator, the language module, the screen
-// registry, the message boxes, speech, sounds, folders and the display the
-// screens fill. The program and the tests each build one.
+// The services the screens share, handed to each screen when it is
+// created: the one random generator, the language module, the screen list,
+// the message boxes, speech, sounds, folders and the display the screens
+// fill. The shared state is not here: each screen is given the parts of
+// Modulo1 it uses, so that what it may change shows in its constructor.
+// The program and the tests each build one.
 struct Contesto {
-    Modulo1 &stato;
     Casuale &casuale;
     ModLanguageSupport &lingua;
-    RegistroSchermi &registro;
+    ElencoSchermi &schermi;
     Dialoghi &dialoghi;
     PerParlare &parla;
     Suoni &suoni;

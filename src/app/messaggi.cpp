@@ -2,10 +2,10 @@
 
 #include "contesto.h"
 #include "dialoghi.h"
+#include "elencoschermi.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
 #include "perparlare.h"
-#include "registroschermi.h"
 
 #include <QDir>
 
@@ -51,16 +51,16 @@ QString testoInformazioni(ModLanguageSupport &lingua, const QString &programma, 
     return testo + bloccoCrediti(lingua, programma, storie);
 }
 
-void MostraInformazioni(Contesto &c, QWidget *padre)
+void MostraInformazioni(Contesto &c, const Storie &storie, QWidget *padre)
 {
     c.dialoghi.informazione(padre, TitoloDomande,
-                            testoInformazioni(c.lingua, c.percorsi.programma, c.stato.CartellaStorie));
+                            testoInformazioni(c.lingua, c.percorsi.programma, storie.CartellaStorie));
 }
 
 void ConfermaUscita(Contesto &c, QWidget *padre)
 {
-    if (c.dialoghi.domanda(padre, TitoloDomande, c.lingua.MLSGetString(QStringLiteral("0001"))) && c.registro.termina)
-        c.registro.termina(0);
+    if (c.dialoghi.domanda(padre, TitoloDomande, c.lingua.MLSGetString(QStringLiteral("0001"))) && c.schermi.termina)
+        c.schermi.termina(0);
 }
 
 void ParlaLaLingua(Contesto &c, MotoreVoce &motore)

@@ -5,6 +5,7 @@
 class MotoreVoce;
 class QWidget;
 struct Contesto;
+struct Storie;
 
 inline const QString TitoloApplicazione = QStringLiteral("Numerella");
 // The program's full name, the same in every language: the About text's
@@ -16,7 +17,7 @@ inline const QString TitoloDomande = TitoloApplicazione + QStringLiteral(" parla
 // folders (the words of "0019" to "0021"); storie is the folder of the
 // stories in use, inside the program folder.
 QString testoInformazioni(class ModLanguageSupport &lingua, const QString &programma, const QString &storie);
-void MostraInformazioni(Contesto &c, QWidget *padre);
+void MostraInformazioni(Contesto &c, const Storie &storie, QWidget *padre);
 // Makes the engine speak the current language: its voices, and message
 // "0008" as the word for a minus sign; and makes Parla prepare texts for it
 // (another language's word for "&" is its message "0022").

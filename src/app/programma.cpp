@@ -3,13 +3,13 @@
 #include "accesso.h"
 #include "caricatorevoce.h"
 #include "dialoghi.h"
+#include "elencoschermi.h"
 #include "impostazioni.h"
 #include "istanzaunica.h"
 #include "messaggi.h"
 #include "modlanguagesupport.h"
 #include "perparlare.h"
 #include "registroclasse.h"
-#include "registroschermi.h"
 #include "schermo.h"
 #include "testi.h"
 
@@ -23,14 +23,14 @@ Programma::Programma(Opzioni opzioni)
     : m_opzioni(std::move(opzioni))
     , m_istanza(std::make_unique<IstanzaUnica>(m_opzioni.cartellaLock))
     , m_lingua(std::make_unique<ModLanguageSupport>(m_opzioni.percorsi.programma, m_opzioni.percorsi.impostazioni))
-    , m_registro(std::make_unique<RegistroSchermi>())
+    , m_schermi(std::make_unique<ElencoSchermi>())
     , m_parla(std::make_unique<PerParlare>())
 {
     if (!m_opzioni.dialoghi) {
         auto d = std::make_unique<DialoghiQt>();
         // The exit question comes to a child who may only have a switch.
         d->allaDomanda = [this](QMessageBox &box, const QList<QAbstractButton *> &bottoni) {
-            attivaScansione(*m_contesto, &box, bottoni);
+            attivaScansione(*m_contesto, m_stato.ClasseAlunni, &box, bottoni);
         };
         m_opzioni.dialoghi = std::move(d);
     }
@@ -47,10 +47,9 @@ Programma::Programma(Opzioni opzioni)
     else
         m_suoni = std::make_unique<SuoniDifferiti>(*m_voce, m_stato.SuonoAttivo, m_opzioni.percorsi.programma);
 
-    m_contesto = std::make_unique<Contesto>(Contesto{m_stato,
-                                                     m_casuale,
+    m_contesto = std::make_unique<Contesto>(Contesto{m_casuale,
                                                      *m_lingua,
-                                                     *m_registro,
+                                                     *m_schermi,
                                                      *m_opzioni.dialoghi,
                                                      *m_parla,
                                                      *m_suoni,
@@ -60,22 +59,22 @@ Programma::Programma(Opzioni opzioni)
                                                      {}});
 
     if (m_opzioni.termina) {
-        m_registro->termina = m_opzioni.termina;
+        m_schermi->termina = m_opzioni.termina;
     } else {
-        m_registro->termina = [this](int stato) {
+        m_schermi->termina = [this](int stato) {
             m_istanza->rilascia();
-            m_registro->scaricaTutti();
+            m_schermi->scaricaTutti();
             QCoreApplication::exit(stato);
         };
     }
     // The hidden FormBocca stays loaded for the whole run, so the run must
     // end by itself when the last visible screen goes.
-    m_registro->nessunoSchermoVisibile = [this] { m_registro->termina(0); };
+    m_schermi->nessunoSchermoVisibile = [this] { m_schermi->termina(0); };
 
     m_contesto->storieCambiate = [this] { controllaAnimazioni(); };
 
     if (m_opzioni.registraSchermi)
-        m_opzioni.registraSchermi(*m_contesto);
+        m_opzioni.registraSchermi(*m_contesto, m_stato);
 }
 
 Programma::~Programma()
@@ -84,8 +83,8 @@ Programma::~Programma()
         m_controllo->wait();
     // The screens hold references into the context: they go first, now,
     // rather than at some later turn of an event loop that may never come.
-    m_registro->nessunoSchermoVisibile = nullptr;
-    m_registro->scaricaTutti();
+    m_schermi->nessunoSchermoVisibile = nullptr;
+    m_schermi->scaricaTutti();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -93,8 +92,8 @@ std::optional<int> Programma::Main()
 {
     // After a fatal error: no screen left, no lock held.
     auto chiudi = [this] {
-        m_registro->nessunoSchermoVisibile = nullptr;
-        m_registro->scaricaTutti();
+        m_schermi->nessunoSchermoVisibile = nullptr;
+        m_schermi->scaricaTutti();
         m_istanza->rilascia();
     };
 
@@ -111,11 +110,11 @@ std::optional<int> Programma::Main()
     if (!EsisteFile(Percorsi::unisci(cartella, QStringLiteral("leggimi.txt"))))
         CreaLeggimi(*m_lingua, cartella);
     CaricaImpostazioni(m_stato);
-    caricaClasseDelProgramma(*m_contesto);
+    caricaClasseDelProgramma(*m_contesto, m_stato);
 
     // 6. The voice of the program-wide engine (loading FormBocca applies
     // it too; the second time does no harm).
-    m_registro->schermo(QStringLiteral("FormBocca"));
+    m_schermi->schermo(QStringLiteral("FormBocca"));
     if (MotoreVoce *bocca = m_parla->motore()) {
         ParlaLaLingua(*m_contesto, *bocca);
         bocca->VoiceNumber(m_stato.Voce);
@@ -142,8 +141,8 @@ std::optional<int> Programma::Main()
     }
 
     // 9-10. FormBocca for the whole run, then the start screen.
-    m_registro->schermo(QStringLiteral("FormBocca"));
-    if (!m_registro->mostra(QStringLiteral("FormAvvio"))) {
+    m_schermi->schermo(QStringLiteral("FormBocca"));
+    if (!m_schermi->mostra(QStringLiteral("FormAvvio"))) {
         qCritical("La schermata iniziale non si può aprire.");
         m_opzioni.dialoghi->errore(nullptr, TitoloApplicazione,
                                    QStringLiteral("La schermata iniziale non si può aprire."));
@@ -156,7 +155,7 @@ std::optional<int> Programma::Main()
     // on. Like the speech and sound plugin, this waits for the start screen
     // to be on display, and then for the plugin, so as not to slow either.
     if (m_voce) {
-        m_voce->avviaDopoIlDisegno(m_registro->caricato(QStringLiteral("FormAvvio")));
+        m_voce->avviaDopoIlDisegno(m_schermi->caricato(QStringLiteral("FormAvvio")));
         QObject::connect(
             m_voce.get(), &CaricatoreVoce::pronto, m_voce.get(), [this] { controllaAnimazioni(); },
             Qt::SingleShotConnection);

@@ -14,7 +14,7 @@ class Dialoghi;
 class IstanzaUnica;
 class ModLanguageSupport;
 class PerParlare;
-class RegistroSchermi;
+class ElencoSchermi;
 class CaricatoreVoce;
 class Suoni;
 class QThread;
@@ -40,8 +40,9 @@ public:
         // The geometry of the display the screens fill; empty: the primary
         // screen's.
         std::function<QRect()> display;
-        // Registers the screens' factories (the screens library provides it).
-        std::function<void(Contesto &)> registraSchermi;
+        // Registers the screens' factories (the screens library provides it),
+        // each screen given the parts of the shared state it uses.
+        std::function<void(Contesto &, Modulo1 &)> registraSchermi;
         // Ends the run at once (exit question's Yes). Empty: release the lock,
         // close every window and leave the event loop with that status.
         std::function<void(int)> termina;
@@ -59,7 +60,7 @@ public:
 
     Contesto &contesto() { return *m_contesto; }
     Modulo1 &stato() { return m_stato; }
-    RegistroSchermi &registro() { return *m_registro; }
+    ElencoSchermi &schermi() { return *m_schermi; }
 
 private:
     // Checks the animations the stories name on a thread of its own, so that
@@ -72,7 +73,7 @@ private:
     Casuale m_casuale;
     std::unique_ptr<IstanzaUnica> m_istanza;
     std::unique_ptr<ModLanguageSupport> m_lingua;
-    std::unique_ptr<RegistroSchermi> m_registro;
+    std::unique_ptr<ElencoSchermi> m_schermi;
     std::unique_ptr<PerParlare> m_parla;
     std::unique_ptr<CaricatoreVoce> m_voce; // null when neither speech nor sounds come from the plugin
     std::unique_ptr<Suoni> m_suoni;

@@ -2,12 +2,12 @@
 
 #include "contesto.h"
 #include "dialoghi.h"
+#include "elencoschermi.h"
 #include "ini.h"
 #include "messaggi.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
 #include "problema.h"
-#include "registroschermi.h"
 #include "scrittoreregistro.h"
 
 #include <QDir>
@@ -19,7 +19,7 @@ namespace {
 // After the current event: the row may be written while a screen goes away.
 void avvisaDopo(Contesto &c, const QString &testo)
 {
-    QTimer::singleShot(0, &c.registro, [&c, testo] { c.dialoghi.avviso(nullptr, TitoloApplicazione, testo); });
+    QTimer::singleShot(0, &c.schermi, [&c, testo] { c.dialoghi.avviso(nullptr, TitoloApplicazione, testo); });
 }
 
 } // namespace
@@ -54,27 +54,27 @@ TitoliRegistro titoliRegistro(ModLanguageSupport &lingua)
     return titoli;
 }
 
-void annotaProblema(Contesto &c, const Andamento &a)
+void annotaProblema(Contesto &c, Scuola &scuola, const Storie &storie, const Andamento &a)
 {
-    Modulo1 &m = c.stato;
-    if (!m.Registro) {
-        m.Registro = std::make_shared<ScrittoreRegistro>(m.ClasseAlunni.cartellaDelRegistro(c.percorsi.impostazioni),
-                                                         QSysInfo::machineHostName(), intestazioneRegistro(c.lingua),
-                                                         titoliRegistro(c.lingua));
+    if (!scuola.Registro) {
+        scuola.Registro
+            = std::make_shared<ScrittoreRegistro>(scuola.ClasseAlunni.cartellaDelRegistro(c.percorsi.impostazioni),
+                                                  QSysInfo::machineHostName(), intestazioneRegistro(c.lingua),
+                                                  titoliRegistro(c.lingua));
     }
     RigaRegistro r;
     static_cast<Andamento &>(r) = a;
-    r.alunno = m.AlunnoCorrente;
+    r.alunno = scuola.AlunnoCorrente;
     r.lingua = c.lingua.MLSCurrentLanguage;
-    r.fileStorie = fileDelleStorie(m, a.operazione == u'-');
+    r.fileStorie = fileDelleStorie(storie, a.operazione == u'-');
     // The queue hears of the problem even when the folder cannot be written.
-    m.RipassoCorrente.annota(r);
+    scuola.RipassoCorrente.annota(r);
     QString errore;
-    if (m.Registro->aggiungi(r, &errore) || m.CartelleSenzaRegistro.contains(m.Registro->cartella()))
+    if (scuola.Registro->aggiungi(r, &errore) || scuola.CartelleSenzaRegistro.contains(scuola.Registro->cartella()))
         return;
-    m.CartelleSenzaRegistro << m.Registro->cartella();
+    scuola.CartelleSenzaRegistro << scuola.Registro->cartella();
     avvisaDopo(c,
-               c.lingua.MLSGetString(QStringLiteral("0100")) + QStringLiteral("\n\n") + m.Registro->cartella()
+               c.lingua.MLSGetString(QStringLiteral("0100")) + QStringLiteral("\n\n") + scuola.Registro->cartella()
                    + QStringLiteral("\n(") + errore + u')');
 }
 
@@ -83,20 +83,20 @@ QString fileDelleStorie(const Storie &s, bool sottrazione)
     return s.CartellaStorie + (sottrazione ? QStringLiteral("/lista2.txt") : QStringLiteral("/lista1.txt"));
 }
 
-void caricaClasseDelProgramma(Contesto &c)
+void caricaClasseDelProgramma(Contesto &c, Scuola &scuola)
 {
     QString errore, formula;
-    c.stato.ClasseAlunni = caricaClasse(c.percorsi.impostazioni, &errore, &formula);
+    scuola.ClasseAlunni = caricaClasse(c.percorsi.impostazioni, &errore, &formula);
     if (!formula.isEmpty())
         errore += QStringLiteral("\n\n") + c.lingua.MLSGetString(QStringLiteral("0160"));
     if (!errore.isEmpty())
         avvisaDopo(c, c.lingua.MLSGetString(QStringLiteral("0101")) + QStringLiteral("\n\n") + errore);
 }
 
-const Alunno *alunnoCorrente(const Contesto &c)
+const Alunno *alunnoCorrente(const Scuola &scuola)
 {
-    for (const Alunno &a : c.stato.ClasseAlunni.alunni) {
-        if (a.nome == c.stato.AlunnoCorrente)
+    for (const Alunno &a : scuola.ClasseAlunni.alunni) {
+        if (a.nome == scuola.AlunnoCorrente)
             return &a;
     }
     return nullptr;

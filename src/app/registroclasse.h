@@ -8,6 +8,7 @@
 struct Andamento;
 struct Alunno;
 struct Contesto;
+struct Scuola;
 struct Storie;
 class ModLanguageSupport;
 
@@ -19,15 +20,15 @@ TitoliRegistro titoliRegistro(ModLanguageSupport &lingua);
 
 // Appends the row of a problem that ended to this computer's record file.
 // A folder that cannot be written is told once, after the current event,
-// and play goes on.
-void annotaProblema(Contesto &c, const Andamento &a);
+// and play goes on. The record's writer is made in scuola at the first row.
+void annotaProblema(Contesto &c, Scuola &scuola, const Storie &storie, const Andamento &a);
 
 // The story file of an operation as the record names it ("testi/lista1.txt"):
 // the review queue tells its problems apart by it.
 QString fileDelleStorie(const Storie &s, bool sottrazione);
 
-// The class of the settings folder into the shared state; a file that
-// cannot be read is told (and left as it is).
-void caricaClasseDelProgramma(Contesto &c);
+// The class of the settings folder into scuola; a file that cannot be read
+// is told (and left as it is).
+void caricaClasseDelProgramma(Contesto &c, Scuola &scuola);
 // The pupil now playing, or null for a visitor.
-const Alunno *alunnoCorrente(const Contesto &c);
+const Alunno *alunnoCorrente(const Scuola &scuola);

@@ -25,6 +25,12 @@ bool Esecutore::parlato(Passaggio::Tipo t)
     case T::SuonoEsatto:
     case T::SuonoErrato:
     case T::AltroSchermo:
+    case T::MarcaCella:
+    case T::SmarcaCelle:
+    case T::MostraBarra:
+    case T::NascondiBarra:
+    case T::MarcaTasto:
+    case T::SmarcaTasto:
         return false;
     }
     return false;

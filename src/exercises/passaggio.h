@@ -1,10 +1,30 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <vector>
 
+// A press on an exercise screen as the protocol sees it.
+enum class Tasto { Cifra, Piu, Meno, Uguale };
+struct Pressione {
+    Tasto tasto;
+    int cifra = -1; // for Tasto::Cifra
+};
+
 // The labels of an exercise screen that the protocol writes.
-enum class Etichetta { Domanda1, Domanda2, Domanda3, Risposta1, Risposta2, Risposta3, Operazione, Esatti, Errati };
+// Aiuto: the line that says a hint in words, for a child who cannot hear it.
+enum class Etichetta {
+    Domanda1,
+    Domanda2,
+    Domanda3,
+    Risposta1,
+    Risposta2,
+    Risposta3,
+    Operazione,
+    Esatti,
+    Errati,
+    Aiuto
+};
 
 // One thing a screen does for an outcome. The runner (esecutore.h) carries
 // the steps of an outcome out in their order, each sentence spoken to its
@@ -28,11 +48,21 @@ struct Passaggio {
         SuonoEsatto,
         SuonoErrato,
         AltroSchermo, // the mixed mode goes on on the other exercise screen
+        // The hints. A mark stays until its own unmarking or the next
+        // problem's; the screen draws it and says it to a screen reader.
+        MarcaCella, // cella: marked as counted, testo the number said for it
+        SmarcaCelle, // no cell marked
+        MostraBarra, // the part-part-whole bar: numeri the whole, then the two parts; testo says them
+        NascondiBarra,
+        MarcaTasto, // tasto: the key to press next marked
+        SmarcaTasto, // no key marked
     };
     Tipo tipo;
     Etichetta etichetta = Etichetta::Operazione;
     int cella = -1;
     QString testo;
+    std::array<int, 3> numeri{};
+    Pressione tasto{Tasto::Cifra, -1};
 };
 
 struct Esito {

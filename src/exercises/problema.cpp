@@ -26,6 +26,10 @@ Passaggio cella(T tipo, int i, const QString &file)
 {
     return {tipo, Etichetta::Operazione, i, file};
 }
+Passaggio nascondi(Etichetta e)
+{
+    return {T::Nascondi, e, -1, {}};
+}
 
 } // namespace
 
@@ -89,7 +93,8 @@ Esito Problema::inizia(int riga, int n3, int n1, bool ripasso)
     m_n1 = n1;
     m_n2 = n3 - n1;
     m_operazione.clear();
-    m_andamento = {m_op.sottrazione ? u'-' : u'+', riga, primo(), secondo(), risultato(), orologio(), {}, 0, -1, false};
+    m_andamento
+        = {m_op.sottrazione ? u'-' : u'+', riga, primo(), secondo(), risultato(), orologio(), {}, 0, -1, false, 0};
     m_andamento.ripasso = ripasso;
     m_inCorso = true;
 
@@ -97,11 +102,17 @@ Esito Problema::inizia(int riga, int n3, int n1, bool ripasso)
     const Storia &s = m_storia;
     Esito e;
     auto &p = e.passi;
+    if (m_segni) {
+        for (T tipo : {T::SmarcaCelle, T::SmarcaTasto, T::NascondiBarra})
+            p.push_back(semplice(tipo));
+        p.push_back(nascondi(Etichetta::Aiuto));
+    }
+    m_segni = m_barra = m_tastoSegnato = false;
     p.push_back(semplice(T::NascondiAvanti));
     p.push_back(semplice(T::NascondiCelle));
     for (Etichetta l : {Etichetta::Domanda1, Etichetta::Domanda2, Etichetta::Domanda3, Etichetta::Risposta1,
                         Etichetta::Risposta2, Etichetta::Risposta3, Etichetta::Operazione})
-        p.push_back({T::Nascondi, l, -1, {}});
+        p.push_back(nascondi(l));
     p.push_back(testo(Etichetta::Domanda1, s.domanda1));
     p.push_back(testo(Etichetta::Domanda2, s.domanda2));
     p.push_back(testo(Etichetta::Domanda3, s.domanda3));
@@ -156,6 +167,12 @@ Esito Problema::premi(Pressione premuto)
         return sbagliato();
     Esito e;
     auto &p = e.passi;
+    if (m_tastoSegnato) {
+        // The marked key was pressed: the line says the bar again.
+        m_tastoSegnato = false;
+        p.push_back(semplice(T::SmarcaTasto));
+        p.push_back(m_barra ? testo(Etichetta::Aiuto, testoBarra()) : nascondi(Etichetta::Aiuto));
+    }
     switch (m_passo) {
     case 0:
     case 1:
@@ -252,11 +269,125 @@ Esito Problema::storia(int passo)
 Esito Problema::sbagliato()
 {
     m_errati = piuUno(m_errati);
-    ++m_andamento.errati[size_t(qMin(m_passo, 3))];
+    const int volte = ++m_andamento.errati[size_t(qMin(m_passo, 3))];
     Esito e;
     e.giusto = false;
     e.passi = {semplice(T::IconaNo), testo(Etichetta::Errati, testoNumero(m_errati)), semplice(T::SuonoErrato)};
+    if (aiuti && volte >= 2)
+        aiuta(volte, e.passi);
     return e;
+}
+
+void Problema::aiuta(int volte, std::vector<Passaggio> &p)
+{
+    m_segni = true;
+    ++m_andamento.aiuti;
+    if (m_passo < 3) {
+        contaInsieme(p);
+        return;
+    }
+    // Every hint is said and also written on its line, for a child who
+    // cannot hear it.
+    QString scritto;
+    QString detto;
+    if (volte == 2) {
+        m_barra = true;
+        Passaggio barra = semplice(T::MostraBarra);
+        barra.numeri = {m_n3, m_n1, m_n2};
+        barra.testo = scritto = detto = testoBarra();
+        p.push_back(barra);
+    } else {
+        m_tastoSegnato = true;
+        const Pressione t = attesa(m_passo);
+        Passaggio tasto = semplice(T::MarcaTasto);
+        tasto.tasto = t;
+        p.push_back(tasto);
+        // An operator is written as on its key and said by its name.
+        const QString modello = m_messaggio(QStringLiteral("0262"));
+        switch (t.tasto) {
+        case Tasto::Cifra:
+            scritto = detto = modello.arg(t.cifra);
+            break;
+        case Tasto::Piu:
+            scritto = modello.arg(QChar(u'+'));
+            detto = modello.arg(m_messaggio(QStringLiteral("0263")));
+            break;
+        case Tasto::Meno:
+            scritto = modello.arg(QChar(u'-'));
+            detto = modello.arg(m_messaggio(QStringLiteral("0264")));
+            break;
+        case Tasto::Uguale:
+            scritto = modello.arg(QChar(u'='));
+            detto = modello.arg(m_messaggio(QStringLiteral("0265")));
+            break;
+        }
+    }
+    p.push_back(testo(Etichetta::Aiuto, scritto));
+    p.push_back(mostra(Etichetta::Aiuto));
+    p.push_back(parla(detto));
+}
+
+void Problema::contaInsieme(std::vector<Passaggio> &p)
+{
+    // The cells that answer this step's question. Addition: the things at
+    // first in the first Numero1 cells, those that arrive after them.
+    // Subtraction: all Numero3 things at first, the first Numero1 of them go
+    // away, the rest stay. Each count ends on the number to press, so the
+    // change of an addition counts the things that arrive from one, and its
+    // result counts on from the first number, the things at first marked
+    // together as it is said.
+    int da = 0;
+    int a = 0;
+    int partenza = 0;
+    switch (m_passo) {
+    case 0:
+        a = primo();
+        break;
+    case 1:
+        da = m_op.sottrazione ? 0 : m_n1;
+        a = m_op.sottrazione ? m_n1 : m_n3;
+        break;
+    default:
+        da = m_n1;
+        a = m_n3;
+        partenza = m_op.sottrazione ? 0 : m_n1;
+        break;
+    }
+    const QString titolo = m_messaggio(QStringLiteral("0260"));
+    p.push_back(testo(Etichetta::Aiuto, titolo));
+    p.push_back(mostra(Etichetta::Aiuto));
+    p.push_back(parla(titolo));
+    // The line shows the numbers said so far: "Contiamo insieme: 4... 5, 6".
+    QString riga = titolo + u':';
+    QString separa = QStringLiteral(" ");
+    auto di = [&](int n) {
+        riga += separa + QString::number(n);
+        separa = QStringLiteral(", ");
+        p.push_back(testo(Etichetta::Aiuto, riga));
+        p.push_back(parla(QString::number(n)));
+    };
+    if (partenza > 0) {
+        // Framed together, the number on the last of them only.
+        for (int i = 0; i < partenza; ++i)
+            p.push_back(cella(T::MarcaCella, i, i + 1 == partenza ? QString::number(partenza) : QString()));
+        di(partenza);
+        riga += QStringLiteral("...");
+        separa = QStringLiteral(" ");
+    }
+    int n = partenza;
+    for (int i = da; i < a; ++i) {
+        p.push_back(cella(T::MarcaCella, i, QString::number(++n)));
+        di(n);
+    }
+    if (n == 0)
+        di(0); // nothing there: the count is zero
+    p.push_back(semplice(T::SmarcaCelle));
+    p.push_back(nascondi(Etichetta::Aiuto));
+}
+
+QString Problema::testoBarra() const
+{
+    return m_messaggio(QStringLiteral("0261")).arg(m_n3).arg(m_n1).arg(m_n2);
 }
 
 Esito Problema::avanti(bool misto)

@@ -13,13 +13,6 @@
 
 class Casuale;
 
-// A press on an exercise screen as the protocol sees it.
-enum class Tasto { Cifra, Piu, Meno, Uguale };
-struct Pressione {
-    Tasto tasto;
-    int cifra = -1; // for Tasto::Cifra
-};
-
 // What tells addition and subtraction apart.
 struct Operazione {
     Tasto operatore; // Piu or Meno
@@ -69,6 +62,11 @@ public:
     // The repeat button was pressed.
     void riascoltato() { ++m_andamento.riascolti; }
     const Andamento &andamento() const { return m_andamento; }
+    // Hints for a child who is stuck, from the second wrong press of a step
+    // on: counting the pictures together, then while writing the operation
+    // the part-part-whole bar and from the third the key to press. Off, every
+    // outcome is the same as a program without them.
+    bool aiuti = false;
 
     // A new problem drawn from the generator: the row, then the total, then
     // the first term from it, so that small totals are as frequent as large;
@@ -103,6 +101,9 @@ private:
     int risultato() const { return m_op.sottrazione ? m_n2 : m_n3; }
     Esito storia(int passo);
     Esito sbagliato();
+    void aiuta(int volte, std::vector<Passaggio> &p);
+    void contaInsieme(std::vector<Passaggio> &p);
+    QString testoBarra() const;
     void finisci();
 
     Operazione m_op;
@@ -122,4 +123,9 @@ private:
     QString m_operazione;
     Andamento m_andamento;
     bool m_inCorso = false; // started and not yet told to allaFine
+    // What the hints of this problem left on the screen: a new problem takes
+    // it away, since the outcome that would have may have been dropped.
+    bool m_segni = false;
+    bool m_barra = false; // the bar is shown
+    bool m_tastoSegnato = false;
 };

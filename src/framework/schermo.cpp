@@ -1,6 +1,6 @@
 #include "schermo.h"
 
-#include "registroschermi.h"
+#include "elencoschermi.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -131,8 +131,8 @@ void Schermo::riempiDisplay()
 
 void Schermo::chiusuraRichiesta()
 {
-    if (m_registro && m_registro->termina)
-        m_registro->termina(0);
+    if (m_elenco && m_elenco->termina)
+        m_elenco->termina(0);
     else
         QCoreApplication::exit(0);
 }

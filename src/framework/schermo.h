@@ -10,7 +10,7 @@
 
 class QAction;
 class QMenu;
-class RegistroSchermi;
+class ElencoSchermi;
 
 // The geometry of the display the screens fill, in pixels. The program asks
 // the window system (displayPrimario); a test gives the size it wants, and
@@ -21,8 +21,9 @@ QRect displayPrimario();
 
 // A designed screen: a top-level window named like the form, whose controls
 // are kept in one ordered list in the order the screen creates them. The
-// registry runs Form_Load once after construction, Form_Activate once per
-// showing, and the screen's resize events run Form_Resize.
+// screen list (ElencoSchermi) runs Form_Load once after construction,
+// Form_Activate once per showing, and the screen's resize events run
+// Form_Resize.
 class Schermo : public QMainWindow
 {
     Q_OBJECT
@@ -82,33 +83,33 @@ public:
     // Top 0, left 0, then the display's height and width.
     void riempiDisplay();
 
-    // False once the registry has unloaded the screen (the object goes away
+    // False once the screen list has unloaded the screen (the object goes away
     // once control is back in the event loop).
     bool caricato() const { return m_caricato; }
 
-    // Gives the client area its designed size (the registry does this
+    // Gives the client area its designed size (the screen list does this
     // before the load step).
     void dimensionaDesign();
 
-    // Events run by the registry and by Qt.
+    // Events run by the screen list and by Qt.
     virtual void Form_Load() { }
     virtual void Form_Activate() { }
     virtual void Form_Resize() { }
-    // Run by the registry as it unloads the screen, before hiding it.
+    // Run by the screen list as it unloads the screen, before hiding it.
     virtual void Form_Unload() { }
     // The window system asked to close the screen (title-bar button,
     // Alt+F4); the screens decide what that means. The default ends the run.
     virtual void chiusuraRichiesta();
 
-    void setRegistro(RegistroSchermi *r) { m_registro = r; }
-    RegistroSchermi *registro() const { return m_registro; }
+    void setElenco(ElencoSchermi *e) { m_elenco = e; }
+    ElencoSchermi *elenco() const { return m_elenco; }
 
 protected:
     void resizeEvent(QResizeEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
 
 private:
-    friend class RegistroSchermi;
+    friend class ElencoSchermi;
     QWidget *m_client;
     QList<Controllo> m_controlli;
     QString m_tag;
@@ -116,5 +117,5 @@ private:
     int m_designH;
     GeometriaDisplay m_display;
     bool m_caricato = true;
-    RegistroSchermi *m_registro = nullptr;
+    ElencoSchermi *m_elenco = nullptr;
 };

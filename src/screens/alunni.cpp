@@ -143,9 +143,9 @@ QPixmap immagineAlunno(const Contesto &c, const QString &file)
     return p;
 }
 
-void mostraAlunnoInBarra(Schermo &s, const Contesto &c)
+void mostraAlunnoInBarra(Schermo &s, const Contesto &c, const Scuola &scuola)
 {
-    const Alunno *a = alunnoCorrente(c);
+    const Alunno *a = alunnoCorrente(scuola);
     if (!a)
         return;
     auto *barra = s.menuBar();

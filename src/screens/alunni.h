@@ -6,6 +6,7 @@
 #include <QStringList>
 
 struct Contesto;
+struct Scuola;
 class Schermo;
 
 // The pictures a pupil can be given, by file name: the animations of single
@@ -19,7 +20,7 @@ QPixmap immagineAlunno(const Contesto &c, const QString &file);
 // The pupil now playing, picture and name, at the right end of a screen's
 // menu bar. Nothing is added for a visitor, so without a class the screen
 // stays as designed.
-void mostraAlunnoInBarra(Schermo &s, const Contesto &c);
+void mostraAlunnoInBarra(Schermo &s, const Contesto &c, const Scuola &scuola);
 
 // A big button with a pupil's picture over the name, for a child who finds
 // their own picture before they can read their name.

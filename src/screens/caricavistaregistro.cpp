@@ -16,7 +16,7 @@ QString filePluginRegistro()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/libnumerella_vistaregistro.so");
 }
 
-Schermo *apriVistaRegistro(Contesto &c, const QString &file)
+Schermo *apriVistaRegistro(Contesto &c, const Scuola &scuola, const QString &file)
 {
     // Told under its own name: for a missing file QPluginLoader reports the
     // last of the variants it tried.
@@ -26,7 +26,7 @@ Schermo *apriVistaRegistro(Contesto &c, const QString &file)
         // opened again.
         QPluginLoader caricatore(file);
         if (auto *f = qobject_cast<FabbricaVistaRegistro *>(caricatore.instance()))
-            return f->vista(c);
+            return f->vista(c, scuola);
         errore = caricatore.errorString();
     }
     qWarning("Numerella: no record view, the plugin %s cannot be used: %s", qUtf8Printable(file),

@@ -4,6 +4,7 @@
 
 class Schermo;
 struct Contesto;
+struct Scuola;
 
 // What the record view's plugin gives the program: the view and its PDF,
 // with Qt Charts behind them. Only the adult opens the view, so a child's
@@ -12,8 +13,8 @@ class FabbricaVistaRegistro
 {
 public:
     virtual ~FabbricaVistaRegistro() = default;
-    virtual Schermo *vista(Contesto &c) = 0;
+    virtual Schermo *vista(Contesto &c, const Scuola &scuola) = 0;
 };
 
-#define FabbricaVistaRegistro_iid "numerella.FabbricaVistaRegistro/1"
+#define FabbricaVistaRegistro_iid "numerella.FabbricaVistaRegistro/2"
 Q_DECLARE_INTERFACE(FabbricaVistaRegistro, FabbricaVistaRegistro_iid)

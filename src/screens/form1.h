@@ -8,5 +8,5 @@ class Form1 : public FormEsercizio
 {
     Q_OBJECT
 public:
-    explicit Form1(Contesto &c);
+    Form1(Contesto &c, Punteggio &punteggio, const Storie &storie, Scuola &scuola);
 };

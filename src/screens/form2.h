@@ -8,5 +8,5 @@ class Form2 : public FormEsercizio
 {
     Q_OBJECT
 public:
-    explicit Form2(Contesto &c);
+    Form2(Contesto &c, Punteggio &punteggio, const Storie &storie, Scuola &scuola);
 };

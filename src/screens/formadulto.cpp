@@ -3,10 +3,10 @@
 #include "casuale.h"
 #include "contesto.h"
 #include "dialoghi.h"
+#include "elencoschermi.h"
 #include "messaggi.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
-#include "registroschermi.h"
 #include "stile.h"
 
 #include <QIntValidator>
@@ -14,9 +14,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-FormAdulto::FormAdulto(Contesto &contesto)
+FormAdulto::FormAdulto(Contesto &contesto, Scuola &scuola)
     : SchermoScalato(QStringLiteral("FormAdulto"), LarghezzaProgetto, AltezzaProgetto, contesto.display)
     , c(contesto)
+    , m_scuola(scuola)
 {
     setWindowTitle(QStringLiteral("Numerella"));
     coloraSfondo(client(), QColor(255, 192, 255));
@@ -63,18 +64,18 @@ FormAdulto::~FormAdulto() = default;
 
 void FormAdulto::chiedi(Contesto &c, Schermo *da, Dopo dopo)
 {
-    auto *a = qobject_cast<FormAdulto *>(c.registro.mostra(QStringLiteral("FormAdulto")));
+    auto *a = qobject_cast<FormAdulto *>(c.schermi.mostra(QStringLiteral("FormAdulto")));
     if (!a)
         return;
     a->m_dopo = dopo;
     if (da)
-        c.registro.scarica(da);
+        c.schermi.scarica(da);
 }
 
 void FormAdulto::Form_Load()
 {
-    m_domanda = DomandaAdulto::nuova([this](int n) { return c.casuale.estrai(n); }, c.stato.UltimaDomandaAdulto);
-    c.stato.UltimaDomandaAdulto = m_domanda;
+    m_domanda = DomandaAdulto::nuova([this](int n) { return c.casuale.estrai(n); }, m_scuola.UltimaDomandaAdulto);
+    m_scuola.UltimaDomandaAdulto = m_domanda;
     c.lingua.MLSLoadFormStrings(*this);
     LabelDomanda->setText(c.lingua.MLSGetString(QStringLiteral("0110")).arg(m_domanda.a).arg(m_domanda.b));
     scalaAlCaricamento();
@@ -90,8 +91,8 @@ void FormAdulto::vai(const QString &schermo)
 {
     // A screen that cannot be made (the record view without its plugin)
     // has been told about; back to the menu.
-    if (c.registro.mostra(schermo) || c.registro.mostra(QStringLiteral("FormMenu")))
-        c.registro.scarica(this);
+    if (c.schermi.mostra(schermo) || c.schermi.mostra(QStringLiteral("FormMenu")))
+        c.schermi.scarica(this);
 }
 
 void FormAdulto::BottoneConferma_Click()
@@ -114,8 +115,8 @@ void FormAdulto::BottoneConferma_Click()
         break;
     case Dopo::Uscita:
         if (c.dialoghi.domanda(this, TitoloDomande, c.lingua.MLSGetString(QStringLiteral("0001")))
-            && c.registro.termina) {
-            c.registro.termina(0);
+            && c.schermi.termina) {
+            c.schermi.termina(0);
             return;
         }
         vai(QStringLiteral("FormMenu"));

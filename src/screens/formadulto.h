@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 struct Contesto;
+struct Scuola;
 
 // "Per l'adulto: quanto fa 47 + 38?" before the class, the record view and,
 // when the class asks for it, the menu's exit. The answer is typed; three
@@ -22,7 +23,7 @@ public:
     static constexpr int AltezzaProgetto = 5745;
     static constexpr int Tentativi = 3;
 
-    explicit FormAdulto(Contesto &c);
+    FormAdulto(Contesto &c, Scuola &scuola);
     ~FormAdulto() override;
 
     // Shows the question on the way to `dopo` and leaves `da` (the menu).
@@ -39,6 +40,7 @@ private:
     void vai(const QString &schermo);
 
     Contesto &c;
+    Scuola &m_scuola;
     Dopo m_dopo = Dopo::Classe;
     DomandaAdulto m_domanda;
     int m_sbagliate = 0;

@@ -3,10 +3,10 @@
 #include "accesso.h"
 #include "clsresize.h"
 #include "contesto.h"
+#include "elencoschermi.h"
 #include "fontinproporzione.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
-#include "registroschermi.h"
 #include "sfondo.h"
 #include "stile.h"
 
@@ -18,9 +18,10 @@ namespace {
 const QColor Giallo(255, 255, 0);
 } // namespace
 
-FormAvvio::FormAvvio(Contesto &contesto)
+FormAvvio::FormAvvio(Contesto &contesto, const Scuola &scuola)
     : SchermoScalato(QStringLiteral("FormAvvio"), LarghezzaProgetto, AltezzaProgetto, contesto.display)
     , c(contesto)
+    , m_scuola(scuola)
 {
     setWindowTitle(QStringLiteral("Numerella"));
     coloraSfondo(client(), QColor(128, 128, 255));
@@ -91,13 +92,13 @@ void FormAvvio::Form_Activate()
     sfondo.setMisura(0, 0.0f);
     sfondo.setMisura(3, float(heightTwip()));
     sfondo.setMisura(2, float(widthTwip()));
-    attivaScansione(c, this, {BottoneAvvio});
+    attivaScansione(c, m_scuola.ClasseAlunni, this, {BottoneAvvio});
 }
 
 void FormAvvio::BottoneAvvio_Click()
 {
     // With a class, the child says who is playing first.
-    if (c.registro.mostra(c.stato.ClasseAlunni.alunni.isEmpty() ? QStringLiteral("FormMenu")
+    if (c.schermi.mostra(m_scuola.ClasseAlunni.alunni.isEmpty() ? QStringLiteral("FormMenu")
                                                                 : QStringLiteral("FormChiGioca")))
-        c.registro.scarica(this);
+        c.schermi.scarica(this);
 }

@@ -8,6 +8,7 @@ class QLabel;
 class QPushButton;
 class Sfondo;
 struct Contesto;
+struct Scuola;
 
 // The start screen: the program's title over a colour gradient and the
 // button "Avvio" that opens the main menu. Its load step reads the
@@ -19,7 +20,7 @@ public:
     static constexpr int LarghezzaProgetto = 8235;
     static constexpr int AltezzaProgetto = 5835;
 
-    explicit FormAvvio(Contesto &c);
+    FormAvvio(Contesto &c, const Scuola &scuola);
     ~FormAvvio() override;
 
     void Form_Load() override;
@@ -29,6 +30,7 @@ public:
 
 private:
     Contesto &c;
+    const Scuola &m_scuola;
     Sfondo *m_sfondo;
     QLabel *Label2[3];
     QPushButton *BottoneAvvio;

@@ -6,6 +6,7 @@
 #include <memory>
 
 struct Contesto;
+struct Impostazioni;
 
 // The hidden screen that holds the program-wide speech engine. It is loaded
 // at start-up and stays loaded, never shown, for the whole run.
@@ -13,7 +14,8 @@ class FormBocca : public Schermo
 {
     Q_OBJECT
 public:
-    explicit FormBocca(Contesto &c);
+    // The engine starts with the voice and speed of impostazioni.
+    FormBocca(Contesto &c, const Impostazioni &impostazioni);
     // Hands the engine back: nothing speaks through it once it is gone.
     ~FormBocca() override;
 
@@ -24,6 +26,7 @@ public:
     void chiusuraRichiesta() override { }
 
 private:
-    Contesto &m_c;
+    Contesto &c;
+    const Impostazioni &m_impostazioni;
     std::unique_ptr<MotoreVoce> m_bocca;
 };

@@ -3,18 +3,19 @@
 #include "accesso.h"
 #include "alunni.h"
 #include "contesto.h"
+#include "elencoschermi.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
 #include "registroclasse.h"
-#include "registroschermi.h"
 #include "stile.h"
 
 #include <QLabel>
 #include <cmath>
 
-FormChiGioca::FormChiGioca(Contesto &contesto)
+FormChiGioca::FormChiGioca(Contesto &contesto, Scuola &scuola)
     : SchermoScalato(QStringLiteral("FormChiGioca"), LarghezzaProgetto, AltezzaProgetto, contesto.display)
     , c(contesto)
+    , m_scuola(scuola)
 {
     setWindowTitle(QStringLiteral("Numerella"));
     coloraSfondo(client(), QColor(255, 192, 255));
@@ -25,7 +26,7 @@ FormChiGioca::FormChiGioca(Contesto &contesto)
 
     // As few rows and columns as hold everyone, so that a small class gets
     // big buttons; 30 pupils and the visitor fill six by six.
-    const QList<Alunno> &alunni = c.stato.ClasseAlunni.alunni;
+    const QList<Alunno> &alunni = m_scuola.ClasseAlunni.alunni;
     const int n = int(alunni.size()) + 1;
     const int colonne = std::max(1, int(std::ceil(std::sqrt(double(n)))));
     const int righe = (n + colonne - 1) / colonne;
@@ -65,17 +66,17 @@ void FormChiGioca::Form_Activate()
     riempiDisplay();
     if (!m_bottoni.isEmpty())
         m_bottoni.front()->setFocus();
-    attivaScansione(c, this, {m_bottoni.begin(), m_bottoni.end()});
+    attivaScansione(c, m_scuola.ClasseAlunni, this, {m_bottoni.begin(), m_bottoni.end()});
 }
 
 void FormChiGioca::BottoneAlunno_Click(int Index)
 {
-    const QList<Alunno> &alunni = c.stato.ClasseAlunni.alunni;
-    c.stato.AlunnoCorrente = Index >= 0 && Index < alunni.size() ? alunni[Index].nome : QString();
+    const QList<Alunno> &alunni = m_scuola.ClasseAlunni.alunni;
+    m_scuola.AlunnoCorrente = Index >= 0 && Index < alunni.size() ? alunni[Index].nome : QString();
     // The pupil's review queue is read from the record while the menu shows.
-    c.stato.RipassoCorrente.scegli(c.stato.AlunnoCorrente,
-                                   c.stato.ClasseAlunni.cartellaDelRegistro(c.percorsi.impostazioni),
-                                   titoliRegistro(c.lingua));
-    if (c.registro.mostra(QStringLiteral("FormMenu")))
-        c.registro.scarica(this);
+    m_scuola.RipassoCorrente.scegli(m_scuola.AlunnoCorrente,
+                                    m_scuola.ClasseAlunni.cartellaDelRegistro(c.percorsi.impostazioni),
+                                    titoliRegistro(c.lingua));
+    if (c.schermi.mostra(QStringLiteral("FormMenu")))
+        c.schermi.scarica(this);
 }

@@ -8,6 +8,7 @@
 class BottoneAlunno;
 class QLabel;
 struct Contesto;
+struct Scuola;
 
 // "Chi gioca?": one big button per pupil, with their picture and name, and
 // one for a visitor (Ospite). The choice goes on to the menu.
@@ -18,7 +19,7 @@ public:
     static constexpr int LarghezzaProgetto = 9600;
     static constexpr int AltezzaProgetto = 7200;
 
-    explicit FormChiGioca(Contesto &c);
+    FormChiGioca(Contesto &c, Scuola &scuola);
     ~FormChiGioca() override;
 
     void Form_Load() override;
@@ -31,6 +32,7 @@ public:
 
 private:
     Contesto &c;
+    Scuola &m_scuola;
     QLabel *LabelTitolo;
     QList<BottoneAlunno *> m_bottoni; // the pupils, then the visitor
 };

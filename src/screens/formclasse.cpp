@@ -4,10 +4,10 @@
 #include "classe.h"
 #include "contesto.h"
 #include "dialoghi.h"
+#include "elencoschermi.h"
 #include "messaggi.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
-#include "registroschermi.h"
 #include "stile.h"
 
 #include <QCheckBox>
@@ -26,9 +26,10 @@ namespace {
 const QColor Viola(255, 128, 255);
 } // namespace
 
-FormClasse::FormClasse(Contesto &contesto)
+FormClasse::FormClasse(Contesto &contesto, Scuola &scuola)
     : SchermoScalato(QStringLiteral("FormClasse"), LarghezzaProgetto, AltezzaProgetto, contesto.display)
     , c(contesto)
+    , m_scuola(scuola)
 {
     setWindowTitle(QStringLiteral("Numerella"));
     coloraSfondo(client(), QColor(255, 192, 255));
@@ -55,7 +56,7 @@ FormClasse::FormClasse(Contesto &contesto)
     ListaAlunni->setFont(testo);
     piazza(ListaAlunni, 240, 600, 4200, 3480);
     connect(ListaAlunni, &QListWidget::currentRowChanged, this, [this](int i) {
-        const QList<Alunno> &a = c.stato.ClasseAlunni.alunni;
+        const QList<Alunno> &a = m_scuola.ClasseAlunni.alunni;
         if (i < 0 || i >= a.size())
             return;
         TestoNome->setText(a[i].nome);
@@ -117,7 +118,7 @@ FormClasse::FormClasse(Contesto &contesto)
     SceltaSoloAdulto->setFont(testo);
     piazza(SceltaSoloAdulto, 4680, 3600, 4680, 540);
     connect(SceltaSoloAdulto, &QCheckBox::toggled, this, [this](bool v) {
-        c.stato.ClasseAlunni.soloAdultoEsce = v;
+        m_scuola.ClasseAlunni.soloAdultoEsce = v;
         salva();
     });
 
@@ -145,10 +146,10 @@ FormClasse::FormClasse(Contesto &contesto)
     auto scelta = [&](QCheckBox *&b, const QString &nome, int l, bool Classe::*campo) {
         b = aggiungi(new QCheckBox(client()), nome);
         b->setFont(testo);
-        b->setChecked(c.stato.ClasseAlunni.*campo);
+        b->setChecked(m_scuola.ClasseAlunni.*campo);
         piazza(b, l, 5580, 2100, 540);
         connect(b, &QCheckBox::toggled, this, [this, campo](bool v) {
-            c.stato.ClasseAlunni.*campo = v;
+            m_scuola.ClasseAlunni.*campo = v;
             salva();
         });
     };
@@ -159,7 +160,7 @@ FormClasse::FormClasse(Contesto &contesto)
             &FormClasse::BottoneFatto_Click);
     BottoneFatto->setFont(fontProgetto(QStringLiteral("Arial"), 15.75, true));
 
-    const Classe &k = c.stato.ClasseAlunni;
+    const Classe &k = m_scuola.ClasseAlunni;
     TestoCartella->setText(QDir::toNativeSeparators(k.cartellaDelRegistro(c.percorsi.impostazioni)));
     SceltaSoloAdulto->setChecked(k.soloAdultoEsce);
     SceltaAccesso->setCurrentIndex(int(k.accesso));
@@ -228,7 +229,7 @@ void FormClasse::Form_Resize()
 void FormClasse::riempiLista(int scelto)
 {
     ListaAlunni->clear();
-    for (const Alunno &a : std::as_const(c.stato.ClasseAlunni.alunni))
+    for (const Alunno &a : std::as_const(m_scuola.ClasseAlunni.alunni))
         ListaAlunni->addItem(new QListWidgetItem(QIcon(immagineAlunno(c, a.immagine)), a.nome));
     ListaAlunni->setCurrentRow(std::min(scelto, int(ListaAlunni->count()) - 1));
 }
@@ -240,7 +241,7 @@ int FormClasse::selezionato() const
 
 bool FormClasse::nomeAccettato(const QString &nome, int escluso)
 {
-    const Classe::Verifica v = c.stato.ClasseAlunni.verifica(nome, escluso);
+    const Classe::Verifica v = m_scuola.ClasseAlunni.verifica(nome, escluso);
     if (v == Classe::NomeFormula)
         LabelAvviso->setText(c.lingua.MLSGetString(QStringLiteral("0160")));
     else
@@ -253,7 +254,7 @@ bool FormClasse::nomeAccettato(const QString &nome, int escluso)
 void FormClasse::salva()
 {
     QString errore;
-    if (!salvaClasse(c.stato.ClasseAlunni, c.percorsi.impostazioni, &errore))
+    if (!salvaClasse(m_scuola.ClasseAlunni, c.percorsi.impostazioni, &errore))
         c.dialoghi.avviso(this, TitoloApplicazione,
                           c.lingua.MLSGetString(QStringLiteral("0108")) + QStringLiteral("\n\n") + errore);
 }
@@ -264,8 +265,8 @@ void FormClasse::BottoneAggiungi_Click()
     if (!nomeAccettato(nome, -1))
         return;
     // The adult may choose another picture.
-    const QString immagine = c.stato.ClasseAlunni.prossimaImmagine(m_immagini);
-    QList<Alunno> &a = c.stato.ClasseAlunni.alunni;
+    const QString immagine = m_scuola.ClasseAlunni.prossimaImmagine(m_immagini);
+    QList<Alunno> &a = m_scuola.ClasseAlunni.alunni;
     a.append({nome, immagine});
     salva();
     riempiLista(int(a.size()) - 1);
@@ -278,9 +279,9 @@ void FormClasse::BottoneRinomina_Click()
     const QString nome = TestoNome->text().trimmed();
     if (i < 0 || !nomeAccettato(nome, i))
         return;
-    Alunno &a = c.stato.ClasseAlunni.alunni[i];
-    if (c.stato.AlunnoCorrente == a.nome)
-        c.stato.AlunnoCorrente = nome;
+    Alunno &a = m_scuola.ClasseAlunni.alunni[i];
+    if (m_scuola.AlunnoCorrente == a.nome)
+        m_scuola.AlunnoCorrente = nome;
     a.nome = nome;
     salva();
     riempiLista(i);
@@ -289,16 +290,16 @@ void FormClasse::BottoneRinomina_Click()
 void FormClasse::BottoneTogli_Click()
 {
     const int i = selezionato();
-    QList<Alunno> &a = c.stato.ClasseAlunni.alunni;
+    QList<Alunno> &a = m_scuola.ClasseAlunni.alunni;
     if (i < 0 || i >= a.size())
         return;
     const QString nome = a[i].nome;
     if (!c.dialoghi.domanda(this, TitoloDomande, c.lingua.MLSGetString(QStringLiteral("0107")).arg(nome)))
         return;
     a.removeAt(i);
-    if (c.stato.AlunnoCorrente == nome) {
-        c.stato.AlunnoCorrente.clear();
-        c.stato.RipassoCorrente.scegli(QString(), QString());
+    if (m_scuola.AlunnoCorrente == nome) {
+        m_scuola.AlunnoCorrente.clear();
+        m_scuola.RipassoCorrente.scegli(QString(), QString());
     }
     salva();
     riempiLista(i);
@@ -307,7 +308,7 @@ void FormClasse::BottoneTogli_Click()
 void FormClasse::scegliImmagine(int k)
 {
     const int i = selezionato();
-    QList<Alunno> &a = c.stato.ClasseAlunni.alunni;
+    QList<Alunno> &a = m_scuola.ClasseAlunni.alunni;
     if (i < 0 || i >= a.size() || k < 0 || k >= m_immagini.size())
         return;
     a[i].immagine = m_immagini[k];
@@ -317,7 +318,7 @@ void FormClasse::scegliImmagine(int k)
 
 void FormClasse::cambiaAccesso(int accesso, double secondi, bool leggi)
 {
-    Classe &k = c.stato.ClasseAlunni;
+    Classe &k = m_scuola.ClasseAlunni;
     const Classe::Accesso a = Classe::Accesso(std::clamp(accesso, 0, 2));
     // The interval is the one switch's; the voice reads for either.
     SceltaTempo->setEnabled(a == Classe::Accesso::UnPulsante);
@@ -333,7 +334,7 @@ void FormClasse::cambiaAccesso(int accesso, double secondi, bool leggi)
 
 void FormClasse::cambiaCartella(const QString &cartella)
 {
-    Classe &k = c.stato.ClasseAlunni;
+    Classe &k = m_scuola.ClasseAlunni;
     const QString scelta = QDir::fromNativeSeparators(cartella.trimmed());
     const QString nuova = scelta == c.percorsi.impostazioni ? QString() : scelta;
     if (nuova == k.cartellaRegistro)
@@ -341,7 +342,7 @@ void FormClasse::cambiaCartella(const QString &cartella)
     k.cartellaRegistro = nuova;
     // The next row goes to the new folder, and a folder that cannot be
     // written is told again.
-    c.stato.Registro.reset();
+    m_scuola.Registro.reset();
     TestoCartella->setText(QDir::toNativeSeparators(k.cartellaDelRegistro(c.percorsi.impostazioni)));
     salva();
 }
@@ -355,6 +356,6 @@ void FormClasse::BottoneCartella_Click()
 
 void FormClasse::BottoneFatto_Click()
 {
-    if (c.registro.mostra(QStringLiteral("FormMenu")))
-        c.registro.scarica(this);
+    if (c.schermi.mostra(QStringLiteral("FormMenu")))
+        c.schermi.scarica(this);
 }

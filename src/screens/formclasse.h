@@ -12,6 +12,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 struct Contesto;
+struct Scuola;
 
 // The class, for the adult: pupils added, renamed and removed (their rows
 // stay in the record), each with a picture from the shipped animations; the
@@ -25,7 +26,7 @@ public:
     static constexpr int LarghezzaProgetto = 9600;
     static constexpr int AltezzaProgetto = 7200;
 
-    explicit FormClasse(Contesto &c);
+    FormClasse(Contesto &c, Scuola &scuola);
     ~FormClasse() override;
 
     void Form_Load() override;
@@ -52,6 +53,7 @@ private:
     void salva();
 
     Contesto &c;
+    Scuola &m_scuola;
     QListWidget *ListaAlunni;
     QLineEdit *TestoNome;
     QPushButton *BottoneAggiungi;

@@ -8,6 +8,7 @@
 #include "clsresize.h"
 #include "contesto.h"
 #include "dialoghi.h"
+#include "elencoschermi.h"
 #include "fontinproporzione.h"
 #include "iconascalata.h"
 #include "messaggi.h"
@@ -16,7 +17,6 @@
 #include "motorevoce.h"
 #include "perparlare.h"
 #include "registroclasse.h"
-#include "registroschermi.h"
 #include "sfondo.h"
 #include "stile.h"
 #include "testi.h"
@@ -52,12 +52,16 @@ const QColor Bianco(255, 255, 255);
 
 } // namespace
 
-FormEsercizio::FormEsercizio(Contesto &c, const Disegno &d, Operazione op, const std::vector<Storia> &storie)
-    : SchermoScalato(d.nome, d.larghezza, d.altezza, c.display)
-    , m_c(c)
+FormEsercizio::FormEsercizio(Contesto &contesto, Punteggio &punteggio, const Storie &storie, Scuola &scuola,
+                             const Disegno &d, Operazione op)
+    : SchermoScalato(d.nome, d.larghezza, d.altezza, contesto.display)
+    , c(contesto)
+    , m_punteggio(punteggio)
+    , m_storie(storie)
+    , m_scuola(scuola)
     , m_d(d)
-    , m_problema(std::move(op), storie, c.casuale, c.stato.NumeroEsatti, c.stato.NumeroErrati,
-                 [&c](const QString &chiave) { return c.lingua.MLSGetString(chiave); })
+    , m_problema(std::move(op), storie.*d.testi, c.casuale, punteggio.NumeroEsatti, punteggio.NumeroErrati,
+                 [this](const QString &chiave) { return c.lingua.MLSGetString(chiave); })
     , m_parlata(new Parlata(this))
 {
     // The title is not empty by design, so the language file's title applies.
@@ -67,21 +71,19 @@ FormEsercizio::FormEsercizio(Contesto &c, const Disegno &d, Operazione op, const
     setFocusPolicy(Qt::StrongFocus);
     creaControlli();
     registraFont();
-    mostraAlunnoInBarra(*this, c);
+    mostraAlunnoInBarra(*this, c, m_scuola);
     // Every problem that ends, finished or not, is a row of the record.
-    m_problema.allaFine = [&c](const Andamento &a) { annotaProblema(c, a); };
+    m_problema.allaFine = [this](const Andamento &a) { annotaProblema(c, m_scuola, m_storie, a); };
     // The next problem from the player's review queue: a missed one when
     // its turn has come, or one drawn as designed. With the teacher's review
     // off, only the draws.
-    m_problema.prossimo = [&c, &storie, sottrazione = m_problema.sottrazione()] {
-        const Scelta s
-            = c.stato.RipassoCorrente.scelta().prossimo(sottrazione ? u'-' : u'+',
-                                                        fileDelleStorie(c.stato, sottrazione), int(storie.size()),
-                                                        c.casuale, c.stato.ClasseAlunni.ripasso);
+    m_problema.prossimo = [this, sottrazione = m_problema.sottrazione()] {
+        const Scelta s = m_scuola.RipassoCorrente.scelta().prossimo(sottrazione ? u'-' : u'+',
+                                                                    fileDelleStorie(m_storie, sottrazione),
+                                                                    int((m_storie.*m_d.testi).size()), c.casuale,
+                                                                    m_scuola.ClasseAlunni.ripasso);
         return Problema::Estrazione{s.riga, s.n3, s.n1, s.ripasso};
     };
-    // The teacher's other switch, c.stato.ClasseAlunni.aiuti, is for the
-    // problem's hints where a child is stuck; the problem gives none yet.
 }
 
 FormEsercizio::~FormEsercizio() = default;
@@ -116,9 +118,9 @@ void FormEsercizio::creaPannello(QWidget *padre)
     pannello->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     colora(pannello, Ciano);
     piazza(pannello, m_d.pannelloLeft, 120, 5775, 975);
-    m_pannello = pannello;
+    PicturesattiErrati = pannello;
 
-    const QString icone = Percorsi::unisci(m_c.percorsi.programma, QStringLiteral("icone"));
+    const QString icone = Percorsi::unisci(c.percorsi.programma, QStringLiteral("icone"));
     auto icona = [&](const QString &nome, const QString &file) {
         const QString base = icone + u'/' + file;
         auto *i = aggiungi(new IconaScalata(base + QStringLiteral(".png"), base + QStringLiteral("@2x.png"), pannello),
@@ -126,9 +128,9 @@ void FormEsercizio::creaPannello(QWidget *padre)
         piazza(i, 240, 120, 735, 735);
         return i;
     };
-    m_iconaSi = icona(QStringLiteral("ComandoIconaSi"), QStringLiteral("si"));
-    m_iconaNo = icona(QStringLiteral("ComandoIconaNo"), QStringLiteral("no"));
-    m_iconaNo->hide();
+    ComandoIconaSi = icona(QStringLiteral("ComandoIconaSi"), QStringLiteral("si"));
+    ComandoIconaNo = icona(QStringLiteral("ComandoIconaNo"), QStringLiteral("no"));
+    ComandoIconaNo->hide();
 
     auto conteggio = [&](const QString &nome, const QString &testo, const QRect &r, double punti) {
         QLabel *l = creaEtichetta(pannello, nome, testo, r);
@@ -137,9 +139,11 @@ void FormEsercizio::creaPannello(QWidget *padre)
         return l;
     };
     conteggio(QStringLiteral("LabelEst"), QStringLiteral("Esatti"), QRect(1200, 360, 1215, 375), 12);
-    m_esatti = conteggio(QStringLiteral("EtichettaEsatti"), QStringLiteral("0"), QRect(2520, 240, 615, 615), 20.25);
+    EtichettaEsatti
+        = conteggio(QStringLiteral("EtichettaEsatti"), QStringLiteral("0"), QRect(2520, 240, 615, 615), 20.25);
     conteggio(QStringLiteral("LabelErt"), QStringLiteral("Errati"), QRect(3240, 360, 1215, 405), 12);
-    m_errati = conteggio(QStringLiteral("EtichettaErrati"), QStringLiteral("0"), QRect(4680, 240, 615, 615), 20.25);
+    EtichettaErrati
+        = conteggio(QStringLiteral("EtichettaErrati"), QStringLiteral("0"), QRect(4680, 240, 615, 615), 20.25);
 }
 
 void FormEsercizio::creaControlli()
@@ -154,22 +158,22 @@ void FormEsercizio::creaControlli()
 
     creaPannello(sf);
 
-    const QString altoparlante = Percorsi::unisci(m_c.percorsi.programma, QStringLiteral("icone/altoparlante"));
-    m_ripeti = aggiungi(new BottoneIcona(altoparlante + QStringLiteral(".png"),
+    const QString altoparlante = Percorsi::unisci(c.percorsi.programma, QStringLiteral("icone/altoparlante"));
+    Command6 = aggiungi(new BottoneIcona(altoparlante + QStringLiteral(".png"),
                                          altoparlante + QStringLiteral("@2x.png"), sf),
                         QStringLiteral("Command6"));
-    m_ripeti->setFocusPolicy(Qt::NoFocus);
+    Command6->setFocusPolicy(Qt::NoFocus);
     // A name for screen readers until the language file's tooltip gives one.
-    m_ripeti->setAccessibleName(QStringLiteral("Ripeti"));
-    piazza(m_ripeti, 6360, 240, 2055, 855);
+    Command6->setAccessibleName(QStringLiteral("Ripeti"));
+    piazza(Command6, 6360, 240, 2055, 855);
 
-    const QString animazioni = Percorsi::unisci(m_c.percorsi.programma, QStringLiteral("gifanimate"));
+    const QString animazioni = Percorsi::unisci(c.percorsi.programma, QStringLiteral("gifanimate"));
     for (int i = 0; i < 9; ++i) {
         auto *cella = aggiungi(new CellaAnimata(animazioni, sf), QStringLiteral("GifAnimator1"), i);
         cella->setAccessibleName(QStringLiteral("Animazione %1").arg(i + 1));
         piazza(cella, 150 + 1400 * (i % 3), 1200 + 1400 * (i / 3), 1305, 1305);
         cella->hide();
-        m_celle[size_t(i)] = cella;
+        GifAnimator1[size_t(i)] = cella;
     }
 
     const int tops[3][2] = {{1200, 1800}, {2280, 2880}, {3600, 4200}};
@@ -187,12 +191,12 @@ void FormEsercizio::creaControlli()
             (j == 0 ? m_domande : m_risposte)[size_t(k)] = l;
         }
     }
-    m_operazione = creaEtichetta(sf, QStringLiteral("EtOperazione"), QStringLiteral("Scrivi l'operazione"),
-                                 QRect(m_d.storiaLeft, 4920, 4515, 510));
-    m_operazione->setFont(carattere("MS Sans Serif", 18));
-    m_operazione->setIndent(6);
-    colora(m_operazione, Bianco, QColor(255, 0, 0));
-    m_operazione->hide();
+    EtOperazione = creaEtichetta(sf, QStringLiteral("EtOperazione"), QStringLiteral("Scrivi l'operazione"),
+                                 QRect(m_d.storiaLeft, 4920, LarghezzaOperazione, 510));
+    EtOperazione->setFont(carattere("MS Sans Serif", 18));
+    EtOperazione->setIndent(6);
+    colora(EtOperazione, Bianco, QColor(255, 0, 0));
+    EtOperazione->hide();
 
     for (int i = 0; i < 10; ++i) {
         QPushButton *b
@@ -200,7 +204,7 @@ void FormEsercizio::creaControlli()
         b->setFont(carattere("Comic Sans MS", 14.25));
         coloraBottone(b, QColor(128, 255, 255));
         connect(b, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
-        m_cifre[size_t(i)] = b;
+        Command1[size_t(i)] = b;
     }
     auto operatore = [&](const QString &nome, const QString &testo, int left) {
         QPushButton *b = creaBottone(sf, nome, -1, testo, QRect(left, 5700, 495, 570));
@@ -208,35 +212,36 @@ void FormEsercizio::creaControlli()
         coloraBottone(b, QColor(255, 0, 0));
         return b;
     };
-    m_piu = operatore(QStringLiteral("Command3"), QStringLiteral("+"), 6700);
-    m_meno = operatore(QStringLiteral("Command4"), QStringLiteral("-"), 7500);
-    m_uguale = operatore(QStringLiteral("Command5"), QStringLiteral("="), 8300);
-    connect(m_piu, &QPushButton::clicked, this, &FormEsercizio::Command3_Click);
-    connect(m_meno, &QPushButton::clicked, this, &FormEsercizio::Command4_Click);
-    connect(m_uguale, &QPushButton::clicked, this, &FormEsercizio::Command5_Click);
+    Command3 = operatore(QStringLiteral("Command3"), QStringLiteral("+"), 6700);
+    Command4 = operatore(QStringLiteral("Command4"), QStringLiteral("-"), 7500);
+    Command5 = operatore(QStringLiteral("Command5"), QStringLiteral("="), 8300);
+    connect(Command3, &QPushButton::clicked, this, &FormEsercizio::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &FormEsercizio::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &FormEsercizio::Command5_Click);
 
     // Created after the row of buttons that it encloses, so that once shown
     // it lies on top of them and stays readable.
-    m_avanti = creaBottone(sf, QStringLiteral("Command2"), -1, QStringLiteral("avanti"), QRect(120, 5640, 8925, 705));
-    m_avanti->setFont(carattere("Arial", 14.25));
-    coloraBottone(m_avanti, QColor(192, 255, 255));
-    m_avanti->hide();
-    connect(m_avanti, &QPushButton::clicked, this, &FormEsercizio::Command2_Click);
-    connect(m_ripeti, &QPushButton::clicked, this, &FormEsercizio::Command6_Click);
+    Command2 = creaBottone(sf, QStringLiteral("Command2"), -1, QStringLiteral("avanti"), QRect(120, 5640, 8925, 705));
+    Command2->setFont(carattere("Arial", 14.25));
+    coloraBottone(Command2, QColor(192, 255, 255));
+    Command2->hide();
+    connect(Command2, &QPushButton::clicked, this, &FormEsercizio::Command2_Click);
+    connect(Command6, &QPushButton::clicked, this, &FormEsercizio::Command6_Click);
+    creaAiuti(sf);
 
-    m_menuAzzera = creaMenu(QStringLiteral("MenuAzzera"), QStringLiteral("Azzera conteggio").leftJustified(25));
-    m_menuInformazioni = creaMenu(QStringLiteral("MenuInformazioni"), QStringLiteral("Informazioni").leftJustified(21));
-    m_menuEsci = creaMenu(QStringLiteral("mnuEsci"), QStringLiteral("Esci"));
-    connect(m_menuAzzera, &QAction::triggered, this, &FormEsercizio::MenuAzzera_Click);
-    connect(m_menuInformazioni, &QAction::triggered, this, &FormEsercizio::MenuInformazioni_Click);
-    connect(m_menuEsci, &QAction::triggered, this, &FormEsercizio::mnuEsci_Click);
+    MenuAzzera = creaMenu(QStringLiteral("MenuAzzera"), QStringLiteral("Azzera conteggio").leftJustified(25));
+    MenuInformazioni = creaMenu(QStringLiteral("MenuInformazioni"), QStringLiteral("Informazioni").leftJustified(21));
+    mnuEsci = creaMenu(QStringLiteral("mnuEsci"), QStringLiteral("Esci"));
+    connect(MenuAzzera, &QAction::triggered, this, &FormEsercizio::MenuAzzera_Click);
+    connect(MenuInformazioni, &QAction::triggered, this, &FormEsercizio::MenuInformazioni_Click);
+    connect(mnuEsci, &QAction::triggered, this, &FormEsercizio::mnuEsci_Click);
 }
 
 void FormEsercizio::Form_Load()
 {
-    m_c.lingua.MLSLoadFormStrings(*this);
-    if (!m_ripeti->toolTip().isEmpty())
-        m_ripeti->setAccessibleName(m_ripeti->toolTip());
+    c.lingua.MLSLoadFormStrings(*this);
+    if (!Command6->toolTip().isEmpty())
+        Command6->setAccessibleName(Command6->toolTip());
     scalaAlCaricamento();
 }
 
@@ -244,20 +249,20 @@ void FormEsercizio::Form_Activate()
 {
     riempiDisplay();
     m_sfondo->setGeometry(QRect(QPoint(0, 0), client()->size()));
-    m_iconaSi->show();
-    m_iconaNo->hide();
+    ComandoIconaSi->show();
+    ComandoIconaNo->hide();
     mostraConteggi();
     for (int i = 0; i < 10; ++i) {
-        m_cifre[size_t(i)]->setText(testoNumero(i));
-        font().adatta(m_cifre[size_t(i)]);
+        Command1[size_t(i)]->setText(testoNumero(i));
+        font().adatta(Command1[size_t(i)]);
     }
     // 1300 design twips at the screen's scale, like every other measure.
-    for (CellaAnimata *cella : m_celle)
+    for (CellaAnimata *cella : GifAnimator1)
         cella->resize(pixelDaTwip(scalaX(1300)), cella->height());
     NuovoProblema();
-    QList<QAbstractButton *> bersagli(m_cifre.begin(), m_cifre.end());
-    bersagli << m_piu << m_meno << m_uguale << m_ripeti << m_avanti;
-    attivaScansione(m_c, this, bersagli);
+    QList<QAbstractButton *> bersagli(Command1.begin(), Command1.end());
+    bersagli << Command3 << Command4 << Command5 << Command6 << Command2;
+    attivaScansione(c, m_scuola.ClasseAlunni, this, bersagli);
 }
 
 void FormEsercizio::chiusuraRichiesta()
@@ -267,26 +272,26 @@ void FormEsercizio::chiusuraRichiesta()
 
 void FormEsercizio::mostraConteggi()
 {
-    m_esatti->setText(testoNumero(m_c.stato.NumeroEsatti));
-    m_errati->setText(testoNumero(m_c.stato.NumeroErrati));
-    font().adatta(m_esatti);
-    font().adatta(m_errati);
+    EtichettaEsatti->setText(testoNumero(m_punteggio.NumeroEsatti));
+    EtichettaErrati->setText(testoNumero(m_punteggio.NumeroErrati));
+    font().adatta(EtichettaEsatti);
+    font().adatta(EtichettaErrati);
 }
 
 void FormEsercizio::MenuInformazioni_Click()
 {
-    MostraInformazioni(m_c, this);
+    MostraInformazioni(c, m_storie, this);
 }
 
 void FormEsercizio::fermaVoce()
 {
-    if (MotoreVoce *bocca = m_c.parla.motore())
+    if (MotoreVoce *bocca = c.parla.motore())
         bocca->StopSpeech();
 }
 
 void FormEsercizio::mnuEsci_Click()
 {
-    if (!m_c.dialoghi.domanda(this, TitoloDomande, m_c.lingua.MLSGetString(m_d.chiaveUscita)))
+    if (!c.dialoghi.domanda(this, TitoloDomande, c.lingua.MLSGetString(m_d.chiaveUscita)))
         return;
     // A sentence still being read belongs to this screen, and nothing of its
     // outcome follows: the menu is silent.
@@ -294,9 +299,9 @@ void FormEsercizio::mnuEsci_Click()
     fermaVoce();
     // Leave only once the menu is up: with no screen on display the run
     // would end.
-    m_c.registro.mostra(QStringLiteral("FormMenu"));
+    c.schermi.mostra(QStringLiteral("FormMenu"));
     if (altroSchermoVisibile())
-        m_c.registro.scarica(this);
+        c.schermi.scarica(this);
 }
 
 void FormEsercizio::Command6_Click()
@@ -304,12 +309,12 @@ void FormEsercizio::Command6_Click()
     m_problema.riascoltato();
     // Straight to the engine, unprepared: the child may ask again while a
     // sentence is still being read, and the runner then waits for this one.
-    m_parlata->ripeti(m_c.parla.motore(), m_c.parla.TestoDaDire);
+    m_parlata->ripeti(c.parla.motore(), c.parla.TestoDaDire);
 }
 
 bool FormEsercizio::altroSchermoVisibile() const
 {
-    for (Schermo *s : m_c.registro.caricati()) {
+    for (Schermo *s : c.schermi.caricati()) {
         if (s != this && s->isVisible())
             return true;
     }
@@ -326,17 +331,17 @@ void FormEsercizio::keyPressEvent(QKeyEvent *e)
     QPushButton *b = nullptr;
     const int k = e->key();
     if (k >= Qt::Key_0 && k <= Qt::Key_9)
-        b = m_cifre[size_t(k - Qt::Key_0)];
+        b = Command1[size_t(k - Qt::Key_0)];
     else if (k == Qt::Key_Plus)
-        b = m_piu;
+        b = Command3;
     else if (k == Qt::Key_Minus)
-        b = m_meno;
+        b = Command4;
     else if (k == Qt::Key_Equal)
-        b = m_uguale;
+        b = Command5;
     else if (k == Qt::Key_Return || k == Qt::Key_Enter)
-        b = m_avanti->isHidden() ? nullptr : m_avanti;
+        b = Command2->isHidden() ? nullptr : Command2;
     else if (k == Qt::Key_Space)
-        b = m_ripeti;
+        b = Command6;
     else {
         Schermo::keyPressEvent(e);
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "esecutore.h"
+#include "modulo1.h"
 #include "problema.h"
 #include "schermoscalato.h"
 
@@ -9,8 +10,10 @@
 #include <memory>
 
 struct Contesto;
+class BarraParti;
 class BottoneIcona;
 class CellaAnimata;
+class Cornice;
 class IconaScalata;
 class Parlata;
 class QAction;
@@ -33,6 +36,7 @@ public:
 
     void Form_Load() override;
     void Form_Activate() override;
+    void Form_Resize() override;
     // The window's close button asks like the exit entry; it never ends the
     // run from an exercise screen.
     void chiusuraRichiesta() override;
@@ -60,15 +64,20 @@ protected:
         int storiaWidth; // Domanda1..Risposta3
         QString altroSchermo; // the screen "avanti" hands over to in the mixed mode
         QString chiaveUscita; // the question of mnuEsci
+        std::vector<Storia> Storie::*testi; // the stories it plays: Testi1 or Testi2
     };
 
-    FormEsercizio(Contesto &c, const Disegno &d, Operazione op, const std::vector<Storia> &storie);
+    // The score is counted here; a problem that ends writes the record
+    // kept in scuola.
+    FormEsercizio(Contesto &c, Punteggio &punteggio, const Storie &storie, Scuola &scuola, const Disegno &d,
+                  Operazione op);
 
     void keyPressEvent(QKeyEvent *e) override;
 
 private:
     void creaControlli();
     void creaPannello(QWidget *padre);
+    void creaAiuti(QWidget *padre);
     QLabel *creaEtichetta(QWidget *padre, const QString &nome, const QString &testo, const QRect &r);
     QPushButton *creaBottone(QWidget *padre, const QString &nome, int indice, const QString &testo, const QRect &r);
     QAction *creaMenu(const QString &nome, const QString &testo);
@@ -79,17 +88,23 @@ private:
     void fai(const Passaggio &p) override;
     bool parla(const QString &testo, Fine fine) override;
     void fineAttesa() override;
+    void faiAiuto(const Passaggio &p);
+    void spazioAllaBarra();
+    QPushButton *bottone(Pressione p) const;
     void NuovoProblema();
     void premuto(Pressione p);
     QLabel *etichetta(Etichetta e) const;
     QString percorsoAnimazione(const QString &file) const;
-    void cambiaCella(CellaAnimata *c, const QString &file);
+    void cambiaCella(CellaAnimata *cella, const QString &file);
     void mostraConteggi();
     void fermaVoce();
     void bloccaRisposte(bool abilitato);
     bool altroSchermoVisibile() const;
 
-    Contesto &m_c;
+    Contesto &c;
+    Punteggio &m_punteggio;
+    const Storie &m_storie;
+    Scuola &m_scuola;
     Disegno m_d;
     Problema m_problema;
 
@@ -97,22 +112,29 @@ private:
     Esecutore m_esecutore{*this};
 
     Sfondo *m_sfondo = nullptr;
-    QWidget *m_pannello = nullptr;
-    IconaScalata *m_iconaSi = nullptr;
-    IconaScalata *m_iconaNo = nullptr;
-    QLabel *m_esatti = nullptr;
-    QLabel *m_errati = nullptr;
-    BottoneIcona *m_ripeti = nullptr;
-    std::array<CellaAnimata *, 9> m_celle{};
+    QWidget *PicturesattiErrati = nullptr;
+    IconaScalata *ComandoIconaSi = nullptr;
+    IconaScalata *ComandoIconaNo = nullptr;
+    QLabel *EtichettaEsatti = nullptr;
+    QLabel *EtichettaErrati = nullptr;
+    BottoneIcona *Command6 = nullptr;
+    std::array<CellaAnimata *, 9> GifAnimator1{};
     std::array<QLabel *, 3> m_domande{};
     std::array<QLabel *, 3> m_risposte{};
-    QLabel *m_operazione = nullptr;
-    std::array<QPushButton *, 10> m_cifre{};
-    QPushButton *m_piu = nullptr;
-    QPushButton *m_meno = nullptr;
-    QPushButton *m_uguale = nullptr;
-    QPushButton *m_avanti = nullptr;
-    QAction *m_menuAzzera = nullptr;
-    QAction *m_menuInformazioni = nullptr;
-    QAction *m_menuEsci = nullptr;
+    QLabel *EtOperazione = nullptr;
+    std::array<QPushButton *, 10> Command1{};
+    QPushButton *Command3 = nullptr;
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command5 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QLabel *m_aiuto = nullptr; // the hint in words
+    BarraParti *m_barra = nullptr;
+    // The operation's label, in design twips: all of it, and what the bar
+    // beside it leaves.
+    static constexpr int LarghezzaOperazione = 4515;
+    static constexpr int LarghezzaAccantoBarra = 2640;
+    Cornice *m_segnoTasto = nullptr; // on the key to press next, while it is marked
+    QAction *MenuAzzera = nullptr;
+    QAction *MenuInformazioni = nullptr;
+    QAction *mnuEsci = nullptr;
 };

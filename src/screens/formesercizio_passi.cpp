@@ -5,11 +5,11 @@
 
 #include "cellaanimata.h"
 #include "contesto.h"
+#include "elencoschermi.h"
 #include "fontinproporzione.h"
 #include "iconascalata.h"
 #include "modulo1.h"
 #include "perparlare.h"
-#include "registroschermi.h"
 #include "suoni.h"
 
 #include <QLabel>
@@ -28,13 +28,15 @@ QLabel *FormEsercizio::etichetta(Etichetta e) const
     case Etichetta::Risposta3:
         return m_risposte[size_t(int(e) - int(Etichetta::Risposta1))];
     case Etichetta::Operazione:
-        return m_operazione;
+        return EtOperazione;
     case Etichetta::Esatti:
-        return m_esatti;
+        return EtichettaEsatti;
     case Etichetta::Errati:
-        return m_errati;
+        return EtichettaErrati;
+    case Etichetta::Aiuto:
+        return m_aiuto;
     }
-    return m_operazione;
+    return EtOperazione;
 }
 
 void FormEsercizio::bloccaRisposte(bool abilitato)
@@ -43,38 +45,38 @@ void FormEsercizio::bloccaRisposte(bool abilitato)
     // buttons as they are.
     if (!isVisible())
         return;
-    for (QPushButton *b : m_cifre)
+    for (QPushButton *b : Command1)
         b->setEnabled(abilitato);
-    m_piu->setEnabled(abilitato);
-    m_meno->setEnabled(abilitato);
-    m_uguale->setEnabled(abilitato);
+    Command3->setEnabled(abilitato);
+    Command4->setEnabled(abilitato);
+    Command5->setEnabled(abilitato);
 }
 
 QString FormEsercizio::percorsoAnimazione(const QString &file) const
 {
-    return Percorsi::unisci(m_c.percorsi.programma, QStringLiteral("gifanimate/") + file);
+    return Percorsi::unisci(c.percorsi.programma, QStringLiteral("gifanimate/") + file);
 }
 
-void FormEsercizio::cambiaCella(CellaAnimata *c, const QString &file)
+void FormEsercizio::cambiaCella(CellaAnimata *cella, const QString &file)
 {
     // The sizes are design twips, taken to the screen's current scale: a
     // cell given 1300 raw twips on a large display would shrink to a strip.
     const auto lato = pixelDaTwip;
-    c->resize(c->width(), lato(scalaY(100)));
-    c->resize(lato(scalaX(100)), c->height());
-    c->resize(c->width(), lato(scalaY(1300)));
-    c->resize(lato(scalaX(1300)), c->height());
-    c->setFile(percorsoAnimazione(file));
-    c->start();
+    cella->resize(cella->width(), lato(scalaY(100)));
+    cella->resize(lato(scalaX(100)), cella->height());
+    cella->resize(cella->width(), lato(scalaY(1300)));
+    cella->resize(lato(scalaX(1300)), cella->height());
+    cella->setFile(percorsoAnimazione(file));
+    cella->start();
 }
 
 bool FormEsercizio::parla(const QString &testo, Fine fine)
 {
-    m_c.parla.TestoDaDire = testo;
+    c.parla.TestoDaDire = testo;
     if (testo.isEmpty())
         return false; // nothing to say, nothing locked
     bloccaRisposte(false);
-    m_c.parla.Parla(*m_parlata, std::move(fine));
+    c.parla.Parla(*m_parlata, std::move(fine));
     return true;
 }
 
@@ -91,7 +93,7 @@ void FormEsercizio::Form_Unload()
 void FormEsercizio::fai(const Passaggio &p)
 {
     using T = Passaggio::Tipo;
-    CellaAnimata *cella = p.cella >= 0 && p.cella < 9 ? m_celle[size_t(p.cella)] : nullptr;
+    CellaAnimata *cella = p.cella >= 0 && p.cella < 9 ? GifAnimator1[size_t(p.cella)] : nullptr;
     switch (p.tipo) {
     case T::Testo:
         etichetta(p.etichetta)->setText(p.testo);
@@ -124,40 +126,48 @@ void FormEsercizio::fai(const Passaggio &p)
             cambiaCella(cella, p.testo);
         break;
     case T::NascondiCelle:
-        for (CellaAnimata *c : m_celle)
-            c->hide();
+        for (CellaAnimata *ognuna : GifAnimator1)
+            ognuna->hide();
         break;
     case T::MostraAvanti:
-        m_avanti->show();
-        m_avanti->raise();
+        Command2->show();
+        Command2->raise();
         break;
     case T::NascondiAvanti:
-        m_avanti->hide();
+        Command2->hide();
         break;
     case T::IconaSi:
-        m_iconaSi->show();
-        m_iconaNo->hide();
+        ComandoIconaSi->show();
+        ComandoIconaNo->hide();
         break;
     case T::IconaNo:
-        m_iconaNo->show();
-        m_iconaSi->hide();
+        ComandoIconaNo->show();
+        ComandoIconaSi->hide();
         break;
     case T::SuonoEsatto:
-        m_c.suoni.SuonoEsatto();
+        c.suoni.SuonoEsatto();
         break;
     case T::SuonoErrato:
-        m_c.suoni.SuonoErrato();
+        c.suoni.SuonoErrato();
         break;
     case T::AltroSchermo:
         // The other screen starts its own problem while this one is still
         // up; only then is this one unloaded, so there is always a screen on
         // display. Nothing of this screen's outcome follows.
         m_esecutore.annulla();
-        m_c.registro.mostra(m_d.altroSchermo);
+        c.schermi.mostra(m_d.altroSchermo);
         if (altroSchermoVisibile())
-            m_c.registro.scarica(this);
+            c.schermi.scarica(this);
         else
             NuovoProblema(); // the other screen could not be opened: go on here
+        break;
+    case T::MarcaCella:
+    case T::SmarcaCelle:
+    case T::MostraBarra:
+    case T::NascondiBarra:
+    case T::MarcaTasto:
+    case T::SmarcaTasto:
+        faiAiuto(p);
         break;
     }
 }
@@ -169,6 +179,8 @@ void FormEsercizio::NuovoProblema()
 
 void FormEsercizio::premuto(Pressione p)
 {
+    // The teacher's switch on the class screen, taken at every press.
+    m_problema.aiuti = m_scuola.ClasseAlunni.aiuti;
     m_esecutore.esegui(m_problema.premi(p));
 }
 
@@ -194,7 +206,7 @@ void FormEsercizio::Command5_Click()
 
 void FormEsercizio::Command2_Click()
 {
-    m_esecutore.esegui(m_problema.avanti(m_c.stato.ModoMisto != False));
+    m_esecutore.esegui(m_problema.avanti(m_punteggio.ModoMisto != False));
 }
 
 void FormEsercizio::MenuAzzera_Click()

@@ -8,6 +8,7 @@
 #include "clsresize.h"
 #include "contesto.h"
 #include "dialoghi.h"
+#include "elencoschermi.h"
 #include "fontinproporzione.h"
 #include "impostazioni.h"
 #include "messaggi.h"
@@ -15,7 +16,6 @@
 #include "modulo1.h"
 #include "motorevoce.h"
 #include "pannellobocca.h"
-#include "registroschermi.h"
 #include "stile.h"
 #include "testi.h"
 
@@ -55,9 +55,11 @@ QIcon iconaConferma()
 
 } // namespace
 
-FormImposta::FormImposta(Contesto &contesto)
+FormImposta::FormImposta(Contesto &contesto, Impostazioni &impostazioni, const Scuola &scuola)
     : SchermoScalato(QStringLiteral("FormImposta"), LarghezzaDesign, AltezzaDesign, contesto.display)
     , c(contesto)
+    , m_impostazioni(impostazioni)
+    , m_scuola(scuola)
     , m_parlata(new Parlata(this))
 {
     if (c.fabbricaMotore)
@@ -129,7 +131,7 @@ void FormImposta::Form_Load()
     // The slider cannot show a speed outside its range, and a label that
     // disagreed with the slider would mislead: a stored speed outside it is
     // brought to the nearest end before anything uses it.
-    Modulo1 &m = c.stato;
+    Impostazioni &m = m_impostazioni;
     m.Velocita = Integer(std::clamp<int>(m.Velocita, Velocita::Minima, Velocita::Massima));
 
     ParlaLaLingua(c, *m_motore);
@@ -161,7 +163,7 @@ void FormImposta::Form_Activate()
     riempiDisplay();
     // A child who chose it from the menu with a switch can hear the voice
     // and go back without a mouse.
-    attivaScansione(c, this, {m_bocca, BottoneEsci});
+    attivaScansione(c, m_scuola.ClasseAlunni, this, {m_bocca, BottoneEsci});
 }
 
 void FormImposta::Form_Resize()
@@ -179,39 +181,39 @@ void FormImposta::chiusuraRichiesta()
 
 void FormImposta::HScroll1_Change()
 {
-    c.stato.Velocita = Integer(HScroll1->value());
-    Label1->setText(c.lingua.MLSGetString(QStringLiteral("0014")) + testoNumero(c.stato.Velocita));
+    m_impostazioni.Velocita = Integer(HScroll1->value());
+    Label1->setText(c.lingua.MLSGetString(QStringLiteral("0014")) + testoNumero(m_impostazioni.Velocita));
     font().adatta(Label1);
 }
 
 void FormImposta::Combo1_Click()
 {
-    c.stato.Voce = Integer(Combo1->currentIndex() + 1);
-    if (!m_motore->VoiceNumber(c.stato.Voce))
+    m_impostazioni.Voce = Integer(Combo1->currentIndex() + 1);
+    if (!m_motore->VoiceNumber(m_impostazioni.Voce))
         c.dialoghi.avviso(this, TitoloApplicazione, c.lingua.MLSGetString(QStringLiteral("0015")));
 }
 
 void FormImposta::Bocca_SampleRequest()
 {
     m_motore->StopSpeech();
-    m_motore->SpeechSpeed(c.stato.Velocita);
+    m_motore->SpeechSpeed(m_impostazioni.Velocita);
     m_parlata->Parla(m_motore.get(), c.lingua.MLSGetString(QStringLiteral("0011")));
 }
 
 void FormImposta::BottoneEsci_Click()
 {
-    if (!SalvaImpostazioni(c.stato)) {
+    if (!SalvaImpostazioni(m_impostazioni)) {
         c.dialoghi.avviso(this, TitoloApplicazione,
-                          c.lingua.MLSGetString(QStringLiteral("0016")) + u'\n' + c.stato.FileImpostazioni
+                          c.lingua.MLSGetString(QStringLiteral("0016")) + u'\n' + m_impostazioni.FileImpostazioni
                               + QStringLiteral("\n\n") + c.lingua.MLSGetString(QStringLiteral("0017")));
     }
     m_motore->StopSpeech();
-    c.registro.mostra(QStringLiteral("FormMenu"));
+    c.schermi.mostra(QStringLiteral("FormMenu"));
     // The program-wide engine, its owner loaded first if it is not there.
-    c.registro.schermo(QStringLiteral("FormBocca"));
+    c.schermi.schermo(QStringLiteral("FormBocca"));
     if (MotoreVoce *bocca = c.parla.motore()) {
-        bocca->VoiceNumber(c.stato.Voce);
-        bocca->SpeechSpeed(c.stato.Velocita);
+        bocca->VoiceNumber(m_impostazioni.Voce);
+        bocca->SpeechSpeed(m_impostazioni.Velocita);
     }
-    c.registro.scarica(this);
+    c.schermi.scarica(this);
 }

@@ -12,6 +12,8 @@ class QLabel;
 class QToolButton;
 class QSlider;
 struct Contesto;
+struct Impostazioni;
+struct Scuola;
 
 // The voice settings screen. It has an engine of its own on which the voice
 // and the speed are tried out; the program-wide engine of FormBocca and the
@@ -23,7 +25,7 @@ class FormImposta : public SchermoScalato
 public:
     // The speed slider's range; a stored speed outside it is clamped in.
 
-    explicit FormImposta(Contesto &c);
+    FormImposta(Contesto &c, Impostazioni &impostazioni, const Scuola &scuola);
     ~FormImposta() override;
 
     void Form_Load() override;
@@ -41,6 +43,8 @@ public:
 
 private:
     Contesto &c;
+    Impostazioni &m_impostazioni;
+    const Scuola &m_scuola; // the class's access settings
     std::unique_ptr<MotoreVoce> m_motore;
     PannelloBocca *m_bocca;
     QSlider *HScroll1;

@@ -5,13 +5,13 @@
 #include "casuale.h"
 #include "clsresize.h"
 #include "contesto.h"
+#include "elencoschermi.h"
 #include "fontinproporzione.h"
 #include "formadulto.h"
 #include "menulingue.h"
 #include "messaggi.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
-#include "registroschermi.h"
 #include "stile.h"
 
 #include <QAction>
@@ -20,9 +20,11 @@
 #include <QPushButton>
 #include <memory>
 
-FormMenu::FormMenu(Contesto &contesto)
+FormMenu::FormMenu(Contesto &contesto, Punteggio &punteggio, Storie &storie, const Scuola &scuola)
     : SchermoScalato(QStringLiteral("FormMenu"), LarghezzaProgetto, AltezzaProgetto, contesto.display)
     , c(contesto)
+    , m_punteggio(punteggio)
+    , m_scuola(scuola)
 {
     setWindowTitle(QStringLiteral("Numerella"));
     coloraSfondo(client(), QColor(255, 192, 255));
@@ -61,21 +63,21 @@ FormMenu::FormMenu(Contesto &contesto)
     mnuLanguage0
         = aggiungi(new QAction(QStringLiteral("mnuLanguage 0"), mnuLanguages), QStringLiteral("mnuLanguage"), 0);
     mnuLanguages->addAction(mnuLanguage0);
-    m_lingue = new MenuLingue(*this, c);
+    m_lingue = new MenuLingue(*this, c, storie);
 
     mnuClasse = aggiungi(new QAction(QStringLiteral("Classe"), this), QStringLiteral("mnuClasse"));
     mnuRegistro = aggiungi(new QAction(QStringLiteral("Registro"), this), QStringLiteral("mnuRegistro"));
     // "Chi gioca?" only with a class: without one the menu has nothing to
     // change.
     mnuChiGioca = aggiungi(new QAction(QStringLiteral("Chi gioca?"), this), QStringLiteral("mnuChiGioca"));
-    if (!c.stato.ClasseAlunni.alunni.isEmpty())
+    if (!m_scuola.ClasseAlunni.alunni.isEmpty())
         menuBar()->addAction(mnuChiGioca);
     menuBar()->addAction(mnuClasse);
     menuBar()->addAction(mnuRegistro);
     connect(mnuClasse, &QAction::triggered, this, &FormMenu::mnuClasse_Click);
     connect(mnuRegistro, &QAction::triggered, this, &FormMenu::mnuRegistro_Click);
     connect(mnuChiGioca, &QAction::triggered, this, &FormMenu::mnuChiGioca_Click);
-    mostraAlunnoInBarra(*this, c);
+    mostraAlunnoInBarra(*this, c, m_scuola);
     registraFont();
 }
 
@@ -93,7 +95,7 @@ void FormMenu::Form_Activate()
 {
     riempiDisplay();
     // Top to bottom, as the child sees them: "Esci" last.
-    attivaScansione(c, this, {Command8, Command7, Command2, Command3, Command1});
+    attivaScansione(c, m_scuola.ClasseAlunni, this, {Command8, Command7, Command2, Command3, Command1});
 }
 
 void FormMenu::chiusuraRichiesta()
@@ -103,11 +105,11 @@ void FormMenu::chiusuraRichiesta()
 
 bool FormMenu::apri(const QString &nome, std::optional<Boolean> modoMisto)
 {
-    if (!c.registro.mostra(nome))
+    if (!c.schermi.mostra(nome))
         return false;
     if (modoMisto)
-        c.stato.ModoMisto = *modoMisto;
-    c.registro.scarica(this);
+        m_punteggio.ModoMisto = *modoMisto;
+    c.schermi.scarica(this);
     return true;
 }
 
@@ -123,7 +125,7 @@ void FormMenu::Command7_Click()
 
 void FormMenu::Command2_Click()
 {
-    c.stato.ModoMisto = True;
+    m_punteggio.ModoMisto = True;
     const int r = c.casuale.estrai(2);
     apri(r == 1 ? QStringLiteral("Form1") : QStringLiteral("Form2"), std::nullopt);
 }
@@ -136,7 +138,7 @@ void FormMenu::Command3_Click()
 
 void FormMenu::Command1_Click()
 {
-    if (c.stato.ClasseAlunni.soloAdultoEsce)
+    if (m_scuola.ClasseAlunni.soloAdultoEsce)
         FormAdulto::chiedi(c, this, FormAdulto::Dopo::Uscita);
     else
         ConfermaUscita(c, this);

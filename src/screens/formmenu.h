@@ -24,7 +24,7 @@ public:
     static constexpr int LarghezzaProgetto = 7035;
     static constexpr int AltezzaProgetto = 5745;
 
-    explicit FormMenu(Contesto &c);
+    FormMenu(Contesto &c, Punteggio &punteggio, Storie &storie, const Scuola &scuola);
     ~FormMenu() override;
 
     void Form_Load() override;
@@ -52,6 +52,8 @@ private:
     bool apri(const QString &nome, std::optional<Boolean> modoMisto);
 
     Contesto &c;
+    Punteggio &m_punteggio;
+    const Scuola &m_scuola;
     QPushButton *Command8;
     QPushButton *Command7;
     QPushButton *Command2;

@@ -2,11 +2,11 @@
 
 #include "contesto.h"
 #include "dialoghi.h"
+#include "elencoschermi.h"
 #include "messaggi.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
 #include "registroclasse.h"
-#include "registroschermi.h"
 #include "stile.h"
 
 #include <QChart>
@@ -31,9 +31,10 @@ QString messaggio(const Contesto &c, int chiave)
 }
 } // namespace
 
-FormRegistro::FormRegistro(Contesto &contesto)
+FormRegistro::FormRegistro(Contesto &contesto, const Scuola &scuola)
     : SchermoScalato(QStringLiteral("FormRegistro"), LarghezzaProgetto, AltezzaProgetto, contesto.display)
     , c(contesto)
+    , m_scuola(scuola)
 {
     setWindowTitle(QStringLiteral("Numerella"));
     coloraSfondo(client(), QColor(255, 192, 255));
@@ -183,7 +184,7 @@ TestiRegistro FormRegistro::testi() const
 
 void FormRegistro::leggi()
 {
-    const QString cartella = c.stato.ClasseAlunni.cartellaDelRegistro(c.percorsi.impostazioni);
+    const QString cartella = m_scuola.ClasseAlunni.cartellaDelRegistro(c.percorsi.impostazioni);
     m_lettura = leggiCartellaRegistro(cartella, titoliRegistro(c.lingua));
     QDate primo, ultimo;
     QStringList alunni;
@@ -200,7 +201,7 @@ void FormRegistro::leggi()
             alunni << r.alunno;
     }
     // The class's pupils too, so that one who has not played yet shows.
-    for (const Alunno &a : std::as_const(c.stato.ClasseAlunni.alunni))
+    for (const Alunno &a : std::as_const(m_scuola.ClasseAlunni.alunni))
         alunni << a.nome;
     alunni.removeDuplicates();
     std::sort(alunni.begin(), alunni.end(),
@@ -361,7 +362,7 @@ void FormRegistro::mostraPadronanza(int riga)
 
 QString FormRegistro::fileStampa() const
 {
-    return QDir(c.stato.ClasseAlunni.cartellaDelRegistro(c.percorsi.impostazioni))
+    return QDir(m_scuola.ClasseAlunni.cartellaDelRegistro(c.percorsi.impostazioni))
         .filePath(QStringLiteral("stampa-registro-%1.pdf").arg(QDate::currentDate().toString(Qt::ISODate)));
 }
 
@@ -380,6 +381,6 @@ void FormRegistro::BottoneStampa_Click()
 
 void FormRegistro::BottoneIndietro_Click()
 {
-    if (c.registro.mostra(QStringLiteral("FormMenu")))
-        c.registro.scarica(this);
+    if (c.schermi.mostra(QStringLiteral("FormMenu")))
+        c.schermi.scarica(this);
 }

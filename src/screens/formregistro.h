@@ -15,6 +15,7 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 struct Contesto;
+struct Scuola;
 
 // The record view, for the adult: every record file of the record folder,
 // summed up per pupil in a table, the chart of the pupil chosen in it, a
@@ -27,7 +28,7 @@ public:
     static constexpr int LarghezzaProgetto = 9600;
     static constexpr int AltezzaProgetto = 7200;
 
-    explicit FormRegistro(Contesto &c);
+    FormRegistro(Contesto &c, const Scuola &scuola);
     ~FormRegistro() override;
 
     void Form_Load() override;
@@ -52,6 +53,7 @@ private:
     TestiRegistro testi() const;
 
     Contesto &c;
+    const Scuola &m_scuola;
     LetturaRegistro m_lettura;
     FiltroRegistro m_filtro; // the table's
     std::vector<RiassuntoAlunno> m_riassunti;

@@ -3,11 +3,11 @@
 #include "caratteri.h"
 #include "contesto.h"
 #include "dialoghi.h"
+#include "elencoschermi.h"
 #include "messaggi.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
 #include "perparlare.h"
-#include "registroschermi.h"
 #include "schermo.h"
 
 #include <QAction>
@@ -30,10 +30,11 @@ bool nomeAccettabile(const QString &nome)
 }
 } // namespace
 
-MenuLingue::MenuLingue(Schermo &form, Contesto &contesto)
+MenuLingue::MenuLingue(Schermo &form, Contesto &contesto, Storie &storie)
     : QObject(&form)
     , m_form(form)
     , c(contesto)
+    , m_storie(storie)
     , m_menu(qobject_cast<QMenu *>(form.controllo(QStringLiteral("mnuLanguages"))))
 {
     setObjectName(QStringLiteral("MenuLingue"));
@@ -142,8 +143,8 @@ void MenuLingue::mnuLanguage_Click(int Index)
     // loaded the previous language stays, stories, check mark and all.
     // CaricaListe changes nothing when it fails.
     const QString propria = c.lingua.cartellaStorie(lingua);
-    if (percorsoStorie(propria) != c.stato.CartellaStorie) {
-        if (const QString errore = CaricaListe(c.stato, c.lingua.cartellaProgramma(), propria); !errore.isEmpty()) {
+    if (percorsoStorie(propria) != m_storie.CartellaStorie) {
+        if (const QString errore = CaricaListe(m_storie, c.lingua.cartellaProgramma(), propria); !errore.isEmpty()) {
             for (QAction *a : voci())
                 a->setChecked(a->data().toString() == c.lingua.MLSCurrentLanguage);
             c.dialoghi.avviso(&m_form, TitoloApplicazione, errore);
@@ -160,7 +161,7 @@ void MenuLingue::mnuLanguage_Click(int Index)
     if (MotoreVoce *bocca = c.parla.motore())
         ParlaLaLingua(c, *bocca);
 
-    for (Schermo *s : c.registro.caricati()) {
+    for (Schermo *s : c.schermi.caricati()) {
         c.lingua.MLSLoadFormStrings(*s);
         // New captions may be longer than the old: the screen fits its
         // text to them again.

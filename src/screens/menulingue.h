@@ -10,6 +10,7 @@ class QAction;
 class QMenu;
 class Schermo;
 struct Contesto;
+struct Storie;
 
 // The language menu (Lingua) of the main menu: one entry per language file of the
 // program folder, the current language checked, and the switch of every
@@ -21,7 +22,8 @@ class MenuLingue : public QObject
 {
     Q_OBJECT
 public:
-    MenuLingue(Schermo &form, Contesto &c);
+    // A language with stories of its own loads them into storie.
+    MenuLingue(Schermo &form, Contesto &c, Storie &storie);
 
     // Fills the menu from the language files present now.
     void MLSFillMenuLanguages();
@@ -48,5 +50,6 @@ private:
 
     Schermo &m_form;
     Contesto &c;
+    Storie &m_storie;
     QPointer<QMenu> m_menu;
 };

@@ -10,7 +10,7 @@ class PluginRegistro : public QObject, public FabbricaVistaRegistro
     Q_PLUGIN_METADATA(IID FabbricaVistaRegistro_iid)
     Q_INTERFACES(FabbricaVistaRegistro)
 public:
-    Schermo *vista(Contesto &c) override { return new FormRegistro(c); }
+    Schermo *vista(Contesto &c, const Scuola &scuola) override { return new FormRegistro(c, scuola); }
 };
 
 #include "pluginregistro.moc"

@@ -1,5 +1,6 @@
 #include "cellaanimata.h"
 
+#include "cornice.h"
 #include "fileanimazione.h"
 
 #include <QFileInfo>
@@ -311,6 +312,28 @@ void CellaAnimata::avanza()
 int CellaAnimata::framesScalati() const
 {
     return d->fotogrammi ? d->fotogrammi->quanti() : 0;
+}
+
+void CellaAnimata::segna(const QString &numero)
+{
+    if (!m_cornice)
+        m_cornice = new Cornice(this);
+    m_cornice->setNumero(numero);
+    m_cornice->show();
+    m_cornice->raise();
+    setAccessibleDescription(numero);
+}
+
+void CellaAnimata::smarca()
+{
+    if (m_cornice)
+        m_cornice->hide();
+    setAccessibleDescription(QString());
+}
+
+QString CellaAnimata::segno() const
+{
+    return m_cornice && !m_cornice->isHidden() ? m_cornice->numero() : QString();
 }
 
 void CellaAnimata::mostraFrame()

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QString>
 
+class Cornice;
+
 // One animation cell of the 3 by 3 grid: one animated GIF, played as many
 // times as the file says and then held on its last frame, stopped while
 // hidden. Frames are decoded and scaled when they are first shown, once for
@@ -22,6 +24,11 @@ public:
     QString file() const { return m_file; }
     void start();
     int framesScalati() const; // frames decoded and scaled so far for this file at this size
+    // A hint's mark: the cell framed, with the number said for it; also its
+    // accessible description, for a screen reader.
+    void segna(const QString &numero);
+    void smarca();
+    QString segno() const; // the number of the mark; empty without one
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -35,4 +42,5 @@ private:
     class Privato;
     Privato *d;
     QString m_file;
+    Cornice *m_cornice = nullptr; // made at the first mark
 };

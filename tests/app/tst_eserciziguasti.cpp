@@ -3,11 +3,11 @@
 // animation leaves its cell empty and is named in a notice.
 
 #include "dialoghifinti.h"
+#include "elencoschermi.h"
 #include "formesercizio.h"
 #include "ini.h"
 #include "motorefinto.h"
 #include "programma.h"
-#include "registroschermi.h"
 #include "schermi.h"
 #include "serveraudioprova.h"
 #include "suoniwav.h"
@@ -88,7 +88,7 @@ private Q_SLOTS:
                          && t.contains(u"... e altre"_qs),
                      qPrintable(t));
         }
-        auto *f = qobject_cast<FormEsercizio *>(p.registro().mostra(u"Form1"_qs));
+        auto *f = qobject_cast<FormEsercizio *>(p.schermi().mostra(u"Form1"_qs));
         QVERIFY(f && f->isVisible());
         QTRY_VERIFY(f->controllo<QPushButton>(u"Command1"_qs, 0)->isEnabled()); // the first question read
         int celle = 0, sbagliate = 0;

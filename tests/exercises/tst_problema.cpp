@@ -20,15 +20,20 @@ Storia storiaProva(bool sottrazione)
 
 QString messaggio(const QString &chiave)
 {
-    static const QHash<QString, QString> m{{"0005", "Scrivi"}, {"0007", "Togli"}, {"0008", " meno "}, {"0009", " fa "}};
+    static const QHash<QString, QString> m{{"0005", "Scrivi"},   {"0007", "Togli"},    {"0008", " meno "},
+                                           {"0009", " fa "},     {"0260", "Contiamo"}, {"0261", "%1=%2+%3"},
+                                           {"0262", "Premi %1"}, {"0263", "più"},      {"0264", "meno"},
+                                           {"0265", "uguale"}};
     return m.value(chiave);
 }
 
 // An outcome as one line: "+R1" shows, "-R1" hides, "R1=..." sets a text,
-// «...» speaks, "c3:f" "c3+f" "c3~f" are the three ways a cell gets a file.
+// «...» speaks, "c3:f" "c3+f" "c3~f" are the three ways a cell gets a file;
+// "m3/2" marks cell 3 as number 2, "[7=4+3]" shows the bar, "[+]" marks a key.
 QString traccia(const Esito &e)
 {
     using T = Passaggio::Tipo;
+    static const char tasti[] = "c+-=";
     static const QHash<T, QString> forma{{T::Testo, "%1=%3"},          {T::Mostra, "+%1"},
                                          {T::Nascondi, "-%1"},         {T::Parla, "«%3»"},
                                          {T::CellaFile, "c%2:%3"},     {T::CellaMostraFile, "c%2+%3"},
@@ -36,14 +41,22 @@ QString traccia(const Esito &e)
                                          {T::MostraAvanti, "+avanti"}, {T::NascondiAvanti, "-avanti"},
                                          {T::IconaSi, "si"},           {T::IconaNo, "no"},
                                          {T::SuonoEsatto, "♪si"},      {T::SuonoErrato, "♪no"},
-                                         {T::AltroSchermo, "altro"}};
-    static const char *nome[] = {"D1", "D2", "D3", "R1", "R2", "R3", "Op", "Esatti", "Errati"};
+                                         {T::AltroSchermo, "altro"},   {T::MarcaCella, "m%2/%3"},
+                                         {T::SmarcaCelle, "-m"},       {T::MostraBarra, "[%4]"},
+                                         {T::NascondiBarra, "-[]"},    {T::MarcaTasto, "[%5]"},
+                                         {T::SmarcaTasto, "-[t]"}};
+    static const char *nome[] = {"D1", "D2", "D3", "R1", "R2", "R3", "Op", "Esatti", "Errati", "Aiuto"};
     QStringList v;
     for (const Passaggio &p : e.passi)
         v << QString(forma[p.tipo])
                  .replace(QStringLiteral("%1"), QString::fromLatin1(nome[int(p.etichetta)]))
                  .replace(QStringLiteral("%2"), QString::number(p.cella))
-                 .replace(QStringLiteral("%3"), p.testo);
+                 .replace(QStringLiteral("%3"), p.testo)
+                 .replace(QStringLiteral("%4"),
+                          QStringLiteral("%1=%2+%3").arg(p.numeri[0]).arg(p.numeri[1]).arg(p.numeri[2]))
+                 .replace(QStringLiteral("%5"),
+                          p.tasto.tasto == Tasto::Cifra ? QString::number(p.tasto.cifra)
+                                                        : QString(QChar::fromLatin1(tasti[int(p.tasto.tasto)])));
     return v.join(u' ');
 }
 
@@ -61,6 +74,9 @@ struct Banco {
         , p(sottrazione ? Operazione::perSottrazione() : Operazione::perAddizione(), storie, casuale, esatti, errati,
             messaggio)
     {
+        // On, so that the tables of right and single wrong presses also show
+        // that a problem without hints is as it would be with them off.
+        p.aiuti = true;
     }
     std::vector<Storia> storie;
     Casuale casuale{7};
@@ -191,6 +207,80 @@ private Q_SLOTS:
         QVERIFY(b.p.premi(pressione(giusti[passo])).giusto);
     }
 
+    // The hints, from the second wrong press of a step: the last outcome of the presses ('x' first: hints off;
+    // 'n' a new problem, whose outcome is checked up to "…"). 5 = 3 + 2 and 7 - 3 = 4.
+    void aiuti_data()
+    {
+        QTest::addColumn<bool>("sottrazione");
+        QTest::addColumn<int>("n3");
+        QTest::addColumn<int>("n1");
+        QTest::addColumn<QString>("tasti");
+        QTest::addColumn<QString>("atteso");
+        const QString conta = QStringLiteral("Aiuto=Contiamo +Aiuto «Contiamo» ");
+        QTest::newRow("addition at first: the things there") << false << 5 << 3 << "99"
+                                                             << "no Errati= 2 ♪no " + conta
+                + "m0/1 Aiuto=Contiamo: 1 «1» m1/2 Aiuto=Contiamo: 1, 2 «2» m2/3 Aiuto=Contiamo: 1, 2, 3 «3» -m -Aiuto";
+        QTest::newRow("addition change: those that arrive, from one")
+            << false << 5 << 3 << "399"
+            << "no Errati= 2 ♪no " + conta + "m3/1 Aiuto=Contiamo: 1 «1» m4/2 Aiuto=Contiamo: 1, 2 «2» -m -Aiuto";
+        QTest::newRow("addition result: counts on from the first number") << false << 5 << 3 << "3299"
+                                                                          << "no Errati= 2 ♪no " + conta
+                + "m0/ m1/ m2/3 Aiuto=Contiamo: 3 «3» m3/4 Aiuto=Contiamo: 3... 4 «4» m4/5 Aiuto=Contiamo: 3... 4, 5 "
+                  "«5» -m -Aiuto";
+        QTest::newRow("nothing arrives: zero said") << false << 3 << 3 << "399"
+                                                    << "no Errati= 2 ♪no " + conta + "Aiuto=Contiamo: 0 «0» -m -Aiuto";
+        QTest::newRow("third wrong press counts again")
+            << true << 2 << 1 << "999"
+            << "no Errati= 3 ♪no " + conta + "m0/1 Aiuto=Contiamo: 1 «1» m1/2 Aiuto=Contiamo: 1, 2 «2» -m -Aiuto";
+        QTest::newRow("subtraction change: those that go away") << true << 7 << 3 << "799"
+                                                                << "no Errati= 2 ♪no " + conta
+                + "m0/1 Aiuto=Contiamo: 1 «1» m1/2 Aiuto=Contiamo: 1, 2 «2» m2/3 Aiuto=Contiamo: 1, 2, 3 «3» -m -Aiuto";
+        QTest::newRow("subtraction result: those that stay")
+            << true << 6 << 4 << "6499"
+            << "no Errati= 2 ♪no " + conta + "m4/1 Aiuto=Contiamo: 1 «1» m5/2 Aiuto=Contiamo: 1, 2 «2» -m -Aiuto";
+        QTest::newRow("writing, second wrong press: the bar") << false << 5 << 3 << "32599"
+                                                              << "no Errati= 2 ♪no [5=3+2] Aiuto=5=3+2 +Aiuto «5=3+2»";
+        QTest::newRow("subtraction bar: the whole, away, left")
+            << true << 7 << 3 << "734-9"
+            << "no Errati= 2 ♪no [7=3+4] Aiuto=7=3+4 +Aiuto «7=3+4»";
+        QTest::newRow("writing, third wrong press: the key") << false << 5 << 3 << "325999"
+                                                             << "no Errati= 3 ♪no [3] Aiuto=Premi 3 +Aiuto «Premi 3»";
+        QTest::newRow("an operator key written as on it, said by name")
+            << false << 5 << 3 << "3253999"
+            << "no Errati= 3 ♪no [+] Aiuto=Premi + +Aiuto «Premi più»";
+        QTest::newRow("the marked key pressed: unmarked, the bar said again") << false << 5 << 3 << "3259993"
+                                                                              << "-[t] Aiuto=5=3+2 Op= 3 ♪si";
+        QTest::newRow("next problem: the marks gone") << false << 5 << 3 << "99n"
+                                                      << "-m -[t] -[] -Aiuto -avanti -celle …";
+        QTest::newRow("off, at first") << false << 5 << 3 << "x99"
+                                       << "no Errati= 2 ♪no";
+        QTest::newRow("off, writing") << false << 5 << 3 << "x325999"
+                                      << "no Errati= 3 ♪no";
+        QTest::newRow("off, next problem") << false << 5 << 3 << "x99n"
+                                           << "-avanti -celle …";
+    }
+    void aiuti()
+    {
+        QFETCH(bool, sottrazione);
+        QFETCH(int, n3);
+        QFETCH(int, n1);
+        QFETCH(QString, tasti);
+        QFETCH(QString, atteso);
+        Banco b(sottrazione);
+        b.p.inizia(1, n3, n1);
+        Esito e;
+        for (QChar t : tasti) {
+            if (t == u'x')
+                b.p.aiuti = false;
+            else
+                e = t == u'n' ? b.p.inizia(1, n3, n1) : b.p.premi(pressione(t));
+        }
+        if (atteso.endsWith(u'…'))
+            QCOMPARE(traccia(e).left(atteso.size() - 1), atteso.chopped(1));
+        else
+            QCOMPARE(traccia(e), atteso);
+    }
+
     void conteggiSaturano_data()
     {
         QTest::addColumn<bool>("giusto");
@@ -224,19 +314,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("atteso");
         QTest::newRow("finished, wrong at every part, heard twice") << false << "r43r32453-+2=55"
                                                                     << "nuovo"
-                                                                    << "1: 3+2=5 1111 r2 40s finished";
+                                                                    << "1: 3+2=5 1111 r2 40s finished a0";
         QTest::newRow("left for the next problem") << false << "3r4"
                                                    << "nuovo"
-                                                   << "1: 3+2=5 0100 r1 -1s left";
+                                                   << "1: 3+2=5 0100 r1 -1s left a0";
         QTest::newRow("left when the screen goes") << true << "7"
                                                    << "via"
-                                                   << "1: 7-3=4 0000 r0 -1s left";
+                                                   << "1: 7-3=4 0000 r0 -1s left a0";
         QTest::newRow("not over yet") << true << "7347-3"
                                       << ""
                                       << "";
-        QTest::newRow("subtraction, wrong writing twice") << true << "7347-3-3=4"
-                                                          << "via"
-                                                          << "1: 7-3=4 0002 r0 40s finished";
+        QTest::newRow("subtraction, wrong writing twice: the bar") << true << "7347-3-3=4"
+                                                                   << "via"
+                                                                   << "1: 7-3=4 0002 r0 40s finished a1";
+        QTest::newRow("every hint counted") << false << "9993259993+2=5"
+                                            << "via"
+                                            << "1: 3+2=5 3003 r0 40s finished a4";
+        QTest::newRow("hints off, none counted") << false << "x9993259993+2=5"
+                                                 << "via"
+                                                 << "1: 3+2=5 3003 r0 40s finished a0";
     }
     void andamento()
     {
@@ -249,7 +345,7 @@ private Q_SLOTS:
         auto b = std::make_unique<Banco>(sottrazione);
         b->p.orologio = [&chiamate] { return QDateTime(QDate(2026, 3, 2), QTime(8, 0)).addSecs(40 * chiamate++); };
         b->p.allaFine = [&detti](const Andamento &a) {
-            detti << QStringLiteral("%1: %2%3%4=%5 %6%7%8%9 r%10 %11s %12")
+            detti << QStringLiteral("%1: %2%3%4=%5 %6%7%8%9 r%10 %11s %12 a%13")
                          .arg(a.rigaStoria)
                          .arg(a.primo)
                          .arg(a.operazione)
@@ -261,12 +357,13 @@ private Q_SLOTS:
                          .arg(a.errati[3])
                          .arg(a.riascolti)
                          .arg(a.secondi)
-                         .arg(a.finito ? "finished" : "left");
+                         .arg(a.finito ? "finished" : "left")
+                         .arg(a.aiuti);
         };
         b->p.inizia(1, sottrazione ? 7 : 5, 3);
         QCOMPARE(b->p.andamento().inizio, QDateTime(QDate(2026, 3, 2), QTime(8, 0)));
         for (QChar t : tasti)
-            t == u'r' ? b->p.riascoltato() : void(b->p.premi(pressione(t)));
+            t == u'r' ? b->p.riascoltato() : t == u'x' ? void(b->p.aiuti = false) : void(b->p.premi(pressione(t)));
         if (fine == QStringLiteral("nuovo"))
             b->p.nuovo();
         else if (fine == QStringLiteral("via"))

@@ -168,7 +168,7 @@ private Q_SLOTS:
     {
         QTemporaryDir vuota;
         Ambiente a(vuota.path());
-        auto *m = qobject_cast<FormMenu *>(a.registro.mostra(QStringLiteral("FormMenu")));
+        auto *m = qobject_cast<FormMenu *>(a.schermi.mostra(QStringLiteral("FormMenu")));
         m->menuLingue()->voci().value(0)->trigger();
         QVERIFY(!QFile::exists(a.programma.filePath(QStringLiteral("LangSetting.ini"))));
     }
@@ -207,7 +207,7 @@ private Q_SLOTS:
                   + "\"\r\nVoceEspeak=\"en-gb\"\r\n");
         int controlli = 0;
         a.c->storieCambiate = [&controlli] { ++controlli; };
-        auto *m = qobject_cast<FormMenu *>(a.registro.mostra(QStringLiteral("FormMenu")));
+        auto *m = qobject_cast<FormMenu *>(a.schermi.mostra(QStringLiteral("FormMenu")));
         m->menuLingue()->voci()[0]->trigger();
         QCOMPARE(a.lingua.MLSCurrentLanguage, avviso.isEmpty() ? u"Inglese"_qs : u"Prova"_qs);
         QCOMPARE(m->menuLingue()->voci()[0]->isChecked(), avviso.isEmpty());
@@ -235,13 +235,13 @@ private Q_SLOTS:
         Ambiente a(Ambiente::datiTest() + QStringLiteral("/voice"));
         const QString file = a.programma.filePath(QStringLiteral("LangSetting.ini"));
         metti(file, salvata == Bloccato ? Bloccato : ls("Prova"));
-        auto *m = qobject_cast<FormMenu *>(a.registro.mostra(QStringLiteral("FormMenu")));
+        auto *m = qobject_cast<FormMenu *>(a.schermi.mostra(QStringLiteral("FormMenu")));
         m->menuLingue()->voci()[0]->trigger();
         QCOMPARE(m->controllo(u"Command3"_qs)->property("text").toString(), u"Voice and speed"_qs); // loaded too
-        a.registro.scarica(m);
+        a.schermi.scarica(m);
         if (salvata != Bloccato) // the next start reads the stored choice
             a.lingua.MLSCurrentLanguage.clear();
-        m = qobject_cast<FormMenu *>(a.registro.mostra(QStringLiteral("FormMenu")));
+        m = qobject_cast<FormMenu *>(a.schermi.mostra(QStringLiteral("FormMenu")));
         QCOMPARE(leggi(file), salvata);
         QCOMPARE(a.lingua.MLSCurrentLanguage, u"Altra"_qs);
         QVERIFY(m->menuLingue()->voci()[0]->isChecked() && !m->menuLingue()->voci()[1]->isChecked());

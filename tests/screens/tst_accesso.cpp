@@ -47,7 +47,7 @@ class TstAccesso : public QObject
     {
         a->stato.ClasseAlunni.accesso = accesso;
         a->prossimo(1, 1, 5, 3);
-        Schermo *s = a->registro.mostra(schermo);
+        Schermo *s = a->schermi.mostra(schermo);
         a->quiete();
         auto *scansione = s->findChild<ScansioneSchermo *>();
         if (scansione)
@@ -88,7 +88,7 @@ private Q_SLOTS:
         QFETCH(QString, giro);
         ScansioneSchermo *s = apri(schermo, Classe::Accesso::DuePulsanti);
         QVERIFY(s);
-        QWidget *finestra = a->registro.caricato(schermo);
+        QWidget *finestra = a->schermi.caricato(schermo);
         for (char t : tasti)
             QTest::keyClick(finestra, t), a->quiete();
         s->aggiorna();
@@ -100,7 +100,7 @@ private Q_SLOTS:
             orologio.ms += 300;
         }
         QCOMPARE(visti.join(u' '), giro + u' ' + giro.section(u' ', 0, 0));
-        QVERIFY(a->registro.caricato(schermo)); // Space chose nothing
+        QVERIFY(a->schermi.caricato(schermo)); // Space chose nothing
     }
 
     // One switch on the addition: the scan waits for the first question, then says each button as it comes; the
@@ -111,7 +111,7 @@ private Q_SLOTS:
         a->motore()->muto = true;
         a->stato.ClasseAlunni.accesso = Classe::Accesso::UnPulsante;
         a->prossimo(1, 1, 5, 3);
-        Schermo *f = a->registro.mostra(QStringLiteral("Form1"));
+        Schermo *f = a->schermi.mostra(QStringLiteral("Form1"));
         auto *s = f->findChild<ScansioneSchermo *>();
         s->usaOrologio(orologio);
         orologio.ms += 3000;
@@ -147,8 +147,9 @@ private Q_SLOTS:
         a->stato.ClasseAlunni.accesso = Classe::Accesso::DuePulsanti;
         DialoghiQt dialoghi;
         QStringList presi;
-        dialoghi.allaDomanda
-            = [&](QMessageBox &box, const QList<QAbstractButton *> &bottoni) { attivaScansione(*a->c, &box, bottoni); };
+        dialoghi.allaDomanda = [&](QMessageBox &box, const QList<QAbstractButton *> &bottoni) {
+            attivaScansione(*a->c, a->stato.ClasseAlunni, &box, bottoni);
+        };
         QTimer::singleShot(0, this, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             auto *s = box->findChild<ScansioneSchermo *>();

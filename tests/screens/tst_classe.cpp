@@ -56,10 +56,10 @@ class TestClasse : public QObject
     std::unique_ptr<Ambiente> a;
 
     QString cartella() const { return a->c->percorsi.impostazioni; }
-    Schermo *menu() { return a->registro.mostra(QStringLiteral("FormMenu")); }
+    Schermo *menu() { return a->schermi.mostra(QStringLiteral("FormMenu")); }
     void risposta(int quanto)
     {
-        Schermo *s = a->registro.caricato(QStringLiteral("FormAdulto"));
+        Schermo *s = a->schermi.caricato(QStringLiteral("FormAdulto"));
         figlio<QLineEdit>(s, "TestoRisposta")->setText(QString::number(quanto));
         figlio<QPushButton>(s, "BottoneConferma")->click();
     }
@@ -68,7 +68,7 @@ private Q_SLOTS:
     void init()
     {
         a = std::make_unique<Ambiente>();
-        a->registro.registra(QStringLiteral("FormRegistro"), [this] { return new FormRegistro(*a->c); });
+        a->schermi.registra(QStringLiteral("FormRegistro"), [this] { return new FormRegistro(*a->c, a->stato); });
     }
     void cleanup() { a.reset(); }
 
@@ -88,8 +88,8 @@ private Q_SLOTS:
         QFETCH(QString, nome);
         for (const QString &n : QStringList{QStringLiteral("Ada"), QStringLiteral("Bo \"B\"; 2")}.mid(0, alunni))
             a->stato.ClasseAlunni.alunni.append({n, QStringLiteral("mela.gif")});
-        figlio<QPushButton>(a->registro.mostra(QStringLiteral("FormAvvio")), "BottoneAvvio")->click();
-        Schermo *chi = a->registro.caricato(QStringLiteral("FormChiGioca"));
+        figlio<QPushButton>(a->schermi.mostra(QStringLiteral("FormAvvio")), "BottoneAvvio")->click();
+        Schermo *chi = a->schermi.caricato(QStringLiteral("FormChiGioca"));
         QCOMPARE(chi != nullptr, alunni > 0);
         if (chi) {
             QCOMPARE(chi->findChildren<QAbstractButton *>().size(), alunni + 1);
@@ -97,14 +97,14 @@ private Q_SLOTS:
                                                             : chi->controllo(QStringLiteral("BottoneOspite")))
                 ->click();
         }
-        Schermo *m = a->registro.caricato(QStringLiteral("FormMenu"));
+        Schermo *m = a->schermi.caricato(QStringLiteral("FormMenu"));
         QVERIFY(m && m->isVisible());
         QCOMPARE(alunnoInBarra(m), nome);
         QCOMPARE(m->menuBar()->actions().size(), alunni ? 4 : 3); // Lingua, (Chi gioca?,) Classe, Registro
 
         // A problem left at once is a row with the pupil, unfinished.
         figlio<QPushButton>(m, "Command8")->click();
-        Schermo *f = a->registro.caricato(QStringLiteral("Form1"));
+        Schermo *f = a->schermi.caricato(QStringLiteral("Form1"));
         QCOMPARE(alunnoInBarra(f), nome);
         figlio<QPushButton>(f, "Command6")->click();
         a->dialoghi.risposte = {true};
@@ -145,7 +145,7 @@ private Q_SLOTS:
         else
             m->findChild<QAction *>(entrata)->trigger();
         for (bool giusta : giuste) {
-            auto *s = qobject_cast<FormAdulto *>(a->registro.caricato(QStringLiteral("FormAdulto")));
+            auto *s = qobject_cast<FormAdulto *>(a->schermi.caricato(QStringLiteral("FormAdulto")));
             QVERIFY(s && s->isVisible());
             risposta(a->stato.UltimaDomandaAdulto.risposta() + (giusta ? 0 : 1));
         }
@@ -153,14 +153,14 @@ private Q_SLOTS:
             QCOMPARE(a->terminati, QList<int>{0});
         } else {
             QVERIFY(a->terminati.isEmpty());
-            QVERIFY(a->registro.mostrato(dopo));
-            QVERIFY(!a->registro.caricato(QStringLiteral("FormAdulto")));
+            QVERIFY(a->schermi.mostrato(dopo));
+            QVERIFY(!a->schermi.caricato(QStringLiteral("FormAdulto")));
         }
     }
 
     void classe()
     {
-        Schermo *s = a->registro.mostra(QStringLiteral("FormClasse"));
+        Schermo *s = a->schermi.mostra(QStringLiteral("FormClasse"));
         // The access is chosen and kept with no pupil yet.
         figlio<QComboBox>(s, "SceltaAccesso")->setCurrentIndex(1);
         figlio<QDoubleSpinBox>(s, "SceltaTempo")->setValue(2.5);
@@ -195,7 +195,7 @@ private Q_SLOTS:
     {
         a = std::make_unique<Ambiente>(Ambiente::datiProgramma(), QStringLiteral("Italiano"));
         a->stato.ClasseAlunni.alunni.append({QStringLiteral("Ada"), QStringLiteral("biscotto.gif")});
-        Schermo *s = a->registro.mostra(QStringLiteral("FormClasse"));
+        Schermo *s = a->schermi.mostra(QStringLiteral("FormClasse"));
         auto *lista = figlio<QListWidget>(s, "ListaImmagini");
         QVERIFY(lista->count() >= 36);
         for (int i = 0; i < lista->count(); ++i)
@@ -221,7 +221,7 @@ private Q_SLOTS:
             r.errati[RigaRegistro::Cambio] = r.alunno == QStringLiteral("Ada");
             QVERIFY((r.alunno == QStringLiteral("Bo") ? due : uno).aggiungi(r));
         }
-        Schermo *s = a->registro.mostra(QStringLiteral("FormRegistro"));
+        Schermo *s = a->schermi.mostra(QStringLiteral("FormRegistro"));
         auto *t = figlio<QTableWidget>(s, "TabellaAlunni");
         QCOMPARE(t->rowCount(), 3);
         QCOMPARE(t->item(0, 0)->text(), QStringLiteral("Ada"));
@@ -262,12 +262,12 @@ private Q_SLOTS:
                                   titoliRegistro(a->lingua))
                     .aggiungi(r));
         a->stato.ClasseAlunni.alunni.append({QStringLiteral("Ada"), QStringLiteral("mela.gif")});
-        Schermo *chi = a->registro.mostra(QStringLiteral("FormChiGioca"));
+        Schermo *chi = a->schermi.mostra(QStringLiteral("FormChiGioca"));
         qobject_cast<QAbstractButton *>(chi->controllo(QStringLiteral("BottoneAlunno"), 0))->click();
         QTRY_VERIFY(a->stato.RipassoCorrente.pronto());
         const int estratti[][3] = {{1, 4, 1}, {1, 6, 2}, {2, 3, 3}, {1, 9, 1}}; // row, total, first term
         a->prossimo(1, 1, 4, 1);
-        auto *f = qobject_cast<FormEsercizio *>(a->registro.mostra(QStringLiteral("Form1")));
+        auto *f = qobject_cast<FormEsercizio *>(a->schermi.mostra(QStringLiteral("Form1")));
         a->quiete();
         for (int i = 0; i < 3; ++i) {
             const int n3 = estratti[i][1], n1 = estratti[i][2];
@@ -282,7 +282,7 @@ private Q_SLOTS:
         QCOMPARE(f->controllo<QLabel>(QStringLiteral("Risposta1"))->text(), s.risposta1.per(2));
         QCOMPARE(f->controllo<QLabel>(QStringLiteral("Risposta3"))->text(), s.risposta3.per(5));
         // The record marks it as met again.
-        a->registro.scarica(f);
+        a->schermi.scarica(f);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QList<bool> ripassi;
         for (const RigaRegistro &riga : storiaAlunno(cartella(), QStringLiteral("Ada"), titoliRegistro(a->lingua)))
@@ -338,7 +338,7 @@ private Q_SLOTS:
             r.inizio = QDateTime(QDate(2026, 3, giorno), QTime(9, 0));
             QVERIFY(scrittore.aggiungi(r));
         }
-        Schermo *s = a->registro.mostra(QStringLiteral("FormRegistro"));
+        Schermo *s = a->schermi.mostra(QStringLiteral("FormRegistro"));
         figlio<QDateEdit>(s, "DataAl")->setDate(al);
         figlio<QDateEdit>(s, "DataDal")->setDate(dal);
         auto *t = figlio<QTableWidget>(s, "TabellaAlunni");
@@ -366,8 +366,9 @@ private Q_SLOTS:
         QDir().mkpath(cartella());
         QFile f(file);
         QVERIFY(contenuto.isEmpty() || (f.open(QIODevice::WriteOnly) && f.write(contenuto) && f.flush()));
-        a->registro.registra(QStringLiteral("FormRegistro"), [this, file] { return apriVistaRegistro(*a->c, file); });
-        Schermo *s = a->registro.mostra(QStringLiteral("FormRegistro"));
+        a->schermi.registra(QStringLiteral("FormRegistro"),
+                            [this, file] { return apriVistaRegistro(*a->c, a->stato, file); });
+        Schermo *s = a->schermi.mostra(QStringLiteral("FormRegistro"));
         QCOMPARE(s && figlio<QTableWidget>(s, "TabellaAlunni"), a->dialoghi.finestre.isEmpty());
         QCOMPARE(a->dialoghi.finestre.size(), s ? 0 : 1);
         QVERIFY(s || a->dialoghi.finestre[0].testo.contains(file));
@@ -378,9 +379,9 @@ private Q_SLOTS:
         QDir().mkpath(cartella());
         QVERIFY(QFile(cartella() + QStringLiteral("/file")).open(QIODevice::WriteOnly));
         a->stato.ClasseAlunni.cartellaRegistro = cartella() + QStringLiteral("/file");
-        a->registro.mostra(QStringLiteral("Form1"));
+        a->schermi.mostra(QStringLiteral("Form1"));
         auto *avanti
-            = a->registro.caricato(QStringLiteral("Form1"))->findChild<QPushButton *>(QStringLiteral("Command2"));
+            = a->schermi.caricato(QStringLiteral("Form1"))->findChild<QPushButton *>(QStringLiteral("Command2"));
         avanti->click();
         avanti->click();
         QCoreApplication::processEvents();

@@ -109,7 +109,7 @@ private Q_SLOTS:
         QFETCH(QString, lingua);
         Ambiente a(Ambiente::datiProgramma(), QStringLiteral("Italiano"), display);
         QVERIFY(scriviLunga(a.programma.path()));
-        a.registro.registra(QStringLiteral("FormRegistro"), [&a] { return new FormRegistro(*a.c); });
+        a.schermi.registra(QStringLiteral("FormRegistro"), [&a] { return new FormRegistro(*a.c, a.stato); });
         // The longest story of the language, played to its end so that every sentence is on display.
         const auto lunghezza = [](const Storia &s) {
             return s.domanda1.size() + s.domanda2.size() + s.domanda3.size() + s.risposta1.per(3).size()
@@ -132,7 +132,7 @@ private Q_SLOTS:
             const auto storia
                 = std::max_element(t.begin(), t.end(), [&](auto &x, auto &y) { return lunghezza(x) < lunghezza(y); });
             a.prossimo(1, int(storia - t.begin()) + 1, 5, 3);
-            Schermo *s = a.registro.mostra(QString::fromLatin1(nome));
+            Schermo *s = a.schermi.mostra(QString::fromLatin1(nome));
             QCOMPARE(s->frameGeometry().size(), display); // the row's display, filled
             if (auto *lingue = s->findChild<MenuLingue *>()) {
                 for (QAction *voce : lingue->voci()) {
@@ -157,7 +157,7 @@ private Q_SLOTS:
                                  QStringLiteral("%1 %2x%3").arg(b->objectName()).arg(b->width()).arg(b->height())));
                 }
             }
-            a.registro.scarica(s);
+            a.schermi.scarica(s);
         }
     }
 };

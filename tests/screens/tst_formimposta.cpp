@@ -36,7 +36,7 @@ private Q_SLOTS:
             QFile(a.programma.filePath(u"file"_qs)).open(QIODevice::WriteOnly);
             a.stato.FileImpostazioni = a.programma.filePath(u"file/numerella.INI"_qs);
         }
-        auto *f = qobject_cast<FormImposta *>(a.registro.mostra(QStringLiteral("FormImposta")));
+        auto *f = qobject_cast<FormImposta *>(a.schermi.mostra(QStringLiteral("FormImposta")));
         MotoreFinto *proprio = a.fabbrica.ultimo(); // the screen's own engine
         QTEST(f->controllo<QSlider>(u"HScroll1"_qs)->value(), "velocita");
         QTEST(proprio->velocita, "velocita");

@@ -2,7 +2,9 @@
 // be left or handed over at any moment, also mid-sentence; the menu opens screens, only its question ends the run.
 
 #include "ambiente.h"
+#include "barraparti.h"
 #include "cellaanimata.h"
+#include "cornice.h"
 #include "form1.h"
 
 #include <QAction>
@@ -28,6 +30,24 @@ int celleVisibili(FormEsercizio *f)
     return int(std::count_if(celle.begin(), celle.end(), [f](CellaAnimata *c) { return c->isVisibleTo(f); }));
 }
 
+// What the hints show: the line, the marked cells by their number, the bar, the marked key.
+QString aiutiMostrati(FormEsercizio *f)
+{
+    QStringList v;
+    if (f->controllo<QLabel>(u"EtAiuto"_qs)->isVisibleTo(f))
+        v << u"riga"_qs;
+    for (CellaAnimata *c : f->findChildren<CellaAnimata *>())
+        if (!c->segno().isEmpty())
+            v << u"c"_qs + c->segno();
+    auto *barra = f->findChild<BarraParti *>();
+    if (barra->isVisibleTo(f))
+        v << u"[%1=%2+%3]"_qs.arg(barra->intero()).arg(barra->parte1()).arg(barra->parte2());
+    for (Cornice *c : f->findChildren<Cornice *>())
+        if (auto *b = qobject_cast<QPushButton *>(c->parent()); b && c->isVisibleTo(f))
+            v << u"[%1]"_qs.arg(b->text().trimmed());
+    return v.join(u' ');
+}
+
 } // namespace
 
 class TestSchermi : public QObject
@@ -39,7 +59,7 @@ class TestSchermi : public QObject
     {
         a->stato.ModoMisto = misto ? True : False;
         a->prossimo(schermo, riga, n3, n1);
-        auto *f = qobject_cast<FormEsercizio *>(a->registro.mostra(QStringLiteral("Form%1").arg(schermo)));
+        auto *f = qobject_cast<FormEsercizio *>(a->schermi.mostra(QStringLiteral("Form%1").arg(schermo)));
         a->quiete();
         return f;
     }
@@ -101,6 +121,34 @@ private Q_SLOTS:
         QCOMPARE(risposte(f), 1); // the problem in progress goes on
     }
 
+    // The hints reach the screen: the presses on 5 = 3 + 2, the engine silent for the last one, whose first
+    // sentence is then ended: counting has marked the first picture, the bar and the key stay.
+    void aiuti_data()
+    {
+        QTest::addColumn<bool>("acceso");
+        QTest::addColumn<QString>("tasti");
+        QTest::addColumn<QString>("atteso");
+        QTest::newRow("counting together") << true << "99"
+                                           << "riga c1";
+        QTest::newRow("bar, key") << true << "325999"
+                                  << "riga [5=3+2] [3]";
+        QTest::newRow("off") << false << "325999"
+                             << "";
+    }
+    void aiuti()
+    {
+        QFETCH(bool, acceso);
+        QFETCH(QString, tasti);
+        a->stato.ClasseAlunni.aiuti = acceso;
+        FormEsercizio *f = apri(1, 1, 5, 3);
+        for (QChar t : tasti.chopped(1))
+            QTest::keyClick(f, t.toLatin1()), a->quiete();
+        a->motore()->muto = true;
+        QTest::keyClick(f, tasti.back().toLatin1());
+        a->motore()->finisciOra();
+        QTEST(aiutiMostrati(f), "atteso");
+    }
+
     // The screen's part in the runner's wait (its cases are tst_esecutore's): the addition's first answer (three
     // things at first, two arrive) is being read, the buttons and keys locked, when the row's event comes; then the
     // engine ends the sentence. Until then nothing more of the outcome is shown.
@@ -136,8 +184,8 @@ private Q_SLOTS:
             a->dialoghi.risposte = {true};
             f->controllo<QAction>(u"mnuEsci"_qs)->trigger();
         } else if (evento == u"scaricato") {
-            a->registro.mostra(u"FormMenu"_qs);
-            a->registro.scarica(f);
+            a->schermi.mostra(u"FormMenu"_qs);
+            a->schermi.scarica(f);
         }
         QVERIFY(!f || !f->controllo<QLabel>(u"Domanda2"_qs)->isVisibleTo(f));
         QVERIFY(evento != u"ripeti" || a->motore()->testi.size() == 3); // the answer once more
@@ -189,7 +237,7 @@ private Q_SLOTS:
         QFETCH(QString, domanda);
         QFETCH(QString, dopo);
         QFETCH(bool, mistoPrima);
-        QPointer<Schermo> s = schermo == u"Form2"_qs ? apri(2, 1, 5, 3) : a->registro.mostra(schermo);
+        QPointer<Schermo> s = schermo == u"Form2"_qs ? apri(2, 1, 5, 3) : a->schermi.mostra(schermo);
         a->stato.ModoMisto = mistoPrima ? True : False;
         QFETCH(bool, si);
         a->dialoghi.risposte = {si};

@@ -7,11 +7,11 @@
 #include "casuale.h"
 #include "contesto.h"
 #include "dialoghifinti.h"
+#include "elencoschermi.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
 #include "motorefinto.h"
 #include "perparlare.h"
-#include "registroschermi.h"
 #include "schermi.h"
 #include "schermo.h"
 #include "suonifinti.h"
@@ -28,7 +28,7 @@ struct Ambiente {
     Modulo1 stato;
     Casuale casuale{1};
     ModLanguageSupport lingua{programma.path()};
-    RegistroSchermi registro;
+    ElencoSchermi schermi;
     DialoghiFinti dialoghi;
     PerParlare parla;
     SuoniFinti suoni;
@@ -65,17 +65,17 @@ struct Ambiente {
         stato.Voce = 1;
         display = schermo;
         const auto d = [this] { return QRect(QPoint(0, 0), display); };
-        c.reset(new Contesto{stato, casuale, lingua, registro, dialoghi, parla, suoni, fabbrica.fabbrica(), p, d, {}});
+        c.reset(new Contesto{casuale, lingua, schermi, dialoghi, parla, suoni, fabbrica.fabbrica(), p, d, {}});
         CaricaListe(stato, programma.path()); // a folder without stories leaves the tables empty
-        registro.termina = [this](int s) { terminati.append(s); };
-        registro.nessunoSchermoVisibile = [] {};
-        registraSchermi(*c);
-        registro.schermo(QStringLiteral("FormBocca"));
+        schermi.termina = [this](int s) { terminati.append(s); };
+        schermi.nessunoSchermoVisibile = [] {};
+        registraSchermi(*c, stato);
+        schermi.schermo(QStringLiteral("FormBocca"));
     }
 
     ~Ambiente()
     {
-        registro.scaricaTutti();
+        schermi.scaricaTutti();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -87,7 +87,7 @@ struct Ambiente {
     {
         return QTest::qWaitFor(
             [this] {
-                for (Schermo *s : registro.caricati()) {
+                for (Schermo *s : schermi.caricati()) {
                     auto *b = qobject_cast<QWidget *>(s->controllo(QStringLiteral("Command1"), 0));
                     if (b && s->isVisible() && !b->isEnabled())
                         return false;
@@ -99,7 +99,7 @@ struct Ambiente {
 
     Schermo *mostrato() const
     {
-        const QList<Schermo *> c = registro.caricati();
+        const QList<Schermo *> c = schermi.caricati();
         return *std::find_if(c.begin(), c.end(), [](Schermo *s) { return s->isVisible(); });
     }
 

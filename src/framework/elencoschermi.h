@@ -13,7 +13,7 @@ class Schermo;
 // created (and its load step run) on first reference and destroyed when
 // unloaded; loaded screens are kept in load order. Screens reach each other
 // only through here.
-class RegistroSchermi : public QObject
+class ElencoSchermi : public QObject
 {
     Q_OBJECT
 public:

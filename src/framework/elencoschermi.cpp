@@ -1,13 +1,13 @@
-#include "registroschermi.h"
+#include "elencoschermi.h"
 
 #include "schermo.h"
 
-void RegistroSchermi::registra(const QString &nome, Fabbrica fabbrica)
+void ElencoSchermi::registra(const QString &nome, Fabbrica fabbrica)
 {
     m_fabbriche.insert(nome, std::move(fabbrica));
 }
 
-Schermo *RegistroSchermi::caricato(const QString &nome) const
+Schermo *ElencoSchermi::caricato(const QString &nome) const
 {
     for (const QPointer<Schermo> &s : m_caricati) {
         if (s && s->nomeForm() == nome)
@@ -16,7 +16,7 @@ Schermo *RegistroSchermi::caricato(const QString &nome) const
     return nullptr;
 }
 
-Schermo *RegistroSchermi::schermo(const QString &nome)
+Schermo *ElencoSchermi::schermo(const QString &nome)
 {
     if (Schermo *s = caricato(nome))
         return s;
@@ -26,20 +26,20 @@ Schermo *RegistroSchermi::schermo(const QString &nome)
     Schermo *s = (*f)();
     if (!s) // its plugin missing, already told
         return nullptr;
-    s->setRegistro(this);
+    s->setElenco(this);
     m_caricati.append(s);
     s->dimensionaDesign();
     s->Form_Load();
     return s;
 }
 
-bool RegistroSchermi::mostrato(const QString &nome) const
+bool ElencoSchermi::mostrato(const QString &nome) const
 {
     Schermo *s = caricato(nome);
     return s && s->isVisible();
 }
 
-QList<Schermo *> RegistroSchermi::caricati() const
+QList<Schermo *> ElencoSchermi::caricati() const
 {
     QList<Schermo *> l;
     for (const QPointer<Schermo> &s : m_caricati) {
@@ -49,7 +49,7 @@ QList<Schermo *> RegistroSchermi::caricati() const
     return l;
 }
 
-Schermo *RegistroSchermi::mostra(const QString &nome)
+Schermo *ElencoSchermi::mostra(const QString &nome)
 {
     Schermo *s = schermo(nome);
     if (!s)
@@ -66,7 +66,7 @@ Schermo *RegistroSchermi::mostra(const QString &nome)
     return s;
 }
 
-void RegistroSchermi::scarica(Schermo *s)
+void ElencoSchermi::scarica(Schermo *s)
 {
     if (!s || !s->caricato())
         return;
@@ -83,7 +83,7 @@ void RegistroSchermi::scarica(Schermo *s)
         nessunoSchermoVisibile();
 }
 
-void RegistroSchermi::scaricaTutti()
+void ElencoSchermi::scaricaTutti()
 {
     const QList<Schermo *> tutti = caricati();
     const auto salva = std::move(nessunoSchermoVisibile);
