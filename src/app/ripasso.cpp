@@ -57,6 +57,9 @@ void Ripasso::leggi()
 
 void Ripasso::letta()
 {
+    // "finished" comes from the thread just before it ends: the wait is for
+    // those last instructions only.
+    m_lettura->wait();
     delete m_lettura;
     m_lettura = nullptr;
     if (m_daRileggere) {
