@@ -203,6 +203,9 @@ constexpr ColonnaRegistro Colonne[] = {
          return r->ripasso || c == "0";
      },
      "", true},
+    // Added later: the records begun before have none.
+    {"0137", [](const RigaRegistro &r, QByteArray *riga) { numero(riga, r.aiuti); },
+     [](QByteArrayView c, RigaRegistro *r, CelleLette *) { return leggiNumero(c, &r->aiuti); }, "", true},
     // Read only.
     {"0120", nullptr, leggiInizioIso, "0161 0162 0163"},
 };

@@ -35,6 +35,7 @@ RigaRegistro esempio(const QString &alunno, const char *inizio = "2026-03-02T08:
     r.risultato = 4;
     r.errati = {1, 0, 2, 3};
     r.riascolti = 2;
+    r.aiuti = 3;
     r.secondi = secondi;
     r.finito = secondi >= 0;
     return r;
@@ -83,7 +84,7 @@ private Q_SLOTS:
         QTest::addColumn<RigaRegistro>("r");
         QTest::addColumn<QByteArray>("csv");
         const QByteArray testa = "2026-03-02;08:15:00;\"UTC+01:00\";";
-        const QByteArray coda = ";\"Italiano\";\"'-\";\"testi/lista2.txt\";12;7;3;4;1;0;2;3;2;21;1;0\r\n";
+        const QByteArray coda = ";\"Italiano\";\"'-\";\"testi/lista2.txt\";12;7;3;4;1;0;2;3;2;21;1;0;3\r\n";
         QTest::newRow("visitor") << esempio({}) << testa + "\"\"" + coda;
         QTest::newRow("semicolon") << esempio("Anna; Bea") << testa + "\"Anna; Bea\"" + coda;
         QTest::newRow("comma and tab") << esempio("Rossi, Anna\tB") << testa + "\"Rossi, Anna\tB\"" + coda;
@@ -103,12 +104,12 @@ private Q_SLOTS:
             << esempio("Zoe", "2026-03-02T08:15:00-03:30", -1)
             << QByteArray(
                    "2026-03-02;08:15:00;\"UTC-03:30\";\"Zoe\";\"Italiano\";\"'-\";\"testi/lista2.txt\";12;7;3;4;1;"
-                   "0;2;3;2;;0;0\r\n");
+                   "0;2;3;2;;0;0;3\r\n");
         QTest::newRow("UTC") << esempio("Ugo", "2026-03-02T08:15:00Z")
                              << "2026-03-02;08:15:00;\"UTC+00:00\";\"Ugo\"" + coda;
         RigaRegistro ripasso = esempio("Ugo");
         ripasso.ripasso = true;
-        QTest::newRow("met again") << ripasso << testa + "\"Ugo\"" + coda.chopped(3) + "1\r\n";
+        QTest::newRow("met again") << ripasso << testa + "\"Ugo\"" + coda.chopped(5) + "1;3\r\n";
     }
     void riga()
     {
@@ -130,7 +131,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("testo");
         QTest::addColumn<int>("righe");
         const QByteArray riga
-            = "2026-03-02;08:15:00;\"UTC+01:00\";\"Ugo\";\"It\";\"+\";\"f\";1;2;3;5;0;1;0;0;0;9;1;0\r\n";
+            = "2026-03-02;08:15:00;\"UTC+01:00\";\"Ugo\";\"It\";\"+\";\"f\";1;2;3;5;0;1;0;0;0;9;1;0;0\r\n";
         const QByteArray iso = "2026-03-02T08:15:00+01:00;Ugo;It;+;f;1;2;3;5;0;1;0;0;0;9;1\r\n";
         QTest::newRow("this version's") << Testa + riga + riga << 2;
         QTest::newRow("second language") << intestazioneCsv(
@@ -149,9 +150,10 @@ private Q_SLOTS:
         QTest::newRow("older, titles unknown") << testaIso("?") + iso + iso << 2;
         QTest::newRow("titles unknown") << intestazioneCsv(QStringList(Intestazione).replaceInStrings("Colonna", "?"))
                 + riga + riga << 2;
-        QTest::newRow("before review was kept") << intestazioneCsv(Intestazione.mid(0, Intestazione.size() - 1))
-                + riga.chopped(4) + "\r\n" + riga.chopped(4)
-                + "\r\n" << 2;
+        QTest::newRow("before review and hints were kept")
+            << intestazioneCsv(Intestazione.mid(0, Intestazione.size() - 2)) + riga.chopped(6) + "\r\n"
+                + riga.chopped(6) + "\r\n"
+            << 2;
         QTest::newRow("a needed column missing")
             << intestazioneCsv(Intestazione.mid(1)) + riga.mid(11) + riga.mid(11) << 0;
     }
@@ -175,31 +177,31 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("csv");
         const QByteArray g = "2026-03-02;08:15:00;\"UTC+01:00\";";
-        QTest::newRow("18 fields") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1\n";
-        QTest::newRow("20 fields") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0;1\n";
+        QTest::newRow("19 fields") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0\n";
+        QTest::newRow("21 fields") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0;0;1\n";
         QTest::newRow("date") << QByteArray(
-            "2026-02-30;08:15:00;\"UTC+01:00\";\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0\n");
+            "2026-02-30;08:15:00;\"UTC+01:00\";\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0;0\n");
         QTest::newRow("year") << QByteArray(
-            "J026-03-02;08:15:00;\"UTC+01:00\";\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0\n");
+            "J026-03-02;08:15:00;\"UTC+01:00\";\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0;0\n");
         QTest::newRow("time") << QByteArray(
-            "2026-03-02;08:61:00;\"UTC+01:00\";\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0\n");
+            "2026-03-02;08:61:00;\"UTC+01:00\";\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0;0\n");
         QTest::newRow("offset") << QByteArray(
-            "2026-03-02;08:15:00;\"UTC+1:00\";\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0\n");
+            "2026-03-02;08:15:00;\"UTC+1:00\";\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0;0\n");
         QTest::newRow("offset, no UTC") << QByteArray(
-            "2026-03-02;08:15:00;\"+01:00\";\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0\n");
-        QTest::newRow("operator") << g + "\"A\";\"It\";\"x\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0\n";
-        QTest::newRow("number") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;-1;0;9;1;0\n";
-        QTest::newRow("finished") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;2;0\n";
-        QTest::newRow("finished, no time") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;;1;0\n";
-        QTest::newRow("left, a time") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;0;0\n";
+            "2026-03-02;08:15:00;\"+01:00\";\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0;0\n");
+        QTest::newRow("operator") << g + "\"A\";\"It\";\"x\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0;0\n";
+        QTest::newRow("number") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;-1;0;9;1;0;0\n";
+        QTest::newRow("finished") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;2;0;0\n";
+        QTest::newRow("finished, no time") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;;1;0;0\n";
+        QTest::newRow("left, a time") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;0;0;0\n";
         // An unfinished problem's row cut just before its last field, then closed by a line end (as older
         // versions closed a cut row before the next one).
-        QTest::newRow("cut before the last field") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;;0;\r\n";
+        QTest::newRow("cut before the last field") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;;0;0;\r\n";
         QTest::newRow("older, cut before the last field")
             << testaIso() + "2026-03-02T08:15:00+01:00;A;It;+;f;1;2;3;5;0;0;0;0;0;;\r\n";
         QTest::newRow("older, offset") << testaIso() + "2026-03-02T08:15:00+1:00;A;It;+;f;1;2;3;5;0;0;0;0;0;9;1\n";
-        QTest::newRow("review") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;2\n";
-        QTest::newRow("no line end") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0";
+        QTest::newRow("review") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;2;0\n";
+        QTest::newRow("no line end") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0;0";
     }
     void nonRiga()
     {
