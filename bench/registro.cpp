@@ -1,7 +1,10 @@
 // The record's figures: the record view opened on a school year of a full class (30 pupils, 20 problems a day,
 // 200 school days: 120,000 rows in one folder, across two computers' files), the real screen from "show" to its
 // table and chart painted, and the reading and summaries alone; and one row appended to such a file. Prints the
-// median of each as "CIFRA <name> <ms>". Runs on Qt's offscreen platform unless another is set.
+// median of each as "CIFRA <name> <ms>". And a pupil chosen on "Chi gioca?" with that folder behind: the pupil's
+// history read (the review queue's) alone, then through the real screen: how long the click holds the
+// user-interface thread, how long until the queue is ready, and the longest the event loop went without turning
+// meanwhile (a timer asks to run every millisecond). Runs on Qt's offscreen platform unless another is set.
 //   bench_registro <data folder> [runs]
 
 #include "ambiente.h"
@@ -11,10 +14,12 @@
 #include "riassunto.h"
 #include "scrittoreregistro.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -78,7 +83,7 @@ int main(int argc, char **argv)
     const int giri = argc > 2 ? std::max(1, atoi(argv[2])) : 9;
 
     // The screen itself, with the program's data and a 1024x768 display.
-    std::vector<double> schermo;
+    std::vector<double> schermo, clic, pronto, fermi;
     QStringList colonne;
     TitoliRegistro titoli;
     {
@@ -100,6 +105,31 @@ int main(int argc, char **argv)
             a.schermi.scarica(s);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
+
+        for (int i = 0; i < 30; ++i)
+            a.stato.ClasseAlunni.alunni.append(
+                {QStringLiteral("Alunno %1 \"%2\"").arg(i).arg(QChar(u'A' + i % 26)), {}});
+        for (int i = 0; i < giri; ++i) {
+            Schermo *chi = a.schermi.mostra(QStringLiteral("FormChiGioca"));
+            auto *bottone = qobject_cast<QAbstractButton *>(chi->controllo(QStringLiteral("BottoneAlunno"), 7));
+            QElapsedTimer t;
+            t.start();
+            bottone->click();
+            clic.push_back(t.nsecsElapsed() / 1e6);
+            qint64 ultimo = t.nsecsElapsed(), fermo = 0;
+            QTimer giro;
+            QObject::connect(&giro, &QTimer::timeout, [&] {
+                fermo = std::max(fermo, t.nsecsElapsed() - ultimo);
+                ultimo = t.nsecsElapsed();
+            });
+            giro.start(1);
+            if (!QTest::qWaitFor([&] { return a.stato.RipassoCorrente.pronto(); }, 60000))
+                return 1;
+            pronto.push_back(t.nsecsElapsed() / 1e6);
+            fermi.push_back(fermo / 1e6);
+            a.schermi.scaricaTutti();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
     }
 
     QTemporaryDir d;
@@ -116,6 +146,15 @@ int main(int argc, char **argv)
         righe = l.righe.size();
         if (r.size() != 30)
             return 1;
+    }
+
+    std::vector<double> storia;
+    size_t sue = 0;
+    for (int i = 0; i < giri; ++i) {
+        QElapsedTimer t;
+        t.start();
+        sue = storiaAlunno(d.path(), QStringLiteral("Alunno 7 \"H\""), titoli).size();
+        storia.push_back(t.nsecsElapsed() / 1e6);
     }
 
     // The first append of a run looks at the whole file; the later ones only
@@ -141,6 +180,14 @@ int main(int argc, char **argv)
                 mediana(vista));
     std::printf("one append, median of %zu: %.2f ms (the run's first, which looks at the whole file: %.1f ms)\n",
                 aggiunte.size(), mediana(aggiunte), prima);
+    std::printf("one pupil's history (%zu rows) from %zu rows, median of %d: %.1f ms\n", sue, righe, giri,
+                mediana(storia));
+    std::printf("the pupil chosen on the real screen, median of %d: the click holds the interface %.1f ms; the queue "
+                "ready after %.1f ms; the event loop's longest pause meanwhile %.1f ms\n",
+                giri, mediana(clic), mediana(pronto), mediana(fermi));
+    std::printf("CIFRA registro_storia_alunno_ms %.1f\nCIFRA registro_scelta_alunno_clic_ms %.1f\n"
+                "CIFRA registro_scelta_alunno_pronto_ms %.1f\nCIFRA registro_scelta_alunno_pausa_ms %.1f\n",
+                mediana(storia), mediana(clic), mediana(pronto), mediana(fermi));
     std::printf("CIFRA registro_schermo_ms %.1f\nCIFRA registro_vista_ms %.1f\nCIFRA registro_aggiunta_ms %.2f\n"
                 "CIFRA registro_prima_aggiunta_ms %.1f\n",
                 mediana(schermo), mediana(vista), mediana(aggiunte), prima);

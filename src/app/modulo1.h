@@ -2,6 +2,7 @@
 
 #include "classe.h"
 #include "domandaadulto.h"
+#include "ripasso.h"
 #include "testi.h"
 #include "tipi.h"
 
@@ -50,9 +51,7 @@ struct Scuola {
     std::shared_ptr<ScrittoreRegistro> Registro; // made at the first row; dropped when the folder changes
     QStringList CartelleSenzaRegistro; // folders that could not be written, already told
     DomandaAdulto UltimaDomandaAdulto; // the next one is another
-    // Hints for a child who is stuck (counting together, the bar, the key to
-    // press); the class's choice, taken at every press.
-    bool Aiuti = true;
+    Ripasso RipassoCorrente; // the review queue of who is playing
 };
 
 struct Modulo1 : Punteggio, Storie, Impostazioni, Scuola {

@@ -66,8 +66,9 @@ void annotaProblema(Contesto &c, Scuola &scuola, const Storie &storie, const And
     static_cast<Andamento &>(r) = a;
     r.alunno = scuola.AlunnoCorrente;
     r.lingua = c.lingua.MLSCurrentLanguage;
-    r.fileStorie = storie.CartellaStorie
-        + (a.operazione == u'-' ? QStringLiteral("/lista2.txt") : QStringLiteral("/lista1.txt"));
+    r.fileStorie = fileDelleStorie(storie, a.operazione == u'-');
+    // The queue hears of the problem even when the folder cannot be written.
+    scuola.RipassoCorrente.annota(r);
     QString errore;
     if (scuola.Registro->aggiungi(r, &errore) || scuola.CartelleSenzaRegistro.contains(scuola.Registro->cartella()))
         return;
@@ -75,6 +76,11 @@ void annotaProblema(Contesto &c, Scuola &scuola, const Storie &storie, const And
     avvisaDopo(c,
                c.lingua.MLSGetString(QStringLiteral("0100")) + QStringLiteral("\n\n") + scuola.Registro->cartella()
                    + QStringLiteral("\n(") + errore + u')');
+}
+
+QString fileDelleStorie(const Storie &s, bool sottrazione)
+{
+    return s.CartellaStorie + (sottrazione ? QStringLiteral("/lista2.txt") : QStringLiteral("/lista1.txt"));
 }
 
 void caricaClasseDelProgramma(Contesto &c, Scuola &scuola)

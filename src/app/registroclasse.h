@@ -23,6 +23,10 @@ TitoliRegistro titoliRegistro(ModLanguageSupport &lingua);
 // and play goes on. The record's writer is made in scuola at the first row.
 void annotaProblema(Contesto &c, Scuola &scuola, const Storie &storie, const Andamento &a);
 
+// The story file of an operation as the record names it ("testi/lista1.txt"):
+// the review queue tells its problems apart by it.
+QString fileDelleStorie(const Storie &s, bool sottrazione);
+
 // The class of the settings folder into scuola; a file that cannot be read
 // is told (and left as it is).
 void caricaClasseDelProgramma(Contesto &c, Scuola &scuola);

@@ -70,13 +70,17 @@ void Problema::finisci()
 
 Esito Problema::nuovo()
 {
+    if (prossimo) {
+        const Estrazione e = prossimo();
+        return inizia(e.riga, e.n3, e.n1, e.ripasso);
+    }
     const int riga = m_casuale.estrai(int(m_storie.size()));
     const int n3 = m_casuale.estrai(9);
     const int n1 = m_casuale.estrai(n3);
     return inizia(riga, n3, n1);
 }
 
-Esito Problema::inizia(int riga, int n3, int n1)
+Esito Problema::inizia(int riga, int n3, int n1, bool ripasso)
 {
     finisci();
     m_passo = 0;
@@ -91,6 +95,7 @@ Esito Problema::inizia(int riga, int n3, int n1)
     m_operazione.clear();
     m_andamento
         = {m_op.sottrazione ? u'-' : u'+', riga, primo(), secondo(), risultato(), orologio(), {}, 0, -1, false, 0};
+    m_andamento.ripasso = ripasso;
     m_inCorso = true;
 
     // Which of the numbers each answer sentence is about, in story order.

@@ -50,6 +50,15 @@ public:
     std::function<void(const Andamento &)> allaFine;
     // The time of day of the first question and of the complete operation.
     std::function<QDateTime()> orologio = [] { return QDateTime::currentDateTime(); };
+    // Where the next problem comes from: its draws (row from 1, total, first
+    // draw) and whether the child meets it again. Unset: nuovo's own draws.
+    struct Estrazione {
+        int riga = 1;
+        int n3 = 0;
+        int n1 = 0;
+        bool ripasso = false;
+    };
+    std::function<Estrazione()> prossimo;
     // The repeat button was pressed.
     void riascoltato() { ++m_andamento.riascolti; }
     const Andamento &andamento() const { return m_andamento; }
@@ -60,10 +69,12 @@ public:
     bool aiuti = false;
 
     // A new problem drawn from the generator: the row, then the total, then
-    // the first term from it, so that small totals are as frequent as large.
+    // the first term from it, so that small totals are as frequent as large;
+    // or the one `prossimo` gives, when set.
     Esito nuovo();
-    // A new problem with these draws (row from 1, total, first draw).
-    Esito inizia(int riga, int n3, int n1);
+    // A new problem with these draws (row from 1, total, first draw);
+    // ripasso: one the child meets again, as the record marks it.
+    Esito inizia(int riga, int n3, int n1, bool ripasso = false);
 
     Esito premi(Pressione p);
     // "avanti": a new problem, or in the mixed mode one time in two the
@@ -78,6 +89,7 @@ public:
     int numero2() const { return m_n2; }
     int numero3() const { return m_n3; }
     const QString &operazione() const { return m_operazione; }
+    bool sottrazione() const { return m_op.sottrazione; }
 
     // The press that is right at a step; none at a step out of range.
     Pressione attesa(int passo) const;

@@ -21,6 +21,8 @@ struct Andamento {
     int secondi = -1; // first question to the complete operation; -1: not complete
     bool finito = false;
     int aiuti = 0; // hints given: a counting together, the bar, a key marked
+    // A problem the child met again, from the review queue.
+    bool ripasso = false;
 
     bool operator==(const Andamento &) const = default;
 };

@@ -102,6 +102,8 @@ Classe caricaClasse(const QString &cartellaImpostazioni, QString *errore, QStrin
     const QJsonObject o = d.object();
     c.cartellaRegistro = o.value(QStringLiteral("cartellaRegistro")).toString();
     c.soloAdultoEsce = o.value(QStringLiteral("soloAdultoEsce")).toBool();
+    c.ripasso = o.value(QStringLiteral("ripasso")).toBool(true);
+    c.aiuti = o.value(QStringLiteral("aiuti")).toBool(true);
     const QString accesso = o.value(QStringLiteral("accesso")).toString();
     for (int i = 0; i < 3; ++i) {
         if (accesso == NomiAccesso[i])
@@ -138,6 +140,8 @@ bool salvaClasse(const Classe &classe, const QString &cartellaImpostazioni, QStr
     const QJsonObject o{{QStringLiteral("alunni"), alunni},
                         {QStringLiteral("cartellaRegistro"), classe.cartellaRegistro},
                         {QStringLiteral("soloAdultoEsce"), classe.soloAdultoEsce},
+                        {QStringLiteral("ripasso"), classe.ripasso},
+                        {QStringLiteral("aiuti"), classe.aiuti},
                         {QStringLiteral("accesso"), NomiAccesso[int(classe.accesso)]},
                         {QStringLiteral("tempoScansione"), classe.tempoScansioneMs / 1000.0},
                         {QStringLiteral("leggiPulsante"), classe.leggiPulsante}};

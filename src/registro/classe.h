@@ -34,6 +34,10 @@ struct Classe {
     Accesso accesso = Accesso::Tastiera;
     int tempoScansioneMs = 1500;
     bool leggiPulsante = false; // the voice says each highlighted button
+    // The teacher's say on the help: missed problems come back (review), and
+    // hints where a child is stuck. Both off: problems drawn as designed.
+    bool ripasso = true;
+    bool aiuti = true;
 
     bool operator==(const Classe &) const = default;
 
@@ -61,7 +65,8 @@ struct Classe {
 int tempoScansioneValido(double secondi);
 
 // The class of the settings folder. With no file: an empty class. Keys a
-// file lacks (one written before them) take their defaults. A file
+// file lacks (one written before them) take their defaults: the help's
+// switches are on. A file
 // that cannot be read or understood gives an empty class and the fault,
 // naming the file, in *errore; a file that is not a class is also copied
 // to <file>.guasto, whose name follows. So is a file naming a pupil a

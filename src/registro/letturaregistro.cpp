@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QHash>
+#include <algorithm>
 
 bool leggiTestoRegistro(const QByteArray &testo, const TitoliRegistro &titoli, LetturaRegistro *lettura)
 {
@@ -51,4 +52,16 @@ LetturaRegistro leggiCartellaRegistro(const QString &cartella, const TitoliRegis
             l.errori << p + QStringLiteral(": the first row does not name the record's columns");
     }
     return l;
+}
+
+std::vector<RigaRegistro> storiaAlunno(const QString &cartella, const QString &alunno, const TitoliRegistro &titoli)
+{
+    LetturaRegistro l = leggiCartellaRegistro(cartella, titoli);
+    std::erase_if(l.righe, [&alunno](const RigaRegistro &r) { return r.alunno != alunno; });
+    // Each file is in its own computer's order; the instants, whatever the
+    // offsets written, put the computers' rows in one order.
+    std::stable_sort(l.righe.begin(), l.righe.end(), [](const RigaRegistro &a, const RigaRegistro &b) {
+        return a.inizio.toMSecsSinceEpoch() < b.inizio.toMSecsSinceEpoch();
+    });
+    return std::move(l.righe);
 }

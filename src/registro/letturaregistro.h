@@ -20,3 +20,9 @@ struct LetturaRegistro {
 bool leggiTestoRegistro(const QByteArray &testo, const TitoliRegistro &titoli, LetturaRegistro *lettura);
 // Reads every registro-*.csv in the folder, in name order.
 LetturaRegistro leggiCartellaRegistro(const QString &cartella, const TitoliRegistro &titoli);
+// One pupil's problems ("" for visitors) from every record file of the
+// folder, every computer's, oldest first: the history the pupil's review
+// queue is folded from, so that it follows the child to another computer
+// sharing the folder and over a restart. A file that cannot be read is
+// passed over: the record view tells it.
+std::vector<RigaRegistro> storiaAlunno(const QString &cartella, const QString &alunno, const TitoliRegistro &titoli);

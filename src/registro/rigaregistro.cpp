@@ -196,6 +196,13 @@ constexpr ColonnaRegistro Colonne[] = {
          r->finito = c == "1";
          return r->finito || c == "0";
      }},
+    // Files written before review lack it: no problem in them was one.
+    {"0136", [](const RigaRegistro &r, QByteArray *riga) { *riga += r.ripasso ? '1' : '0'; },
+     [](QByteArrayView c, RigaRegistro *r, CelleLette *) {
+         r->ripasso = c == "1";
+         return r->ripasso || c == "0";
+     },
+     "", true},
     // Added later: the records begun before have none.
     {"0137", [](const RigaRegistro &r, QByteArray *riga) { numero(riga, r.aiuti); },
      [](QByteArrayView c, RigaRegistro *r, CelleLette *) { return leggiNumero(c, &r->aiuti); }, "", true},

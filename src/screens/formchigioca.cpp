@@ -6,6 +6,7 @@
 #include "elencoschermi.h"
 #include "modlanguagesupport.h"
 #include "modulo1.h"
+#include "registroclasse.h"
 #include "stile.h"
 
 #include <QLabel>
@@ -72,6 +73,10 @@ void FormChiGioca::BottoneAlunno_Click(int Index)
 {
     const QList<Alunno> &alunni = m_scuola.ClasseAlunni.alunni;
     m_scuola.AlunnoCorrente = Index >= 0 && Index < alunni.size() ? alunni[Index].nome : QString();
+    // The pupil's review queue is read from the record while the menu shows.
+    m_scuola.RipassoCorrente.scegli(m_scuola.AlunnoCorrente,
+                                    m_scuola.ClasseAlunni.cartellaDelRegistro(c.percorsi.impostazioni),
+                                    titoliRegistro(c.lingua));
     if (c.schermi.mostra(QStringLiteral("FormMenu")))
         c.schermi.scarica(this);
 }

@@ -54,7 +54,7 @@ FormClasse::FormClasse(Contesto &contesto, Scuola &scuola)
     ListaAlunni = aggiungi(new QListWidget(client()), QStringLiteral("ListaAlunni"));
     alunni->setBuddy(ListaAlunni);
     ListaAlunni->setFont(testo);
-    piazza(ListaAlunni, 240, 600, 4200, 4080);
+    piazza(ListaAlunni, 240, 600, 4200, 3480);
     connect(ListaAlunni, &QListWidget::currentRowChanged, this, [this](int i) {
         const QList<Alunno> &a = m_scuola.ClasseAlunni.alunni;
         if (i < 0 || i >= a.size())
@@ -64,19 +64,19 @@ FormClasse::FormClasse(Contesto &contesto, Scuola &scuola)
         ListaImmagini->setCurrentRow(k);
     });
 
-    QLabel *nome = etichetta(QStringLiteral("LabelNome"), QStringLiteral("Nome"), 240, 4800, 1080, 540);
+    QLabel *nome = etichetta(QStringLiteral("LabelNome"), QStringLiteral("Nome"), 240, 4200, 1080, 540);
     TestoNome = aggiungi(new QLineEdit(client()), QStringLiteral("TestoNome"));
     TestoNome->setFont(testo);
     TestoNome->setMaxLength(Classe::MassimoCaratteri);
-    piazza(TestoNome, 1320, 4800, 3120, 540);
+    piazza(TestoNome, 1320, 4200, 3120, 540);
     nome->setBuddy(TestoNome);
     connect(TestoNome, &QLineEdit::returnPressed, this, &FormClasse::BottoneAggiungi_Click);
 
-    bottone(BottoneAggiungi, QStringLiteral("BottoneAggiungi"), QStringLiteral("Aggiungi"), 240, 5460, 1380, 600,
+    bottone(BottoneAggiungi, QStringLiteral("BottoneAggiungi"), QStringLiteral("Aggiungi"), 240, 4860, 1380, 600,
             &FormClasse::BottoneAggiungi_Click);
-    bottone(BottoneRinomina, QStringLiteral("BottoneRinomina"), QStringLiteral("Rinomina"), 1650, 5460, 1380, 600,
+    bottone(BottoneRinomina, QStringLiteral("BottoneRinomina"), QStringLiteral("Rinomina"), 1650, 4860, 1380, 600,
             &FormClasse::BottoneRinomina_Click);
-    bottone(BottoneTogli, QStringLiteral("BottoneTogli"), QStringLiteral("Togli"), 3060, 5460, 1380, 600,
+    bottone(BottoneTogli, QStringLiteral("BottoneTogli"), QStringLiteral("Togli"), 3060, 4860, 1380, 600,
             &FormClasse::BottoneTogli_Click);
     LabelAvviso = etichetta(QStringLiteral("LabelAvviso"), QString(), 240, 6180, 6120, 780);
     LabelAvviso->setWordWrap(true);
@@ -142,6 +142,20 @@ FormClasse::FormClasse(Contesto &contesto, Scuola &scuola)
     SceltaLeggi->setFont(testo);
     piazza(SceltaLeggi, 4680, 5580, 4680, 540);
 
+    // The help, for the whole class; the captions come at the load.
+    auto scelta = [&](QCheckBox *&b, const QString &nome, int l, bool Classe::*campo) {
+        b = aggiungi(new QCheckBox(client()), nome);
+        b->setFont(testo);
+        b->setChecked(m_scuola.ClasseAlunni.*campo);
+        piazza(b, l, 5580, 2100, 540);
+        connect(b, &QCheckBox::toggled, this, [this, campo](bool v) {
+            m_scuola.ClasseAlunni.*campo = v;
+            salva();
+        });
+    };
+    scelta(SceltaRipasso, QStringLiteral("SceltaRipasso"), 240, &Classe::ripasso);
+    scelta(SceltaAiuti, QStringLiteral("SceltaAiuti"), 2340, &Classe::aiuti);
+
     bottone(BottoneFatto, QStringLiteral("BottoneFatto"), QStringLiteral("Fatto"), 6600, 6180, 2760, 780,
             &FormClasse::BottoneFatto_Click);
     BottoneFatto->setFont(fontProgetto(QStringLiteral("Arial"), 15.75, true));
@@ -167,6 +181,13 @@ FormClasse::~FormClasse() = default;
 void FormClasse::Form_Load()
 {
     c.lingua.MLSLoadFormStrings(*this);
+    SceltaRipasso->setText(c.lingua.MLSGetString(QStringLiteral("0220")));
+    SceltaAiuti->setText(c.lingua.MLSGetString(QStringLiteral("0221")));
+    // What each does, for the mouse and for a screen reader.
+    for (auto [scelta, chiave] : {std::pair(SceltaRipasso, "0222"), std::pair(SceltaAiuti, "0223")}) {
+        scelta->setToolTip(c.lingua.MLSGetString(QString::fromLatin1(chiave)));
+        scelta->setAccessibleDescription(scelta->toolTip());
+    }
     // In the order of Classe::Accesso.
     const QString accessi[] = {QStringLiteral("0200"), QStringLiteral("0201"), QStringLiteral("0202")};
     for (int i = 0; i < 3; ++i)
@@ -199,7 +220,7 @@ void FormClasse::Form_Resize()
     ListaImmagini->setIconSize(QSize(cella - 14, cella - 14));
     ListaAlunni->setIconSize(QSize(ListaAlunni->fontMetrics().height(), ListaAlunni->fontMetrics().height()) * 3 / 2);
     // The box to tick grows with its caption.
-    for (QCheckBox *scelta : {SceltaSoloAdulto, SceltaLeggi}) {
+    for (QCheckBox *scelta : {SceltaSoloAdulto, SceltaLeggi, SceltaRipasso, SceltaAiuti}) {
         const int casella = scelta->fontMetrics().height();
         scelta->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(casella));
     }
@@ -276,8 +297,10 @@ void FormClasse::BottoneTogli_Click()
     if (!c.dialoghi.domanda(this, TitoloDomande, c.lingua.MLSGetString(QStringLiteral("0107")).arg(nome)))
         return;
     a.removeAt(i);
-    if (m_scuola.AlunnoCorrente == nome)
+    if (m_scuola.AlunnoCorrente == nome) {
         m_scuola.AlunnoCorrente.clear();
+        m_scuola.RipassoCorrente.scegli(QString(), QString());
+    }
     salva();
     riempiLista(i);
 }

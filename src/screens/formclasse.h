@@ -16,9 +16,9 @@ struct Scuola;
 
 // The class, for the adult: pupils added, renamed and removed (their rows
 // stay in the record), each with a picture from the shipped animations; the
-// record folder; whether only an adult may leave; how the children press
-// (pointer and keys, or scanning with one or two switches). Every change is
-// saved at once.
+// record folder; whether only an adult may leave; whether missed problems
+// come back and hints are given; how the children press (pointer and keys,
+// or scanning with one or two switches). Every change is saved at once.
 class FormClasse : public SchermoScalato
 {
     Q_OBJECT
@@ -64,6 +64,8 @@ private:
     QLineEdit *TestoCartella;
     QPushButton *BottoneCartella;
     QCheckBox *SceltaSoloAdulto;
+    QCheckBox *SceltaRipasso;
+    QCheckBox *SceltaAiuti;
     QComboBox *SceltaAccesso;
     QDoubleSpinBox *SceltaTempo;
     QCheckBox *SceltaLeggi;

@@ -74,6 +74,16 @@ FormEsercizio::FormEsercizio(Contesto &contesto, Punteggio &punteggio, const Sto
     mostraAlunnoInBarra(*this, c, m_scuola);
     // Every problem that ends, finished or not, is a row of the record.
     m_problema.allaFine = [this](const Andamento &a) { annotaProblema(c, m_scuola, m_storie, a); };
+    // The next problem from the player's review queue: a missed one when
+    // its turn has come, or one drawn as designed. With the teacher's review
+    // off, only the draws.
+    m_problema.prossimo = [this, sottrazione = m_problema.sottrazione()] {
+        const Scelta s = m_scuola.RipassoCorrente.scelta().prossimo(sottrazione ? u'-' : u'+',
+                                                                    fileDelleStorie(m_storie, sottrazione),
+                                                                    int((m_storie.*m_d.testi).size()), c.casuale,
+                                                                    m_scuola.ClasseAlunni.ripasso);
+        return Problema::Estrazione{s.riga, s.n3, s.n1, s.ripasso};
+    };
 }
 
 FormEsercizio::~FormEsercizio() = default;

@@ -179,7 +179,8 @@ void FormEsercizio::NuovoProblema()
 
 void FormEsercizio::premuto(Pressione p)
 {
-    m_problema.aiuti = m_scuola.Aiuti;
+    // The teacher's switch on the class screen, taken at every press.
+    m_problema.aiuti = m_scuola.ClasseAlunni.aiuti;
     m_esecutore.esegui(m_problema.premi(p));
 }
 

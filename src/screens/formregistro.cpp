@@ -69,6 +69,12 @@ FormRegistro::FormRegistro(Contesto &contesto, const Scuola &scuola)
     }
     connect(ComboAlunno, &QComboBox::currentIndexChanged, this, &FormRegistro::aggiorna);
 
+    // Who needs help comes first, above everyone's figures.
+    LabelAiuto = aggiungi(new QLabel(client()), QStringLiteral("LabelAiuto"));
+    LabelAiuto->setFont(fontProgetto(QStringLiteral("Arial"), 9.75, true));
+    LabelAiuto->setWordWrap(true);
+    piazza(LabelAiuto, 240, 660, 9120, 480);
+
     TabellaAlunni = aggiungi(new QTableWidget(client()), QStringLiteral("TabellaAlunni"));
     TabellaAlunni->setFont(fontProgetto(QStringLiteral("Arial"), 9.75, false));
     TabellaAlunni->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -84,13 +90,27 @@ FormRegistro::FormRegistro(Contesto &contesto, const Scuola &scuola)
     TabellaAlunni->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     TabellaAlunni->installEventFilter(this);
     TabellaAlunni->setAccessibleName(QStringLiteral("Alunni"));
-    piazza(TabellaAlunni, 240, 720, 9120, 2400);
+    piazza(TabellaAlunni, 240, 1200, 9120, 1500);
     connect(TabellaAlunni, &QTableWidget::currentCellChanged, this, [this](int riga) { mostraGrafico(riga); });
+
+    // The chosen pupil's sure and stuck parts: a row an operation, a mark a
+    // part, each mark a sign and a word.
+    TabellaPadronanza
+        = aggiungi(new QTableWidget(2, RigaRegistro::Parti, client()), QStringLiteral("TabellaPadronanza"));
+    TabellaPadronanza->setFont(fontProgetto(QStringLiteral("Arial"), 9.75, false));
+    TabellaPadronanza->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TabellaPadronanza->setSelectionMode(QAbstractItemView::NoSelection);
+    TabellaPadronanza->setWordWrap(true);
+    TabellaPadronanza->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    TabellaPadronanza->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    TabellaPadronanza->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    TabellaPadronanza->installEventFilter(this);
+    piazza(TabellaPadronanza, 240, 2820, 9120, 1080);
 
     Grafico = aggiungi(new QChartView(client()), QStringLiteral("Grafico"));
     Grafico->setRenderHint(QPainter::Antialiasing);
     Grafico->setAccessibleName(QStringLiteral("Grafico"));
-    piazza(Grafico, 240, 3240, 9120, 3120);
+    piazza(Grafico, 240, 4020, 9120, 2340);
 
     LabelFile = aggiungi(new QLabel(client()), QStringLiteral("LabelFile"));
     LabelFile->setFont(fontProgetto(QStringLiteral("Arial"), 9, false));
@@ -146,6 +166,19 @@ TestiRegistro FormRegistro::testi() const
     t.operazioni = QStringList{m("0190"), m("0191"), m("0192")};
     t.spiegaGrafico = m("0193");
     t.spiegaColonne = QStringList{m("0194"), m("0195"), m("0196"), m("0197"), m("0198")};
+    TestiPadronanza &p = t.padronanza;
+    p.sicuro = m("0224");
+    p.aiuto = m("0225");
+    p.hannoBisogno = m("0226");
+    p.nessuno = m("0227");
+    p.sa = m("0228");
+    p.haBisogno = m("0229");
+    p.staImparando = m("0230");
+    p.perGenitori = QStringList{m("0231"), m("0232"), m("0233"), m("0234")};
+    p.come = m("0235");
+    p.operazioni = t.operazioni.mid(0, 2);
+    p.parti = t.parti;
+    p.ospite = t.ospite;
     return t;
 }
 
@@ -211,7 +244,12 @@ void FormRegistro::aggiorna()
     f.dal = DataDal->date();
     f.al = DataAl->date();
     m_riassunti = riassumi(m_lettura.righe, f);
+    m_quadri = quadri(m_lettura.righe, f);
     const TestiRegistro t = testi();
+    LabelAiuto->setText(t.padronanza.chi(m_quadri));
+    LabelAiuto->setToolTip(LabelAiuto->text()); // a long class's may not show whole
+    TabellaPadronanza->setVerticalHeaderLabels(t.padronanza.operazioni);
+    TabellaPadronanza->setHorizontalHeaderLabels(t.parti);
     const QSignalBlocker b(TabellaAlunni);
     TabellaAlunni->setRowCount(int(m_riassunti.size()));
     for (int i = 0; i < int(m_riassunti.size()); ++i) {
@@ -276,6 +314,9 @@ bool FormRegistro::eventFilter(QObject *o, QEvent *e)
     // The screen's scale changes the table's font.
     if (o == TabellaAlunni && e->type() == QEvent::FontChange)
         dimensionaColonne();
+    // The marks of the stuck parts are bold in the table's new size.
+    if (o == TabellaPadronanza && e->type() == QEvent::FontChange)
+        mostraPadronanza(TabellaAlunni->currentRow());
     return SchermoScalato::eventFilter(o, e);
 }
 
@@ -290,6 +331,33 @@ void FormRegistro::mostraGrafico(int riga)
         Grafico->setChart(new QChart);
     }
     delete vecchio;
+    mostraPadronanza(riga);
+}
+
+void FormRegistro::mostraPadronanza(int riga)
+{
+    const TestiRegistro t = testi();
+    const QString alunno = riga >= 0 && riga < int(m_riassunti.size()) ? m_riassunti[size_t(riga)].alunno : QString();
+    const auto q = std::find_if(m_quadri.begin(), m_quadri.end(),
+                                [&](const QuadroAlunno &a) { return riga >= 0 && a.alunno == alunno; });
+    TabellaPadronanza->setAccessibleName(q == m_quadri.end() ? QString() : t.nome(m_riassunti[size_t(riga)]));
+    // Room for a part's name on two lines.
+    QHeaderView *h = TabellaPadronanza->horizontalHeader();
+    h->setFixedHeight(2 * h->fontMetrics().height() + 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, h));
+    QFont forte = TabellaPadronanza->font();
+    forte.setBold(true);
+    for (int o = 0; o < 2; ++o) {
+        for (int k = 0; k < RigaRegistro::Parti; ++k) {
+            const Padronanza p = q == m_quadri.end() ? Padronanza::Nessuna : q->stato[size_t(o)][size_t(k)];
+            auto *cella = new QTableWidgetItem(t.padronanza.segno(p));
+            cella->setTextAlignment(Qt::AlignCenter);
+            if (p == Padronanza::Aiuto) {
+                cella->setFont(forte);
+                cella->setBackground(QColor(255, 230, 200));
+            }
+            TabellaPadronanza->setItem(o, k, cella);
+        }
+    }
 }
 
 QString FormRegistro::fileStampa() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "letturaregistro.h"
+#include "quadro.h"
 #include "riassunto.h"
 #include "schermoscalato.h"
 #include "stamparegistro.h"
@@ -48,6 +49,7 @@ private:
     void leggi();
     void aggiorna();
     void mostraGrafico(int riga);
+    void mostraPadronanza(int riga);
     TestiRegistro testi() const;
 
     Contesto &c;
@@ -55,10 +57,13 @@ private:
     LetturaRegistro m_lettura;
     FiltroRegistro m_filtro; // the table's
     std::vector<RiassuntoAlunno> m_riassunti;
+    std::vector<QuadroAlunno> m_quadri; // the same pupils' sure and stuck parts
     QComboBox *ComboAlunno;
     QDateEdit *DataDal;
     QDateEdit *DataAl;
+    QLabel *LabelAiuto;
     QTableWidget *TabellaAlunni;
+    QTableWidget *TabellaPadronanza;
     QChartView *Grafico;
     QLabel *LabelFile;
     QPushButton *BottoneStampa;

@@ -189,9 +189,12 @@ std::vector<PaginaRegistro> pagineRegistro(const std::vector<RigaRegistro> &righ
         return h;
     };
     const QHash<QString, RiassuntoAlunno> piu = perAlunno(addizioni), meno = perAlunno(sottrazioni);
+    QHash<QString, QuadroAlunno> stati;
+    for (QuadroAlunno &q : quadri(righe, filtro))
+        stati.insert(q.alunno, std::move(q));
     std::vector<PaginaRegistro> pagine;
     for (RiassuntoAlunno &a : riassumi(righe, filtro)) {
-        PaginaRegistro p{a, piu.value(a.alunno), meno.value(a.alunno)};
+        PaginaRegistro p{a, piu.value(a.alunno), meno.value(a.alunno), stati.value(a.alunno)};
         p.addizioni.alunno = p.sottrazioni.alunno = a.alunno;
         pagine.push_back(std::move(p));
     }
@@ -234,6 +237,14 @@ bool stampaRegistro(const QString &file, const std::vector<PaginaRegistro> &pagi
                           pagina.top());
         p.setPen(Grigio);
         y = paragrafo(t.stampatoIl.arg(oggi.toString(formato)), nota, y) + spazio;
+
+        // Where the child is sure and where stuck, first: what a parent can
+        // help with at home.
+        p.setPen(Qt::black);
+        for (const QString &frase : t.padronanza.frasi(pg.quadro, {pg.addizioni.problemi, pg.sottrazioni.problemi}))
+            y = paragrafo(frase, corpo, y) + spazio / 3;
+        p.setPen(Grigio);
+        y = paragrafo(t.padronanza.come, nota, y) + spazio;
 
         // The table first, measured, so that the chart takes what it leaves.
         p.setFont(forte);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "padronanzaregistro.h"
 #include "riassunto.h"
 
 #include <QDate>
@@ -22,6 +23,7 @@ struct TestiRegistro {
     QStringList operazioni; // addition, subtraction, both
     QString spiegaGrafico; // the chart in words, for a parent
     QStringList spiegaColonne; // columns 1 to 5 in words
+    TestiPadronanza padronanza;
 
     // Columns 1 to 5 of the table for a pupil (column 0 is the name).
     QStringList valori(const RiassuntoAlunno &a) const;
@@ -36,6 +38,7 @@ QChart *creaGrafico(const RiassuntoAlunno &a, const TestiRegistro &t);
 // subtractions apart.
 struct PaginaRegistro {
     RiassuntoAlunno tutto, addizioni, sottrazioni;
+    QuadroAlunno quadro; // where the pupil is sure and where stuck
 };
 // The pages of the pupils the filter takes, in the view's order.
 std::vector<PaginaRegistro> pagineRegistro(const std::vector<RigaRegistro> &righe, const FiltroRegistro &filtro);

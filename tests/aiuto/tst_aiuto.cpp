@@ -3,6 +3,7 @@
 
 #include "casuale.h"
 #include "padronanza.h"
+#include "quadro.h"
 #include "sceltaproblema.h"
 
 #include <QRegularExpression>
@@ -173,6 +174,31 @@ private Q_SLOTS:
             storia.push_back(r);
         }
         QCOMPARE(padronanza(storia, u'+', RigaRegistro::Cambio), stato);
+    }
+
+    // The record view's picture of a class: Ada's older computer's file is read after the newer one's, yet her
+    // last problems are the clean ones; Bo is stuck at the change of subtractions; visitors come last.
+    void quadri()
+    {
+        std::vector<RigaRegistro> righe;
+        for (const QString &p :
+             QStringLiteral("Ada+o2 Ada+o2 Ada+o3 Ada+o3 Ada+x1 Ada+x1 Ada+x1 -x1 Bo-x1 Bo-x2 Bo-x2").split(u' ')) {
+            RigaRegistro r;
+            r.alunno = p.chopped(3);
+            r.operazione = p.right(3)[0];
+            r.inizio = QDateTime(QDate(2026, 10, p.back().digitValue()), QTime(9, 0));
+            r.errati[RigaRegistro::Cambio] = p.right(2)[0] == u'x';
+            r.finito = true;
+            righe.push_back(r);
+        }
+        QStringList v;
+        for (const QuadroAlunno &q : ::quadri(righe, FiltroRegistro{}))
+            v << QStringLiteral("%1 %2%3 %4")
+                     .arg(q.alunno)
+                     .arg(int(q.stato[0][1]))
+                     .arg(int(q.stato[1][1]))
+                     .arg(q.haBisognoDiAiuto());
+        QCOMPARE(v, QStringList({"Ada 10 0", "Bo 02 1", " 00 0"}));
     }
 };
 

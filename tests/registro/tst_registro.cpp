@@ -96,7 +96,7 @@ private Q_SLOTS:
         QTest::addColumn<RigaRegistro>("r");
         QTest::addColumn<QByteArray>("csv");
         const QByteArray testa = "2026-03-02;08:15:00;\"UTC+01:00\";";
-        const QByteArray coda = ";\"Italiano\";\"'-\";\"testi/lista2.txt\";12;7;3;4;1;0;2;3;2;21;1;3\r\n";
+        const QByteArray coda = ";\"Italiano\";\"'-\";\"testi/lista2.txt\";12;7;3;4;1;0;2;3;2;21;1;0;3\r\n";
         QTest::newRow("visitor") << esempio({}) << testa + "\"\"" + coda;
         QTest::newRow("semicolon") << esempio("Anna; Bea") << testa + "\"Anna; Bea\"" + coda;
         QTest::newRow("quotes") << esempio("Lu \"Lulù\"") << testa + "\"Lu \"\"Lulù\"\"\"" + coda;
@@ -113,9 +113,12 @@ private Q_SLOTS:
         QTest::newRow("apostrophe, a letter") << esempio("'Ndrina") << testa + "\"'Ndrina\"" + coda;
         QTest::newRow("left early, west of UTC")
             << esempio("Zoe", "2026-03-02T08:15:00-03:30", -1)
-            << "2026-03-02;08:15:00;\"UTC-03:30\";\"Zoe\"" + coda.chopped(8) + ";0;3\r\n";
+            << "2026-03-02;08:15:00;\"UTC-03:30\";\"Zoe\"" + coda.chopped(10) + ";0;0;3\r\n";
         QTest::newRow("UTC") << esempio("Ugo", "2026-03-02T08:15:00Z")
                              << "2026-03-02;08:15:00;\"UTC+00:00\";\"Ugo\"" + coda;
+        RigaRegistro ripasso = esempio("Ugo");
+        ripasso.ripasso = true;
+        QTest::newRow("met again") << ripasso << testa + "\"Ugo\"" + coda.chopped(5) + "1;3\r\n";
     }
     void riga()
     {
@@ -137,7 +140,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("testo");
         QTest::addColumn<int>("righe");
         const QByteArray riga
-            = "2026-03-02;08:15:00;\"UTC+01:00\";\"Ugo\";\"It\";\"+\";\"f\";1;2;3;5;0;1;0;0;0;9;1;0\r\n";
+            = "2026-03-02;08:15:00;\"UTC+01:00\";\"Ugo\";\"It\";\"+\";\"f\";1;2;3;5;0;1;0;0;0;9;1;0;0\r\n";
         const QByteArray iso = "2026-03-02T08:15:00+01:00;Ugo;It;+;f;1;2;3;5;0;1;0;0;0;9;1\r\n";
         QTest::newRow("this version's") << Testa + riga + riga << 2;
         QTest::newRow("second language") << testaCon("COLUMN") + riga + riga << 2;
@@ -153,6 +156,10 @@ private Q_SLOTS:
         QTest::newRow("older, other language") << testaIso("column ") + iso + iso << 2;
         QTest::newRow("older, titles unknown") << testaIso("?") + iso + iso << 2;
         QTest::newRow("titles unknown") << testaCon("?") + riga + riga << 2;
+        QTest::newRow("before review and hints were kept")
+            << intestazioneCsv(Intestazione.mid(0, Intestazione.size() - 2)) + riga.chopped(6) + "\r\n"
+                + riga.chopped(6) + "\r\n"
+            << 2;
         QTest::newRow("a needed column missing")
             << intestazioneCsv(Intestazione.mid(1)) + riga.mid(11) + riga.mid(11) << 0;
     }
@@ -167,7 +174,7 @@ private Q_SLOTS:
         for (const RigaRegistro &r : l.righe) {
             QCOMPARE(r.alunno, QStringLiteral("Ugo"));
             QCOMPARE(r.inizio, QDateTime(QDate(2026, 3, 2), QTime(8, 15), Qt::OffsetFromUTC, 3600));
-            QVERIFY(r.finito && r.secondi == 9 && r.operazione == u'+' && r.errati[1] == 1);
+            QVERIFY(r.finito && r.secondi == 9 && r.operazione == u'+' && r.errati[1] == 1 && !r.ripasso);
         }
     }
 
@@ -176,25 +183,26 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("csv");
         const QByteArray g = "2026-03-02;08:15:00;\"UTC+01:00\";", c = "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;0;0;";
-        QTest::newRow("18 fields") << g + c + "9;1\n";
-        QTest::newRow("20 fields") << g + c + "9;1;0;1\n";
-        QTest::newRow("date") << "2026-02-30;08:15:00;\"UTC+01:00\";" + c + "9;1;0\n";
-        QTest::newRow("year") << "J026-03-02;08:15:00;\"UTC+01:00\";" + c + "9;1;0\n";
-        QTest::newRow("time") << "2026-03-02;08:61:00;\"UTC+01:00\";" + c + "9;1;0\n";
-        QTest::newRow("offset") << "2026-03-02;08:15:00;\"UTC+1:00\";" + c + "9;1;0\n";
-        QTest::newRow("offset, no UTC") << "2026-03-02;08:15:00;\"+01:00\";" + c + "9;1;0\n";
-        QTest::newRow("operator") << g + "\"A\";\"It\";\"x\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0\n";
-        QTest::newRow("number") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;-1;0;9;1;0\n";
-        QTest::newRow("finished") << g + c + "9;2;0\n";
-        QTest::newRow("finished, no time") << g + c + ";1;0\n";
-        QTest::newRow("left, a time") << g + c + "9;0;0\n";
+        QTest::newRow("19 fields") << g + c + "9;1;0\n";
+        QTest::newRow("21 fields") << g + c + "9;1;0;0;1\n";
+        QTest::newRow("date") << "2026-02-30;08:15:00;\"UTC+01:00\";" + c + "9;1;0;0\n";
+        QTest::newRow("year") << "J026-03-02;08:15:00;\"UTC+01:00\";" + c + "9;1;0;0\n";
+        QTest::newRow("time") << "2026-03-02;08:61:00;\"UTC+01:00\";" + c + "9;1;0;0\n";
+        QTest::newRow("offset") << "2026-03-02;08:15:00;\"UTC+1:00\";" + c + "9;1;0;0\n";
+        QTest::newRow("offset, no UTC") << "2026-03-02;08:15:00;\"+01:00\";" + c + "9;1;0;0\n";
+        QTest::newRow("operator") << g + "\"A\";\"It\";\"x\";\"f\";1;2;3;5;0;0;0;0;0;9;1;0;0\n";
+        QTest::newRow("number") << g + "\"A\";\"It\";\"+\";\"f\";1;2;3;5;0;0;0;-1;0;9;1;0;0\n";
+        QTest::newRow("finished") << g + c + "9;2;0;0\n";
+        QTest::newRow("finished, no time") << g + c + ";1;0;0\n";
+        QTest::newRow("left, a time") << g + c + "9;0;0;0\n";
         // An unfinished problem's row cut just before its last field, then closed by a line end (as older
         // versions closed a cut row before the next one).
-        QTest::newRow("cut before the last field") << g + c + ";0;\r\n";
+        QTest::newRow("cut before the last field") << g + c + ";0;0;\r\n";
         QTest::newRow("older, cut before the last field")
             << testaIso() + "2026-03-02T08:15:00+01:00;A;It;+;f;1;2;3;5;0;0;0;0;0;;\r\n";
         QTest::newRow("older, offset") << testaIso() + "2026-03-02T08:15:00+1:00;A;It;+;f;1;2;3;5;0;0;0;0;0;9;1\n";
-        QTest::newRow("no line end") << g + c + "9;1;0";
+        QTest::newRow("review") << g + c + "9;1;2;0\n";
+        QTest::newRow("no line end") << g + c + "9;1;0;0";
     }
     void nonRiga()
     {
@@ -308,15 +316,24 @@ private Q_SLOTS:
         QTemporaryDir d;
         ScrittoreRegistro a(d.path(), QStringLiteral("aula 1"), Intestazione, Titoli);
         ScrittoreRegistro b(d.path(), QStringLiteral("AULA-2.scuola"), Intestazione, Titoli);
+        // The other computer's clock is an hour behind, and Ugo played on it in between.
         QVERIFY(a.aggiungi(esempio("Ugo")) && b.aggiungi(esempio("Eva"))
-                && a.aggiungi(esempio("Ugo", "2026-03-03T08:00:00+01:00")));
+                && a.aggiungi(esempio("Ugo", "2026-03-03T08:00:00+01:00"))
+                && b.aggiungi(esempio("Ugo", "2026-03-02T08:30:00+00:00")));
         QFile(d.filePath("altro.csv")).open(QIODevice::WriteOnly);
         QFile(d.filePath("registro-x (2).csv")).open(QIODevice::WriteOnly);
         const LetturaRegistro l = leggiCartellaRegistro(d.path(), Titoli);
         QCOMPARE(l.file,
                  QStringList({d.filePath("registro-AULA-2.scuola.csv"), d.filePath("registro-aula_1.csv"),
                               d.filePath("registro-x (2).csv")}));
-        QCOMPARE(l.righe.size(), size_t(3));
+        QCOMPARE(l.righe.size(), size_t(4));
+        // Ugo's history: his rows of both computers, in time order.
+        QList<QDateTime> storia;
+        for (const RigaRegistro &r : storiaAlunno(d.path(), QStringLiteral("Ugo"), Titoli))
+            storia << r.inizio;
+        QCOMPARE(storia,
+                 QList<QDateTime>({ora("2026-03-02T08:15:00+01:00"), ora("2026-03-02T08:30:00+00:00"),
+                                   ora("2026-03-03T08:00:00+01:00")}));
         QCOMPARE(l.righe[0].alunno, QStringLiteral("Eva"));
         QVERIFY(leggi(a.percorso()).startsWith("\xEF\xBB\xBF" + Testa));
         QCOMPARE(leggi(a.percorso()).count("Colonna 0161"), 1);
@@ -436,6 +453,16 @@ private Q_SLOTS:
         QVERIFY(::salvaClasse(c, cartella, &errore));
         QCOMPARE(caricaClasse(cartella, &errore), c);
         QVERIFY(errore.isEmpty());
+        // The help's two switches are kept, each on its own; a file written before them has them on.
+        for (const auto &[ripasso, aiuti] : {std::pair(false, true), std::pair(true, false)}) {
+            Classe k = c;
+            k.ripasso = ripasso;
+            k.aiuti = aiuti;
+            QVERIFY(::salvaClasse(k, cartella, &errore));
+            QCOMPARE(caricaClasse(cartella, &errore), k);
+        }
+        QVERIFY(scrivi(fileClasse(cartella), "{\"alunni\": [], \"soloAdultoEsce\": true}"));
+        QCOMPARE(caricaClasse(cartella, &errore), (Classe{{}, {}, true}));
         QVERIFY(scrivi(fileClasse(cartella), "{\"alunni\": ["));
         QCOMPARE(caricaClasse(cartella, &errore), Classe());
         QVERIFY2(errore.startsWith(fileClasse(cartella) + ": "), qPrintable(errore));

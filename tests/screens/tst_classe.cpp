@@ -7,6 +7,7 @@
 #include "ambiente.h"
 #include "caricavistaregistro.h"
 #include "formadulto.h"
+#include "formesercizio.h"
 #include "formregistro.h"
 #include "letturaregistro.h"
 #include "registroclasse.h"
@@ -215,15 +216,24 @@ private Q_SLOTS:
         ScrittoreRegistro uno = scrittore("aula1"), due = scrittore("aula2");
         RigaRegistro r;
         r.inizio = QDateTime::currentDateTime();
-        for (const char *n : {"Ada", "Bo", "Ada", ""}) {
+        // Ada gets the change of her additions wrong three times out of three: she needs help there.
+        for (const char *n : {"Ada", "Bo", "Ada", "", "Ada"}) {
             r.alunno = QString::fromUtf8(n);
+            r.errati[RigaRegistro::Cambio] = r.alunno == QStringLiteral("Ada");
             QVERIFY((r.alunno == QStringLiteral("Bo") ? due : uno).aggiungi(r));
         }
         Schermo *s = a->schermi.mostra(QStringLiteral("FormRegistro"));
         auto *t = figlio<QTableWidget>(s, "TabellaAlunni");
         QCOMPARE(t->rowCount(), 3);
         QCOMPARE(t->item(0, 0)->text(), QStringLiteral("Ada"));
-        QCOMPARE(t->item(0, 2)->text(), QStringLiteral("2"));
+        QCOMPARE(t->item(0, 2)->text(), QStringLiteral("3"));
+        const QString aiuto = figlio<QLabel>(s, "LabelAiuto")->text();
+        QVERIFY2(aiuto.contains(QStringLiteral("Ada")) && !aiuto.contains(QStringLiteral("Bo")), qPrintable(aiuto));
+        QString segni; // which parts of Ada's additions, then subtractions, have a mark
+        for (int k = 0; k < 8; ++k)
+            segni += figlio<QTableWidget>(s, "TabellaPadronanza")->item(k / 4, k % 4)->text().isEmpty() ? u'-' : u'x';
+        QCOMPARE(segni, QStringLiteral("-x------"));
+
         figlio<QPushButton>(s, "BottoneStampa")->click();
         QCOMPARE(a->dialoghi.finestre.size(), 1);
         QFile pdf(
@@ -231,6 +241,54 @@ private Q_SLOTS:
                 .filePath(QStringLiteral("stampa-registro-%1.pdf").arg(QDate::currentDate().toString(Qt::ISODate))));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromLatin1(pdf.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 3);
+    }
+
+    // Ada missed a problem on another computer sharing the folder: chosen here, she meets it again as her fourth
+    // problem, after three others solved (the fourth drawn is another).
+    void ripasso()
+    {
+        a = std::make_unique<Ambiente>(Ambiente::datiProgramma(), QStringLiteral("Italiano"));
+        RigaRegistro r;
+        r.inizio = QDateTime::currentDateTime().addDays(-1);
+        r.alunno = QStringLiteral("Ada");
+        r.fileStorie = QStringLiteral("testi/lista1.txt");
+        r.rigaStoria = 2;
+        r.primo = 2;
+        r.secondo = 3;
+        r.risultato = 5;
+        r.errati[RigaRegistro::Cambio] = 1;
+        r.secondi = 30;
+        r.finito = true;
+        QVERIFY(ScrittoreRegistro(cartella(), QStringLiteral("aula2"), intestazioneRegistro(a->lingua),
+                                  titoliRegistro(a->lingua))
+                    .aggiungi(r));
+        a->stato.ClasseAlunni.alunni.append({QStringLiteral("Ada"), QStringLiteral("mela.gif")});
+        Schermo *chi = a->schermi.mostra(QStringLiteral("FormChiGioca"));
+        qobject_cast<QAbstractButton *>(chi->controllo(QStringLiteral("BottoneAlunno"), 0))->click();
+        QTRY_VERIFY(a->stato.RipassoCorrente.pronto());
+        const int estratti[][3] = {{1, 4, 1}, {1, 6, 2}, {2, 3, 3}, {1, 9, 1}}; // row, total, first term
+        a->prossimo(1, 1, 4, 1);
+        auto *f = qobject_cast<FormEsercizio *>(a->schermi.mostra(QStringLiteral("Form1")));
+        a->quiete();
+        for (int i = 0; i < 3; ++i) {
+            const int n3 = estratti[i][1], n1 = estratti[i][2];
+            for (char t : QStringLiteral("%1%2%3%1+%2=%3").arg(n1).arg(n3 - n1).arg(n3).toLatin1())
+                QTest::keyClick(f, t), a->quiete();
+            a->prossimo(1, estratti[i + 1][0], estratti[i + 1][1], estratti[i + 1][2]);
+            f->controllo<QPushButton>(QStringLiteral("Command2"))->click();
+            a->quiete();
+        }
+        const Storia &s = a->stato.Testi1[1];
+        QCOMPARE(f->controllo<QLabel>(QStringLiteral("Domanda1"))->text(), s.domanda1);
+        QCOMPARE(f->controllo<QLabel>(QStringLiteral("Risposta1"))->text(), s.risposta1.per(2));
+        QCOMPARE(f->controllo<QLabel>(QStringLiteral("Risposta3"))->text(), s.risposta3.per(5));
+        // The record marks it as met again.
+        a->schermi.scarica(f);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QList<bool> ripassi;
+        for (const RigaRegistro &riga : storiaAlunno(cartella(), QStringLiteral("Ada"), titoliRegistro(a->lingua)))
+            ripassi << riga.ripasso;
+        QCOMPARE(ripassi, QList<bool>({false, false, false, false, true}));
     }
 
     // A record begun in English goes on in Italian: its titles are known from the program folder's English.lng.

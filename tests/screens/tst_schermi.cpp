@@ -139,7 +139,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, acceso);
         QFETCH(QString, tasti);
-        a->stato.Aiuti = acceso;
+        a->stato.ClasseAlunni.aiuti = acceso;
         FormEsercizio *f = apri(1, 1, 5, 3);
         for (QChar t : tasti.chopped(1))
             QTest::keyClick(f, t.toLatin1()), a->quiete();
