@@ -8,7 +8,7 @@
 enum class Padronanza {
     Nessuna, // neither sure nor stuck
     Sicuro, // the help can step back
-    Aiuto, // "ha bisogno di aiuto": the help steps in
+    Aiuto, // needs help: the help steps in
 };
 
 // Sure when at least 4 of the pupil's last 5 problems of the operation had

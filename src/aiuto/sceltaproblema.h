@@ -9,7 +9,7 @@
 class Casuale;
 
 // The next problem: the arguments of Problema::inizia, and whether it is a
-// problem the child meets again (the record's "Ripasso").
+// problem the child meets again (the record's review column).
 struct Scelta {
     int riga = 1; // ProblemaCorrente, from 1
     int n3 = 0; // Numero3, the total
