@@ -31,6 +31,25 @@ RigaRegistro riga(QChar op, const QString &file, const Scelta &s, QChar esito)
     return r;
 }
 
+// Problems oldest first, each as "Ada-x2": the pupil (none: a visitor), '-' for a subtraction (else an addition),
+// 'o' clean, 'x' a wrong press at the change, 'y' one while writing the operation, 'u' left with none; the day.
+std::vector<RigaRegistro> problemi(const QString &copione)
+{
+    std::vector<RigaRegistro> righe;
+    for (QString p : copione.split(u' ')) {
+        RigaRegistro &r = righe.emplace_back();
+        const QChar esito = p[p.size() - 2];
+        r.inizio = QDateTime(QDate(2026, 10, p.back().digitValue()), QTime(9, 0));
+        r.errati[RigaRegistro::Cambio] = esito == u'x';
+        r.errati[RigaRegistro::Scrittura] = esito == u'y';
+        r.finito = esito != u'u';
+        p.chop(2);
+        r.operazione = p.endsWith(u'-') ? u'-' : u'+';
+        r.alunno = p.chopped(p.endsWith(u'-') || p.endsWith(u'+'));
+    }
+    return righe;
+}
+
 } // namespace
 
 class TestAiuto : public QObject
@@ -72,8 +91,7 @@ private Q_SLOTS:
         QFETCH(int, storie);
         QFETCH(bool, conRipasso);
         QFETCH(QString, attesi);
-        Casuale casuale(7);
-        Casuale oggi(7);
+        Casuale casuale(7), oggi(7);
         SceltaProblema scelta;
         std::vector<RigaRegistro> storia;
         std::vector<std::pair<Scelta, QChar>> visti;
@@ -140,9 +158,7 @@ private Q_SLOTS:
         QCOMPARE(scelta.inAttesa(), attesa);
     }
 
-    // The last problems of the pupil, oldest first: an operation ('-' for a subtraction, else an addition), then
-    // 'o' clean, 'x' a wrong press at the change, 'y' one while writing the operation, 'u' left with none; then
-    // the day. The state is the additions' at the change.
+    // The additions' state at the change after the pupil's last problems.
     void sicuro_data()
     {
         QTest::addColumn<QString>("ultimi");
@@ -162,37 +178,16 @@ private Q_SLOTS:
     {
         QFETCH(QString, ultimi);
         QFETCH(Padronanza, stato);
-        std::vector<RigaRegistro> storia;
-        for (QString p : ultimi.split(u' ')) {
-            RigaRegistro r;
-            r.operazione = p.startsWith(u'-') ? u'-' : u'+';
-            p.remove(u'-');
-            r.inizio = QDateTime(QDate(2026, 10, p[1].digitValue()), QTime(9, 0));
-            r.errati[RigaRegistro::Cambio] = p[0] == u'x';
-            r.errati[RigaRegistro::Scrittura] = p[0] == u'y';
-            r.finito = p[0] != u'u';
-            storia.push_back(r);
-        }
-        QCOMPARE(padronanza(storia, u'+', RigaRegistro::Cambio), stato);
+        QCOMPARE(padronanza(problemi(ultimi), u'+', RigaRegistro::Cambio), stato);
     }
 
     // The record view's picture of a class: Ada's older computer's file is read after the newer one's, yet her
     // last problems are the clean ones; Bo is stuck at the change of subtractions; visitors come last.
     void quadri()
     {
-        std::vector<RigaRegistro> righe;
-        for (const QString &p :
-             QStringLiteral("Ada+o2 Ada+o2 Ada+o3 Ada+o3 Ada+x1 Ada+x1 Ada+x1 -x1 Bo-x1 Bo-x2 Bo-x2").split(u' ')) {
-            RigaRegistro r;
-            r.alunno = p.chopped(3);
-            r.operazione = p.right(3)[0];
-            r.inizio = QDateTime(QDate(2026, 10, p.back().digitValue()), QTime(9, 0));
-            r.errati[RigaRegistro::Cambio] = p.right(2)[0] == u'x';
-            r.finito = true;
-            righe.push_back(r);
-        }
         QStringList v;
-        for (const QuadroAlunno &q : ::quadri(righe, FiltroRegistro{}))
+        for (const QuadroAlunno &q :
+             ::quadri(problemi(u"Ada+o2 Ada+o2 Ada+o3 Ada+o3 Ada+x1 Ada+x1 Ada+x1 -x1 Bo-x1 Bo-x2 Bo-x2"_qs), {}))
             v << QStringLiteral("%1 %2%3 %4")
                      .arg(q.alunno)
                      .arg(int(q.stato[0][1]))

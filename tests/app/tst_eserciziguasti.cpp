@@ -60,19 +60,19 @@ private Q_SLOTS:
         QVERIFY(MLSWriteIniValue(programma + u"/LangSetting.ini"_qs, u"Language"_qs, u"CurrentLanguage"_qs,
                                  guasto.contains(u"English"_qs) ? u"English"_qs : u"Italiano"_qs));
         QDir().mkpath(dir.filePath(u"run"_qs));
-        Programma::Opzioni o;
-        o.percorsi = Percorsi{programma, dir.filePath(u"config"_qs)};
-        o.cartellaLock = dir.filePath(u"run"_qs);
-        o.seme = 1;
         FabbricaFinta fabbrica;
-        o.fabbricaMotore = fabbrica.fabbrica();
-        o.fabbricaSuoni = [](const Boolean &a, const QString &c) { return std::make_unique<SuoniWav>(a, c); };
         auto *dialoghi = new DialoghiFinti;
-        o.dialoghi.reset(dialoghi);
-        o.registraSchermi = registraSchermi;
-        o.termina = [](int) {};
-        o.display = [] { return QRect(0, 0, 1024, 768); };
-        Programma p(std::move(o));
+        Programma p(
+            {.percorsi = Percorsi{programma, dir.filePath(u"config"_qs)},
+             .cartellaLock = dir.filePath(u"run"_qs),
+             .seme = 1,
+             .fabbricaMotore = fabbrica.fabbrica(),
+             .dialoghi = std::unique_ptr<Dialoghi>(dialoghi),
+             .fabbricaSuoni = [](const Boolean &a, const QString &c) { return std::make_unique<SuoniWav>(a, c); },
+             .pluginVoce = QString(),
+             .display = [] { return QRect(0, 0, 1024, 768); },
+             .registraSchermi = registraSchermi,
+             .termina = [](int) {}});
         QCOMPARE(p.Main(), std::optional<int>());
         QCOMPARE(p.stato().CartellaStorie, u"testi"_qs);
         // One notice: for the teacher, naming the stories that cannot be loaded or ten of the broken files.

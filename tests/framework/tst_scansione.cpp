@@ -20,7 +20,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("evidenziato");
         QTest::addColumn<QString>("scelti");
         // clang-format off
-        QTest::newRow("one: starts at the first") << false << -1 << "" << 0 << "";
         QTest::newRow("one: 1499 ms, stays") << false << -1 << "+1499" << 0 << "";
         QTest::newRow("one: 1500 ms, moves on") << false << -1 << "+1500" << 1 << "";
         QTest::newRow("one: after the last, the first") << false << -1 << "+1500 +1500 +1500 +1500" << 0 << "";

@@ -21,6 +21,9 @@ namespace {
 QStringList fuori(Schermo *s)
 {
     QStringList errori;
+    const auto errore = [&errori](QWidget *w, const QString &testo, const QFont &f) {
+        errori << QStringLiteral("%1 \"%2\" %3pt").arg(w->objectName(), testo).arg(f.pointSizeF());
+    };
     for (QWidget *w : s->findChildren<QWidget *>()) {
         QString testo;
         QRect r = w->contentsRect();
@@ -39,8 +42,7 @@ QStringList fuori(Schermo *s)
             const QFontMetrics fm(b->fontNome(), b);
             const QRect t = fm.boundingRect(QRect(0, 0, b->width() - 12, b->height()), Qt::TextWordWrap, b->text());
             if (t.width() > b->width() - 12 || t.height() > 2 * fm.height() || b->fontNome().pointSizeF() < 8)
-                errori
-                    << QStringLiteral("%1 \"%2\" %3pt").arg(w->objectName(), b->text()).arg(b->fontNome().pointSizeF());
+                errore(w, b->text(), b->fontNome());
         } else if (auto *t = qobject_cast<QTableWidget *>(w)) {
             // Every column on display, each header and cell whole in it.
             const int margine = 2 * (t->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, t) + 1);
@@ -55,13 +57,11 @@ QStringList fuori(Schermo *s)
                     // The view's lines are the font's height apart, without the leading.
                     const QRectF b = fm.boundingRect(r, Qt::TextWordWrap, cella);
                     if (b.width() > r.width() || std::round(b.height() / fm.lineSpacing()) * fm.height() > r.height())
-                        errori << QStringLiteral("%1 \"%2\"").arg(w->objectName(), cella);
+                        errore(w, cella, t->font());
                 }
             }
             if (larghezza > t->viewport()->width() || t->font().pointSizeF() < 8)
-                errori << QStringLiteral("%1 %2pt, columns wider than it")
-                              .arg(w->objectName())
-                              .arg(t->font().pointSizeF());
+                errore(w, QStringLiteral("columns wider than it"), t->font());
         } else if (auto *v = qobject_cast<QChartView *>(w)) {
             // The legend's names in one row, each with its mark.
             const QLegend *legenda = v->chart()->legend();
@@ -70,19 +70,18 @@ QStringList fuori(Schermo *s)
             for (QLegendMarker *m : legenda->markers())
                 larghezza += fm.horizontalAdvance(m->label()) + 3 * fm.height();
             if (larghezza > v->chart()->size().width() || legenda->font().pointSizeF() < 8)
-                errori << QStringLiteral("%1 legend %2pt").arg(w->objectName()).arg(legenda->font().pointSizeF());
+                errore(w, QStringLiteral("legend"), legenda->font());
         } else if (auto *barra = qobject_cast<QMenuBar *>(w)) {
-            for (QAction *a : barra->actions()) {
+            for (QAction *a : barra->actions())
                 if (!barra->rect().contains(barra->actionGeometry(a)) || barra->font().pointSizeF() < 8)
-                    errori << QStringLiteral("menu bar \"%1\" %2pt").arg(a->text()).arg(barra->font().pointSizeF());
-            }
+                    errore(w, a->text(), barra->font());
         }
         if (testo.isEmpty() || !w->isVisibleTo(s))
             continue;
         const QRect t = QFontMetrics(w->font(), w).boundingRect(r, modo, testo);
         if (t.width() > r.width() || ((modo & Qt::TextWordWrap) && t.height() > r.height())
             || w->font().pointSizeF() < 8)
-            errori << QStringLiteral("%1 \"%2\" %3pt").arg(w->objectName(), testo).arg(w->font().pointSizeF());
+            errore(w, testo, w->font());
     }
     return errori;
 }
@@ -134,12 +133,10 @@ private Q_SLOTS:
             a.prossimo(1, int(storia - t.begin()) + 1, 5, 3);
             Schermo *s = a.schermi.mostra(QString::fromLatin1(nome));
             QCOMPARE(s->frameGeometry().size(), display); // the row's display, filled
-            if (auto *lingue = s->findChild<MenuLingue *>()) {
-                for (QAction *voce : lingue->voci()) {
+            for (MenuLingue *lingue : s->findChildren<MenuLingue *>())
+                for (QAction *voce : lingue->voci())
                     if (voce->text() == lingua)
                         voce->trigger();
-                }
-            }
             // On the exercise screen: with the prompt to write the operation, then with the operation written.
             auto *f = qobject_cast<FormEsercizio *>(s);
             for (const QByteArray &tasti : {QByteArray("325"), QByteArray("3+2=5")}) {
@@ -150,12 +147,10 @@ private Q_SLOTS:
                 // What a child presses is at least 44 pixels each way on the smallest display.
                 const bool bambino
                     = QByteArrayList{"FormAvvio", "FormMenu", "Form1", "Form2", "FormChiGioca"}.contains(nome);
-                for (QAbstractButton *b : s->findChildren<QAbstractButton *>()) {
+                for (QAbstractButton *b : s->findChildren<QAbstractButton *>())
                     QVERIFY2(!bambino || display != QSize(1024, 768) || !b->isVisibleTo(s)
                                  || (b->width() >= 44 && b->height() >= 44),
-                             qPrintable(
-                                 QStringLiteral("%1 %2x%3").arg(b->objectName()).arg(b->width()).arg(b->height())));
-                }
+                             qPrintable(b->objectName()));
             }
             a.schermi.scarica(s);
         }

@@ -128,12 +128,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("acceso");
         QTest::addColumn<QString>("tasti");
         QTest::addColumn<QString>("atteso");
-        QTest::newRow("counting together") << true << "99"
-                                           << "riga c1";
-        QTest::newRow("bar, key") << true << "325999"
-                                  << "riga [5=3+2] [3]";
-        QTest::newRow("off") << false << "325999"
-                             << "";
+        // clang-format off
+        QTest::newRow("counting together") << true << "99" << "riga c1";
+        QTest::newRow("bar, key") << true << "325999" << "riga [5=3+2] [3]";
+        QTest::newRow("off") << false << "325999" << "";
+        // clang-format on
     }
     void aiuti()
     {
