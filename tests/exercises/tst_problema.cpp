@@ -349,11 +349,11 @@ private Q_SLOTS:
     // mixed mode it may hand over to the other screen instead.
     void estrazioni()
     {
+        int altro = 0, finiti = 0; // before the problem: its end is told when it goes
         Banco b(false);
         b.storie = {storiaProva(false), storiaProva(false), storiaProva(false)};
         QSet<int> righe;
         QSet<QPair<int, int>> coppie;
-        int altro = 0, finiti = 0;
         b.p.allaFine = [&finiti](const Andamento &) { ++finiti; };
         for (int i = 0; i < 5000; ++i) {
             const int prima = finiti;
