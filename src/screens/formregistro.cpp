@@ -158,24 +158,24 @@ TestiRegistro FormRegistro::testi() const
     t.problemiAlGiorno = messaggio(c, 151);
     t.senzaErrori = messaggio(c, 152);
     t.titoloStampa = messaggio(c, 153);
-    const auto m = [this](const char *chiave) { return c.lingua.MLSGetString(QString::fromLatin1(chiave)); };
-    t.asseGiorni = m("0186");
-    t.asseProblemi = m("0187");
-    t.asseQuota = m("0188");
-    t.stampatoIl = m("0189");
-    t.operazioni = QStringList{m("0190"), m("0191"), m("0192")};
-    t.spiegaGrafico = m("0193");
-    t.spiegaColonne = QStringList{m("0194"), m("0195"), m("0196"), m("0197"), m("0198")};
+    const auto m = [this](int chiave) { return messaggio(c, chiave); };
+    t.asseGiorni = m(186);
+    t.asseProblemi = m(187);
+    t.asseQuota = m(188);
+    t.stampatoIl = m(189);
+    t.operazioni = QStringList{m(190), m(191), m(192)};
+    t.spiegaGrafico = m(193);
+    t.spiegaColonne = QStringList{m(194), m(195), m(196), m(197), m(198)};
     TestiPadronanza &p = t.padronanza;
-    p.sicuro = m("0224");
-    p.aiuto = m("0225");
-    p.hannoBisogno = m("0226");
-    p.nessuno = m("0227");
-    p.sa = m("0228");
-    p.haBisogno = m("0229");
-    p.staImparando = m("0230");
-    p.perGenitori = QStringList{m("0231"), m("0232"), m("0233"), m("0234")};
-    p.come = m("0235");
+    p.sicuro = m(224);
+    p.aiuto = m(225);
+    p.hannoBisogno = m(226);
+    p.nessuno = m(227);
+    p.sa = m(228);
+    p.haBisogno = m(229);
+    p.staImparando = m(230);
+    p.perGenitori = QStringList{m(231), m(232), m(233), m(234)};
+    p.come = m(235);
     p.operazioni = t.operazioni.mid(0, 2);
     p.parti = t.parti;
     p.ospite = t.ospite;
@@ -219,13 +219,11 @@ void FormRegistro::leggi()
     DataDal->setDate(primo.isNull() ? oggi : primo);
     DataAl->setDate(ultimo.isNull() ? oggi : ultimo);
     // "1 riga", "2 righe": one message for one, another for any other number.
-    const auto quanti = [this](qsizetype n, QString plurale, QString singolare) {
-        return c.lingua.MLSGetString(n == 1 ? singolare : plurale).arg(n);
-    };
-    QStringList stato{quanti(m_lettura.file.size(), QStringLiteral("0180"), QStringLiteral("0181")),
-                      quanti(qsizetype(m_lettura.righe.size()), QStringLiteral("0182"), QStringLiteral("0183"))};
+    const auto quanti
+        = [this](qsizetype n, int plurale) { return messaggio(c, n == 1 ? plurale + 1 : plurale).arg(n); };
+    QStringList stato{quanti(m_lettura.file.size(), 180), quanti(qsizetype(m_lettura.righe.size()), 182)};
     if (m_lettura.scartate)
-        stato << quanti(m_lettura.scartate, QStringLiteral("0184"), QStringLiteral("0185"));
+        stato << quanti(m_lettura.scartate, 184);
     LabelFile->setText(
         QDir::toNativeSeparators(cartella) + QStringLiteral(": ") + stato.join(QStringLiteral(", "))
         + (m_lettura.errori.isEmpty() ? QString() : QStringLiteral("\n") + m_lettura.errori.join(u'\n')));
